@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Dialogs/DialogBase.h"
+
+class BGOptionsDialogViewController final : public DialogBase {
+public:
+    explicit BGOptionsDialogViewController(std::string nibName);
+    ~BGOptionsDialogViewController() override;
+
+protected:
+    void loadView() override;
+};

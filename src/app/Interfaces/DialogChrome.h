@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Button.h"
+#include "platform/Geometry.h"
+#include "platform/Label.h"
+#include "platform/View.h"
+
+#include <memory>
+#include <string>
+
+class DialogBase;
+
+// The frame every dialog's interface description starts from, so that all dialogs look alike: a
+// clipping root (its contents slide sideways on push and pop), a rounded translucent panel, a title,
+// and the common back, hide and save buttons wired to the dialog's actions.
+struct DialogChrome {
+    std::shared_ptr<platform::View> root;
+    std::shared_ptr<platform::View> panel; // add the dialog's own controls here
+    std::shared_ptr<platform::Label> title;
+    std::shared_ptr<platform::Button> backButton; // null when the dialog has none
+    std::shared_ptr<platform::Button> hideButton;
+    std::shared_ptr<platform::Button> saveButton;
+
+    // The area between the header and the save button, in panel coordinates.
+    platform::Rect contentArea;
+};
+
+struct DialogChromeOptions {
+    bool backButton = true;
+};
+
+DialogChrome makeDialogChrome(DialogBase& dialog, platform::Size size, const std::string& title,
+                              DialogChromeOptions options = {});
+
+namespace chrome {
+
+inline constexpr float headerHeight = 48;
+inline constexpr float footerHeight = 56;
+inline constexpr float margin = 12;
+inline constexpr float rowHeight = 44;
+
+// A finger-sized menu button filling the given width.
+std::shared_ptr<platform::Button> menuButton(platform::Rect frame, const std::string& title, const std::string& identifier);
+// A small caption over a group of controls.
+std::shared_ptr<platform::Label> caption(platform::Rect frame, const std::string& text);
+// A segment-like toggle button (tabs, layout choices) that shows its selected state.
+std::shared_ptr<platform::Button> toggleButton(platform::Rect frame, const std::string& title, const std::string& identifier);
+
+} // namespace chrome

@@ -1,0 +1,468 @@
+#include "MainViewController.h"
+
+#include "Dialogs/DialogBase.h"
+#include "Dialogs/MainDialogViewController.h"
+#include "Interfaces/MainView.h"
+#include "PackedColor.h"
+#include "SettingsKeys.h"
+#include "TavrinPlusAppDelegate.h"
+
+#include "platform/Application.h"
+#include "platform/AtomicFile.h"
+#include "platform/Button.h"
+#include "platform/ImageView.h"
+#include "platform/Label.h"
+
+#include <algorithm>
+#include <filesystem>
+
+using platform::Application;
+using platform::Color;
+using platform::Rect;
+
+namespace {
+
+constexpr Rect layoutContainerFrame{0, 96, 320, 268};
+constexpr platform::Point launcherStartOrigin{223, 143};
+constexpr float dialogCentreX = 160;
+constexpr float dialogCentreY = 230;
+constexpr float classicLift = 33;
+constexpr float slidUpTop = 20;
+constexpr float launcherX = 230;
+constexpr float launcherY = 132;
+constexpr float launcherClassicY = 99;
+constexpr double pushPopDuration = 0.5;
+constexpr double minimiseDuration = 0.25;
+constexpr double captureFadeDuration = 0.25;
+// Photographs are kept at twice the screen's pixels at most; larger ones are scaled down on decoding.
+constexpr int photoMaxSide = 2048;
+
+platform::SettingsStore& settings() { return Application::shared().settings(); }
+
+// A colour that does not read as a packed colour falls back to the first-start default.
+Color storedColor(const char* key, std::uint32_t fallback)
+{
+    return unpackColor(settings().unsignedForKey(key).value_or(fallback));
+}
+
+} // namespace
+
+MainViewController::MainViewController(std::string nibName) : ViewController(std::move(nibName)) {}
+
+MainViewController::~MainViewController() = default;
+
+void MainViewController::loadView() { setView(buildMainView(*this)); }
+
+void MainViewController::viewDidLoad()
+{
+    _dialogMinimized = false;
+    dialogs.clear();
+    dialogs.reserve(5);
+
+    for (auto* container : {&splitLayout, &splitLayoutTopOnly, &classicLayout})
+        (*container)->setFrame(layoutContainerFrame);
+    for (auto* v : {&splitLayout, &splitLayoutTopOnly, &classicLayout, &saveInstructions})
+        view()->addSubview(*v);
+    saveInstructions->setHidden(true);
+
+    view()->addSubview(menuLauncher);
+    Rect launcher = menuLauncher->frame();
+    menuLauncher->setFrame({launcherStartOrigin, launcher.size});
+    menuLauncher->setAlpha(0);
+
+    dlgMain = std::make_unique<MainDialogViewController>("MainDialog");
+    pushDialog(*dlgMain);
+
+    TavrinPlusAppDelegate::shared().AddDefaultUserSettings();
+    viewWillAppear(false);
+    view()->bringSubviewToFront(*dlgMain->view());
+}
+
+void MainViewController::viewWillAppear(bool)
+{
+    auto layout = settings().stringForKey(keys::stripLayout);
+    std::string phone = settings().stringForKey(keys::phonePreference).value_or("");
+    std::string other = settings().stringForKey(keys::otherPreference).value_or("");
+    Color face = storedColor(keys::fontFace, 0xFFFFFFFF);
+    Color highlight = storedColor(keys::fontHighlight, 0x000000FF);
+    Color strip = storedColor(keys::stripColor, 0x1B1C1CFF);
+    Color bg = storedColor(keys::bgColor, 0xA8A8A8FF);
+
+    classicContact->setText(phone);
+    classicInfo->setText(other);
+    classicTavrin->setText("TAVRIN:");
+    splitTopOnlyContact->setText("TAVRIN: " + phone);
+    splitContact->setText("TAVRIN: " + phone);
+    splitInfo->setText(other);
+
+    if (!layout)
+        setNoLayoutSaveDefaults(false);
+    else if (*layout == "classic")
+        setClassicLayoutSaveDefaults(false);
+    else if (*layout == "split")
+        setSplitLayoutSaveDefaults(false);
+    else
+        setNoLayoutSaveDefaults(false);
+
+    setBGColor(bg, false);
+    setStripColor(strip, false);
+    setFontFaceColor(face);
+    setFontHighlightColor(highlight);
+
+    if (auto photo = loadImage())
+        wallpaper->setImage(photo);
+}
+
+// Style state.
+
+void MainViewController::setLayoutVisibility(bool split, bool topOnly, bool classic)
+{
+    splitLayout->setHidden(!split);
+    splitLayoutTopOnly->setHidden(!topOnly);
+    classicLayout->setHidden(!classic);
+}
+
+void MainViewController::setClassicLayoutSaveDefaults(bool save)
+{
+    setLayoutVisibility(false, false, true);
+    if (save)
+        settings().setValue(keys::stripLayout, "classic");
+    positionDialog(CurrentDialog());
+}
+
+void MainViewController::setSplitLayoutSaveDefaults(bool save)
+{
+    bool topOnly = settings().stringForKey(keys::otherPreference) == std::optional<std::string>("");
+    setLayoutVisibility(!topOnly, topOnly, false);
+    if (save)
+        settings().setValue(keys::stripLayout, "split");
+    positionDialog(CurrentDialog());
+}
+
+void MainViewController::setNoLayoutSaveDefaults(bool save)
+{
+    setLayoutVisibility(false, false, false);
+    if (save)
+        settings().setValue(keys::stripLayout, "none");
+    positionDialog(CurrentDialog());
+}
+
+bool MainViewController::isClassicLayout() const { return settings().stringForKey(keys::stripLayout) == "classic"; }
+bool MainViewController::isSplitLayout() const { return settings().stringForKey(keys::stripLayout) == "split"; }
+bool MainViewController::isNoneLayout() const { return settings().stringForKey(keys::stripLayout) == "none"; }
+
+void MainViewController::setBGColor(const Color& color, bool saveToDefaults)
+{
+    upperBackgroundColor->setBackgroundColor(color);
+    lowerBackgroundColor->setBackgroundColor(color);
+    if (saveToDefaults)
+        settings().setObject(keys::bgColor, colorNumber(color));
+}
+
+void MainViewController::setStripColor(const Color& color, bool saveToDefaults)
+{
+    for (auto* strip : {&classicStripColor, &splitStripLowerColor, &splitStripTopOnlyColor, &splitStripUpperColor})
+        (*strip)->setBackgroundColor(color);
+    if (saveToDefaults)
+        settings().setObject(keys::stripColor, colorNumber(color));
+}
+
+void MainViewController::setFontFaceColor(const Color& color, bool saveToDefaults)
+{
+    for (auto* label : {&classicContact, &classicInfo, &classicTavrin, &splitContact, &splitTopOnlyContact, &splitInfo})
+        (*label)->setTextColor(color);
+    if (saveToDefaults)
+        settings().setObject(keys::fontFace, colorNumber(color));
+}
+
+void MainViewController::setFontHighlightColor(const Color& color, bool saveToDefaults)
+{
+    for (auto* label : {&classicContact, &classicInfo, &classicTavrin, &splitContact, &splitTopOnlyContact, &splitInfo})
+        (*label)->setShadowColor(color);
+    if (saveToDefaults)
+        settings().setObject(keys::fontHighlight, colorNumber(color));
+}
+
+Color MainViewController::BGColor() const { return upperBackgroundColor->backgroundColor().value_or(Color::clear()); }
+
+Color MainViewController::stripColor() const
+{
+    const auto& strip = isClassicLayout() ? classicStripColor : splitStripUpperColor;
+    return strip->backgroundColor().value_or(Color::clear());
+}
+
+Color MainViewController::fontFaceColor() const { return splitContact->textColor(); }
+
+Color MainViewController::fontHighlightColor() const { return splitContact->shadowColor().value_or(Color::clear()); }
+
+bool MainViewController::isWhiteFont() const { return colorNumber(fontFaceColor()) == 0xFFFFFFFF; }
+
+void MainViewController::setSelectedStyleName(const std::string& name) { settings().setObject(keys::styleName, name); }
+
+std::uint32_t MainViewController::colorNumber(const Color& color) const { return packColor(color); }
+
+// Previews.
+
+platform::ImageRef MainViewController::getLayoutPreview(const std::string& layout)
+{
+    const auto* stored = settings().valueForKey(keys::stripLayout);
+    std::optional<platform::SettingsStore::Value> remembered;
+    if (stored)
+        remembered = *stored;
+    settings().setValue(keys::stripLayout, layout);
+    auto snapshot = getSnapshot();
+    if (remembered)
+        settings().setValue(keys::stripLayout, *remembered);
+    // Show the stored layout again rather than the previewed one.
+    viewWillAppear(false);
+    return snapshot;
+}
+
+void MainViewController::createLayoutPreviews()
+{
+    getLayoutPreview("classic");
+    getLayoutPreview("split");
+}
+
+// The dialog stack.
+
+void MainViewController::positionDialog(DialogBase* dialog)
+{
+    if (!dialog)
+        return;
+    auto& v = *dialog->view();
+    if (!(v.alpha() > 0))
+        return;
+    platform::Size size = v.frame().size;
+    float x = dialogCentreX - 0.5f * size.width;
+    float y = dialogCentreY - 0.5f * size.height;
+    if (isClassicLayout())
+        y -= classicLift;
+    v.setFrame({x, y, size.width, size.height});
+}
+
+void MainViewController::pushDialog(DialogBase& dialog)
+{
+    auto& animator = Application::shared().animator();
+    const auto& d = dialog.view();
+    view()->addSubview(d);
+    positionDialog(&dialog);
+    platform::Size size = d->frame().size;
+    d->setBounds({-size.width, 0, size.width, size.height});
+    DialogBase* below = CurrentDialog();
+    if (below) {
+        platform::Size s = below->view()->frame().size;
+        below->view()->setBounds({0, 0, s.width, s.height});
+    }
+    dialogs.push_back(&dialog);
+    dialog.viewWillAppear(false);
+    animator.beginAnimations("pushDialog");
+    animator.setAnimationDuration(pushPopDuration);
+    d->setBounds({0, 0, size.width, size.height});
+    if (below) {
+        platform::Size s = below->view()->frame().size;
+        below->view()->setBounds({s.width, 0, s.width, s.height});
+    }
+    animator.commitAnimations();
+}
+
+void MainViewController::popDialog()
+{
+    if (dialogs.empty())
+        return;
+    auto& animator = Application::shared().animator();
+    DialogBase* top = dialogs.back();
+    auto& t = *top->view();
+    platform::Size ts = t.frame().size;
+    t.setBounds({0, 0, ts.width, ts.height});
+    dialogs.pop_back();
+    DialogBase* below = CurrentDialog();
+    if (below) {
+        auto& b = *below->view();
+        platform::Size bs = b.frame().size;
+        b.setBounds({bs.width, 0, bs.width, bs.height});
+        below->viewWillAppear(false);
+        positionDialog(below);
+    }
+    animator.beginAnimations("popDialog", top);
+    animator.setAnimationDuration(pushPopDuration);
+    animator.setAnimationDidStop([this](const std::string& id, bool finished, const std::any& context) {
+        popDialogAnimationFinished(id, finished, context);
+    });
+    t.setBounds({-ts.width, 0, ts.width, ts.height});
+    if (below) {
+        auto& b = *below->view();
+        b.setBounds({0, 0, b.frame().width(), b.frame().height()});
+    }
+    animator.commitAnimations();
+}
+
+void MainViewController::popDialogAnimationFinished(const std::string&, bool, const std::any& context)
+{
+    auto* const* dialog = std::any_cast<DialogBase*>(&context);
+    if (!dialog || !*dialog)
+        return;
+    // Pushed again before the slide ended: its view belongs to the stack again.
+    if (std::find(dialogs.begin(), dialogs.end(), *dialog) != dialogs.end())
+        return;
+    (*dialog)->view()->removeFromSuperview();
+}
+
+void MainViewController::hideTopDialog()
+{
+    if (dialogs.empty() || _dialogMinimized)
+        return;
+    auto& animator = Application::shared().animator();
+    auto& top = *CurrentDialog()->view();
+    platform::Point point{launcherX, isClassicLayout() ? launcherClassicY : launcherY};
+    menuLauncher->setFrame({point, menuLauncher->frame().size});
+    dialogFrame = top.frame();
+    animator.beginAnimations("hideDialog");
+    animator.setAnimationDuration(minimiseDuration);
+    top.setAlpha(0);
+    top.setFrame(menuLauncher->frame());
+    menuLauncher->setAlpha(1);
+    animator.commitAnimations();
+    view()->bringSubviewToFront(*menuLauncher);
+    _dialogMinimized = true;
+}
+
+void MainViewController::showTopDialog()
+{
+    if (dialogs.empty() || !_dialogMinimized)
+        return;
+    auto& animator = Application::shared().animator();
+    DialogBase* top = CurrentDialog();
+    animator.beginAnimations("showDialog");
+    animator.setAnimationDuration(minimiseDuration);
+    top->view()->setAlpha(1);
+    top->view()->setFrame(dialogFrame);
+    menuLauncher->setAlpha(0);
+    positionDialog(top);
+    animator.commitAnimations();
+    _dialogMinimized = false;
+}
+
+void MainViewController::showButtonClick() { showTopDialog(); }
+
+void MainViewController::slideDialogUp(DialogBase& dialog)
+{
+    auto& v = *dialog.view();
+    Rect f = v.frame();
+    // A second slide-up while already up (focus moving to another field) keeps the place to return to.
+    if (f.y() != slidUpTop)
+        originalY = f.y();
+    auto& animator = Application::shared().animator();
+    animator.beginAnimations("slideDialogUp");
+    animator.setAnimationDuration(minimiseDuration);
+    v.setFrame({f.x(), slidUpTop, f.width(), f.height()});
+    animator.commitAnimations();
+}
+
+void MainViewController::slideDialogDown(DialogBase& dialog)
+{
+    auto& v = *dialog.view();
+    Rect f = v.frame();
+    auto& animator = Application::shared().animator();
+    animator.beginAnimations("slideDialogDown");
+    animator.setAnimationDuration(minimiseDuration);
+    v.setFrame({f.x(), originalY, f.width(), f.height()});
+    animator.commitAnimations();
+}
+
+// Capture mode.
+
+void MainViewController::saveCurrentWallpaperClick()
+{
+    auto& app = Application::shared();
+    app.setStatusBarHidden(true, true);
+    app.animator().beginAnimations("enterCapture");
+    app.animator().setAnimationDuration(captureFadeDuration);
+    menuLauncher->setAlpha(0);
+    overlayImage->setAlpha(0);
+    if (DialogBase* top = CurrentDialog())
+        top->view()->setAlpha(0);
+    app.animator().commitAnimations();
+    saveInstructions->setFrame({0, -Application::statusBarHeight, Application::screenWidth, Application::screenHeight});
+    saveInstructions->setBounds({0, 0, Application::screenWidth, Application::screenHeight});
+    saveInstructions->setHidden(false);
+    captureState_ = CaptureState::Instructions;
+}
+
+void MainViewController::saveInstructionsContinueButtonClick()
+{
+    saveInstructions->setHidden(true);
+    view()->bringSubviewToFront(*saveScreenshotDoneButton);
+    captureState_ = CaptureState::Capture;
+    if (onCaptureStateEntered)
+        onCaptureStateEntered();
+}
+
+void MainViewController::saveInstructionsCancelButtonClick()
+{
+    saveInstructions->setHidden(true);
+    saveScreenshotDoneButtonClick();
+}
+
+void MainViewController::saveScreenshotDoneButtonClick()
+{
+    auto& app = Application::shared();
+    DialogBase* top = CurrentDialog();
+    app.animator().beginAnimations("leaveCapture");
+    app.animator().setAnimationDuration(captureFadeDuration);
+    menuLauncher->setAlpha(_dialogMinimized ? 1 : 0);
+    overlayImage->setAlpha(1);
+    if (top)
+        top->view()->setAlpha(_dialogMinimized ? 0 : 1);
+    app.animator().commitAnimations();
+    app.setStatusBarHidden(false, true);
+    view()->sendSubviewToBack(*saveScreenshotDoneButton);
+    captureState_ = CaptureState::Normal;
+}
+
+// The photograph.
+
+std::string MainViewController::wallpaperPath() const
+{
+    return (Application::shared().services().paths->documentsDirectory() / "wallpaper.jpg").string();
+}
+
+bool MainViewController::saveImage(const platform::Image& image)
+{
+    auto& app = Application::shared();
+    auto jpeg = app.services().codec->encodeJpeg(image, 1.0f);
+    if (!jpeg) {
+        app.log("cannot encode the photograph as JPEG; wallpaper.jpg is unchanged");
+        return false;
+    }
+    std::filesystem::path path = wallpaperPath();
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    std::string error;
+    std::string_view bytes(reinterpret_cast<const char*>(jpeg->data()), jpeg->size());
+    if (!platform::writeFileAtomically(path, bytes, error)) {
+        app.log("cannot write " + path.string() + ": " + error + "; the earlier photograph is kept");
+        return false;
+    }
+    return true;
+}
+
+platform::ImageRef MainViewController::loadImage() const
+{
+    std::string path = wallpaperPath();
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return nullptr;
+    return Application::shared().services().codec->decodePhotoFile(path, photoMaxSide);
+}
+
+platform::ImageRef MainViewController::getSnapshot()
+{
+    viewWillAppear(false);
+    return Application::shared().services().renderer->render(*view(), 1);
+}
+
+std::string MainViewController::photoAlbumDescription()
+{
+    return Application::shared().services().paths->photoAlbumDirectory().string();
+}

@@ -1,0 +1,59 @@
+#include "TavrinPlusAppDelegate.h"
+
+#include "RootViewController.h"
+#include "SettingsKeys.h"
+
+#include "platform/View.h"
+#include "platform/Window.h"
+
+#include <cassert>
+#include <cstdint>
+
+using platform::Application;
+
+TavrinPlusAppDelegate::TavrinPlusAppDelegate()
+    : window_(Application::shared().windowRef())
+    , rootViewController_(std::make_unique<RootViewController>())
+{
+}
+
+TavrinPlusAppDelegate::~TavrinPlusAppDelegate() = default;
+
+TavrinPlusAppDelegate& TavrinPlusAppDelegate::shared()
+{
+    auto* delegate = static_cast<TavrinPlusAppDelegate*>(Application::shared().delegate());
+    assert(delegate);
+    return *delegate;
+}
+
+void TavrinPlusAppDelegate::applicationDidFinishLaunching(Application& application)
+{
+    window_->addSubview(rootViewController_->view());
+    application.setStatusBarStyle(Application::statusBarStyleBlackTranslucent, false);
+}
+
+void TavrinPlusAppDelegate::AddDefaultUserSettings()
+{
+    createDefaultUserValueIfEmpty(keys::stripLayout, "split");
+    createDefaultUserValueIfEmpty(keys::phonePreference, "911");
+    createDefaultUserValueIfEmpty(keys::otherPreference, "");
+    createDefaultUserValueIfEmpty(keys::fontFace, std::uint32_t(0xFFFFFFFF));
+    createDefaultUserValueIfEmpty(keys::fontHighlight, std::uint32_t(0x000000FF));
+    createDefaultUserValueIfEmpty(keys::stripColor, std::uint32_t(0x1B1C1CFF));
+    createDefaultUserValueIfEmpty(keys::bgColor, std::uint32_t(0xA8A8A8FF));
+    createDefaultUserValueIfEmpty(keys::styleName, "Artsy Photograph");
+}
+
+void TavrinPlusAppDelegate::createDefaultUserValueIfEmpty(const std::string& key, platform::SettingsStore::Value defaultValue)
+{
+    auto& settings = Application::shared().settings();
+    if (!settings.valueForKey(key))
+        settings.setObject(key, std::move(defaultValue));
+}
+
+platform::SettingsStore::Value TavrinPlusAppDelegate::getUserValueOrDefault(const std::string& key,
+                                                                           platform::SettingsStore::Value defaultValue) const
+{
+    const auto* value = Application::shared().settings().valueForKey(key);
+    return value ? *value : defaultValue;
+}

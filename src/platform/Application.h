@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/Animator.h"
+#include "platform/Clock.h"
+#include "platform/Services.h"
+#include "platform/SettingsStore.h"
+
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+class Application;
+class TextField;
+class Window;
+
+class ApplicationDelegate {
+public:
+    virtual ~ApplicationDelegate() = default;
+    virtual void applicationDidFinishLaunching(Application& application) = 0;
+};
+
+// The services the shell hands to the application. All are owned by the shell and outlive it.
+struct Services {
+    Log* log = nullptr;
+    ImageCodec* codec = nullptr;
+    Paths* paths = nullptr;
+    Clock* clock = nullptr;
+    TimeFormatter* timeFormatter = nullptr;
+    ViewRenderer* renderer = nullptr;
+};
+
+// The one application object: its window, delegate, animator, settings store and status bar.
+class Application {
+public:
+    static constexpr float screenWidth = 320;
+    static constexpr float screenHeight = 480;
+    static constexpr float statusBarHeight = 20;
+    static constexpr int statusBarStyleBlackTranslucent = 1;
+
+    explicit Application(Services services);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    static Application& shared();
+    static bool exists();
+
+    ApplicationDelegate* delegate() const { return delegate_; }
+    void setDelegate(ApplicationDelegate* delegate) { delegate_ = delegate; }
+    Window& window() { return *window_; }
+    const std::shared_ptr<Window>& windowRef() const { return window_; }
+    Animator& animator() { return animator_; }
+    SettingsStore& settings() { return settings_; }
+    const Services& services() const { return services_; }
+    void log(const std::string& line) { services_.log->log(line); }
+
+    int statusBarStyle() const { return statusBarStyle_; }
+    void setStatusBarStyle(int style, bool animated);
+    bool isStatusBarHidden() const { return statusBarHidden_; }
+    void setStatusBarHidden(bool hidden, bool animated);
+    bool isNetworkActivityIndicatorVisible() const { return networkActivity_; }
+    void setNetworkActivityIndicatorVisible(bool visible);
+
+    // The text field that receives typed text, if any.
+    TextField* firstResponder() const { return firstResponder_; }
+    void setFirstResponder(TextField* field);
+
+    // Something on screen changed. The shell sets onNeedsDisplay to schedule a repaint.
+    void setNeedsDisplay();
+    std::function<void()> onNeedsDisplay;
+
+private:
+    Services services_;
+    Animator animator_;
+    SettingsStore settings_;
+    std::shared_ptr<Window> window_;
+    ApplicationDelegate* delegate_ = nullptr;
+    TextField* firstResponder_ = nullptr;
+    int statusBarStyle_ = 0;
+    bool statusBarHidden_ = false;
+    bool networkActivity_ = false;
+};
+
+} // namespace platform

@@ -1,0 +1,64 @@
+#include "platform/Label.h"
+
+namespace platform {
+
+Label::Label(Rect frame) : View(frame) { setUserInteractionEnabled(false); }
+
+void Label::setText(std::string text)
+{
+    if (text == text_)
+        return;
+    text_ = std::move(text);
+    setNeedsDisplay();
+}
+
+void Label::setTextColor(const Color& color)
+{
+    style_.color = color;
+    setNeedsDisplay();
+}
+
+void Label::setShadowColor(std::optional<Color> color)
+{
+    style_.shadowColor = color;
+    setNeedsDisplay();
+}
+
+void Label::setShadowOffset(Point offset)
+{
+    style_.shadowOffset = offset;
+    setNeedsDisplay();
+}
+
+void Label::setFont(const Font& font)
+{
+    style_.font = font;
+    setNeedsDisplay();
+}
+
+void Label::setAlignment(TextAlignment alignment)
+{
+    style_.alignment = alignment;
+    setNeedsDisplay();
+}
+
+void Label::setMinimumFontSize(float size)
+{
+    style_.minimumFontSize = size;
+    setNeedsDisplay();
+}
+
+void Label::setWraps(bool wraps)
+{
+    style_.wraps = wraps;
+    setNeedsDisplay();
+}
+
+void Label::draw(Painter& painter) const
+{
+    View::draw(painter);
+    if (!text_.empty())
+        painter.drawText({0, 0, frame().width(), frame().height()}, text_, style_);
+}
+
+} // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/Color.h"
+#include "platform/Geometry.h"
+#include "platform/Image.h"
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct Font {
+    float size = 17;
+    bool bold = false;
+    friend bool operator==(const Font&, const Font&) = default;
+};
+
+enum class TextAlignment { Left, Center, Right };
+
+struct TextStyle {
+    Font font;
+    Color color = Color::black();
+    std::optional<Color> shadowColor;
+    Point shadowOffset{0, -1};
+    TextAlignment alignment = TextAlignment::Left;
+    // Long texts shrink to fit the width down to this size, then elide. 0 keeps the size.
+    float minimumFontSize = 0;
+    // Wraps onto as many lines as the rectangle holds instead of shrinking.
+    bool wraps = false;
+};
+
+enum class ImageFit { Fill, AspectFill, AspectFit };
+
+// What the view tree draws with; the shell implements it. Coordinates are in points.
+class Painter {
+public:
+    virtual ~Painter() = default;
+    virtual void save() = 0;
+    virtual void restore() = 0;
+    virtual void translate(Point offset) = 0;
+    virtual void clipRect(const Rect& rect) = 0;
+    virtual void multiplyOpacity(float opacity) = 0;
+
+    virtual void fillRect(const Rect& rect, const Color& color) = 0;
+    virtual void fillRoundedRect(const Rect& rect, float radius, const Color& color) = 0;
+    virtual void strokeRoundedRect(const Rect& rect, float radius, float lineWidth, const Color& color) = 0;
+    virtual void fillEllipse(const Rect& rect, const Color& color) = 0;
+    virtual void drawLine(Point from, Point to, float lineWidth, const Color& color) = 0;
+    virtual void drawImage(const Rect& rect, const Image& image, ImageFit fit) = 0;
+    virtual void drawText(const Rect& rect, const std::string& text, const TextStyle& style) = 0;
+    // Width of a text in the given font at its full size, for cursors and layout.
+    virtual float textWidth(const std::string& text, const Font& font) = 0;
+};
+
+} // namespace platform

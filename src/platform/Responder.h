@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+namespace platform {
+
+class View;
+
+// One finger on the screen. Its position is kept in window points and converted on request.
+struct Touch {
+    Point windowLocation;
+    Point locationInView(const View& view) const;
+};
+
+// Touches go to the view under the finger, then up the chain: a view, its controller, its superview.
+class Responder {
+public:
+    virtual ~Responder() = default;
+    virtual Responder* nextResponder() const { return nullptr; }
+
+    virtual void touchesBegan(const Touch& touch)
+    {
+        if (auto* next = nextResponder())
+            next->touchesBegan(touch);
+    }
+    virtual void touchesMoved(const Touch& touch)
+    {
+        if (auto* next = nextResponder())
+            next->touchesMoved(touch);
+    }
+    virtual void touchesEnded(const Touch& touch)
+    {
+        if (auto* next = nextResponder())
+            next->touchesEnded(touch);
+    }
+    // A wheel turn over a view; positive dy scrolls the contents up (shows what is below).
+    virtual void scrollWheel(const Touch& touch, float dy)
+    {
+        if (auto* next = nextResponder())
+            next->scrollWheel(touch, dy);
+    }
+};
+
+} // namespace platform

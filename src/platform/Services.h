@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/Image.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class View;
+
+// What the shell provides. Each service is small; the application reaches them through Application.
+
+class Log {
+public:
+    virtual ~Log() = default;
+    virtual void log(const std::string& line) = 0;
+};
+
+class ImageCodec {
+public:
+    virtual ~ImageCodec() = default;
+    // Images with more pixels than this are refused (or, for photographs, scaled down while decoding).
+    static constexpr std::int64_t maxPixels = 40'000'000;
+
+    virtual ImageRef decode(std::span<const std::uint8_t> bytes) = 0;
+    virtual ImageRef decodeFile(const std::string& path) = 0;
+    // A photograph: scaled down while decoding so that neither side exceeds maxSide pixels.
+    virtual ImageRef decodePhotoFile(const std::string& path, int maxSide) = 0;
+    virtual std::optional<std::vector<std::uint8_t>> encodePng(const Image& image) = 0;
+    virtual std::optional<std::vector<std::uint8_t>> encodeJpeg(const Image& image, float quality) = 0;
+};
+
+class Paths {
+public:
+    virtual ~Paths() = default;
+    virtual std::filesystem::path documentsDirectory() const = 0;
+    virtual std::filesystem::path photoAlbumDirectory() const = 0;
+    virtual std::filesystem::path configDirectory() const = 0;
+    // A resource shipped with the application, or nothing.
+    virtual std::optional<std::string> resourcePath(const std::string& name, const std::string& type) const = 0;
+};
+
+class TimeFormatter {
+public:
+    virtual ~TimeFormatter() = default;
+    // The local time in a pattern of yyyy, MM, dd, HH, mm and ss fields.
+    virtual std::string formatLocalTime(std::chrono::system_clock::time_point time, const std::string& pattern) const = 0;
+};
+
+// Renders a view tree into an image, as the screen would show it.
+class ViewRenderer {
+public:
+    virtual ~ViewRenderer() = default;
+    virtual ImageRef render(const View& view, float scale) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,148 @@
+#include "platform/TableView.h"
+
+#include "platform/Painter.h"
+#include "platform/Theme.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+// How far a finger moves before a touch becomes a scroll rather than a tap.
+constexpr float dragThreshold = 6;
+} // namespace
+
+TableViewCell::TableViewCell() : content_(std::make_shared<View>()) { addSubview(content_); }
+
+void TableViewCell::setSelected(bool selected)
+{
+    selected_ = selected;
+    setNeedsDisplay();
+}
+
+void TableViewCell::draw(Painter& painter) const
+{
+    View::draw(painter);
+    if (selected_)
+        painter.fillRect({0, 0, frame().width(), frame().height()}, theme::highlightOverlay);
+    painter.fillRect({0, frame().height() - 1, frame().width(), 1}, theme::separator);
+}
+
+TableView::TableView(Rect frame) : View(frame) { setClipsToBounds(true); }
+
+void TableView::reloadData()
+{
+    for (auto& cell : cells_)
+        cell->removeFromSuperview();
+    cells_.clear();
+    selected_.reset();
+    if (dataSource_ && dataSource_->numberOfSectionsInTableView(*this) > 0) {
+        int rows = std::max(0, dataSource_->numberOfRowsInSection(*this, 0));
+        cells_.reserve(size_t(rows));
+        for (int row = 0; row < rows; ++row) {
+            auto cell = dataSource_->cellForRowAtIndexPath(*this, {0, row});
+            if (!cell)
+                cell = std::make_shared<TableViewCell>();
+            cells_.push_back(cell);
+            addSubview(cell);
+        }
+    }
+    layoutCells();
+    setContentOffset(contentOffset());
+}
+
+void TableView::layoutCells()
+{
+    for (size_t row = 0; row < cells_.size(); ++row)
+        cells_[row]->setFrame({0, float(row) * rowHeight_, frame().width(), rowHeight_});
+}
+
+View* TableView::cellForRow(int row) const
+{
+    return row >= 0 && row < int(cells_.size()) ? cells_[size_t(row)].get() : nullptr;
+}
+
+void TableView::deselectRowAtIndexPath(IndexPath path, bool)
+{
+    if (selected_ != path)
+        return;
+    if (auto* cell = dynamic_cast<TableViewCell*>(cellForRow(path.row)))
+        cell->setSelected(false);
+    selected_.reset();
+}
+
+float TableView::maximumContentOffset() const
+{
+    return std::max(0.0f, float(cells_.size()) * rowHeight_ - frame().height());
+}
+
+void TableView::setContentOffset(float offset)
+{
+    offset = std::clamp(offset, 0.0f, maximumContentOffset());
+    setBounds({0, offset, frame().width(), frame().height()});
+}
+
+void TableView::scrollToRow(int row)
+{
+    float top = float(row) * rowHeight_;
+    if (top < contentOffset())
+        setContentOffset(top);
+    else if (top + rowHeight_ > contentOffset() + frame().height())
+        setContentOffset(top + rowHeight_ - frame().height());
+}
+
+void TableView::touchesBegan(const Touch& touch)
+{
+    dragStart_ = touch.windowLocation;
+    dragStartOffset_ = contentOffset();
+    dragging_ = false;
+}
+
+void TableView::touchesMoved(const Touch& touch)
+{
+    if (!dragStart_)
+        return;
+    float dy = touch.windowLocation.y - dragStart_->y;
+    if (!dragging_ && std::fabs(dy) < dragThreshold)
+        return;
+    dragging_ = true;
+    setContentOffset(dragStartOffset_ - dy);
+}
+
+void TableView::touchesEnded(const Touch& touch)
+{
+    bool tapped = dragStart_ && !dragging_;
+    dragStart_.reset();
+    dragging_ = false;
+    if (!tapped)
+        return;
+    Point p = touch.locationInView(*this);
+    int row = int(std::floor(p.y / rowHeight_));
+    if (p.y < 0 || row >= int(cells_.size()) || !bounds().contains(p))
+        return;
+    if (selected_)
+        deselectRowAtIndexPath(*selected_, false);
+    selected_ = IndexPath{0, row};
+    if (auto* cell = dynamic_cast<TableViewCell*>(cellForRow(row)))
+        cell->setSelected(true);
+    if (delegate_)
+        delegate_->didSelectRowAtIndexPath(*this, *selected_);
+}
+
+void TableView::scrollWheel(const Touch&, float dy) { setContentOffset(contentOffset() + dy); }
+
+void TableView::draw(Painter& painter) const
+{
+    View::draw(painter);
+    float max = maximumContentOffset();
+    if (max <= 0)
+        return;
+    // A thin scroll indicator, so the user sees there is more.
+    float h = frame().height();
+    float barH = std::max(24.0f, h * h / (h + max));
+    float barY = (h - barH) * (contentOffset() / max);
+    painter.fillRoundedRect({frame().width() - 5, barY + 2, 3, barH - 4}, 1.5f, Color::white(0.45f));
+}
+
+} // namespace platform

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "platform/View.h"
+
+#include <optional>
+
+namespace platform {
+
+class TableView;
+
+struct IndexPath {
+    int section = 0;
+    int row = 0;
+    friend bool operator==(const IndexPath&, const IndexPath&) = default;
+};
+
+class TableViewDataSource {
+public:
+    virtual ~TableViewDataSource() = default;
+    virtual int numberOfSectionsInTableView(TableView&) { return 1; }
+    virtual int numberOfRowsInSection(TableView&, int section) = 0;
+    virtual std::shared_ptr<View> cellForRowAtIndexPath(TableView&, IndexPath path) = 0;
+};
+
+class TableViewDelegate {
+public:
+    virtual ~TableViewDelegate() = default;
+    virtual void didSelectRowAtIndexPath(TableView&, IndexPath path) = 0;
+};
+
+// A plain table cell: what a row shows goes into its content view.
+class TableViewCell : public View {
+public:
+    TableViewCell();
+    View& contentView() { return *content_; }
+    bool isSelected() const { return selected_; }
+    void setSelected(bool selected);
+    void draw(Painter& painter) const override;
+
+private:
+    std::shared_ptr<View> content_;
+    bool selected_ = false;
+};
+
+// One section of rows of equal height. It scrolls vertically by drag and by wheel; a tap that did not
+// scroll selects the row under it.
+class TableView : public View {
+public:
+    explicit TableView(Rect frame = {});
+
+    void setDataSource(TableViewDataSource* source) { dataSource_ = source; }
+    void setDelegate(TableViewDelegate* delegate) { delegate_ = delegate; }
+    float rowHeight() const { return rowHeight_; }
+    void setRowHeight(float height) { rowHeight_ = height; }
+
+    // Asks the data source for every row again; each call makes new cells.
+    void reloadData();
+    int numberOfRows() const { return int(cells_.size()); }
+    View* cellForRow(int row) const;
+    std::optional<IndexPath> indexPathForSelectedRow() const { return selected_; }
+    void deselectRowAtIndexPath(IndexPath path, bool animated);
+
+    float contentOffset() const { return bounds().y(); }
+    void setContentOffset(float offset);
+    float maximumContentOffset() const;
+    // Scrolls just enough to show the row whole.
+    void scrollToRow(int row);
+
+    void touchesBegan(const Touch& touch) override;
+    void touchesMoved(const Touch& touch) override;
+    void touchesEnded(const Touch& touch) override;
+    void scrollWheel(const Touch& touch, float dy) override;
+    void draw(Painter& painter) const override;
+
+private:
+    void layoutCells();
+
+    TableViewDataSource* dataSource_ = nullptr;
+    TableViewDelegate* delegate_ = nullptr;
+    float rowHeight_ = 44;
+    std::vector<std::shared_ptr<View>> cells_;
+    std::optional<IndexPath> selected_;
+    std::optional<Point> dragStart_;
+    float dragStartOffset_ = 0;
+    bool dragging_ = false;
+};
+
+} // namespace platform

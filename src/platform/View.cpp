@@ -1,0 +1,300 @@
+#include "platform/View.h"
+
+#include "platform/Animator.h"
+#include "platform/Application.h"
+#include "platform/Painter.h"
+#include "platform/ViewController.h"
+#include "platform/Window.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+float lerp(float a, float b, float t) { return a + (b - a) * t; }
+Point lerp(Point a, Point b, float t) { return {lerp(a.x, b.x, t), lerp(a.y, b.y, t)}; }
+Rect lerp(const Rect& a, const Rect& b, float t)
+{
+    return {lerp(a.x(), b.x(), t), lerp(a.y(), b.y(), t), lerp(a.width(), b.width(), t), lerp(a.height(), b.height(), t)};
+}
+
+} // namespace
+
+template <class T>
+T Animated<T>::presented(double now) const
+{
+    if (duration <= 0 || now >= start + duration)
+        return value;
+    if (now <= start)
+        return from;
+    return lerp(from, value, easeInOut(float((now - start) / duration)));
+}
+
+template struct Animated<Rect>;
+template struct Animated<Point>;
+template struct Animated<float>;
+
+View::View(Rect frame) { frame_.value = frame_.from = frame; }
+
+View::~View()
+{
+    for (auto& sub : subviews_)
+        sub->superview_ = nullptr;
+}
+
+template <class T>
+void View::animate(Animated<T>& property, const T& value, T (View::*presentedNow)() const)
+{
+    Animator* animator = Application::exists() ? &Application::shared().animator() : nullptr;
+    if (animator && animator->inBlock() && !weak_from_this().expired()) {
+        // The first set in a block starts from what is on screen; later sets in the same block keep it.
+        if (!property.awaitingCommit)
+            property.from = (this->*presentedNow)();
+        property.value = value;
+        property.duration = 0;
+        property.awaitingCommit = true;
+        std::weak_ptr<View> self = weak_from_this();
+        Animated<T>* target = &property;
+        animator->registerChange([self, target](double start, double duration) {
+            if (self.expired() || !target->awaitingCommit)
+                return;
+            target->start = start;
+            target->duration = duration;
+            target->awaitingCommit = false;
+        });
+    } else {
+        property.value = property.from = value;
+        property.duration = 0;
+        property.awaitingCommit = false;
+    }
+    setNeedsDisplay();
+}
+
+Rect View::presentedFrameNow() const
+{
+    return Application::exists() ? presentedFrame(Application::shared().animator().now()) : frame_.value;
+}
+Point View::presentedBoundsOriginNow() const
+{
+    return Application::exists() ? presentedBoundsOrigin(Application::shared().animator().now()) : boundsOrigin_.value;
+}
+float View::presentedAlphaNow() const
+{
+    return Application::exists() ? presentedAlpha(Application::shared().animator().now()) : alpha_.value;
+}
+
+void View::setFrame(const Rect& frame) { animate(frame_, frame, &View::presentedFrameNow); }
+
+void View::setBounds(const Rect& bounds)
+{
+    if (bounds.size != frame_.value.size) {
+        // Resizing through the bounds keeps the centre, as the platform does.
+        Rect f = frame_.value;
+        float cx = f.x() + f.width() / 2, cy = f.y() + f.height() / 2;
+        setFrame({cx - bounds.width() / 2, cy - bounds.height() / 2, bounds.width(), bounds.height()});
+    }
+    animate(boundsOrigin_, bounds.origin, &View::presentedBoundsOriginNow);
+}
+
+void View::setAlpha(float alpha) { animate(alpha_, std::clamp(alpha, 0.0f, 1.0f), &View::presentedAlphaNow); }
+
+void View::setHidden(bool hidden)
+{
+    if (hidden_ == hidden)
+        return;
+    hidden_ = hidden;
+    setNeedsDisplay();
+}
+
+void View::setBackgroundColor(std::optional<Color> color)
+{
+    backgroundColor_ = color;
+    setNeedsDisplay();
+}
+
+void View::setCornerRadius(float radius)
+{
+    cornerRadius_ = radius;
+    setNeedsDisplay();
+}
+
+void View::setClipsToBounds(bool clips)
+{
+    clipsToBounds_ = clips;
+    setNeedsDisplay();
+}
+
+View* View::findByIdentifier(const std::string& id)
+{
+    if (identifier_ == id)
+        return this;
+    for (auto& sub : subviews_)
+        if (View* found = sub->findByIdentifier(id))
+            return found;
+    return nullptr;
+}
+
+void View::detachFromSuperview()
+{
+    if (!superview_)
+        return;
+    auto& siblings = superview_->subviews_;
+    std::erase_if(siblings, [this](const std::shared_ptr<View>& v) { return v.get() == this; });
+    superview_ = nullptr;
+}
+
+void View::addSubview(std::shared_ptr<View> view)
+{
+    if (!view || view.get() == this)
+        return;
+    if (view->superview_)
+        view->detachFromSuperview();
+    view->superview_ = this;
+    subviews_.push_back(view);
+    view->didMoveToWindow();
+    setNeedsDisplay();
+}
+
+void View::insertSubviewAbove(std::shared_ptr<View> view, const View& sibling)
+{
+    if (!view || view.get() == this)
+        return;
+    if (view->superview_)
+        view->detachFromSuperview();
+    auto it = std::find_if(subviews_.begin(), subviews_.end(), [&](auto& v) { return v.get() == &sibling; });
+    view->superview_ = this;
+    subviews_.insert(it == subviews_.end() ? it : it + 1, view);
+    view->didMoveToWindow();
+    setNeedsDisplay();
+}
+
+void View::bringSubviewToFront(const View& view)
+{
+    auto it = std::find_if(subviews_.begin(), subviews_.end(), [&](auto& v) { return v.get() == &view; });
+    if (it == subviews_.end())
+        return;
+    std::rotate(it, it + 1, subviews_.end());
+    setNeedsDisplay();
+}
+
+void View::sendSubviewToBack(const View& view)
+{
+    auto it = std::find_if(subviews_.begin(), subviews_.end(), [&](auto& v) { return v.get() == &view; });
+    if (it == subviews_.end())
+        return;
+    std::rotate(subviews_.begin(), it, it + 1);
+    setNeedsDisplay();
+}
+
+void View::removeFromSuperview()
+{
+    if (!superview_)
+        return;
+    setNeedsDisplay();
+    // Keep this view alive until it is fully detached: the superview may hold the last reference.
+    auto keep = shared_from_this();
+    detachFromSuperview();
+    didMoveToWindow();
+}
+
+bool View::isDescendantOf(const View& ancestor) const
+{
+    for (const View* v = this; v; v = v->superview_)
+        if (v == &ancestor)
+            return true;
+    return false;
+}
+
+bool View::isEffectivelyVisible() const
+{
+    const View* v = this;
+    for (; v; v = v->superview_) {
+        if (v->hidden_ || v->alpha_.value <= 0)
+            return false;
+        if (!v->superview_)
+            break;
+    }
+    return Application::exists() && v == static_cast<const View*>(&Application::shared().window());
+}
+
+Point View::convertFromWindow(Point p) const
+{
+    if (!superview_)
+        return {p.x + boundsOrigin_.value.x - frame_.value.x(), p.y + boundsOrigin_.value.y - frame_.value.y()};
+    Point s = superview_->convertFromWindow(p);
+    return {s.x - frame_.value.x() + boundsOrigin_.value.x, s.y - frame_.value.y() + boundsOrigin_.value.y};
+}
+
+Point View::convertToWindow(Point p) const
+{
+    Point s{p.x - boundsOrigin_.value.x + frame_.value.x(), p.y - boundsOrigin_.value.y + frame_.value.y()};
+    return superview_ ? superview_->convertToWindow(s) : s;
+}
+
+View* View::hitTest(Point p)
+{
+    if (hidden_ || alpha_.value <= 0.01f || !userInteractionEnabled_)
+        return nullptr;
+    if (!bounds().contains(p))
+        return nullptr;
+    for (auto it = subviews_.rbegin(); it != subviews_.rend(); ++it) {
+        View& sub = **it;
+        Point q{p.x - sub.frame_.value.x() + sub.boundsOrigin_.value.x, p.y - sub.frame_.value.y() + sub.boundsOrigin_.value.y};
+        if (View* hit = sub.hitTest(q))
+            return hit;
+    }
+    return this;
+}
+
+Responder* View::nextResponder() const
+{
+    if (controller_)
+        return controller_;
+    return superview_;
+}
+
+void View::draw(Painter& painter) const
+{
+    if (!backgroundColor_ || backgroundColor_->alpha <= 0)
+        return;
+    Rect local{0, 0, frame_.value.width(), frame_.value.height()};
+    if (cornerRadius_ > 0)
+        painter.fillRoundedRect(local, cornerRadius_, *backgroundColor_);
+    else
+        painter.fillRect(local, *backgroundColor_);
+}
+
+void View::setNeedsDisplay() const
+{
+    if (Application::exists())
+        Application::shared().setNeedsDisplay();
+}
+
+Point Touch::locationInView(const View& view) const { return view.convertFromWindow(windowLocation); }
+
+void drawViewTree(const View& view, Painter& painter, double now)
+{
+    if (view.isHidden())
+        return;
+    float alpha = view.presentedAlpha(now);
+    if (alpha <= 0)
+        return;
+    Rect frame = view.presentedFrame(now);
+    painter.save();
+    painter.translate(frame.origin);
+    if (alpha < 1)
+        painter.multiplyOpacity(alpha);
+    if (view.clipsToBounds())
+        painter.clipRect({0, 0, frame.width(), frame.height()});
+    view.draw(painter);
+    if (!view.subviews().empty()) {
+        Point shift = view.presentedBoundsOrigin(now);
+        painter.translate({-shift.x, -shift.y});
+        for (const auto& sub : view.subviews())
+            drawViewTree(*sub, painter, now);
+    }
+    painter.restore();
+}
+
+} // namespace platform

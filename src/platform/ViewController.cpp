@@ -1,0 +1,107 @@
+#include "platform/ViewController.h"
+
+#include "platform/Application.h"
+#include "platform/View.h"
+#include "platform/Window.h"
+
+namespace platform {
+
+namespace {
+constexpr double modalSlideDuration = 0.3;
+}
+
+ViewController::ViewController(std::string nibName) : nibName_(std::move(nibName)) {}
+
+ViewController::~ViewController()
+{
+    if (modal_)
+        modal_->parent_ = nullptr;
+    if (parent_ && parent_->modal_ == this)
+        parent_->modal_ = nullptr;
+    if (view_) {
+        view_->setController(nullptr);
+        view_->removeFromSuperview();
+    }
+}
+
+const std::shared_ptr<View>& ViewController::view()
+{
+    if (!view_) {
+        loadView();
+        if (!view_)
+            setView(std::make_shared<View>(Rect{0, 0, Application::screenWidth,
+                                                Application::screenHeight - Application::statusBarHeight}));
+        viewDidLoad();
+    }
+    return view_;
+}
+
+void ViewController::loadView() {}
+
+void ViewController::setView(std::shared_ptr<View> view)
+{
+    if (view_)
+        view_->setController(nullptr);
+    view_ = std::move(view);
+    if (view_)
+        view_->setController(this);
+}
+
+Responder* ViewController::nextResponder() const { return view_ ? view_->superview() : nullptr; }
+
+void ViewController::presentModalViewController(ViewController& modal, bool animated)
+{
+    if (modal_)
+        return;
+    modal_ = &modal;
+    modal.parent_ = this;
+    auto& app = Application::shared();
+    const auto& v = modal.view();
+    Rect place{0, Application::statusBarHeight, Application::screenWidth,
+               Application::screenHeight - Application::statusBarHeight};
+    modal.viewWillAppear(animated);
+    app.window().addSubview(v);
+    if (animated) {
+        v->setFrame(place.offsetBy(0, place.height()));
+        app.animator().beginAnimations("presentModal");
+        app.animator().setAnimationDuration(modalSlideDuration);
+        v->setFrame(place);
+        app.animator().commitAnimations();
+    } else {
+        v->setFrame(place);
+    }
+    modal.viewDidAppear(animated);
+}
+
+void ViewController::dismissModalViewControllerAnimated(bool animated)
+{
+    // Sent to the modal itself, it dismisses itself, as on the platform.
+    if (!modal_ && parent_) {
+        parent_->dismissModalViewControllerAnimated(animated);
+        return;
+    }
+    if (!modal_)
+        return;
+    ViewController* modal = modal_;
+    modal_ = nullptr;
+    modal->parent_ = nullptr;
+    modal->viewWillDisappear(animated);
+    std::shared_ptr<View> v = modal->view();
+    if (animated) {
+        auto& animator = Application::shared().animator();
+        animator.beginAnimations("dismissModal");
+        animator.setAnimationDuration(modalSlideDuration);
+        std::weak_ptr<View> weak = v;
+        animator.setAnimationDidStop([weak](const std::string&, bool, const std::any&) {
+            if (auto view = weak.lock(); view && view->frame().y() >= Application::screenHeight)
+                view->removeFromSuperview();
+        });
+        v->setFrame(v->frame().offsetBy(0, Application::screenHeight));
+        animator.commitAnimations();
+    } else {
+        v->removeFromSuperview();
+    }
+    modal->viewDidDisappear(animated);
+}
+
+} // namespace platform

@@ -1,0 +1,40 @@
+#include "platform/Window.h"
+
+#include "platform/Application.h"
+
+namespace platform {
+
+Window::Window() : View(Rect{0, 0, Application::screenWidth, Application::screenHeight}) {}
+
+void Window::touchDown(Point p)
+{
+    View* hit = hitTest(p);
+    if (!hit) {
+        tracked_.reset();
+        return;
+    }
+    tracked_ = hit->weak_from_this();
+    hit->touchesBegan(Touch{p});
+}
+
+void Window::touchMove(Point p)
+{
+    if (auto view = tracked_.lock())
+        view->touchesMoved(Touch{p});
+}
+
+void Window::touchUp(Point p)
+{
+    auto view = tracked_.lock();
+    tracked_.reset();
+    if (view)
+        view->touchesEnded(Touch{p});
+}
+
+void Window::wheel(Point p, float dy)
+{
+    if (View* hit = hitTest(p))
+        hit->scrollWheel(Touch{p}, dy);
+}
+
+} // namespace platform

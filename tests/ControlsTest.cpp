@@ -1,0 +1,219 @@
+#include "support/PlatformHarness.h"
+
+#include "platform/AlertView.h"
+#include "platform/Button.h"
+#include "platform/Slider.h"
+#include "platform/TableView.h"
+#include "platform/TextField.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+using testing_support::PlatformHarness;
+
+TEST(Button, FiresWhenATouchEndsOnItAndOnlyWhenEnabled)
+{
+    PlatformHarness h;
+    auto b = std::make_shared<Button>(Rect{100, 100, 100, 44});
+    int taps = 0;
+    b->setAction([&] { ++taps; });
+    h.app.window().addSubview(b);
+    auto& w = h.app.window();
+
+    w.touchDown({150, 120});
+    EXPECT_TRUE(b->isHighlighted());
+    w.touchUp({150, 120});
+    EXPECT_EQ(taps, 1);
+
+    w.touchDown({150, 120});
+    w.touchMove({150, 300}); // dragged away: a change of mind
+    EXPECT_FALSE(b->isHighlighted());
+    w.touchUp({150, 300});
+    EXPECT_EQ(taps, 1);
+
+    b->setEnabled(false);
+    w.touchDown({150, 120});
+    w.touchUp({150, 120});
+    EXPECT_EQ(taps, 1);
+}
+
+TEST(Slider, ReportsChangesWhileDraggedAndTheEndWhenLetGo)
+{
+    PlatformHarness h;
+    auto s = std::make_shared<Slider>(Rect{0, 100, 228, 44}); // track from 14 to 214
+    std::vector<std::string> events;
+    s->setValueChangedAction([&] { events.push_back("changed"); });
+    s->setEndAction([&] { events.push_back("end"); });
+    h.app.window().addSubview(s);
+    auto& w = h.app.window();
+    w.touchDown({14, 120});
+    EXPECT_FLOAT_EQ(s->value(), 0);
+    w.touchMove({114, 120});
+    EXPECT_FLOAT_EQ(s->value(), 0.5f);
+    w.touchMove({400, 120});
+    EXPECT_FLOAT_EQ(s->value(), 1.0f);
+    w.touchUp({400, 120});
+    EXPECT_EQ(events, (std::vector<std::string>{"changed", "changed", "changed", "end"}));
+}
+
+namespace {
+
+struct FieldDelegate : TextFieldDelegate {
+    bool allowBegin = true;
+    std::vector<std::string> calls;
+    std::vector<std::string> textsAfterChange;
+    bool textFieldShouldBeginEditing(TextField&) override
+    {
+        calls.push_back("begin");
+        return allowBegin;
+    }
+    bool textFieldShouldReturn(TextField& f) override
+    {
+        calls.push_back("return");
+        f.resignFirstResponder();
+        return true;
+    }
+    bool shouldChangeCharactersInRange(TextField& f, TextRange r, const std::string& s) override
+    {
+        std::string after = f.text();
+        after.replace(r.location, r.length, s);
+        textsAfterChange.push_back(after);
+        return true;
+    }
+    bool textFieldShouldClear(TextField&) override
+    {
+        calls.push_back("clear");
+        return true;
+    }
+};
+
+} // namespace
+
+TEST(TextField, EditsThroughItsDelegate)
+{
+    PlatformHarness h;
+    auto f = std::make_shared<TextField>(Rect{10, 100, 300, 44});
+    FieldDelegate d;
+    f->setDelegate(&d);
+    f->setClearButtonMode(ClearButtonMode::WhileEditing);
+    f->setText("91");
+    h.app.window().addSubview(f);
+    auto& w = h.app.window();
+
+    d.allowBegin = false;
+    w.touchDown({50, 120});
+    w.touchUp({50, 120});
+    EXPECT_FALSE(f->isEditing());
+    EXPECT_FALSE(f->isClearButtonShown());
+
+    d.allowBegin = true;
+    w.touchDown({50, 120});
+    w.touchUp({50, 120});
+    ASSERT_TRUE(f->isEditing());
+    EXPECT_EQ(h.app.firstResponder(), f.get());
+    EXPECT_TRUE(f->isClearButtonShown());
+    f->insertText("1");
+    f->insertText("é");
+    f->deleteBackward(); // removes the whole two-byte character
+    EXPECT_EQ(f->text(), "911");
+    EXPECT_EQ(d.textsAfterChange, (std::vector<std::string>{"911", "911é", "911"}));
+
+    w.touchDown({300, 120}); // the clear button at the right end
+    w.touchUp({300, 120});
+    EXPECT_EQ(f->text(), "");
+    f->returnKey();
+    EXPECT_FALSE(f->isEditing());
+    EXPECT_EQ(d.calls, (std::vector<std::string>{"begin", "begin", "clear", "return"}));
+    f->insertText("x"); // not editing: the keyboard goes nowhere
+    EXPECT_EQ(f->text(), "");
+}
+
+TEST(TextField, RejectsMalformedUtf8FromTheKeyboard)
+{
+    PlatformHarness h;
+    auto f = std::make_shared<TextField>(Rect{0, 0, 100, 40});
+    h.app.window().addSubview(f);
+    f->becomeFirstResponder();
+    f->insertText(std::string("a\xC3") + "b\x80\x01" + "\xE2\x82\xAC");
+    EXPECT_EQ(f->text(), "ab\xE2\x82\xAC");
+}
+
+namespace {
+
+struct Rows : TableViewDataSource, TableViewDelegate {
+    int rows = 20;
+    std::vector<int> selected;
+    int numberOfRowsInSection(TableView&, int) override { return rows; }
+    std::shared_ptr<View> cellForRowAtIndexPath(TableView&, IndexPath) override { return std::make_shared<TableViewCell>(); }
+    void didSelectRowAtIndexPath(TableView&, IndexPath p) override { selected.push_back(p.row); }
+};
+
+} // namespace
+
+TEST(TableView, ScrollsByDragAndWheelAndSelectsOnTap)
+{
+    PlatformHarness h;
+    auto t = std::make_shared<TableView>(Rect{0, 100, 320, 220}); // 5 rows of 44 visible
+    Rows rows;
+    t->setDataSource(&rows);
+    t->setDelegate(&rows);
+    t->reloadData();
+    h.app.window().addSubview(t);
+    auto& w = h.app.window();
+    EXPECT_EQ(t->numberOfRows(), 20);
+    EXPECT_FLOAT_EQ(t->maximumContentOffset(), 20 * 44 - 220);
+
+    w.touchDown({100, 110});
+    w.touchUp({100, 110});
+    EXPECT_EQ(rows.selected, (std::vector<int>{0}));
+
+    w.touchDown({100, 300});
+    w.touchMove({100, 250});
+    w.touchMove({100, 200}); // dragged up 100 points: a scroll, not a tap
+    w.touchUp({100, 200});
+    EXPECT_FLOAT_EQ(t->contentOffset(), 100);
+    EXPECT_EQ(rows.selected.size(), 1u);
+
+    w.touchDown({100, 110}); // now over row (100 + 10) / 44 = 2
+    w.touchUp({100, 110});
+    EXPECT_EQ(rows.selected.back(), 2);
+
+    w.wheel({100, 150}, 10000);
+    EXPECT_FLOAT_EQ(t->contentOffset(), t->maximumContentOffset());
+    w.wheel({100, 150}, -10000);
+    EXPECT_FLOAT_EQ(t->contentOffset(), 0);
+
+    rows.rows = 2; // a shorter list cannot stay scrolled past its end
+    t->setContentOffset(500);
+    t->reloadData();
+    EXPECT_FLOAT_EQ(t->contentOffset(), 0);
+}
+
+namespace {
+struct AlertRecorder : AlertViewDelegate {
+    std::vector<int> dismissed;
+    void didDismissWithButtonIndex(AlertView&, int index) override { dismissed.push_back(index); }
+};
+} // namespace
+
+TEST(AlertView, CancelRoleIsIndexZeroAndTheDelegateHearsTheDismissal)
+{
+    PlatformHarness h;
+    AlertRecorder r;
+    {
+        auto alert = std::make_shared<AlertView>("Delete Style", "Are you sure?", &r, "OK", std::vector<std::string>{"Cancel"});
+        ASSERT_EQ(alert->numberOfButtons(), 2);
+        EXPECT_EQ(alert->buttonTitleAtIndex(0), "OK");
+        EXPECT_EQ(alert->buttonTitleAtIndex(1), "Cancel");
+        alert->show();
+    } // the window keeps it alive while shown
+    View* cancel = h.app.window().findByIdentifier("alert.button.1");
+    ASSERT_NE(cancel, nullptr);
+    Rect b = cancel->bounds();
+    Point p = cancel->convertToWindow({b.width() / 2, b.height() / 2});
+    h.app.window().touchDown(p);
+    h.app.window().touchUp(p);
+    EXPECT_EQ(r.dismissed, (std::vector<int>{1}));
+    EXPECT_EQ(h.app.window().findByIdentifier("alert"), nullptr);
+}

@@ -1,0 +1,188 @@
+#include "support/TestApp.h"
+
+#include "MainViewController.h"
+
+#include "platform/Application.h"
+#include "platform/TextField.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <stdexcept>
+
+namespace testing_support {
+
+bool RecordingLog::contains(const std::string& text) const
+{
+    for (const auto& line : lines)
+        if (line.find(text) != std::string::npos)
+            return true;
+    return false;
+}
+
+TempHome::TempHome()
+{
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() / ("tavrin-test-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+    const std::pair<const char*, std::filesystem::path> vars[] = {
+        {"HOME", path_},
+        {"XDG_CONFIG_HOME", path_ / "config"},
+        {"XDG_DATA_HOME", path_ / "data"},
+        {"XDG_PICTURES_DIR", path_ / "pictures"},
+    };
+    for (const auto& [name, value] : vars) {
+        const char* old = std::getenv(name);
+        saved_.emplace_back(name, old ? old : "");
+        setenv(name, value.c_str(), 1);
+    }
+}
+
+TempHome::~TempHome()
+{
+    for (const auto& [name, value] : saved_) {
+        if (value.empty())
+            unsetenv(name.c_str());
+        else
+            setenv(name.c_str(), value.c_str(), 1);
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+TestApp::TestApp(std::shared_ptr<TempHome> h, bool doLaunch) : home(h ? std::move(h) : std::make_shared<TempHome>())
+{
+    runtime_ = std::make_unique<desktop::AppRuntime>(clock, log);
+    if (doLaunch)
+        launch();
+}
+
+TestApp::~TestApp() = default;
+
+void TestApp::launch() { runtime_->launch(); }
+
+platform::Application& TestApp::app() { return runtime_->application(); }
+
+MainViewController& TestApp::main() { return runtime_->mainViewController(); }
+
+namespace {
+
+void collect(platform::View& view, const std::string& id, std::vector<platform::View*>& out)
+{
+    if (view.identifier() == id)
+        out.push_back(&view);
+    for (const auto& sub : view.subviews())
+        collect(*sub, id, out);
+}
+
+platform::Point centre(const platform::View& v)
+{
+    auto b = v.bounds();
+    return v.convertToWindow({b.x() + b.width() / 2, b.y() + b.height() / 2});
+}
+
+} // namespace
+
+std::vector<platform::View*> TestApp::findAll(const std::string& id)
+{
+    std::vector<platform::View*> out;
+    collect(app().window(), id, out);
+    return out;
+}
+
+bool TestApp::isReachable(const std::string& id)
+{
+    for (platform::View* v : findAll(id)) {
+        platform::View* hit = app().window().hitTest(centre(*v));
+        if (hit && hit->isDescendantOf(*v))
+            return true;
+    }
+    return false;
+}
+
+platform::View& TestApp::find(const std::string& id)
+{
+    for (platform::View* v : findAll(id)) {
+        platform::View* hit = app().window().hitTest(centre(*v));
+        if (hit && hit->isDescendantOf(*v))
+            return *v;
+    }
+    failMissing(id);
+}
+
+void TestApp::failMissing(const std::string& id)
+{
+    ADD_FAILURE() << "no reachable view with identifier " << id;
+    throw std::runtime_error("missing view " + id);
+}
+
+platform::Point TestApp::centreOf(const std::string& id) { return centre(find(id)); }
+
+void TestApp::tap(const std::string& id) { tapAt(centreOf(id)); }
+
+void TestApp::tapAt(platform::Point p)
+{
+    app().window().touchDown(p);
+    app().window().touchUp(p);
+    advance(0);
+}
+
+void TestApp::drag(platform::Point from, platform::Point to, int steps, bool lift)
+{
+    auto& window = app().window();
+    window.touchDown(from);
+    for (int i = 1; i <= steps; ++i) {
+        float t = float(i) / float(steps);
+        window.touchMove({from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t});
+        advance(0.016);
+    }
+    if (lift)
+        window.touchUp(to);
+    advance(0);
+}
+
+void TestApp::wheel(platform::Point p, float dy) { app().window().wheel(p, dy); }
+
+platform::TextField* TestApp::editingField() { return app().firstResponder(); }
+
+void TestApp::type(const std::string& text)
+{
+    auto* field = editingField();
+    ASSERT_NE(field, nullptr) << "no text field is being edited";
+    field->insertText(text);
+}
+
+void TestApp::backspace()
+{
+    auto* field = editingField();
+    ASSERT_NE(field, nullptr) << "no text field is being edited";
+    field->deleteBackward();
+}
+
+void TestApp::pressReturn()
+{
+    auto* field = editingField();
+    ASSERT_NE(field, nullptr) << "no text field is being edited";
+    field->returnKey();
+    advance(0);
+}
+
+void TestApp::advance(double seconds)
+{
+    constexpr double step = 1.0 / 60;
+    app().animator().tick();
+    while (seconds > 0) {
+        double d = seconds < step ? seconds : step;
+        clock.advance(d);
+        seconds -= d;
+        app().animator().tick();
+    }
+}
+
+QImage TestApp::screenshot(float scale) { return runtime_->renderer().renderScreen(app(), scale); }
+
+unsigned rgbAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+} // namespace testing_support
