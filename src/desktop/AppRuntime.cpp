@@ -20,6 +20,7 @@ AppRuntime::AppRuntime(platform::Clock& clock, platform::Log& log)
     services.clock = &clock;
     services.timeFormatter = &timeFormatter_;
     services.renderer = &renderer_;
+    services.fileChooser = &fileChooser_;
     application_ = std::make_unique<platform::Application>(services);
     delegate_ = std::make_unique<TavrinPlusAppDelegate>();
     application_->setDelegate(delegate_.get());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/QtFileChooser.h"
 #include "desktop/QtImageCodec.h"
 #include "desktop/QtTimeFormatter.h"
 #include "desktop/QtViewRenderer.h"
@@ -34,6 +35,7 @@ private:
     QtImageCodec codec_;
     QtTimeFormatter timeFormatter_;
     QtViewRenderer renderer_;
+    QtFileChooser fileChooser_;
     platform::StandardPaths paths_;
     std::unique_ptr<platform::Application> application_;
     std::unique_ptr<TavrinPlusAppDelegate> delegate_;

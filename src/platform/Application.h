@@ -28,6 +28,7 @@ struct Services {
     Clock* clock = nullptr;
     TimeFormatter* timeFormatter = nullptr;
     ViewRenderer* renderer = nullptr;
+    FileChooser* fileChooser = nullptr;
 };
 
 // The one application object: its window, delegate, animator, settings store and status bar.
@@ -53,6 +54,8 @@ public:
     Animator& animator() { return animator_; }
     SettingsStore& settings() { return settings_; }
     const Services& services() const { return services_; }
+    // Tests stand in for a service (the file chooser, a failing codec) through this.
+    Services& servicesForTesting() { return services_; }
     void log(const std::string& line) { services_.log->log(line); }
 
     int statusBarStyle() const { return statusBarStyle_; }

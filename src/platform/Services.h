@@ -54,6 +54,15 @@ public:
     virtual std::string formatLocalTime(std::chrono::system_clock::time_point time, const std::string& pattern) const = 0;
 };
 
+// The desktop's file chooser. It answers later, on the event loop: the chosen path, or nothing when
+// the user cancelled.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual void chooseFileToOpen(const std::string& title, const std::vector<std::string>& patterns,
+                                  std::function<void(std::optional<std::string>)> done) = 0;
+};
+
 // Renders a view tree into an image, as the screen would show it.
 class ViewRenderer {
 public:

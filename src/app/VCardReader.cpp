@@ -1,0 +1,823 @@
+#include "VCardReader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <utility>
+
+namespace {
+
+// Longer values are photos or junk; nothing a contact shows comes near this, and it bounds memory on hostile input.
+constexpr std::size_t kMaxValueBytes = 1 << 20;
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// ---- small string helpers (ASCII only: vCard syntax is ASCII, values may be anything) ----
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string lowerAscii(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = lowerAscii(c);
+    return out;
+}
+
+std::string upperAscii(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lowerAscii(x) == lowerAscii(y);
+           });
+}
+
+bool startsWithIgnoringCase(std::string_view s, std::string_view prefix)
+{
+    return s.size() >= prefix.size() && equalsIgnoringCase(s.substr(0, prefix.size()), prefix);
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view trim(std::string_view s)
+{
+    while (!s.empty() && isSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isSpace(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string_view unquote(std::string_view s)
+{
+    s = trim(s);
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"')
+        s = s.substr(1, s.size() - 2);
+    return s;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Turns "%XX" (marker '%') or "=XX" (marker '=') into bytes; anything malformed stays as written.
+std::string decodeHexEscapes(std::string_view s, char marker)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == marker && i + 2 < s.size() && hexDigit(s[i + 1]) >= 0 && hexDigit(s[i + 2]) >= 0) {
+            out += static_cast<char>(hexDigit(s[i + 1]) * 16 + hexDigit(s[i + 2]));
+            i += 2;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+std::string joinNonEmpty(const std::vector<std::string>& parts, std::string_view separator)
+{
+    std::string out;
+    for (const auto& p : parts) {
+        if (p.empty())
+            continue;
+        if (!out.empty())
+            out += separator;
+        out += p;
+    }
+    return out;
+}
+
+// ---- UTF-8 ----
+
+// Decodes the sequence at s[i]. On failure returns -1 and sets `length` to the maximal invalid subpart, so one bad
+// sequence becomes one U+FFFD, as Unicode recommends.
+std::int32_t decodeUtf8(std::string_view s, std::size_t i, std::size_t& length)
+{
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    length = 1;
+    if (b0 < 0x80)
+        return b0;
+    int continuationBytes = 0;
+    std::uint32_t cp = 0;
+    unsigned char lo = 0x80;
+    unsigned char hi = 0xBF;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        continuationBytes = 1;
+        cp = b0 & 0x1Fu;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        continuationBytes = 2;
+        cp = b0 & 0x0Fu;
+        lo = b0 == 0xE0 ? 0xA0 : 0x80; // overlong
+        hi = b0 == 0xED ? 0x9F : 0xBF; // surrogates
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        continuationBytes = 3;
+        cp = b0 & 0x07u;
+        lo = b0 == 0xF0 ? 0x90 : 0x80; // overlong
+        hi = b0 == 0xF4 ? 0x8F : 0xBF; // beyond U+10FFFF
+    } else {
+        return -1;
+    }
+    for (int k = 1; k <= continuationBytes; ++k) {
+        const std::size_t at = i + static_cast<std::size_t>(k);
+        if (at >= s.size())
+            return -1;
+        const auto b = static_cast<unsigned char>(s[at]);
+        if (b < lo || b > hi)
+            return -1;
+        lo = 0x80;
+        hi = 0xBF;
+        cp = (cp << 6) | (b & 0x3Fu);
+        length = at - i + 1;
+    }
+    return static_cast<std::int32_t>(cp);
+}
+
+void appendUtf8(std::string& out, std::uint32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+bool isValidUtf8(std::string_view s)
+{
+    for (std::size_t i = 0, length = 0; i < s.size(); i += length)
+        if (decodeUtf8(s, i, length) < 0)
+            return false;
+    return true;
+}
+
+// Windows-1252 is what 8-bit vCards from Windows actually contain, and it agrees with Latin-1 on every printable
+// character; the five unassigned bytes fall back to their Latin-1 meaning.
+constexpr std::array<std::uint16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+enum class Charset { Unspecified, Utf8, Windows1252, Latin9, Unknown };
+
+Charset classifyCharset(std::string_view name)
+{
+    std::string key;
+    for (char c : trim(unquote(name)))
+        if (c != '-' && c != '_' && c != ' ')
+            key += lowerAscii(c);
+    if (key.empty())
+        return Charset::Unspecified;
+    if (key == "utf8")
+        return Charset::Utf8;
+    // Declared ASCII with 8-bit bytes in it means the writer's Windows code page in practice.
+    if (key == "iso88591" || key == "latin1" || key == "l1" || key == "windows1252" || key == "cp1252"
+        || key == "xcp1252" || key == "usascii" || key == "ascii")
+        return Charset::Windows1252;
+    if (key == "iso885915" || key == "latin9")
+        return Charset::Latin9;
+    return Charset::Unknown;
+}
+
+std::string eightBitToUtf8(std::string_view bytes, Charset charset)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        std::uint32_t cp = b;
+        if (b >= 0x80 && b <= 0x9F)
+            cp = kWindows1252High[b - 0x80];
+        if (charset == Charset::Latin9) {
+            switch (b) {
+            case 0xA4: cp = 0x20AC; break;
+            case 0xA6: cp = 0x0160; break;
+            case 0xA8: cp = 0x0161; break;
+            case 0xB4: cp = 0x017D; break;
+            case 0xB8: cp = 0x017E; break;
+            case 0xBC: cp = 0x0152; break;
+            case 0xBD: cp = 0x0153; break;
+            case 0xBE: cp = 0x0178; break;
+            default: break;
+            }
+        }
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+// Final pass for everything handed out: valid UTF-8, one newline convention, no control characters (they would
+// only show up as boxes on the wallpaper), no surrounding whitespace. Single-line text gets spaces for breaks.
+std::string cleanText(std::string_view s, bool singleLine)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0, length = 0; i < s.size(); i += length) {
+        const std::int32_t cp = decodeUtf8(s, i, length);
+        if (cp < 0) {
+            appendUtf8(out, 0xFFFD);
+        } else if (cp == '\r') {
+            if (i + 1 >= s.size() || s[i + 1] != '\n')
+                out += singleLine ? ' ' : '\n';
+        } else if (cp == '\n' || cp == '\t') {
+            out += singleLine ? ' ' : static_cast<char>(cp);
+        } else if (cp >= 0x20 && !(cp >= 0x7F && cp <= 0x9F)) {
+            out.append(s.substr(i, length));
+        }
+    }
+    std::string_view trimmed = trim(out);
+    return std::string(trimmed);
+}
+
+// ---- physical lines ----
+
+// Splits on LF, CRLF or lone CR. A run of CRs before an LF counts as one break: some tools write CR CR LF, and
+// treating that as an empty line in between would break folded lines apart.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+
+    std::string_view next()
+    {
+        const std::size_t start = pos_;
+        const std::size_t brk = text_.find_first_of("\r\n", pos_);
+        if (brk == std::string_view::npos) {
+            pos_ = text_.size();
+            return text_.substr(start);
+        }
+        pos_ = brk + 1;
+        if (text_[brk] == '\r' && brk >= loneCrUntil_) {
+            std::size_t j = brk;
+            while (j < text_.size() && text_[j] == '\r')
+                ++j;
+            if (j < text_.size() && text_[j] == '\n')
+                pos_ = j + 1;
+            else
+                loneCrUntil_ = j; // remember, so a long run of CRs is scanned once, not once per CR
+        }
+        return text_.substr(start, brk - start);
+    }
+
+    std::string_view peek() const
+    {
+        LineReader copy = *this;
+        return copy.next();
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::size_t loneCrUntil_ = 0;
+};
+
+bool isCardBoundary(std::string_view line)
+{
+    line = trim(line);
+    return equalsIgnoringCase(line, "END:VCARD") || equalsIgnoringCase(line, "BEGIN:VCARD");
+}
+
+// ---- property lines ----
+
+struct Property {
+    std::string group; // lower case; ties Apple's "itemN.X-ABLabel" to its value
+    std::string name;  // upper case
+    std::vector<std::string> types; // lower case, from TYPE= and 2.1's bare parameters
+    std::string encoding;           // lower case
+    std::string charset;
+    std::string altId;
+    std::string value; // unfolded, still encoded and escaped
+};
+
+bool isNameChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+}
+
+void addParameter(Property& p, std::string_view token)
+{
+    const std::size_t eq = token.find('=');
+    if (eq == std::string_view::npos) {
+        // vCard 2.1 lists types and encodings without a parameter name.
+        std::string v = lowerAscii(trim(token));
+        if (v == "quoted-printable" || v == "base64" || v == "8bit" || v == "7bit")
+            p.encoding = v;
+        else if (!v.empty())
+            p.types.push_back(std::move(v));
+        return;
+    }
+    const std::string name = lowerAscii(trim(token.substr(0, eq)));
+    const std::string_view value = token.substr(eq + 1);
+    if (name == "type") {
+        // TYPE=a,b / TYPE="a,b" / TYPE="a","b"; repeated TYPE= simply adds more.
+        std::size_t start = 0;
+        while (start <= value.size()) {
+            std::size_t comma = value.find(',', start);
+            if (comma == std::string_view::npos)
+                comma = value.size();
+            std::string_view item = trim(value.substr(start, comma - start));
+            if (!item.empty() && item.front() == '"')
+                item.remove_prefix(1);
+            if (!item.empty() && item.back() == '"')
+                item.remove_suffix(1);
+            if (!trim(item).empty())
+                p.types.push_back(lowerAscii(trim(item)));
+            start = comma + 1;
+        }
+    } else if (name == "encoding") {
+        p.encoding = lowerAscii(unquote(value));
+    } else if (name == "charset") {
+        p.charset = std::string(unquote(value));
+    } else if (name == "altid") {
+        p.altId = std::string(unquote(value));
+    }
+}
+
+// Parses "[group.]NAME[;param...]:" and returns where the value starts. Quotes protect ';' and ':' inside parameter
+// values; a line whose quotes never close is retried without that rule rather than lost.
+std::optional<std::size_t> parseHeader(std::string_view line, Property& p, bool honourQuotes)
+{
+    std::size_t i = 0;
+    while (i < line.size() && (isNameChar(line[i]) || line[i] == '.'))
+        ++i;
+    if (i == line.size() || (line[i] != ';' && line[i] != ':'))
+        return std::nullopt;
+    const std::string_view fullName = line.substr(0, i);
+    const std::size_t dot = fullName.rfind('.');
+    const std::string_view name = dot == std::string_view::npos ? fullName : fullName.substr(dot + 1);
+    if (name.empty())
+        return std::nullopt;
+    p.name = upperAscii(name);
+    p.group = dot == std::string_view::npos ? std::string() : lowerAscii(fullName.substr(0, dot));
+
+    while (line[i] == ';') {
+        const std::size_t start = ++i;
+        bool quoted = false;
+        for (; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == '"' && honourQuotes)
+                quoted = !quoted;
+            else if (!quoted && (c == ';' || c == ':'))
+                break;
+        }
+        if (i == line.size())
+            return std::nullopt;
+        addParameter(p, line.substr(start, i - start));
+    }
+    return i + 1;
+}
+
+std::optional<std::size_t> parseHeader(std::string_view line, Property& p)
+{
+    if (auto start = parseHeader(line, p, true))
+        return start;
+    p = Property();
+    return parseHeader(line, p, false);
+}
+
+bool isWanted(std::string_view name)
+{
+    static constexpr std::array<std::string_view, 17> kNames = {
+        "BEGIN", "END", "VERSION", "AGENT", "FN", "N", "TEL", "X-MS-TEL", "EMAIL", "ADR",
+        "ORG", "TITLE", "URL", "NOTE", "BDAY", "NICKNAME", "X-ABLABEL"};
+    return std::find(kNames.begin(), kNames.end(), name) != kNames.end();
+}
+
+bool endsWithSoftBreak(std::string_view line)
+{
+    while (!line.empty() && isBlank(line.back()))
+        line.remove_suffix(1);
+    return !line.empty() && line.back() == '=';
+}
+
+// ---- values ----
+
+// 3.0/4.0 text escapes. vCard 2.1 only escapes separators, and a literal "\n" there is text.
+std::string unescape(std::string_view s, bool legacy)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out += s[i];
+            continue;
+        }
+        const char c = s[i + 1];
+        if ((c == 'n' || c == 'N') && !legacy) {
+            out += '\n';
+            ++i;
+        } else if (c == '\\' || c == ';' || c == ',' || c == ':' || c == '"') {
+            out += c; // "\:" and "\"" are not standard, but Apple and Google write them
+            ++i;
+        } else {
+            out += '\\';
+        }
+    }
+    return out;
+}
+
+// Splits at separators that are not backslash-escaped; the pieces stay escaped.
+std::vector<std::string_view> splitUnescaped(std::string_view s, char separator)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\')
+            ++i;
+        else if (s[i] == separator) {
+            parts.push_back(s.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    parts.push_back(s.substr(std::min(start, s.size())));
+    return parts;
+}
+
+std::string location(const std::vector<std::string>& types)
+{
+    for (const auto& t : types)
+        if (t == "home" || t == "work" || t == "other")
+            return t;
+    return {};
+}
+
+std::string phoneLabel(const std::vector<std::string>& types)
+{
+    // In order of precedence: "fax" matters more than "work" or "voice" when deciding what to show.
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kKinds = {{
+        {"fax", "fax"},
+        {"pager", "pager"},
+        {"iphone", "iPhone"},
+        {"cell", "mobile"},
+        {"mobile", "mobile"},
+        {"main", "main"},
+        {"car", "car"},
+        {"callback", "callback"},
+        {"textphone", "textphone"},
+        {"video", "video"},
+        {"isdn", "ISDN"},
+    }};
+    std::size_t best = kKinds.size();
+    for (const auto& t : types)
+        for (std::size_t k = 0; k < best; ++k)
+            if (t == kKinds[k].first)
+                best = k;
+    const std::string where = location(types);
+    if (best == kKinds.size())
+        return where.empty() ? "phone" : where;
+    const std::string_view kind = kKinds[best].second;
+    if (kind == "iPhone" || kind == "main" || where.empty())
+        return std::string(kind);
+    return where + " " + std::string(kind);
+}
+
+std::string withLocation(const std::vector<std::string>& types, std::string_view what)
+{
+    const std::string where = location(types);
+    return where.empty() ? std::string(what) : where + " " + std::string(what);
+}
+
+// Apple stores its stock labels as "_$!<HomeFAX>!$_"; anything else is the user's own wording and kept as typed.
+std::string customLabel(std::string_view text)
+{
+    constexpr std::string_view open = "_$!<";
+    constexpr std::string_view close = ">!$_";
+    if (text.size() < open.size() + close.size() || !text.starts_with(open) || !text.ends_with(close))
+        return std::string(text);
+    const std::string_view inner = text.substr(open.size(), text.size() - open.size() - close.size());
+    if (inner == "iPhone")
+        return std::string(inner);
+    std::string out;
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+        const char c = inner[i];
+        if (c >= 'A' && c <= 'Z' && i > 0 && inner[i - 1] >= 'a' && inner[i - 1] <= 'z')
+            out += ' ';
+        out += lowerAscii(c);
+    }
+    return out;
+}
+
+std::string formatBirthday(std::string value)
+{
+    const bool compactDate = value.size() == 8 && std::all_of(value.begin(), value.end(), [](char c) {
+                                 return c >= '0' && c <= '9';
+                             });
+    if (compactDate)
+        return value.substr(0, 4) + "-" + value.substr(4, 2) + "-" + value.substr(6, 2);
+    return value;
+}
+
+class CardBuilder {
+public:
+    bool legacy = false; // vCard 2.1
+
+    void add(const Property& p)
+    {
+        if (!p.altId.empty() && !altIds_.insert(p.name + '\n' + p.altId).second)
+            return; // another representation of a value already taken
+        if (p.encoding == "b" || p.encoding == "base64")
+            return; // photos and keys; never text we show
+        const std::string text = decodedBytes(p);
+        const std::string& n = p.name;
+        if (n == "FN") {
+            if (formattedName_.empty())
+                formattedName_ = cleanText(unescape(text, legacy), true);
+        } else if (n == "N") {
+            if (structuredName_.empty())
+                structuredName_ = formatName(text);
+        } else if (n == "ORG") {
+            std::string org = joinComponents(text);
+            if (organization_.empty())
+                organization_ = org;
+            addValue(ContactValue::Kind::Other, "organization", std::move(org), p.group);
+        } else if (n == "TEL" || n == "X-MS-TEL") {
+            addValue(ContactValue::Kind::Phone, phoneLabel(p.types), phoneNumber(text), p.group);
+        } else if (n == "EMAIL") {
+            std::string email = cleanText(unescape(text, legacy), true);
+            if (startsWithIgnoringCase(email, "mailto:"))
+                email.erase(0, 7);
+            addValue(ContactValue::Kind::Email, withLocation(p.types, "email"), std::move(email), p.group);
+        } else if (n == "ADR") {
+            addValue(ContactValue::Kind::Other, withLocation(p.types, "address"), formatAddress(text), p.group);
+        } else if (n == "URL") {
+            addValue(ContactValue::Kind::Other, withLocation(p.types, "website"), single(text), p.group);
+        } else if (n == "TITLE") {
+            addValue(ContactValue::Kind::Other, "title", single(text), p.group);
+        } else if (n == "NICKNAME") {
+            addValue(ContactValue::Kind::Other, "nickname", single(text), p.group);
+        } else if (n == "NOTE") {
+            addValue(ContactValue::Kind::Other, "note", cleanText(unescape(text, legacy), false), p.group);
+        } else if (n == "BDAY") {
+            addValue(ContactValue::Kind::Other, "birthday", formatBirthday(single(text)), p.group);
+        } else if (n == "X-ABLABEL" && !p.group.empty()) {
+            std::string label = customLabel(single(text));
+            if (!label.empty())
+                groupLabels_.emplace(p.group, std::move(label));
+        }
+    }
+
+    std::optional<Contact> finish()
+    {
+        Contact c;
+        c.values.reserve(values_.size());
+        for (auto& [value, group] : values_) {
+            if (auto it = group.empty() ? groupLabels_.end() : groupLabels_.find(group); it != groupLabels_.end())
+                value.label = it->second;
+            c.values.push_back(std::move(value));
+        }
+        c.displayName = !formattedName_.empty() ? formattedName_
+                        : !structuredName_.empty() ? structuredName_
+                                                   : organization_;
+        if (c.displayName.empty()) {
+            auto reachable = std::find_if(c.values.begin(), c.values.end(), [](const ContactValue& v) {
+                return v.kind != ContactValue::Kind::Other;
+            });
+            if (reachable != c.values.end())
+                c.displayName = reachable->value;
+        }
+        if (c.displayName.empty() && c.values.empty())
+            return std::nullopt;
+        return c;
+    }
+
+private:
+    std::string decodedBytes(const Property& p) const
+    {
+        std::string bytes = p.encoding == "quoted-printable" ? decodeHexEscapes(p.value, '=') : p.value;
+        const Charset charset = classifyCharset(p.charset);
+        switch (charset) {
+        case Charset::Utf8:
+            return bytes; // invalid sequences become U+FFFD in cleanText
+        case Charset::Windows1252:
+        case Charset::Latin9:
+            return eightBitToUtf8(bytes, charset);
+        case Charset::Unknown:
+            return isValidUtf8(bytes) ? bytes : eightBitToUtf8(bytes, Charset::Windows1252);
+        case Charset::Unspecified:
+            break;
+        }
+        // 2.1 has no UTF-8 default; 8-bit text without a charset comes from Windows tools.
+        if (legacy && !isValidUtf8(bytes))
+            return eightBitToUtf8(bytes, Charset::Windows1252);
+        return bytes;
+    }
+
+    std::string single(std::string_view text) const { return cleanText(unescape(text, legacy), true); }
+
+    // "tel:" URIs (4.0) lose the scheme; other schemes, such as sip:, are shown as written.
+    std::string phoneNumber(std::string_view text) const
+    {
+        std::string number = unescape(text, legacy);
+        std::string_view view = trim(number);
+        if (startsWithIgnoringCase(view, "tel:")) {
+            view.remove_prefix(4);
+            if (view.starts_with("//"))
+                view.remove_prefix(2);
+            return cleanText(decodeHexEscapes(view, '%'), true);
+        }
+        return cleanText(number, true);
+    }
+
+    // "Prefix Given Additional Family, Suffix". In 3.0/4.0 commas separate several names in one component.
+    std::string formatName(std::string_view text) const
+    {
+        const auto components = splitUnescaped(text, ';');
+        auto component = [&](std::size_t k) {
+            if (k >= components.size())
+                return std::string();
+            if (legacy)
+                return single(components[k]);
+            std::vector<std::string> names;
+            for (auto name : splitUnescaped(components[k], ','))
+                names.push_back(single(name));
+            return joinNonEmpty(names, k == 4 ? ", " : " ");
+        };
+        const std::string suffix = component(4);
+        const std::string name = joinNonEmpty({component(3), component(1), component(2), component(0)}, " ");
+        return name.empty() ? suffix : suffix.empty() ? name : name + ", " + suffix;
+    }
+
+    std::string joinComponents(std::string_view text) const
+    {
+        std::vector<std::string> parts;
+        for (auto part : splitUnescaped(text, ';'))
+            parts.push_back(single(part));
+        return joinNonEmpty(parts, ", ");
+    }
+
+    // Post office box; extended; street; locality; region; postal code; country, laid out as an envelope would be.
+    std::string formatAddress(std::string_view text) const
+    {
+        const auto components = splitUnescaped(text, ';');
+        auto part = [&](std::size_t k) {
+            return k < components.size() ? cleanText(unescape(components[k], legacy), false) : std::string();
+        };
+        const std::string cityLine = joinNonEmpty({part(3), joinNonEmpty({part(4), part(5)}, " ")}, ", ");
+        return joinNonEmpty({part(0), part(1), part(2), cityLine, part(6)}, "\n");
+    }
+
+    void addValue(ContactValue::Kind kind, std::string label, std::string value, const std::string& group)
+    {
+        if (!value.empty())
+            values_.push_back({ContactValue{kind, std::move(label), std::move(value)}, group});
+    }
+
+    std::string formattedName_;
+    std::string structuredName_;
+    std::string organization_;
+    std::vector<std::pair<ContactValue, std::string>> values_; // with their group
+    std::map<std::string, std::string> groupLabels_;
+    std::set<std::string> altIds_;
+};
+
+bool namesVCard(const Property& p) { return equalsIgnoringCase(trim(p.value), "VCARD"); }
+
+} // namespace
+
+bool Contact::hasPhone() const
+{
+    return std::any_of(values.begin(), values.end(), [](const ContactValue& v) {
+        return v.kind == ContactValue::Kind::Phone;
+    });
+}
+
+std::vector<Contact> readVCards(std::string_view text)
+{
+    if (text.starts_with(kBom))
+        text.remove_prefix(kBom.size());
+    LineReader lines(text);
+    std::vector<Contact> contacts;
+    std::optional<CardBuilder> card;
+    // A 2.1 AGENT property may hold a whole nested card; its contents describe someone else and are skipped.
+    bool agentPending = false;
+    std::size_t agentDepth = 0;
+
+    while (!lines.atEnd()) {
+        std::string_view line = lines.next();
+        // Whitespace here has nothing to continue (start of file, or after a skipped line); concatenated files may
+        // also carry a BOM per part.
+        while (!line.empty() && isBlank(line.front()))
+            line.remove_prefix(1);
+        if (line.starts_with(kBom))
+            line.remove_prefix(kBom.size());
+        if (line.empty())
+            continue;
+
+        Property p;
+        const std::optional<std::size_t> valueStart = parseHeader(line, p);
+        const bool wanted = valueStart
+                            && (agentDepth > 0 ? p.name == "BEGIN" || p.name == "END"
+                                : card        ? isWanted(p.name)
+                                              : p.name == "BEGIN");
+        const bool quotedPrintable = valueStart && p.encoding == "quoted-printable";
+        const bool legacy = card && card->legacy;
+        bool overflow = false;
+        auto append = [&](std::string_view piece) {
+            if (!wanted || overflow)
+                return;
+            if (p.value.size() + piece.size() > kMaxValueBytes) {
+                overflow = true;
+                p.value.clear();
+            } else {
+                p.value.append(piece);
+            }
+        };
+        if (valueStart)
+            append(line.substr(*valueStart));
+
+        // Unfold: quoted-printable soft breaks first (the next line is taken as is), then whitespace continuations.
+        // vCard 2.1 folds before existing whitespace, so it keeps that character; 3.0/4.0 insert one and drop it.
+        std::string_view last = line;
+        while (!lines.atEnd()) {
+            const std::string_view next = lines.peek();
+            const bool softBreak = quotedPrintable && endsWithSoftBreak(last);
+            if (softBreak) {
+                if (isCardBoundary(next))
+                    break; // a stray '=' at the end of a value must not swallow the end of the card
+                if (wanted && !overflow) {
+                    while (!p.value.empty() && isBlank(p.value.back()))
+                        p.value.pop_back();
+                    if (!p.value.empty())
+                        p.value.pop_back();
+                }
+            } else if (next.empty() || !isBlank(next.front())) {
+                break;
+            }
+            lines.next();
+            append(softBreak || legacy ? next : next.substr(1));
+            last = next;
+        }
+
+        if (!wanted || overflow) {
+            if (valueStart && card)
+                agentPending = false;
+            continue;
+        }
+
+        if (agentDepth > 0) {
+            if (namesVCard(p) && p.name == "BEGIN")
+                ++agentDepth;
+            else if (namesVCard(p))
+                --agentDepth;
+            continue;
+        }
+        if (p.name == "BEGIN") {
+            if (!namesVCard(p))
+                continue;
+            if (card && agentPending) {
+                agentDepth = 1;
+                agentPending = false;
+                continue;
+            }
+            card.emplace(); // a BEGIN inside an open card means that card never ended: it is dropped
+            continue;
+        }
+        if (!card)
+            continue;
+        if (p.name == "END") {
+            if (!namesVCard(p))
+                continue;
+            if (auto contact = card->finish())
+                contacts.push_back(std::move(*contact));
+            card.reset();
+            agentPending = false;
+            continue;
+        }
+        agentPending = p.name == "AGENT" && trim(p.value).empty();
+        if (p.name == "VERSION")
+            card->legacy = trim(p.value).starts_with("2");
+        else
+            card->add(p);
+    }
+    return contacts;
+}

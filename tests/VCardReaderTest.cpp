@@ -1,0 +1,419 @@
+#include "VCardReader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace {
+
+using Labelled = std::pair<std::string, std::string>; // label, value
+
+std::string vcard(std::string_view version, std::string_view body, std::string_view eol = "\r\n")
+{
+    std::string out = "BEGIN:VCARD";
+    out.append(eol).append("VERSION:").append(version).append(eol).append(body).append("END:VCARD").append(eol);
+    return out;
+}
+
+// Deliberately not the reader's own decoder, so the checks do not share its mistakes.
+bool isValidUtf8(std::string_view s)
+{
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t n = b < 0x80 ? 0 : b >> 5 == 6 ? 1 : b >> 4 == 14 ? 2 : b >> 3 == 30 ? 3 : 9;
+        if (n == 9 || i + n >= s.size())
+            return false;
+        std::uint32_t cp = n == 0 ? b : b & (0x3F >> n);
+        for (std::size_t k = 1; k <= n; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+            cp = cp << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        }
+        const std::uint32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+        if (cp < minimum[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+std::vector<Labelled> phonesOf(const Contact& c)
+{
+    std::vector<Labelled> out;
+    for (const auto& v : c.values)
+        if (v.kind == ContactValue::Kind::Phone)
+            out.emplace_back(v.label, v.value);
+    return out;
+}
+
+struct ValueCase {
+    std::string input;
+    Labelled expected; // the card's first value
+};
+
+void expectFirstValues(const std::vector<ValueCase>& cases)
+{
+    for (const auto& [input, expected] : cases) {
+        SCOPED_TRACE(testing::PrintToString(input));
+        const auto contacts = readVCards(input);
+        ASSERT_EQ(contacts.size(), 1u);
+        ASSERT_FALSE(contacts[0].values.empty());
+        EXPECT_EQ(Labelled(contacts[0].values[0].label, contacts[0].values[0].value), expected);
+    }
+}
+
+TEST(VCardReader, UnfoldsLinesOfEveryEnding)
+{
+    expectFirstValues({
+        {vcard("3.0", "TEL:+1 555\r\n 0100\r\n"), {"phone", "+1 5550100"}},
+        {vcard("3.0", "TEL:+1 555\n\t0100\n", "\n"), {"phone", "+1 5550100"}},
+        {vcard("4.0", "TEL:555\r 0100\r", "\r"), {"phone", "5550100"}},
+        {vcard("3.0", "NOTE:ab\r\r\n cd\r\r\n", "\r\r\n"), {"note", "abcd"}},
+        {vcard("3.0", "NOTE:a\r\n  b\r\n\tc\r\n"), {"note", "a bc"}},
+        {vcard("2.1", "NOTE:ab\r\n cd\r\n"), {"note", "ab cd"}}, // 2.1 folds before existing whitespace
+        {"\xEF\xBB\xBF" "begin:vCard\r\nversion:3.0\r\ntel;type=cell:1\r\nEnd:VCARD", {"mobile", "1"}},
+    });
+}
+
+TEST(VCardReader, DecodesQuotedPrintable)
+{
+    expectFirstValues({
+        {vcard("2.1", "NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:caf=C3=\r\n=A9!\r\n"), {"note", "café!"}},
+        {vcard("2.1", "NOTE;QUOTED-PRINTABLE:a=\r\n b=  \r\nc\r\nTEL:1\r\n"), {"note", "a bc"}},
+        {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:one=0D=0Atwo=0d=0a\r\n"), {"note", "one\ntwo"}},
+        {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:a=ZZ=3Db=G\r\n"), {"note", "a=ZZ=b=G"}},
+        {vcard("2.1", "TEL;CELL;ENCODING=QUOTED-PRINTABLE:+49=20170=20123\r\n"), {"mobile", "+49 170 123"}},
+        {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:abc=\r\n"), {"note", "abc="}}, // END:VCARD is not swallowed
+        {vcard("2.1", "TEL:12=\r\nTEL:34\r\n"), {"phone", "12="}},
+    });
+}
+
+TEST(VCardReader, UnescapesTextAndKeepsNumbersAsWritten)
+{
+    expectFirstValues({
+        {vcard("3.0", "NOTE:a\\nb\\Nc\r\n"), {"note", "a\nb\nc"}},
+        {vcard("4.0", "NOTE:a\\, b\\; c\\\\d \\q\r\n"), {"note", "a, b; c\\d \\q"}},
+        {vcard("3.0", "URL:http\\://example.com\r\n"), {"website", "http://example.com"}},
+        {vcard("2.1", "NOTE:C:\\new\r\n"), {"note", "C:\\new"}},
+        {vcard("3.0", "ORG:A\\;B;Sales\r\n"), {"organization", "A;B, Sales"}},
+        {vcard("3.0", "TEL;TYPE=work:+44 (0)20 7946-0018 \r\n"), {"work", "+44 (0)20 7946-0018"}},
+        {vcard("4.0", "TEL;VALUE=uri;TYPE=cell:tel:+1-555-0100\r\n"), {"mobile", "+1-555-0100"}},
+        {vcard("4.0", "TEL;VALUE=uri:tel:+1-555;ext=7\r\n"), {"phone", "+1-555;ext=7"}},
+        {vcard("3.0", "TEL:TEL:+1%20555\r\n"), {"phone", "+1 555"}},
+        {vcard("4.0", "TEL;VALUE=uri:sip:a@example.com\r\n"), {"phone", "sip:a@example.com"}},
+    });
+}
+
+TEST(VCardReader, ConvertsCharsetsToUtf8)
+{
+    expectFirstValues({
+        {vcard("2.1", "NOTE;CHARSET=ISO-8859-1:Ren\xE9\r\n"), {"note", "René"}},
+        {vcard("2.1", "NOTE;CHARSET=iso-8859-1;QUOTED-PRINTABLE:M=FCller\r\n"), {"note", "Müller"}},
+        {vcard("2.1", "NOTE;CHARSET=Windows-1252:\x80 5 \x93x\x94\r\n"), {"note", "€ 5 “x”"}},
+        {vcard("2.1", "NOTE;CHARSET=ISO-8859-15:\xA4\r\n"), {"note", "€"}},
+        {vcard("2.1", "NOTE;CHARSET=x-mac-roman:Müller\r\n"), {"note", "Müller"}},
+        {vcard("2.1", "NOTE;CHARSET=x-mac-roman:M\xFCller\r\n"), {"note", "Müller"}},
+        {vcard("2.1", "NOTE:M\xFCller\r\n"), {"note", "Müller"}},
+        {vcard("2.1", "NOTE;CHARSET=UTF-8:M\xFCller\r\n"), {"note", "M\uFFFDller"}},
+        {vcard("3.0", "NOTE:a\xE2\x82 \xC0\xAF \xE0\x80\xAF\xED\xA0\x80\r\n"),
+         {"note", "a\uFFFD \uFFFD\uFFFD \uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"}},
+        {vcard("3.0", std::string("NOTE:a\x01") + '\0' + "b\x7F\tc\r\n"), {"note", "ab\tc"}},
+    });
+}
+
+TEST(VCardReader, LabelsFromTypesAndAppleGroups)
+{
+    expectFirstValues({
+        {vcard("3.0", "item1.TEL:1\r\nitem1.X-ABLabel:_$!<Mobile>!$_\r\n"), {"mobile", "1"}},
+        {vcard("3.0", "item1.TEL:1\r\nitem1.X-ABLabel:_$!<HomeFAX>!$_\r\n"), {"home fax", "1"}},
+        {vcard("3.0", "ITEM2.X-ABLABEL:Boat\r\nitem2.TEL;type=CELL:1\r\n"), {"Boat", "1"}},
+        {vcard("3.0", "item1.TEL:1\r\nitem2.X-ABLabel:Boat\r\nX-ABLabel:Car\r\n"), {"phone", "1"}},
+        {vcard("3.0", "a.EMAIL:x@y\r\na.X-ABLabel:School\r\n"), {"School", "x@y"}},
+        {vcard("3.0", "TEL;TYPE=work,fax:1\r\n"), {"work fax", "1"}},
+        {vcard("4.0", "TEL;TYPE=\"voice,work\":1\r\n"), {"work", "1"}},
+        {vcard("3.0", "TEL;type=HOME;type=CELL;type=pref:1\r\n"), {"home mobile", "1"}},
+        {vcard("2.1", "TEL;WORK;PAGER:1\r\n"), {"work pager", "1"}},
+        {vcard("3.0", "TEL;TYPE=WORK;TYPE=MAIN:1\r\n"), {"main", "1"}},
+        {vcard("3.0", "EMAIL;TYPE=INTERNET,HOME:x@y\r\n"), {"home email", "x@y"}},
+        {vcard("3.0", "TEL;X-ID=\"a:b;c\";TYPE=cell:1\r\n"), {"mobile", "1"}},
+        {vcard("3.0", "TEL;TYPE=\"cell:1\r\n"), {"mobile", "1"}}, // unclosed quote
+    });
+}
+
+TEST(VCardReader, DisplayNameFallsBackFromFnToNToOrgToReachableValue)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {vcard("3.0", "FN:Jo Doe\r\nN:Doe;John;;;\r\n"), "Jo Doe"},
+        {vcard("3.0", "FN: \r\nN:Doe;John;Quincy;Dr.;Jr.\r\n"), "Dr. John Quincy Doe, Jr."},
+        {vcard("3.0", "N:Doe;John;Paul,George;;\r\n"), "John Paul George Doe"},
+        {vcard("2.1", "N:Doe;John;Richter,James;;\r\n"), "John Richter,James Doe"},
+        {vcard("4.0", "N:Perreault;Simon;;;ing. jr,M.Sc.\r\n"), "Simon Perreault, ing. jr, M.Sc."},
+        {vcard("3.0", "N:;;;;\r\nORG:Acme;Sales\r\n"), "Acme, Sales"},
+        {vcard("3.0", "NOTE:hi\r\nEMAIL:x@y\r\nTEL:1\r\n"), "x@y"},
+        {vcard("3.0", "NOTE:hi\r\nTEL:1\r\nEMAIL:x@y\r\n"), "1"},
+    };
+    for (const auto& [input, expected] : cases) {
+        const auto contacts = readVCards(input);
+        ASSERT_EQ(contacts.size(), 1u) << input;
+        EXPECT_EQ(contacts[0].displayName, expected) << input;
+    }
+}
+
+TEST(VCardReader, SkipsDamagedCardsAndLinesButKeepsTheRest)
+{
+    const std::string good = vcard("3.0", "FN:Good\r\nTEL:1\r\n");
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"", {}},
+        {"\x01\xFF garbage\r\n:\r\n;;;\r\n" + vcard("3.0", ""), {}},
+        {"END:VCARD\r\nFN:Stray\r\n" + good + "BEGIN:VCARD\r\nFN:Unfinished\r\nTEL:2\r\n", {"Good"}},
+        {"BEGIN:VCARD\r\nFN:Outer\r\n" + good + good, {"Good", "Good"}},
+        {"BEGIN:VCARD\r\nno colon\r\n\x01\x02\r\nFN:Good\r\nEND:VCARD\r\nBEGIN:VEVENT\r\nEND:VEVENT\r\n", {"Good"}},
+    };
+    for (const auto& [input, names] : cases) {
+        std::vector<std::string> got;
+        for (const auto& c : readVCards(input))
+            got.push_back(c.displayName);
+        EXPECT_EQ(got, names) << testing::PrintToString(input);
+    }
+}
+
+TEST(VCardReader, SkipsEmbeddedAgentCardsAndBinaryValues)
+{
+    const auto contacts = readVCards(vcard("2.1",
+        "FN:Boss\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Assistant\r\nTEL:9\r\nEND:VCARD\r\nTEL;WORK:1\r\n"
+        "PHOTO;ENCODING=BASE64;JPEG:/9j/4AAQ\r\nSkZJRg\r\n\r\nLOGO;BASE64:\r\n  AAAA\r\n  TEL:3\r\n\r\nTEL;CELL:2\r\n"
+        "NOTE:" + std::string(3 << 20, 'x') + "\r\nBDAY;ALTID=1:20160801\r\nBDAY;ALTID=1;VALUE=text:1 August\r\n"));
+    ASSERT_EQ(contacts.size(), 1u);
+    EXPECT_EQ(contacts[0].displayName, "Boss");
+    EXPECT_EQ(phonesOf(contacts[0]), (std::vector<Labelled>{{"work", "1"}, {"mobile", "2"}}));
+    ASSERT_EQ(contacts[0].values.size(), 3u); // the oversized note is dropped; the second birthday is the same one
+    EXPECT_EQ(contacts[0].values[2].value, "2016-08-01");
+}
+
+// ---- real exports --------------------------------------------------------------------------------------------------
+
+const std::filesystem::path kCorpus = TAVRIN_SOURCE_DIR "/../shared/vcards/";
+
+std::vector<std::string> corpusTexts(std::vector<std::string>* names = nullptr)
+{
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(kCorpus, ec))
+        if (entry.path().extension() == ".vcf")
+            files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    std::vector<std::string> texts;
+    for (const auto& path : files) {
+        std::ifstream in(path, std::ios::binary);
+        texts.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (names)
+            names->push_back(path.filename().string());
+    }
+    return texts;
+}
+
+TEST(VCardReader, RealExportsListEveryNumberAsStored)
+{
+    if (!std::filesystem::is_directory(kCorpus))
+        GTEST_SKIP() << "no sample exports at " << kCorpus;
+
+    using People = std::vector<std::pair<std::string, std::vector<Labelled>>>; // those with numbers, in file order
+    const std::vector<Labelled> appleRest = {{"home fax", "905-888-1234"}, {"work fax", "905-999-1234"},
+                                             {"pager", "905-111-1234"}};
+    auto apple = [&](std::vector<Labelled> first, Labelled assistant) {
+        first.insert(first.end(), appleRest.begin(), appleRest.end());
+        first.push_back(std::move(assistant));
+        return first;
+    };
+    const std::map<std::string, People> expected = {
+        {"John_Doe_ANDROID.vcf",
+         {{"Ñ Ñ Ñ Ñ Ñ", {{"mobile", "123456789"}}},
+          {"Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ", {{"mobile", "123456"}, {"home", "234567"}, {"mobile", "3456789"},
+                                     {"home", "45678901"}}},
+          {"Ñ Ñ Ñ Ñ", {{"mobile", "123456"}, {"work", "123456"}, {"work fax", "123456"}}},
+          {"ÑÑÑÑ", {{"mobile", "55556666"}}}}},
+        {"John_Doe_EVOLUTION.vcf",
+         {{"Mr. John Richter, James Doe Sr.", {{"mobile", "905-666-1234"}, {"work", "905-555-1234"}}}}},
+        {"John_Doe_IPHONE.vcf",
+         {{"Mr. John Richter James Doe Sr.",
+           apple({{"mobile", "905-555-1234"}, {"home", "905-666-1234"}, {"work", "905-777-1234"}},
+                 {"assistant phone", "905-222-1234"})}}},
+        {"John_Doe_MAC_ADDRESS_BOOK.vcf",
+         {{"Mr. John Richter,James Doe Sr.",
+           apple({{"work", "905-777-1234"}, {"home", "905-666-1234"}, {"mobile", "905-555-1234"}},
+                 {"AssistantPhone", "905-222-1234"})}}},
+        {"John_Doe_MS_OUTLOOK.vcf",
+         {{"Mr. John Richter James Doe Sr.", {{"work", "(905) 555-1234"}, {"home", "(905) 666-1234"}}}}},
+        {"gmail-list.vcf", {}},
+        {"gmail-single.vcf", {{"Greg Dartmouth", {{"mobile", "555 555 1111"}, {"GRAND_CENTRAL", "555 555 2222"}}}}},
+        {"outlook-2007.vcf",
+         {{"Mr. Michael Angstadt Jr.", {{"work", "(111) 555-1111"}, {"home", "(111) 555-2222"},
+                                        {"mobile", "(111) 555-4444"}, {"work fax", "(111) 555-3333"},
+                                        {"callback", "(111) 555-4444"}}}}},
+        {"rfc2426-example.vcf",
+         {{"Frank Dawson", {{"work", "+1-919-676-9515"}, {"work fax", "+1-919-676-9564"}}},
+          {"Tim Howes", {{"work", "+1-415-937-3419"}, {"work fax", "+1-415-528-4164"}}}}},
+        {"rfc6350-example.vcf",
+         {{"Simon Perreault", {{"work", "+1-418-656-9254;ext=102"}, {"work mobile", "+1-418-262-6501"}}}}},
+    };
+
+    std::vector<std::string> names;
+    const auto texts = corpusTexts(&names);
+    std::size_t checked = 0;
+    for (std::size_t f = 0; f < texts.size(); ++f) {
+        SCOPED_TRACE(names[f]);
+        const auto contacts = readVCards(texts[f]);
+        EXPECT_FALSE(contacts.empty());
+
+        // For every file, with or without a table entry: one number per TEL line, each found verbatim in the
+        // file once its folds are removed.
+        std::string flat;
+        std::size_t telLines = 0;
+        std::istringstream lines(texts[f]);
+        for (std::string line; std::getline(lines, line);) {
+            line.erase(line.find_last_not_of('\r') + 1);
+            if (!flat.empty() && !line.empty() && (line[0] == ' ' || line[0] == '\t')) {
+                flat += line.substr(1);
+                continue;
+            }
+            flat += '\n' + line;
+            std::string head = line.substr(0, line.find_first_of(";:"));
+            std::transform(head.begin(), head.end(), head.begin(), [](unsigned char c) { return std::toupper(c); });
+            head.erase(0, head.find('.') + 1); // group prefix
+            telLines += head == "TEL" || head == "X-MS-TEL";
+        }
+        std::size_t numbers = 0;
+        for (const auto& c : contacts) {
+            EXPECT_TRUE(isValidUtf8(c.displayName));
+            for (const auto& v : c.values)
+                EXPECT_TRUE(isValidUtf8(v.label) && isValidUtf8(v.value)) << v.value;
+            for (const auto& phone : phonesOf(c)) {
+                ++numbers;
+                EXPECT_NE(flat.find(phone.second), std::string::npos) << phone.second;
+            }
+        }
+        EXPECT_EQ(numbers, telLines);
+
+        if (const auto it = expected.find(names[f]); it != expected.end()) {
+            ++checked;
+            People got;
+            for (const auto& c : contacts)
+                if (c.hasPhone())
+                    got.emplace_back(c.displayName, phonesOf(c));
+            EXPECT_EQ(got, it->second);
+        }
+    }
+    EXPECT_EQ(checked, expected.size());
+}
+
+TEST(VCardReader, RealExportsKeepTheirOtherDetails)
+{
+    if (!std::filesystem::is_directory(kCorpus))
+        GTEST_SKIP() << "no sample exports at " << kCorpus;
+    std::vector<std::string> names;
+    const auto texts = corpusTexts(&names);
+    auto file = [&](std::string_view name) {
+        return readVCards(texts[static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin())]);
+    };
+    const auto gmail = file("John_Doe_GMAIL.vcf");
+    ASSERT_EQ(gmail.size(), 1u);
+    ASSERT_EQ(gmail[0].values.size(), 9u);
+    EXPECT_EQ(gmail[0].values[3].value, "Crescent moon drive\n555-asd\nNice Area, Albaney, New York 12345\n"
+                                        "United States of America");
+    EXPECT_EQ(gmail[0].values[7].value, "http://www.ibm.com");
+    const std::string& note = gmail[0].values[8].value; // folded mid-word, with escapes across the folds
+    EXPECT_NE(note.find("GOODS OR SERVICES; LOSS OF USE, DATA, OR PROFITS; OR BUSINESS"), std::string::npos);
+    EXPECT_NE(note.find("CONTRIBUTORS \"AS IS\" AND"), std::string::npos);
+    EXPECT_TRUE(note.ends_with("SUCH DAMAGE.\nFavotire Color: Blue"));
+
+    // Android's 2.1 export: quoted-printable over several lines, the last one a byte that is not UTF-8.
+    const auto android = file("John_Doe_ANDROID.vcf");
+    ASSERT_EQ(android.size(), 6u);
+    EXPECT_EQ(android[0].displayName, "john.doe@company.com");
+    std::string org;
+    for (int i = 0; i < 44; ++i)
+        org += "Ñ";
+    EXPECT_EQ(android[5].values[3].value, org + "\uFFFD");
+}
+
+// ---- robustness ----------------------------------------------------------------------------------------------------
+
+TEST(VCardReader, SurvivesMutatedAndRandomInput)
+{
+    std::vector<std::string> seeds = corpusTexts();
+    seeds.push_back(vcard("2.1", "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=C3=91=\r\n=C3=91;;;;\r\nAGENT:\r\n"
+                                 "BEGIN:VCARD\r\nTEL:1\r\nEND:VCARD\r\nitem1.TEL;TYPE=\"cell,voice\":+1 555\r\n"
+                                 "item1.X-ABLabel:_$!<Mobile>!$_\r\nPHOTO;BASE64:\r\n AAAA\r\n\r\n"));
+    const std::string tokens[] = {"\r", "\n", "\r\n ", "=", "=\r\n", ":", ";", "\"", "\\", ",", ".", "\xC3", "\xFF",
+                                  std::string(1, '\0'), "BEGIN:VCARD\r\n", "END:VCARD\r\n", "AGENT:\r\n", "item1.",
+                                  "TEL;", "ENCODING=QUOTED-PRINTABLE:", "CHARSET=latin1:", "tel:", "ENCODING=b:"};
+    std::mt19937 random(20240531);
+    auto below = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n)(random); }; // 0..n
+    const auto started = std::chrono::steady_clock::now();
+    for (int round = 0; round < 3000 && std::chrono::steady_clock::now() - started < std::chrono::seconds(3); ++round) {
+        std::string input;
+        if (round % 10 == 0) {
+            input.resize(below(4096));
+            for (char& c : input)
+                c = static_cast<char>(below(255));
+        } else {
+            input = seeds[below(seeds.size() - 1)];
+            for (std::size_t edits = 1 + below(7); edits > 0; --edits) {
+                const std::size_t at = below(input.size());
+                switch (below(4)) {
+                case 0: input.insert(at, 1, static_cast<char>(below(255))); break;
+                case 1: input.insert(at, tokens[below(std::size(tokens) - 1)]); break;
+                case 2: input.erase(at, below(64)); break;
+                case 3: input.insert(at, input.substr(below(input.size()), below(256))); break;
+                default: input.resize(at); break;
+                }
+            }
+        }
+        for (const auto& c : readVCards(input)) {
+            bool ok = isValidUtf8(c.displayName);
+            for (const auto& v : c.values)
+                ok = ok && isValidUtf8(v.label) && isValidUtf8(v.value) && !v.value.empty();
+            ASSERT_TRUE(ok) << "round " << round << ": " << testing::PrintToString(input.substr(0, 2000));
+        }
+    }
+}
+
+TEST(VCardReader, LargeHostileInputStaysLinear)
+{
+    auto repeat = [](std::string_view piece, std::size_t times) {
+        std::string s;
+        for (std::size_t i = 0; i < times; ++i)
+            s += piece;
+        return s;
+    };
+    std::string items;
+    for (int i = 0; i < 20000; ++i)
+        items += "item" + std::to_string(i) + ".TEL:1\r\nitem" + std::to_string(i) + ".X-ABLabel:x\r\n";
+    const std::size_t mb = 1 << 20;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_TRUE(readVCards(std::string(2 * mb, '\r')).empty());
+    EXPECT_TRUE(readVCards(repeat("BEGIN:VCARD\r\n", 100000)).empty());
+    EXPECT_TRUE(readVCards(vcard("3.0", "TEL;TYPE=\"" + std::string(2 * mb, 'a') + "\r\nNOTE:" + std::string(2 * mb, 'b')
+                                            + "\r\n")).empty());
+    const auto softBreaks = readVCards(vcard("2.1", "NOTE;QUOTED-PRINTABLE:" + repeat("=\r\n", mb / 2) + "x\r\nTEL:1\r\n"));
+    ASSERT_EQ(softBreaks.size(), 1u);
+    EXPECT_EQ(softBreaks[0].values.size(), 2u);
+    const auto overlong = readVCards(vcard("3.0", "TEL:1\r\n" + repeat(" 12\r\n", mb / 2) + "TEL:2\r\n"));
+    ASSERT_EQ(overlong.size(), 1u);
+    EXPECT_EQ(phonesOf(overlong[0]), (std::vector<Labelled>{{"phone", "2"}}));
+    const auto many = readVCards(vcard("3.0", "X-JUNK" + std::string(mb, ';') + ":\r\n" + items));
+    ASSERT_EQ(many.size(), 1u);
+    EXPECT_EQ(many[0].values.size(), 20000u);
+    // Quadratic behaviour on inputs this size would take hours; the bound only has to catch that.
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+}
+
+} // namespace
