@@ -4,6 +4,11 @@
 #include "RootViewController.h"
 #include "TavrinPlusAppDelegate.h"
 
+#include "platform/AtomicFile.h"
+
+#include <QBuffer>
+
+#include <cerrno>
 #include <QFile>
 
 namespace desktop {
@@ -24,6 +29,7 @@ AppRuntime::AppRuntime(platform::Clock& clock, platform::Log& log)
     application_ = std::make_unique<platform::Application>(services);
     delegate_ = std::make_unique<TavrinPlusAppDelegate>();
     application_->setDelegate(delegate_.get());
+    renderer_.attach(*application_);
 }
 
 AppRuntime::~AppRuntime()
@@ -36,5 +42,45 @@ AppRuntime::~AppRuntime()
 void AppRuntime::launch() { delegate_->applicationDidFinishLaunching(*application_); }
 
 MainViewController& AppRuntime::mainViewController() { return delegate_->rootViewController().mainViewController(); }
+
+std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::string& error, float scale)
+{
+    QImage screen = renderer_.renderScreen(*application_, scale);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    screen.save(&buffer, "PNG");
+    std::filesystem::path dir = paths_.photoAlbumDirectory();
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (ec) {
+        error = "cannot create " + dir.string() + ": " + ec.message();
+        return std::nullopt;
+    }
+    std::string stamp = timeFormatter_.formatLocalTime(application_->services().clock->wallTime(), "yyyy_MM_dd_HHmmss");
+    auto name = albumFileName(dir, stamp);
+    // Another capture may take the same name between the check and the write: then try the next one.
+    for (int attempt = 0; name && attempt < 5; ++attempt, name = albumFileName(dir, stamp)) {
+        std::string why;
+        if (platform::writeNewFileAtomically(*name, std::string_view(png.constData(), size_t(png.size())), why))
+            return name;
+        if (errno != EEXIST) {
+            error = "cannot write " + name->string() + ": " + why;
+            return std::nullopt;
+        }
+    }
+    error = "cannot find a free name in " + dir.string();
+    return std::nullopt;
+}
+
+std::optional<std::filesystem::path> albumFileName(const std::filesystem::path& dir, const std::string& stamp)
+{
+    for (int n = 1; n < 1000; ++n) {
+        auto path = dir / ("wallpaper-" + stamp + (n == 1 ? "" : "-" + std::to_string(n)) + ".png");
+        if (!std::filesystem::exists(path))
+            return path;
+    }
+    return std::nullopt;
+}
 
 } // namespace desktop

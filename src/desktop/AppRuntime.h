@@ -8,7 +8,10 @@
 #include "platform/Application.h"
 #include "platform/StandardPaths.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 
 class TavrinPlusAppDelegate;
 class MainViewController;
@@ -17,6 +20,9 @@ namespace desktop {
 
 // One running application, the same for the window, the command line and the tests: the shell's
 // services, the platform's application object and the application delegate.
+// The first free album name for a capture stamped `stamp`: wallpaper-<stamp>.png, then -2, -3 ...
+std::optional<std::filesystem::path> albumFileName(const std::filesystem::path& dir, const std::string& stamp);
+
 class AppRuntime {
 public:
     AppRuntime(platform::Clock& clock, platform::Log& log);
@@ -30,6 +36,10 @@ public:
     MainViewController& mainViewController();
     QtViewRenderer& renderer() { return renderer_; }
     QtImageCodec& codec() { return codec_; }
+
+    // The device's screen capture: the screen as shown now, as a PNG in the photo album folder under a
+    // new name. The path written, or nothing with the reason in `error`.
+    std::optional<std::filesystem::path> captureScreenToAlbum(std::string& error, float scale = 1);
 
 private:
     QtImageCodec codec_;

@@ -28,9 +28,7 @@ bool writeAll(int fd, std::string_view data)
     return true;
 }
 
-} // namespace
-
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents, std::string& error)
+bool write(const std::filesystem::path& file, std::string_view contents, std::string& error, bool replace)
 {
     std::filesystem::path temp = file;
     temp += ".tmp";
@@ -46,14 +44,18 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view con
         ok = false;
         error = std::strerror(errno);
     }
-    if (ok && ::rename(temp.c_str(), file.c_str()) != 0) {
+    // link() never replaces an existing file, where rename() would.
+    if (ok && (replace ? ::rename(temp.c_str(), file.c_str()) : ::link(temp.c_str(), file.c_str())) != 0) {
         ok = false;
         error = std::strerror(errno);
     }
-    if (!ok) {
+    if (!ok || !replace) {
+        int reason = errno; // callers tell a taken name (EEXIST) from a failure
         ::unlink(temp.c_str());
-        return false;
+        errno = reason;
     }
+    if (!ok)
+        return false;
     // The rename is durable only once the folder itself is on disk.
     std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
     int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -62,6 +64,18 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view con
         ::close(dir);
     }
     return true;
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view contents, std::string& error)
+{
+    return write(file, contents, error, true);
+}
+
+bool writeNewFileAtomically(const std::filesystem::path& file, std::string_view contents, std::string& error)
+{
+    return write(file, contents, error, false);
 }
 
 } // namespace platform

@@ -1,0 +1,291 @@
+#include "desktop/CommandLine.h"
+
+#include "desktop/AppRuntime.h"
+
+#include "MainViewController.h"
+#include "PackedColor.h"
+#include "SettingsKeys.h"
+
+#include "platform/Animator.h"
+#include "platform/AtomicFile.h"
+#include "platform/SettingsStore.h"
+
+#include <QBuffer>
+#include <QByteArray>
+
+#include <charconv>
+#include <functional>
+#include <map>
+#include <optional>
+
+namespace desktop {
+
+namespace {
+
+constexpr const char* colorKeys[] = {keys::stripColor, keys::bgColor, keys::fontFace, keys::fontHighlight};
+constexpr const char* listedKeys[] = {keys::stripLayout, keys::phonePreference, keys::otherPreference,
+                                      keys::fontFace, keys::fontHighlight, keys::stripColor, keys::bgColor,
+                                      keys::styleName, keys::lastStyleName, keys::userSavedThemes};
+
+struct UsageError {
+    std::string message;
+};
+
+class StreamLog final : public platform::Log {
+public:
+    explicit StreamLog(std::ostream& err) : err_(err) {}
+    void log(const std::string& line) override { err_ << "tavrin-plus: " << line << "\n"; }
+
+private:
+    std::ostream& err_;
+};
+
+// One headless run of the application on a clock that moves only when told to, so animations finish
+// at once instead of in real time.
+class Session {
+public:
+    explicit Session(std::ostream& err) : log_(err), runtime_(clock_, log_) { runtime_.launch(); }
+
+    MainViewController& main() { return runtime_.mainViewController(); }
+    platform::SettingsStore& settings() { return runtime_.application().settings(); }
+    AppRuntime& runtime() { return runtime_; }
+
+    void settle()
+    {
+        auto& animator = runtime_.application().animator();
+        for (int i = 0; i < 600 && animator.tick(); ++i)
+            clock_.advance(1.0 / 60);
+    }
+
+private:
+    platform::ManualClock clock_;
+    StreamLog log_;
+    AppRuntime runtime_;
+};
+
+bool isColorKey(const std::string& key)
+{
+    for (const char* k : colorKeys)
+        if (key == k)
+            return true;
+    return false;
+}
+
+std::string hexColor(std::uint32_t value)
+{
+    char text[11];
+    std::snprintf(text, sizeof text, "0x%08X", value);
+    return text;
+}
+
+std::optional<std::uint32_t> parseColor(const std::string& text)
+{
+    if (text.size() != 10 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
+        return std::nullopt;
+    std::uint32_t value = 0;
+    auto [end, ec] = std::from_chars(text.data() + 2, text.data() + text.size(), value, 16);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string describe(const std::string& key, const platform::SettingsStore::Value& value)
+{
+    if (isColorKey(key) && value.is_number_unsigned())
+        return hexColor(value.get<std::uint32_t>());
+    if (value.is_string())
+        return value.get<std::string>();
+    return value.dump();
+}
+
+int get(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() > 2)
+        throw UsageError{"get takes at most one KEY"};
+    Session session(err);
+    auto& settings = session.settings();
+    if (args.size() == 2) {
+        const auto* value = settings.valueForKey(args[1]);
+        if (!value)
+            throw UsageError{"no setting named '" + args[1] + "'"};
+        out << describe(args[1], *value) << "\n";
+        return 0;
+    }
+    for (const char* key : listedKeys)
+        if (const auto* value = settings.valueForKey(key))
+            out << key << "\t" << describe(key, *value) << "\n";
+    return 0;
+}
+
+int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+{
+    if (args.size() != 3)
+        throw UsageError{"set takes KEY and VALUE"};
+    const std::string& key = args[1];
+    const std::string& value = args[2];
+    if (key == keys::phonePreference || key == keys::otherPreference) {
+        Session session(err);
+        session.settings().setValue(key, value);
+        session.main().viewWillAppear(false);
+        return 0;
+    }
+    if (key == keys::stripLayout) {
+        if (value != "classic" && value != "split" && value != "none")
+            throw UsageError{"strip_layout is classic, split or none"};
+        Session session(err);
+        if (value == "classic")
+            session.main().setClassicLayout();
+        else if (value == "split")
+            session.main().setSplitLayout();
+        else
+            session.main().setNoLayout();
+        return 0;
+    }
+    if (isColorKey(key)) {
+        auto packed = parseColor(value);
+        if (!packed)
+            throw UsageError{"a colour is written 0xRRGGBBAA, for example 0x1B1C1CFF"};
+        Session session(err);
+        platform::Color color = unpackColor(*packed);
+        auto& main = session.main();
+        if (key == keys::stripColor)
+            main.setStripColor(color);
+        else if (key == keys::bgColor)
+            main.setBGColor(color);
+        else if (key == keys::fontFace)
+            main.setFontFaceColor(color);
+        else
+            main.setFontHighlightColor(color);
+        return 0;
+    }
+    throw UsageError{"'" + key + "' cannot be set; settable are phone_preference, other_preference, "
+                     "strip_layout, strip_color, bg_color, font_face and font_highlight"};
+}
+
+int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::optional<std::string> file;
+    float scale = 1;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if ((args[i] == "-o" || args[i] == "--output") && i + 1 < args.size()) {
+            file = args[++i];
+        } else if (args[i] == "--scale" && i + 1 < args.size()) {
+            const std::string& s = args[++i];
+            int n = 0;
+            auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+            if (ec != std::errc() || end != s.data() + s.size() || n < 1 || n > 4)
+                throw UsageError{"--scale is a whole number from 1 to 4"};
+            scale = float(n);
+        } else {
+            throw UsageError{"export takes [-o FILE] [--scale N], not '" + args[i] + "'"};
+        }
+    }
+    const char* format = "PNG";
+    if (file) {
+        std::string lower = *file;
+        for (char& c : lower)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        auto endsWith = [&](const char* suffix) {
+            std::string s = suffix;
+            return lower.size() > s.size() && lower.compare(lower.size() - s.size(), s.size(), s) == 0;
+        };
+        if (endsWith(".jpg") || endsWith(".jpeg"))
+            format = "JPEG";
+        else if (!endsWith(".png"))
+            throw UsageError{"the output file ends in .png, .jpg or .jpeg"};
+    }
+
+    Session session(err);
+    auto& main = session.main();
+    bool captured = false;
+    main.onCaptureStateEntered = [&] { captured = true; };
+    // The same steps as the save button and the instructions' continue button.
+    main.saveCurrentWallpaperClick();
+    session.settle();
+    main.saveInstructionsContinueButtonClick();
+    session.settle();
+    if (!captured) {
+        err << "tavrin-plus: the capture mode did not reach the wallpaper alone\n";
+        return 1;
+    }
+    QImage screen = session.runtime().renderer().renderScreen(session.runtime().application(), scale);
+    std::filesystem::path written;
+    if (file) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        std::string error = "cannot encode the picture";
+        if (!screen.save(&buffer, format, 100) ||
+            !platform::writeFileAtomically(*file, std::string_view(bytes.constData(), size_t(bytes.size())), error)) {
+            err << "tavrin-plus: cannot write " << *file << ": " << error << "\n";
+            return 1;
+        }
+        written = *file;
+    } else {
+        std::string error;
+        auto path = session.runtime().captureScreenToAlbum(error, scale);
+        if (!path) {
+            err << "tavrin-plus: " << error << "\n";
+            return 1;
+        }
+        written = *path;
+    }
+    out << written.string() << "\n";
+    return 0;
+}
+
+const std::map<std::string, std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>>&
+commands()
+{
+    static const std::map<std::string, std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>>
+        table = {
+            {"export", exportWallpaper},
+            {"get", get},
+            {"set", set},
+        };
+    return table;
+}
+
+} // namespace
+
+std::string usage()
+{
+    return "Usage: tavrin-plus [--zoom N]        open the window (N from 1 to 4)\n"
+           "       tavrin-plus export [-o FILE] [--scale N]\n"
+           "                                     write the wallpaper as PNG or JPEG (into the photo\n"
+           "                                     album folder without -o); prints the path\n"
+           "       tavrin-plus get [KEY]         print the settings, colours as 0xRRGGBBAA\n"
+           "       tavrin-plus set KEY VALUE     set phone_preference, other_preference, strip_layout\n"
+           "                                     (classic, split, none) or a colour: strip_color,\n"
+           "                                     bg_color, font_face, font_highlight\n"
+           "       tavrin-plus --help | --version\n";
+}
+
+bool isCommand(const std::vector<std::string>& args)
+{
+    if (args.empty())
+        return false;
+    return args[0] == "--help" || args[0] == "-h" || args[0] == "--version" || commands().contains(args[0]);
+}
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty())
+        return 2;
+    if (args[0] == "--help" || args[0] == "-h") {
+        out << usage();
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << "tavrin-plus " << TAVRIN_VERSION << "\n";
+        return 0;
+    }
+    try {
+        return commands().at(args[0])(args, out, err);
+    } catch (const UsageError& e) {
+        err << "tavrin-plus: " << e.message << "\n" << usage();
+        return 2;
+    }
+}
+
+} // namespace desktop

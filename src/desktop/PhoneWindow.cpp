@@ -1,0 +1,188 @@
+#include "desktop/PhoneWindow.h"
+
+#include "desktop/AppRuntime.h"
+
+#include "MainViewController.h"
+
+#include "platform/Animator.h"
+#include "platform/Application.h"
+#include "platform/TextField.h"
+#include "platform/Window.h"
+
+#include <QDateTime>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <iostream>
+
+namespace desktop {
+
+namespace {
+
+const QString title = QStringLiteral("TavrinPlus");
+
+// One wheel notch scrolls as far as a short finger flick would.
+constexpr float pointsPerNotch = 40;
+
+} // namespace
+
+PhoneWindow::PhoneWindow(AppRuntime& runtime, int zoom) : runtime_(runtime), zoom_(zoom)
+{
+    setWindowTitle(title);
+    setFixedSize(int(platform::Application::screenWidth) * zoom, int(platform::Application::screenHeight) * zoom);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setFocusPolicy(Qt::StrongFocus);
+
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    frameTimer_.setInterval(1000 / 120);
+    connect(&frameTimer_, &QTimer::timeout, this, [this] { frame(); });
+    clockTimer_.setSingleShot(true);
+    connect(&clockTimer_, &QTimer::timeout, this, [this] {
+        update();
+        scheduleClockUpdate();
+    });
+    titleTimer_.setSingleShot(true);
+    connect(&titleTimer_, &QTimer::timeout, this, [this] { setWindowTitle(title); });
+
+    auto& app = runtime_.application();
+    app.onNeedsDisplay = [this] {
+        update();
+        scheduleFrames();
+    };
+    runtime_.mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
+    scheduleClockUpdate();
+}
+
+void PhoneWindow::captureScreen()
+{
+    std::string error;
+    if (auto path = runtime_.captureScreenToAlbum(error)) {
+        std::cerr << "tavrin-plus: saved the screen to " << path->string() << "\n";
+        flashTitle(QStringLiteral("Saved %1").arg(QString::fromStdString(path->filename().string())));
+    } else {
+        std::cerr << "tavrin-plus: the screen capture was not saved: " << error << "\n";
+        flashTitle(QStringLiteral("Screen capture not saved"));
+    }
+}
+
+void PhoneWindow::flashTitle(const QString& message)
+{
+    setWindowTitle(title + QStringLiteral(" — ") + message);
+    titleTimer_.start(4000);
+}
+
+void PhoneWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.scale(zoom_, zoom_);
+    runtime_.renderer().paintScreen(runtime_.application(), p);
+}
+
+void PhoneWindow::scheduleFrames()
+{
+    auto& app = runtime_.application();
+    if ((app.animator().isBusy() || app.isNetworkActivityIndicatorVisible()) && !frameTimer_.isActive())
+        frameTimer_.start();
+}
+
+void PhoneWindow::frame()
+{
+    auto& app = runtime_.application();
+    bool busy = app.animator().tick();
+    update();
+    if (!busy && !app.isNetworkActivityIndicatorVisible())
+        frameTimer_.stop();
+}
+
+// The status bar shows the time: repaint once at the start of each minute, and not otherwise.
+void PhoneWindow::scheduleClockUpdate()
+{
+    QTime now = QTime::currentTime();
+    clockTimer_.start((60 - now.second()) * 1000 - now.msec() + 20);
+}
+
+static platform::Point toPoints(QPointF position, int zoom)
+{
+    return {float(position.x() / zoom), float(position.y() / zoom)};
+}
+
+void PhoneWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    runtime_.application().window().touchDown(toPoints(event->position(), zoom_));
+    scheduleFrames();
+}
+
+void PhoneWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton)
+        runtime_.application().window().touchMove(toPoints(event->position(), zoom_));
+}
+
+void PhoneWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    runtime_.application().window().touchUp(toPoints(event->position(), zoom_));
+    scheduleFrames();
+}
+
+void PhoneWindow::wheelEvent(QWheelEvent* event)
+{
+    float dy = event->pixelDelta().isNull() ? event->angleDelta().y() / 120.0f * pointsPerNotch
+                                            : float(event->pixelDelta().y()) / zoom_;
+    runtime_.application().window().wheel(toPoints(event->position(), zoom_), dy);
+    scheduleFrames();
+}
+
+void PhoneWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Print ||
+        (event->key() == Qt::Key_S && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier))) {
+        captureScreen();
+        return;
+    }
+    platform::TextField* field = runtime_.application().firstResponder();
+    if (!field) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Backspace: field->deleteBackward(); break;
+    case Qt::Key_Left: field->moveCursorLeft(); break;
+    case Qt::Key_Right: field->moveCursorRight(); break;
+    case Qt::Key_Home: field->moveCursorToStart(); break;
+    case Qt::Key_End: field->moveCursorToEnd(); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: field->returnKey(); break;
+    default: {
+        QString text = event->text();
+        if (!text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier))
+            field->insertText(text.toStdString());
+        else
+            QWidget::keyPressEvent(event);
+    }
+    }
+    scheduleFrames();
+}
+
+void PhoneWindow::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (auto* field = runtime_.application().firstResponder(); field && !event->commitString().isEmpty())
+        field->insertText(event->commitString().toStdString());
+    event->accept();
+}
+
+QVariant PhoneWindow::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (query == Qt::ImEnabled)
+        return runtime_.application().firstResponder() != nullptr;
+    return QWidget::inputMethodQuery(query);
+}
+
+} // namespace desktop

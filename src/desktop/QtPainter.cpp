@@ -1,0 +1,171 @@
+#include "desktop/QtPainter.h"
+
+#include "desktop/QtImageCodec.h"
+
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace desktop {
+
+namespace {
+
+QColor qColor(const platform::Color& c)
+{
+    return QColor::fromRgbF(std::clamp(c.red, 0.0f, 1.0f), std::clamp(c.green, 0.0f, 1.0f), std::clamp(c.blue, 0.0f, 1.0f),
+                            std::clamp(c.alpha, 0.0f, 1.0f));
+}
+
+QRectF qRect(const platform::Rect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+// A scaled copy of an image for one target size in device pixels, kept with the image: the wallpaper
+// photograph is drawn at the same size every frame, and scaling it each time would cost milliseconds.
+struct ScaledCache {
+    QSize target;
+    QRect source;
+    QImage scaled;
+};
+
+QRect sourceRectFor(const QSize& imageSize, const QSizeF& targetSize, platform::ImageFit fit)
+{
+    if (fit != platform::ImageFit::AspectFill || targetSize.isEmpty())
+        return {QPoint(0, 0), imageSize};
+    double scale = std::max(targetSize.width() / imageSize.width(), targetSize.height() / imageSize.height());
+    double w = targetSize.width() / scale, h = targetSize.height() / scale;
+    return QRectF((imageSize.width() - w) / 2, (imageSize.height() - h) / 2, w, h).toAlignedRect() & QRect(QPoint(0, 0), imageSize);
+}
+
+} // namespace
+
+QtPainter::QtPainter(QPainter& painter) : p_(painter)
+{
+    p_.setRenderHint(QPainter::Antialiasing);
+    p_.setRenderHint(QPainter::TextAntialiasing);
+    p_.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+QFont QtPainter::qFont(const platform::Font& font, float size)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    // Pixel sizes, since the painter's unit is the phone screen's point.
+    f.setPixelSize(std::max(1, int(std::lround(size))));
+    f.setBold(font.bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+void QtPainter::save() { p_.save(); }
+void QtPainter::restore() { p_.restore(); }
+void QtPainter::translate(platform::Point offset) { p_.translate(offset.x, offset.y); }
+void QtPainter::clipRect(const platform::Rect& rect) { p_.setClipRect(qRect(rect), Qt::IntersectClip); }
+void QtPainter::multiplyOpacity(float opacity) { p_.setOpacity(p_.opacity() * opacity); }
+
+void QtPainter::fillRect(const platform::Rect& rect, const platform::Color& color)
+{
+    if (color.alpha > 0)
+        p_.fillRect(qRect(rect), qColor(color));
+}
+
+void QtPainter::fillRoundedRect(const platform::Rect& rect, float radius, const platform::Color& color)
+{
+    if (color.alpha <= 0)
+        return;
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(qColor(color));
+    p_.drawRoundedRect(qRect(rect), radius, radius);
+}
+
+void QtPainter::strokeRoundedRect(const platform::Rect& rect, float radius, float lineWidth, const platform::Color& color)
+{
+    p_.setPen(QPen(qColor(color), lineWidth));
+    p_.setBrush(Qt::NoBrush);
+    float inset = lineWidth / 2;
+    p_.drawRoundedRect(qRect(rect).adjusted(inset, inset, -inset, -inset), radius, radius);
+}
+
+void QtPainter::fillEllipse(const platform::Rect& rect, const platform::Color& color)
+{
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(qColor(color));
+    p_.drawEllipse(qRect(rect));
+}
+
+void QtPainter::drawLine(platform::Point from, platform::Point to, float lineWidth, const platform::Color& color)
+{
+    p_.setPen(QPen(qColor(color), lineWidth, Qt::SolidLine, Qt::RoundCap));
+    p_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
+}
+
+void QtPainter::drawImage(const platform::Rect& rect, const platform::Image& image, platform::ImageFit fit)
+{
+    QImage source = toQImage(image);
+    if (source.isNull() || rect.width() <= 0 || rect.height() <= 0)
+        return;
+    QRectF target = qRect(rect);
+    if (fit == platform::ImageFit::AspectFit) {
+        QSizeF s = QSizeF(source.size()).scaled(target.size(), Qt::KeepAspectRatio);
+        target = QRectF(target.center() - QPointF(s.width() / 2, s.height() / 2), s);
+    }
+    QRect from = sourceRectFor(source.size(), target.size(), fit);
+    QSize device = p_.transform().mapRect(target).toAlignedRect().size();
+    if (from.size() == device || p_.transform().isRotating()) {
+        p_.drawImage(target, source, from);
+        return;
+    }
+    auto cache = std::static_pointer_cast<ScaledCache>(image.shellCache);
+    if (!cache || cache->target != device || cache->source != from) {
+        cache = std::make_shared<ScaledCache>(
+            ScaledCache{device, from, source.copy(from).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
+        image.shellCache = cache;
+    }
+    p_.drawImage(target, cache->scaled);
+}
+
+void QtPainter::drawTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style,
+                             const QFont& font, int flags)
+{
+    p_.setFont(font);
+    if (style.shadowColor && style.shadowColor->alpha > 0) {
+        p_.setPen(qColor(*style.shadowColor));
+        p_.drawText(rect.translated(style.shadowOffset.x, style.shadowOffset.y), flags, text);
+    }
+    p_.setPen(qColor(style.color));
+    p_.drawText(rect, flags, text);
+}
+
+void QtPainter::drawText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style)
+{
+    if (text.empty())
+        return;
+    QString s = QString::fromStdString(text);
+    QRectF r = qRect(rect);
+    int align = style.alignment == platform::TextAlignment::Center  ? Qt::AlignHCenter
+                : style.alignment == platform::TextAlignment::Right ? Qt::AlignRight
+                                                                    : Qt::AlignLeft;
+    if (style.wraps) {
+        drawTextLine(r, s, style, qFont(style.font, style.font.size), align | Qt::AlignTop | Qt::TextWordWrap);
+        return;
+    }
+    // One line: shrink to the width down to the minimum size, then elide what still does not fit.
+    float size = style.font.size;
+    QFont font = qFont(style.font, size);
+    qreal width = QFontMetricsF(font).horizontalAdvance(s);
+    if (width > r.width() && style.minimumFontSize > 0 && style.minimumFontSize < size) {
+        size = std::max(style.minimumFontSize, float(std::floor(size * r.width() / width)));
+        font = qFont(style.font, size);
+        while (size > style.minimumFontSize && QFontMetricsF(font).horizontalAdvance(s) > r.width())
+            font = qFont(style.font, --size);
+        width = QFontMetricsF(font).horizontalAdvance(s);
+    }
+    if (width > r.width())
+        s = QFontMetricsF(font).elidedText(s, Qt::ElideRight, r.width());
+    drawTextLine(r, s, style, font, align | Qt::AlignVCenter | Qt::TextSingleLine);
+}
+
+float QtPainter::textWidth(const std::string& text, const platform::Font& font)
+{
+    return float(QFontMetricsF(qFont(font, font.size)).horizontalAdvance(QString::fromStdString(text)));
+}
+
+} // namespace desktop

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Painter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <map>
+
+namespace desktop {
+
+// The view tree's painter over a QPainter. Text is always plain text in DejaVu Sans: the tree never
+// asks for markup, and a fixed face keeps the wallpaper the same on every desktop.
+class QtPainter final : public platform::Painter {
+public:
+    explicit QtPainter(QPainter& painter);
+
+    void save() override;
+    void restore() override;
+    void translate(platform::Point offset) override;
+    void clipRect(const platform::Rect& rect) override;
+    void multiplyOpacity(float opacity) override;
+
+    void fillRect(const platform::Rect& rect, const platform::Color& color) override;
+    void fillRoundedRect(const platform::Rect& rect, float radius, const platform::Color& color) override;
+    void strokeRoundedRect(const platform::Rect& rect, float radius, float lineWidth, const platform::Color& color) override;
+    void fillEllipse(const platform::Rect& rect, const platform::Color& color) override;
+    void drawLine(platform::Point from, platform::Point to, float lineWidth, const platform::Color& color) override;
+    void drawImage(const platform::Rect& rect, const platform::Image& image, platform::ImageFit fit) override;
+    void drawText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style) override;
+    float textWidth(const std::string& text, const platform::Font& font) override;
+
+    static QFont qFont(const platform::Font& font, float size);
+
+private:
+    void drawTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style, const QFont& font,
+                      int flags);
+
+    QPainter& p_;
+};
+
+} // namespace desktop

@@ -1,0 +1,144 @@
+#include "desktop/QtViewRenderer.h"
+
+#include "desktop/QtImageCodec.h"
+#include "desktop/QtPainter.h"
+
+#include "platform/Animator.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Window.h"
+
+#include <QPainterPath>
+
+#include <cmath>
+#include <numbers>
+
+namespace desktop {
+
+namespace {
+
+constexpr float transitionScale = 2;
+
+} // namespace
+
+QImage QtViewRenderer::renderView(const platform::View& view, float scale)
+{
+    platform::Size size = view.bounds().size;
+    QImage image(std::max(1, int(std::lround(size.width * scale))), std::max(1, int(std::lround(size.height * scale))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    // The view's own frame origin places it in its superview; here it is the whole picture.
+    platform::Point origin = view.presentedFrame(clock_.now()).origin;
+    p.translate(-origin.x, -origin.y);
+    QtPainter painter(p);
+    platform::drawViewTree(view, painter, clock_.now());
+    return image;
+}
+
+platform::ImageRef QtViewRenderer::render(const platform::View& view, float scale)
+{
+    return toPlatformImage(renderView(view, scale), scale);
+}
+
+QImage QtViewRenderer::renderScreen(platform::Application& app, float scale)
+{
+    QImage image(int(std::lround(platform::Application::screenWidth * scale)),
+                 int(std::lround(platform::Application::screenHeight * scale)), QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    paintScreen(app, p);
+    return image;
+}
+
+void QtViewRenderer::paintScreen(platform::Application& app, QPainter& p)
+{
+    double now = clock_.now();
+    p.fillRect(QRectF(0, 0, platform::Application::screenWidth, platform::Application::screenHeight), Qt::black);
+    {
+        QtPainter painter(p);
+        platform::drawViewTree(app.window(), painter, now);
+    }
+    paintTransitions(app, p, now);
+    if (!app.isStatusBarHidden())
+        paintStatusBar(app, p);
+}
+
+void QtViewRenderer::attach(platform::Application& app)
+{
+    app.animator().captureForTransition = [this](platform::View& view) -> std::shared_ptr<void> {
+        return std::make_shared<QImage>(renderView(view, transitionScale));
+    };
+}
+
+// A flip turns the view about its vertical axis: the old picture for the first half turn, the new
+// contents for the second.
+void QtViewRenderer::paintTransitions(platform::Application& app, QPainter& p, double now)
+{
+    for (const auto& t : app.animator().transitions()) {
+        auto view = t.view.lock();
+        if (!view || now < t.start || now >= t.start + t.duration || t.duration <= 0)
+            continue;
+        float progress = platform::easeInOut(float((now - t.start) / t.duration));
+        bool firstHalf = progress < 0.5f;
+        QImage picture = firstHalf && t.before ? *std::static_pointer_cast<QImage>(t.before)
+                                               : renderView(*view, transitionScale);
+        platform::Point origin = view->convertToWindow(view->bounds().origin);
+        QRectF target(origin.x, origin.y, view->bounds().width(), view->bounds().height());
+        double angle = progress * 180.0;
+        if (!firstHalf)
+            angle -= 180.0;
+        if (t.transition == platform::AnimationTransition::FlipFromRight)
+            angle = -angle;
+        p.save();
+        p.fillRect(target, Qt::black);
+        QTransform turn;
+        turn.translate(target.center().x(), target.center().y());
+        turn.rotate(angle, Qt::YAxis);
+        turn.translate(-target.center().x(), -target.center().y());
+        p.setTransform(turn, true);
+        p.drawImage(target, picture);
+        // Shade the face as it turns away from the light.
+        p.fillRect(target, QColor(0, 0, 0, int(160 * std::sin(progress * std::numbers::pi))));
+        p.restore();
+    }
+}
+
+void QtViewRenderer::paintStatusBar(platform::Application& app, QPainter& p)
+{
+    const qreal w = platform::Application::screenWidth, h = platform::Application::statusBarHeight;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(QRectF(0, 0, w, h), QColor(0, 0, 0, app.statusBarStyle() == 1 ? 128 : 255));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    for (int i = 0; i < 4; ++i)
+        p.drawRoundedRect(QRectF(6 + i * 5, 13 - i * 2.5, 3.5, 3.5 + i * 2.5), 0.8, 0.8);
+    if (app.isNetworkActivityIndicatorVisible()) {
+        // A spinner of fading spokes turning with the clock.
+        double turn = std::fmod(clock_.now() * 1.2, 1.0);
+        for (int i = 0; i < 8; ++i) {
+            double a = (i / 8.0 + turn) * 2 * std::numbers::pi;
+            p.setPen(QPen(QColor(255, 255, 255, 60 + 24 * i), 1.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(34 + 3 * std::cos(a), 10 + 3 * std::sin(a)), QPointF(34 + 6 * std::cos(a), 10 + 6 * std::sin(a)));
+        }
+    }
+    QFont font = QtPainter::qFont({12, true}, 12);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    std::string time = app.services().timeFormatter->formatLocalTime(clock_.wallTime(), "H:mm");
+    p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, QString::fromStdString(time));
+    // Battery.
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(w - 32, 5.5, 22, 10), 2.5, 2.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(w - 30, 7.5, 16, 6), 1.2, 1.2);
+    p.drawRoundedRect(QRectF(w - 9.5, 8.5, 2, 4), 0.8, 0.8);
+    p.restore();
+}
+
+} // namespace desktop
