@@ -1,19 +1,61 @@
 #pragma once
 
 #include "Dialogs/DialogBase.h"
+#include "ThemeCellManager.h"
 
+#include "platform/Color.h"
+#include "platform/TableView.h"
+
+#include <memory>
 #include <string>
+#include <vector>
 
-class StyleLibraryDialogViewController final : public DialogBase {
+class ThemeCellViewController;
+
+// The style list: the eight built-in styles and the user's saved ones, sorted by name, shown one row
+// each. Touching a row applies its style; a user style's row can delete it.
+class StyleLibraryDialogViewController final : public DialogBase,
+                                               public ThemeCellManager,
+                                               public platform::TableViewDataSource,
+                                               public platform::TableViewDelegate {
 public:
     explicit StyleLibraryDialogViewController(std::string nibName);
     ~StyleLibraryDialogViewController() override;
 
+    void viewWillAppear(bool animated) override;
+
     // Rebuilds the list of built-in and saved styles.
     void refreshThemes();
+    // Whether the style's strip, background and font-face colours are the current ones.
+    bool isCurrentTheme(const ThemeCellViewController& theme) const;
+    // Whether any style has the current colours; with select, marks exactly those rows.
+    bool themeOfCurrentColorsExistsSelect(bool select);
     // True when no style bears this name, or the first that does differs from the current colours.
     bool styleIsModified(const std::string& name);
+    // Stores the current colours as a new user style and makes it the selected style.
+    void saveStyleToUserDefaults(const std::string& name);
+    // Removes every user style of this name and rebuilds the list.
+    void deleteTheme(const std::string& name) override;
+
+    int numberOfRowsInSection(platform::TableView& table, int section) override;
+    std::shared_ptr<platform::View> cellForRowAtIndexPath(platform::TableView& table, platform::IndexPath path) override;
+    void didSelectRowAtIndexPath(platform::TableView& table, platform::IndexPath path) override;
+
+    // In row order, as of the last refresh.
+    std::vector<std::unique_ptr<ThemeCellViewController>> themes;
+    // Outlet, connected by the interface description "StyleLibraryDialog"; held by the view tree.
+    platform::TableView* themeSelectionTable = nullptr;
 
 protected:
     void loadView() override;
+
+private:
+    void addTheme(const std::string& name, const platform::Color& strip, const platform::Color& background,
+                  const platform::Color& fontFace, const platform::Color& fontHighlight);
+    void addUserTheme(const std::string& name, const platform::Color& strip, const platform::Color& background,
+                      const platform::Color& fontFace, const platform::Color& fontHighlight);
+    void addTheme(std::unique_ptr<ThemeCellViewController> theme);
+    std::unique_ptr<ThemeCellViewController> makeTheme(const std::string& name, const platform::Color& strip,
+                                                       const platform::Color& background, const platform::Color& fontFace,
+                                                       const platform::Color& fontHighlight);
 };

@@ -2,11 +2,23 @@
 
 #include "Dialogs/StyleLibraryDialogViewController.h"
 #include "Interfaces/DialogChrome.h"
+#include "Interfaces/ThemeCell.h"
+
+#include "platform/TableView.h"
 
 using namespace platform;
 
 std::shared_ptr<View> buildStyleLibraryDialog(StyleLibraryDialogViewController& controller)
 {
-    DialogChrome c = makeDialogChrome(controller, {280, 400}, "Style Library");
+    // Short enough to stay below the status bar when the classic layout lifts the dialogs.
+    DialogChrome c = makeDialogChrome(controller, {280, 380}, "Style Library");
+    Rect area = c.contentArea;
+    auto table = std::make_shared<TableView>(Rect{area.x(), area.y(), themeCellSize.width, area.height()});
+    table->setRowHeight(themeCellSize.height);
+    table->setDataSource(&controller);
+    table->setDelegate(&controller);
+    table->setIdentifier("library.table");
+    c.panel->addSubview(table);
+    controller.themeSelectionTable = table.get();
     return c.root;
 }
