@@ -1,6 +1,8 @@
 #include "support/TestApp.h"
 
 #include "MainViewController.h"
+#include "platform/Label.h"
+#include "Dialogs/MainDialogViewController.h"
 #include "SettingsKeys.h"
 
 #include <gtest/gtest.h>

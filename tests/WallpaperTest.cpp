@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 using platform::Color;
 using testing_support::TempHome;
 using testing_support::TestApp;

@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -60,10 +63,22 @@ int runWindow(int argc, char** argv, const std::vector<std::string>& args)
     return QApplication::exec();
 }
 
+// Qt falls back to a private runtime folder when none is set, with a warning on every start; take the
+// same folder quietly, since a command run from a plain shell is not a fault.
+void provideRuntimeDir()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    QByteArray dir = "/tmp/runtime-" + QByteArray::number(getuid());
+    if (::mkdir(dir.constData(), 0700) == 0 || errno == EEXIST)
+        qputenv("XDG_RUNTIME_DIR", dir);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    provideRuntimeDir();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!desktop::isCommand(args))
         return runWindow(argc, argv, args);

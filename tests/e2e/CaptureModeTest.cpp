@@ -1,6 +1,9 @@
 #include "support/TestApp.h"
 
 #include "MainViewController.h"
+#include "platform/Button.h"
+#include "platform/View.h"
+#include "Dialogs/MainDialogViewController.h"
 
 #include "platform/Application.h"
 

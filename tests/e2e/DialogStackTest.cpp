@@ -2,6 +2,8 @@
 
 #include "Dialogs/DialogBase.h"
 #include "MainViewController.h"
+#include "platform/Button.h"
+#include "Dialogs/MainDialogViewController.h"
 
 #include "platform/View.h"
 
