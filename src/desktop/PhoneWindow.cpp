@@ -55,6 +55,8 @@ PhoneWindow::PhoneWindow(AppRuntime& runtime, int zoom) : runtime_(runtime), zoo
     };
     runtime_.mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
     scheduleClockUpdate();
+    // Start-up already began animations (the main menu sliding in).
+    scheduleFrames();
 }
 
 void PhoneWindow::captureScreen()
