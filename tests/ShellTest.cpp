@@ -1,0 +1,117 @@
+#include "support/TestApp.h"
+
+#include "MainViewController.h"
+
+#include "desktop/QtImageCodec.h"
+
+#include "platform/Application.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace testing_support;
+
+namespace {
+
+std::vector<std::uint8_t> encoded(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return {bytes.begin(), bytes.end()};
+}
+
+} // namespace
+
+TEST(Codec, DecodesToAlphaFirstSoWhiteReadsAsAllOnesAndReportsQtFormatsInItsNumbering)
+{
+    QImage white(3, 2, QImage::Format_RGB888);
+    white.fill(Qt::white);
+    desktop::QtImageCodec codec;
+    auto image = codec.decode(encoded(white, "PNG"));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->alphaInfo, platform::AlphaPremultipliedFirst);
+    EXPECT_EQ(image->bitsPerPixel, 32);
+    EXPECT_GE(image->bytesPerRow, 12);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(image->bytes[size_t(i)], 0xFF);
+
+    EXPECT_EQ(desktop::alphaInfoOf(QImage::Format_RGBA8888_Premultiplied), 1);
+    EXPECT_EQ(desktop::alphaInfoOf(QImage::Format_ARGB32), 4);
+    EXPECT_EQ(desktop::alphaInfoOf(QImage::Format_RGBX8888), 5);
+    EXPECT_EQ(desktop::alphaInfoOf(QImage::Format_RGB32), 6);
+    EXPECT_EQ(desktop::alphaInfoOf(QImage::Format_Grayscale8), 0);
+}
+
+TEST(Codec, RefusesJunkAndBombsAndScalesLargePhotosWhileDecoding)
+{
+    desktop::QtImageCodec codec;
+    std::vector<std::uint8_t> junk{'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'};
+    EXPECT_FALSE(codec.decode(junk));
+    EXPECT_FALSE(codec.decode({}));
+
+    // A PNG header that declares 100000 by 100000 pixels, with no pixels behind it.
+    QImage small(8, 8, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    auto png = encoded(small, "PNG");
+    auto put32 = [&](size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            png[at + size_t(i)] = std::uint8_t(v >> (24 - 8 * i));
+    };
+    put32(16, 100000);
+    put32(20, 100000);
+    // The header's checksum must match, or the decoder stops before it ever reads the size.
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (size_t i = 12; i < 29; ++i) {
+        crc ^= png[i];
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    put32(29, ~crc);
+    EXPECT_FALSE(codec.decode(png));
+
+    TempHome home;
+    auto path = home.path() / "big.jpg";
+    QImage big(3000, 1500, QImage::Format_RGB32);
+    big.fill(Qt::blue);
+    ASSERT_TRUE(big.save(QString::fromStdString(path.string()), "JPEG"));
+    auto photo = codec.decodePhotoFile(path.string(), 1000);
+    ASSERT_TRUE(photo);
+    EXPECT_EQ(photo->width, 1000);
+    EXPECT_EQ(photo->height, 500);
+}
+
+TEST(AlbumCapture, SavesTheScreenAsANewPictureAndNeverOverwritesOne)
+{
+    TestApp t;
+    std::string error;
+    auto first = t.runtime().captureScreenToAlbum(error);
+    auto second = t.runtime().captureScreenToAlbum(error);
+    ASSERT_TRUE(first) << error;
+    ASSERT_TRUE(second) << error;
+    EXPECT_EQ(first->parent_path(), t.home->albumDir());
+    const std::string name = first->filename().string();
+    EXPECT_TRUE(name.starts_with("wallpaper-") && name.ends_with(".png")) << name;
+    // Taken in the same second (the clock stands still): the second gets a suffix.
+    EXPECT_EQ(second->filename().string(), name.substr(0, name.size() - 4) + "-2.png");
+
+    QImage saved(QString::fromStdString(first->string()));
+    EXPECT_EQ(saved.size(), QSize(320, 480));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), t.screenshot(1).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(AlbumCapture, AnAlbumThatCannotBeMadeIsReportedNotFatal)
+{
+    TestApp t;
+    // A plain file where the pictures folder should be: even root cannot create a folder in it.
+    std::ofstream(t.home->path() / "blocker") << "x";
+    setenv("XDG_PICTURES_DIR", (t.home->path() / "blocker").c_str(), 1);
+    std::string error;
+    EXPECT_FALSE(t.runtime().captureScreenToAlbum(error));
+    EXPECT_NE(error.find("blocker"), std::string::npos) << error;
+}
