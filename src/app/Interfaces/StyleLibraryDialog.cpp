@@ -5,6 +5,7 @@
 #include "Interfaces/ThemeCell.h"
 
 #include "platform/TableView.h"
+#include "platform/Theme.h"
 
 using namespace platform;
 
@@ -18,6 +19,9 @@ std::shared_ptr<View> buildStyleLibraryDialog(StyleLibraryDialogViewController& 
     table->setDataSource(&controller);
     table->setDelegate(&controller);
     table->setIdentifier("library.table");
+    // Darker than the panel, so that the wallpaper's lettering does not show through the names.
+    table->setBackgroundColor(Color::rgb255(12, 12, 16, 0.7f));
+    table->setCornerRadius(theme::controlRadius);
     c.panel->addSubview(table);
     controller.themeSelectionTable = table.get();
     return c.root;

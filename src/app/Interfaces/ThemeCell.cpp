@@ -39,6 +39,24 @@ public:
     }
 };
 
+// Built-in styles cannot be deleted: their button shows only a faint title, without the button's fill.
+class DeleteButton final : public Button {
+public:
+    using Button::Button;
+    void draw(Painter& painter) const override
+    {
+        if (isEnabled()) {
+            Button::draw(painter);
+            return;
+        }
+        TextStyle style;
+        style.font = {13, true};
+        style.color = theme::disabledText.withAlpha(0.2f);
+        style.alignment = TextAlignment::Center;
+        painter.drawText({0, 0, frame().width(), frame().height()}, title(), style);
+    }
+};
+
 std::shared_ptr<Label> swatch(float x)
 {
     auto s = std::make_shared<Swatch>(Rect{x, 31, 44, 13});
@@ -69,7 +87,7 @@ std::shared_ptr<View> buildThemeCell(ThemeCellViewController& controller)
     for (const auto& s : {controller.stripColor, controller.bgColor, controller.fontColor})
         root->addSubview(s);
 
-    controller.actionButton = std::make_shared<Button>(Rect{themeCellSize.width - 62, 9, 56, 34});
+    controller.actionButton = std::make_shared<DeleteButton>(Rect{themeCellSize.width - 62, 9, 56, 34});
     controller.actionButton->setTitle("Delete");
     controller.actionButton->setFont({13, true});
     controller.actionButton->setTitleColor(deleteRed);

@@ -1,0 +1,197 @@
+#include "support/TestApp.h"
+
+#include "Dialogs/SaveStyleAsDialogViewController.h"
+#include "Dialogs/StyleLibraryDialogViewController.h"
+#include "MainViewController.h"
+#include "PackedColor.h"
+#include "SettingsKeys.h"
+#include "ThemeCellViewController.h"
+
+#include "platform/Button.h"
+#include "platform/TextField.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <ctime>
+
+using testing_support::TestApp;
+using Value = platform::SettingsStore::Value;
+
+namespace {
+
+struct SaveStyleAs : ::testing::Test {
+    TestApp t;
+    MainViewController& main = t.main();
+    platform::SettingsStore& settings = t.app().settings();
+    SaveStyleAsDialogViewController dialog{"SaveStyleAsDialog"};
+
+    double startedAt = 0;
+
+    // The wall clock shows 2026-12-05 23:15:00 local time.
+    void SetUp() override
+    {
+        startedAt = t.clock.now();
+        std::tm local{};
+        local.tm_year = 2026 - 1900;
+        local.tm_mon = 11;
+        local.tm_mday = 5;
+        local.tm_hour = 23;
+        local.tm_min = 15;
+        local.tm_isdst = -1;
+        auto at = std::chrono::system_clock::from_time_t(std::mktime(&local));
+        t.clock.setWallStart(at - std::chrono::duration_cast<std::chrono::system_clock::duration>(
+                                      std::chrono::duration<double>(t.clock.now())));
+    }
+
+    // The time-stamp name of the moment of the last open().
+    std::string proposal;
+
+    void open()
+    {
+        proposal = stamp();
+        main.pushDialog(dialog);
+        t.settle();
+    }
+    // The proposal for the moment now: the clock moves on as animations are let run.
+    std::string stamp()
+    {
+        int seconds = int(t.clock.now() - startedAt);
+        char text[32];
+        std::snprintf(text, sizeof text, "2026_12_05_2315%02d", seconds);
+        return text;
+    }
+    platform::TextField& field() { return *dialog.editStyleName; }
+    bool frameButtonsShown() { return t.isReachable("dialog.back") && t.isReachable("dialog.hide") && t.isReachable("dialog.save"); }
+    bool frameButtonsHidden()
+    {
+        return !t.isReachable("dialog.back") && !t.isReachable("dialog.hide") && !t.isReachable("dialog.save");
+    }
+    void tapClearButton()
+    {
+        platform::Rect f = field().frame();
+        t.tapAt(field().convertToWindow({f.width() - 18, f.height() / 2}));
+    }
+    const Value& saved() { return *settings.arrayForKey(keys::userSavedThemes); }
+};
+
+} // namespace
+
+TEST_F(SaveStyleAs, ProposesTheTimeStampNameUnlessAStoredNameIsThere)
+{
+    open();
+    EXPECT_EQ(field().text(), proposal);
+    EXPECT_TRUE(t.isReachable("saveStyle.save"));
+    EXPECT_TRUE(frameButtonsShown());
+    t.tap("dialog.back");
+    t.settle();
+
+    settings.setObject(keys::lastStyleName, "Evening");
+    open();
+    EXPECT_EQ(field().text(), "Evening");
+    t.tap("dialog.back");
+    t.settle();
+
+    settings.setObject(keys::lastStyleName, "");
+    open();
+    EXPECT_EQ(field().text(), proposal) << "an empty stored name would offer a nameless style";
+}
+
+TEST_F(SaveStyleAs, EditingSlidesUpHidesTheFrameButtonsAndTheSaveButtonFollowsTheText)
+{
+    open();
+    float top = dialog.view()->frame().y();
+    t.tap("saveStyle.name");
+    EXPECT_EQ(t.editingField(), &field());
+    EXPECT_EQ(dialog.view()->frame().y(), 20);
+    t.settle();
+    EXPECT_TRUE(frameButtonsHidden());
+
+    for (std::size_t i = field().text().size(); i > 1; --i)
+        t.backspace();
+    EXPECT_TRUE(t.isReachable("saveStyle.save"));
+    t.backspace();
+    EXPECT_EQ(field().text(), "");
+    EXPECT_FALSE(t.isReachable("saveStyle.save"));
+    t.type("x");
+    EXPECT_TRUE(t.isReachable("saveStyle.save"));
+    tapClearButton();
+    EXPECT_EQ(field().text(), "");
+    EXPECT_FALSE(t.isReachable("saveStyle.save"));
+    t.type("Night");
+
+    t.pressReturn();
+    t.settle();
+    EXPECT_EQ(t.editingField(), nullptr);
+    EXPECT_EQ(dialog.view()->frame().y(), top);
+    EXPECT_TRUE(frameButtonsShown());
+    EXPECT_TRUE(t.isReachable("saveStyle.save"));
+}
+
+TEST_F(SaveStyleAs, SavingStoresTheCurrentColoursUnderTheNameAndCloses)
+{
+    main.setStripColor(unpackColor(0x12345680));
+    std::size_t depth = main.dialogStack().size();
+    open();
+    t.tap("saveStyle.save");
+    EXPECT_EQ(main.dialogStack().size(), depth);
+    ASSERT_EQ(saved().size(), 1u);
+    EXPECT_EQ(saved()[0]["theme_name"], proposal);
+    EXPECT_EQ(saved()[0]["strip_color"], 0x12345680u);
+    EXPECT_EQ(saved()[0]["bg_color"], 0xA8A8A8FFu);
+    EXPECT_EQ(settings.stringForKey(keys::styleName), proposal);
+
+    StyleLibraryDialogViewController store("StyleLibraryDialog");
+    store.refreshThemes();
+    EXPECT_FALSE(store.styleIsModified(proposal));
+    EXPECT_EQ(store.themes.front()->name, proposal) << "digits sort before letters";
+
+    // Within the same second: a second style of the same name.
+    for (int i = 0; i < 2; ++i) {
+        main.pushDialog(dialog);
+        t.tap("saveStyle.save");
+    }
+    ASSERT_EQ(saved().size(), 3u);
+    EXPECT_EQ(saved()[1]["theme_name"], saved()[2]["theme_name"]);
+}
+
+TEST_F(SaveStyleAs, ATypedBuiltInNameAddsAUserStyleBesideTheBuiltInOne)
+{
+    open();
+    t.tap("saveStyle.name");
+    tapClearButton();
+    t.type("Purpular");
+    t.tap("saveStyle.save"); // while still editing
+    EXPECT_EQ(t.editingField(), nullptr);
+    t.settle();
+    EXPECT_FALSE(dialog.view()->superview());
+
+    StyleLibraryDialogViewController store("StyleLibraryDialog");
+    store.refreshThemes();
+    int purpulars = 0;
+    for (const auto& theme : store.themes)
+        purpulars += theme->name == "Purpular";
+    EXPECT_EQ(purpulars, 2);
+    EXPECT_TRUE(store.styleIsModified("Purpular")) << "the built-in one comes first";
+
+    // Left while editing: the next visit shows the frame buttons again.
+    open();
+    EXPECT_TRUE(frameButtonsShown());
+    EXPECT_EQ(field().text(), proposal);
+}
+
+TEST_F(SaveStyleAs, CancellingStoresNothingAndEndsTheEditing)
+{
+    open();
+    t.tap("saveStyle.name");
+    t.type("Draft");
+    t.tap("saveStyle.cancel");
+    t.settle();
+    EXPECT_EQ(t.editingField(), nullptr) << "typing must not go into a field off the screen";
+    EXPECT_EQ(settings.arrayForKey(keys::userSavedThemes), nullptr);
+    EXPECT_EQ(settings.stringForKey(keys::styleName), "Artsy Photograph");
+
+    open();
+    EXPECT_TRUE(frameButtonsShown());
+    EXPECT_EQ(field().text(), proposal) << "the typed text is not kept";
+}

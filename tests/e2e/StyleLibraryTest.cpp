@@ -1,0 +1,202 @@
+#include "support/TestApp.h"
+
+#include "Dialogs/StyleLibraryDialogViewController.h"
+#include "MainViewController.h"
+#include "PackedColor.h"
+#include "SettingsKeys.h"
+#include "ThemeCellViewController.h"
+
+#include "platform/AlertView.h"
+#include "platform/Button.h"
+#include "platform/ImageView.h"
+#include "platform/Label.h"
+#include "platform/TableView.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::TestApp;
+using Value = platform::SettingsStore::Value;
+
+namespace {
+
+Value entry(const std::string& name, std::uint32_t strip, std::uint32_t bg, std::uint32_t face, std::uint32_t highlight)
+{
+    return {{"theme_name", name}, {"strip_color", strip}, {"bg_color", bg}, {"font_face", face}, {"font_highlight", highlight}};
+}
+
+struct Library : ::testing::Test {
+    TestApp t;
+    MainViewController& main = t.main();
+    platform::SettingsStore& settings = t.app().settings();
+    StyleLibraryDialogViewController library{"StyleLibraryDialog"};
+
+    void open()
+    {
+        main.pushDialog(library);
+        t.settle();
+    }
+    void close()
+    {
+        t.tap("dialog.back");
+        t.settle();
+    }
+
+    platform::TableView& table() { return *library.themeSelectionTable; }
+    int rowOf(const std::string& name) const
+    {
+        for (std::size_t i = 0; i < library.themes.size(); ++i)
+            if (library.themes[i]->name == name)
+                return int(i);
+        return -1;
+    }
+    std::string row(int index) const { return "library.row." + std::to_string(index); }
+    bool marked(int index) const { return !library.themes[std::size_t(index)]->selectionBar->isHidden(); }
+    // Brings a row whole into view with the wheel, as a user would.
+    void wheelTo(int index)
+    {
+        for (int i = 0; i < 20 && !t.isReachable(row(index) + ".delete"); ++i)
+            t.wheel(t.centreOf("library.table"), 30);
+        ASSERT_TRUE(t.isReachable(row(index) + ".delete")) << row(index);
+    }
+    platform::AlertView* alert()
+    {
+        auto all = t.findAll("alert");
+        return all.empty() ? nullptr : dynamic_cast<platform::AlertView*>(all.front());
+    }
+};
+
+} // namespace
+
+TEST_F(Library, TouchingARowAppliesItsStyleAndMarksOnlyThatRow)
+{
+    open();
+    ASSERT_EQ(table().numberOfRows(), 8);
+    EXPECT_TRUE(marked(rowOf("Artsy Photograph")));
+
+    t.tap(row(0)); // "A Tisket, A Tasket"
+    EXPECT_EQ(packColor(main.fontFaceColor()), 0x000000FFu);
+    EXPECT_EQ(packColor(main.fontHighlightColor()), 0x00000000u);
+    EXPECT_EQ(packColor(main.stripColor()), 0xFFEA00FFu);
+    EXPECT_EQ(packColor(main.BGColor()), 0x4BC600FFu);
+    EXPECT_EQ(settings.stringForKey(keys::styleName), "A Tisket, A Tasket");
+    EXPECT_EQ(settings.unsignedForKey(keys::fontHighlight), 0x00000000u);
+    EXPECT_EQ(settings.unsignedForKey(keys::stripColor), 0xFFEA00FFu);
+    EXPECT_TRUE(marked(0));
+    EXPECT_FALSE(marked(rowOf("Artsy Photograph")));
+    EXPECT_FALSE(table().indexPathForSelectedRow()) << "the row highlight goes at once";
+    EXPECT_EQ(main.CurrentDialog(), &library) << "the list stays open";
+    EXPECT_FALSE(library.styleIsModified("A Tisket, A Tasket"));
+}
+
+TEST_F(Library, TwoRowsOfTheSameColoursAreBothMarkedUntilOneIsTouched)
+{
+    settings.setObject(keys::userSavedThemes, Value::array({entry("Artsy Too", 0x1B1C1CFF, 0xA8A8A8FF, 0xFFFFFFFF, 0xFF00FFFF)}));
+    open();
+    int builtIn = rowOf("Artsy Photograph"), user = rowOf("Artsy Too");
+    EXPECT_TRUE(marked(builtIn));
+    EXPECT_TRUE(marked(user));
+
+    t.tap(row(user));
+    EXPECT_FALSE(marked(builtIn));
+    EXPECT_TRUE(marked(user));
+    EXPECT_EQ(packColor(main.fontHighlightColor()), 0xFF00FFFFu);
+
+    close();
+    open();
+    EXPECT_TRUE(marked(rowOf("Artsy Photograph")));
+    EXPECT_TRUE(marked(rowOf("Artsy Too")));
+}
+
+TEST_F(Library, OnlyUserStylesCanBeDeletedAndATouchOnADisabledDeleteAppliesTheRow)
+{
+    settings.setObject(keys::userSavedThemes, Value::array({entry("Apricot", 0xFFB000FF, 0x202020FF, 0xFFFFFFFF, 0)}));
+    open();
+    int user = rowOf("Apricot");
+    for (std::size_t i = 0; i < library.themes.size(); ++i)
+        EXPECT_EQ(library.themes[i]->actionButton->isEnabled(), int(i) == user) << library.themes[i]->name;
+
+    t.tapAt(t.findAll(row(0) + ".delete").front()->convertToWindow({28, 17}));
+    EXPECT_EQ(alert(), nullptr);
+    EXPECT_EQ(settings.stringForKey(keys::styleName), "A Tisket, A Tasket");
+}
+
+TEST_F(Library, DeletingAsksFirstCancelKeepsTheStyleAndOKRemovesItWithItsTwin)
+{
+    settings.setObject(keys::userSavedThemes,
+                       Value::array({entry("Mine", 0x11223344, 0x55667788, 0xFFFFFFFF, 0), entry("Other", 1, 2, 3, 4),
+                                     entry("Mine", 0x99999999, 0x55667788, 0xFFFFFFFF, 0)}));
+    main.setSelectedStyleName("Mine");
+    open();
+    ASSERT_EQ(table().numberOfRows(), 11);
+    int first = rowOf("Mine");
+    ASSERT_EQ(library.themes[std::size_t(first) + 1]->name, "Mine");
+
+    wheelTo(first + 1);
+    t.tap(row(first + 1) + ".delete");
+    ASSERT_NE(alert(), nullptr);
+    EXPECT_EQ(alert()->title(), "Delete Style");
+    EXPECT_EQ(alert()->message(), "Are you sure you want to delete theme Mine ?");
+    EXPECT_EQ(alert()->buttonTitleAtIndex(0), "OK");
+    EXPECT_EQ(alert()->buttonTitleAtIndex(1), "Cancel");
+    EXPECT_FALSE(t.isReachable("library.table")) << "the alert covers the screen";
+    t.tap("alert.button.1");
+    EXPECT_EQ(alert(), nullptr);
+    EXPECT_EQ(table().numberOfRows(), 11);
+    EXPECT_EQ(settings.arrayForKey(keys::userSavedThemes)->size(), 3u);
+
+    wheelTo(first);
+    t.tap(row(first) + ".delete");
+    ASSERT_NE(alert(), nullptr);
+    EXPECT_EQ(alert()->message(), "Are you sure you want to delete theme Mine ?");
+    t.tap("alert.button.0");
+    EXPECT_EQ(alert(), nullptr);
+    EXPECT_EQ(table().numberOfRows(), 9);
+    EXPECT_EQ(rowOf("Mine"), -1);
+    EXPECT_EQ(*settings.arrayForKey(keys::userSavedThemes), Value::array({entry("Other", 1, 2, 3, 4)}));
+    EXPECT_EQ(settings.stringForKey(keys::styleName), "Mine") << "the selected name stays";
+    EXPECT_TRUE(library.styleIsModified("Mine"));
+
+    // The rebuilt rows work as before.
+    t.wheel(t.centreOf("library.table"), -1000);
+    t.tap(row(1));
+    EXPECT_EQ(settings.stringForKey(keys::styleName), "Artsy Photograph");
+}
+
+TEST_F(Library, TheListScrollsByDragAndByWheelWithoutApplyingAStyle)
+{
+    open();
+    ASSERT_GT(table().maximumContentOffset(), 0) << "eight rows do not fit";
+    EXPECT_FALSE(t.isReachable(row(7)));
+
+    platform::Point centre = t.centreOf("library.table");
+    t.drag(centre, {centre.x, centre.y - 200});
+    EXPECT_EQ(table().contentOffset(), table().maximumContentOffset());
+    EXPECT_TRUE(t.isReachable(row(7)));
+    EXPECT_EQ(settings.stringForKey(keys::styleName), "Artsy Photograph") << "a drag is no touch on a row";
+
+    t.wheel(centre, -1000);
+    EXPECT_EQ(table().contentOffset(), 0);
+    t.wheel(centre, 40);
+    EXPECT_EQ(table().contentOffset(), 40);
+    t.wheel(centre, 1000);
+    EXPECT_EQ(table().contentOffset(), table().maximumContentOffset());
+    t.tap(row(7));
+    EXPECT_EQ(settings.stringForKey(keys::styleName), "Samurai Jill");
+}
+
+TEST_F(Library, RowsShowTheNameAndTheSwatches)
+{
+    settings.setObject(keys::userSavedThemes, Value::array({entry("Zebra", 0xFFFFFF80, 0x000000FF, 0xFF0000FF, 0)}));
+    open();
+    const auto& zebra = *library.themes.back();
+    EXPECT_EQ(zebra.themeName->text(), "Zebra");
+    EXPECT_EQ(packColor(*zebra.stripColor->backgroundColor()), 0xFFFFFF80u);
+    EXPECT_EQ(packColor(*zebra.bgColor->backgroundColor()), 0x000000FFu);
+    EXPECT_EQ(packColor(*zebra.fontColor->backgroundColor()), 0xFF0000FFu);
+
+    QImage shot = t.screenshot(2);
+    // The first row's background swatch: the yellow-green of "A Tisket, A Tasket".
+    auto* swatch = library.themes[0]->bgColor.get();
+    platform::Point p = swatch->convertToWindow({swatch->frame().width() / 2, swatch->frame().height() / 2});
+    EXPECT_EQ(testing_support::rgbAt(shot, int(p.x * 2), int(p.y * 2)), 0x4BC600u);
+}
