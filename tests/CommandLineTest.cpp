@@ -106,3 +106,60 @@ TEST(CommandLine, WithoutADisplayTheWindowSaysSoInOneLine)
     EXPECT_NE(err.find("no display"), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
+
+TEST(CommandLine, StylesAreListedAppliedSavedAndDeleted)
+{
+    TempHome home;
+    Outcome listed = run(home, "styles");
+    ASSERT_EQ(listed.status, 0) << errors(home);
+    EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 8);
+    EXPECT_EQ(listed.out.rfind("  A Tisket, A Tasket\t0xFFEA00FF\t0x4BC600FF\t0x000000FF\t0x00000000\tbuilt-in\n"
+                               "* Artsy Photograph\t0x1B1C1CFF\t0xA8A8A8FF\t0xFFFFFFFF\t0x000000FF\tbuilt-in\n", 0),
+              0u)
+        << listed.out;
+
+    ASSERT_EQ(run(home, "apply 'A Tisket, A Tasket'").status, 0) << errors(home);
+    EXPECT_EQ(run(home, "get style_name").out, "A Tisket, A Tasket\n");
+    EXPECT_EQ(run(home, "get font_highlight").out, "0x00000000\n");
+
+    ASSERT_EQ(run(home, "set strip_color 0x11223380").status, 0);
+    ASSERT_EQ(run(home, "save-style 'Apple Pie'").status, 0) << errors(home);
+    ASSERT_EQ(run(home, "save-style 'Apple Pie'").status, 0) << errors(home);
+    EXPECT_EQ(run(home, "get style_name").out, "Apple Pie\n");
+    listed = run(home, "styles");
+    const std::string mine = "* Apple Pie\t0x11223380\t0x4BC600FF\t0x000000FF\t0x00000000\tuser\n";
+    EXPECT_NE(listed.out.find("  A Tisket, A Tasket\t"), std::string::npos) << "the faded strip matches no more";
+    EXPECT_NE(listed.out.find(mine + mine + "  Artsy Photograph\t"), std::string::npos) << listed.out;
+
+    ASSERT_EQ(run(home, "delete-style 'Apple Pie'").status, 0) << errors(home);
+    listed = run(home, "styles");
+    EXPECT_EQ(listed.out.find("Apple Pie"), std::string::npos) << listed.out;
+    EXPECT_EQ(run(home, "get style_name").out, "Apple Pie\n") << "deleting keeps the selected name";
+}
+
+TEST(CommandLine, StyleCommandsRefuseWhatTheyCannotDo)
+{
+    TempHome home;
+    ASSERT_EQ(run(home, "save-style Mine").status, 0);
+    std::ifstream before(home.settingsFile());
+    std::string stored{std::istreambuf_iterator<char>(before), {}};
+    struct Case {
+        const char* args;
+        const char* message;
+    } cases[] = {
+        {"apply Nowhere", "no style named 'Nowhere'"},
+        {"apply mine", "no style named 'mine'"},
+        {"delete-style Purpular", "'Purpular' is a built-in style"},
+        {"delete-style Nowhere", "no saved style named 'Nowhere'"},
+        {"save-style ''", "a style needs a name"},
+        {"apply", "apply takes one NAME"},
+        {"save-style A B", "save-style takes one NAME"},
+        {"styles extra", "styles takes no arguments"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(run(home, c.args).status, 2) << c.args;
+        EXPECT_NE(errors(home).find(c.message), std::string::npos) << c.args << ": " << errors(home);
+    }
+    std::ifstream after(home.settingsFile());
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(after), {}), stored);
+}

@@ -2,12 +2,15 @@
 
 #include "desktop/AppRuntime.h"
 
+#include "Dialogs/StyleLibraryDialogViewController.h"
 #include "MainViewController.h"
 #include "PackedColor.h"
 #include "SettingsKeys.h"
+#include "ThemeCellViewController.h"
 
 #include "platform/Animator.h"
 #include "platform/AtomicFile.h"
+#include "platform/ImageView.h"
 #include "platform/SettingsStore.h"
 
 #include <QBuffer>
@@ -234,6 +237,91 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
     return 0;
 }
 
+// The style library as the list dialog shows it: loaded, refreshed, the current rows marked.
+void showLibrary(StyleLibraryDialogViewController& library)
+{
+    library.view();
+    library.viewWillAppear(false);
+}
+
+// The first row of exactly this name, or -1.
+int rowOf(const StyleLibraryDialogViewController& library, const std::string& name, bool userOnly = false)
+{
+    for (std::size_t i = 0; i < library.themes.size(); ++i) {
+        const auto& theme = *library.themes[i];
+        if (theme.name == name && (theme.isUserTheme || !userOnly))
+            return int(i);
+    }
+    return -1;
+}
+
+std::string oneName(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        throw UsageError{args[0] + " takes one NAME (quote a name with spaces)"};
+    return args[1];
+}
+
+int styles(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 1)
+        throw UsageError{"styles takes no arguments"};
+    Session session(err);
+    StyleLibraryDialogViewController library("StyleLibraryDialog");
+    showLibrary(library);
+    for (const auto& theme : library.themes) {
+        out << (theme->selectionBar->isHidden() ? ' ' : '*') << ' ' << theme->name;
+        for (const auto* color : {&theme->strip, &theme->bg, &theme->fnt, &theme->hgh})
+            out << '\t' << hexColor(packColor(*color));
+        out << '\t' << (theme->isUserTheme ? "user" : "built-in") << "\n";
+    }
+    return 0;
+}
+
+int applyStyle(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+{
+    std::string name = oneName(args);
+    Session session(err);
+    StyleLibraryDialogViewController library("StyleLibraryDialog");
+    showLibrary(library);
+    int row = rowOf(library, name);
+    if (row < 0) {
+        err << "tavrin-plus: there is no style named '" << name << "'; 'tavrin-plus styles' lists them\n";
+        return 2;
+    }
+    // As a touch on its row.
+    library.didSelectRowAtIndexPath(*library.themeSelectionTable, {0, row});
+    return 0;
+}
+
+int saveStyle(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+{
+    std::string name = oneName(args);
+    if (name.empty())
+        throw UsageError{"a style needs a name"};
+    Session session(err);
+    StyleLibraryDialogViewController store("StyleLibraryDialog");
+    store.saveStyleToUserDefaults(name);
+    return 0;
+}
+
+int deleteStyle(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+{
+    std::string name = oneName(args);
+    Session session(err);
+    StyleLibraryDialogViewController library("StyleLibraryDialog");
+    showLibrary(library);
+    if (rowOf(library, name, true) < 0) {
+        if (rowOf(library, name) >= 0)
+            err << "tavrin-plus: '" << name << "' is a built-in style; only saved styles can be deleted\n";
+        else
+            err << "tavrin-plus: there is no saved style named '" << name << "'\n";
+        return 2;
+    }
+    library.deleteTheme(name);
+    return 0;
+}
+
 const std::map<std::string, std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>>&
 commands()
 {
@@ -242,6 +330,10 @@ commands()
             {"export", exportWallpaper},
             {"get", get},
             {"set", set},
+            {"styles", styles},
+            {"apply", applyStyle},
+            {"save-style", saveStyle},
+            {"delete-style", deleteStyle},
         };
     return table;
 }
@@ -258,6 +350,12 @@ std::string usage()
            "       tavrin-plus set KEY VALUE     set phone_preference, other_preference, strip_layout\n"
            "                                     (classic, split, none) or a colour: strip_color,\n"
            "                                     bg_color, font_face, font_highlight\n"
+           "       tavrin-plus styles            list the styles: '*' when current, the name, the strip,\n"
+           "                                     background, font face and highlight colours, user or\n"
+           "                                     built-in\n"
+           "       tavrin-plus apply NAME        apply the first style of that name\n"
+           "       tavrin-plus save-style NAME   save the current colours as a style\n"
+           "       tavrin-plus delete-style NAME delete the saved styles of that name\n"
            "       tavrin-plus --help | --version\n";
 }
 
