@@ -7,7 +7,8 @@
 using namespace platform;
 
 namespace {
-constexpr Color panelColor = Color::rgb255(24, 24, 28, 0.9f);
+// Nearly opaque: the wallpaper's large lettering must not show through the dialog's own texts.
+constexpr Color panelColor = Color::rgb255(24, 24, 28, 0.96f);
 constexpr Color panelBorder = Color::rgb255(255, 255, 255, 0.1f);
 } // namespace
 
