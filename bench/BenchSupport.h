@@ -1,0 +1,89 @@
+#pragma once
+
+#include "desktop/AppRuntime.h"
+
+#include "platform/Animator.h"
+#include "platform/Clock.h"
+#include "platform/Services.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace bench {
+
+class QuietLog final : public platform::Log {
+public:
+    void log(const std::string&) override {}
+};
+
+// A fresh home with the XDG folders inside it, so a benchmark never reads or writes the user's own.
+class ScratchHome {
+public:
+    ScratchHome()
+    {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() / ("tavrin-bench-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+        setenv("HOME", path_.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (path_ / "config").c_str(), 1);
+        setenv("XDG_DATA_HOME", (path_ / "data").c_str(), 1);
+        setenv("XDG_PICTURES_DIR", (path_ / "pictures").c_str(), 1);
+    }
+    ~ScratchHome()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchHome(const ScratchHome&) = delete;
+    ScratchHome& operator=(const ScratchHome&) = delete;
+
+private:
+    std::filesystem::path path_;
+};
+
+// A launched application on a hand-driven clock, as the window would hold it.
+struct Session {
+    ScratchHome home;
+    platform::ManualClock clock;
+    QuietLog log;
+    desktop::AppRuntime runtime{clock, log};
+
+    explicit Session(bool launch = true)
+    {
+        if (launch) {
+            runtime.launch();
+            settle();
+        }
+    }
+
+    platform::Application& app() { return runtime.application(); }
+
+    // Lets every running animation finish, in 60 Hz steps.
+    void settle()
+    {
+        for (int i = 0; i < 600 && app().animator().tick(); ++i)
+            clock.advance(1.0 / 60);
+    }
+};
+
+// Benchmarks draw offscreen; the Qt application must exist before any painting.
+inline int run(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication qt(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace bench
