@@ -23,3 +23,5 @@ void RootViewController::viewDidLoad()
     mainViewController_ = std::make_unique<MainViewController>("MainView");
     view()->addSubview(mainViewController_->view());
 }
+
+void RootViewController::toggleView() {}

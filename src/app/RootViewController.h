@@ -15,6 +15,8 @@ public:
     MainViewController& mainViewController() const { return *mainViewController_; }
 
     void viewDidLoad() override;
+    // Flips between the main screen and the web page side; the web side is not built yet.
+    void toggleView();
 
 protected:
     void loadView() override;

@@ -1,6 +1,12 @@
 #include "Dialogs/MainDialogViewController.h"
 
+#include "Dialogs/ChangeInformationDialogViewController.h"
+#include "Dialogs/ChangeStyleDialogViewController.h"
+#include "Dialogs/PhotoSourceDialogViewController.h"
 #include "Interfaces/MainDialog.h"
+#include "MainViewController.h"
+#include "RootViewController.h"
+#include "TavrinPlusAppDelegate.h"
 
 MainDialogViewController::MainDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
 
@@ -8,10 +14,29 @@ MainDialogViewController::~MainDialogViewController() = default;
 
 void MainDialogViewController::loadView() { setView(buildMainDialog(*this)); }
 
-void MainDialogViewController::changeInformationButtonClick() {}
+void MainDialogViewController::changeInformationButtonClick()
+{
+    if (!dlgChangeInformation)
+        dlgChangeInformation = std::make_unique<ChangeInformationDialogViewController>("ChangeInformationDialog");
+    preview().pushDialog(*dlgChangeInformation);
+}
 
-void MainDialogViewController::changeStyleButtonClick() {}
+void MainDialogViewController::changeStyleButtonClick()
+{
+    if (!dlgChangeStyle)
+        dlgChangeStyle = std::make_unique<ChangeStyleDialogViewController>("ChangeStyleDialog");
+    preview().pushDialog(*dlgChangeStyle);
+}
 
-void MainDialogViewController::photoButtonClick() {}
+void MainDialogViewController::photoButtonClick()
+{
+    if (!dlgPhoto)
+        dlgPhoto = std::make_unique<PhotoSourceDialogViewController>("PhotoSourceDialog");
+    // Without a camera there is nothing to choose between: the library opens at once.
+    if (PhotoSourceDialogViewController::isCameraAvailable())
+        preview().pushDialog(*dlgPhoto);
+    else
+        dlgPhoto->libraryButtonClick();
+}
 
-void MainDialogViewController::gruvoButtonClick() {}
+void MainDialogViewController::gruvoButtonClick() { TavrinPlusAppDelegate::shared().rootViewController().toggleView(); }

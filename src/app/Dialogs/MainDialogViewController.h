@@ -4,7 +4,12 @@
 
 #include <memory>
 
-// The main menu, the permanent bottom of the dialog stack.
+class ChangeInformationDialogViewController;
+class ChangeStyleDialogViewController;
+class PhotoSourceDialogViewController;
+
+// The main menu, the permanent bottom of the dialog stack. Each child is made on first use and kept,
+// so it keeps the state of its controls between visits.
 class MainDialogViewController final : public DialogBase {
 public:
     explicit MainDialogViewController(std::string nibName);
@@ -14,6 +19,10 @@ public:
     void changeStyleButtonClick();
     void photoButtonClick();
     void gruvoButtonClick();
+
+    std::unique_ptr<ChangeInformationDialogViewController> dlgChangeInformation;
+    std::unique_ptr<ChangeStyleDialogViewController> dlgChangeStyle;
+    std::unique_ptr<PhotoSourceDialogViewController> dlgPhoto;
 
 protected:
     void loadView() override;

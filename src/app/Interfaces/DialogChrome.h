@@ -46,4 +46,34 @@ std::shared_ptr<platform::Label> caption(platform::Rect frame, const std::string
 // A segment-like toggle button (tabs, layout choices) that shows its selected state.
 std::shared_ptr<platform::Button> toggleButton(platform::Rect frame, const std::string& title, const std::string& identifier);
 
+// One button of a menu dialog and the controller action it sends.
+template <class Controller>
+struct MenuItem {
+    const char* title;
+    const char* identifier;
+    void (Controller::*action)();
+};
+
+inline constexpr float menuGap = 8;
+
+// The dialog height that holds `count` menu buttons below `extra` points of other content.
+inline float menuDialogHeight(int count, float extra = 0)
+{
+    return headerHeight + 8 + extra + count * rowHeight + (count - 1) * menuGap + 8 + footerHeight;
+}
+
+// Stacks the menu's buttons down the content area from `top`, each wired to its action.
+template <class Controller, size_t N>
+void addMenuButtons(DialogChrome& c, Controller& controller, const MenuItem<Controller> (&items)[N], float top)
+{
+    float y = top;
+    for (const auto& item : items) {
+        auto button = menuButton({c.contentArea.x(), y, c.contentArea.width(), rowHeight}, item.title, item.identifier);
+        auto action = item.action;
+        button->setAction([&controller, action] { (controller.*action)(); });
+        c.panel->addSubview(button);
+        y += rowHeight + menuGap;
+    }
+}
+
 } // namespace chrome

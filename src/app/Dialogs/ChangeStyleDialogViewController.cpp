@@ -1,0 +1,41 @@
+#include "Dialogs/ChangeStyleDialogViewController.h"
+
+#include "Dialogs/NewStyleDialogViewController.h"
+#include "Dialogs/StyleLibraryDialogViewController.h"
+#include "Interfaces/ChangeStyleDialog.h"
+#include "MainViewController.h"
+#include "SettingsKeys.h"
+
+#include "platform/Application.h"
+#include "platform/Label.h"
+#include "platform/SettingsStore.h"
+
+ChangeStyleDialogViewController::ChangeStyleDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+
+ChangeStyleDialogViewController::~ChangeStyleDialogViewController() = default;
+
+void ChangeStyleDialogViewController::loadView() { setView(buildChangeStyleDialog(*this)); }
+
+StyleLibraryDialogViewController& ChangeStyleDialogViewController::styleLibrary()
+{
+    if (!dlgStyleLibrary)
+        dlgStyleLibrary = std::make_unique<StyleLibraryDialogViewController>("StyleLibraryDialog");
+    return *dlgStyleLibrary;
+}
+
+void ChangeStyleDialogViewController::viewWillAppear(bool)
+{
+    std::string name = platform::Application::shared().settings().stringForKey(keys::styleName).value_or("");
+    auto& library = styleLibrary();
+    library.refreshThemes();
+    currentStyleLabel->setText(name + (library.styleIsModified(name) ? " (modified)" : ""));
+}
+
+void ChangeStyleDialogViewController::styleLibraryButtonClick() { preview().pushDialog(styleLibrary()); }
+
+void ChangeStyleDialogViewController::newStyleButtonClick()
+{
+    if (!dlgNewStyle)
+        dlgNewStyle = std::make_unique<NewStyleDialogViewController>("NewStyleDialog");
+    preview().pushDialog(*dlgNewStyle);
+}

@@ -1,0 +1,34 @@
+#include "Dialogs/NewStyleDialogViewController.h"
+
+#include "Dialogs/BGOptionsDialogViewController.h"
+#include "Dialogs/SaveStyleAsDialogViewController.h"
+#include "Dialogs/StripOptionsDialogViewController.h"
+#include "Interfaces/NewStyleDialog.h"
+#include "MainViewController.h"
+
+NewStyleDialogViewController::NewStyleDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+
+NewStyleDialogViewController::~NewStyleDialogViewController() = default;
+
+void NewStyleDialogViewController::loadView() { setView(buildNewStyleDialog(*this)); }
+
+void NewStyleDialogViewController::stripButtonClick()
+{
+    if (!dlgStrip)
+        dlgStrip = std::make_unique<StripOptionsDialogViewController>("StripOptionsDialog");
+    preview().pushDialog(*dlgStrip);
+}
+
+void NewStyleDialogViewController::bgButtonClick()
+{
+    if (!dlgBG)
+        dlgBG = std::make_unique<BGOptionsDialogViewController>("BGOptionsDialog");
+    preview().pushDialog(*dlgBG);
+}
+
+void NewStyleDialogViewController::saveStyleAsClick()
+{
+    if (!dlgSaveStyleAs)
+        dlgSaveStyleAs = std::make_unique<SaveStyleAsDialogViewController>("SaveStyleAsDialog");
+    preview().pushDialog(*dlgSaveStyleAs);
+}

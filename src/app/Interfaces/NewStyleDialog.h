@@ -1,0 +1,10 @@
+#pragma once
+
+#include <memory>
+
+namespace platform {
+class View;
+}
+class NewStyleDialogViewController;
+
+std::shared_ptr<platform::View> buildNewStyleDialog(NewStyleDialogViewController& controller);
