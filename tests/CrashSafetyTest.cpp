@@ -63,8 +63,8 @@ TEST(CrashSafety, AKilledWriterNeverLeavesATornSettingsFile)
     RecordingLog log;
     auto file = home.path() / "cfg" / "settings.json";
     {
-        platform::SettingsStore seed(file, log);
-        seed.setObject("payload", std::string(50000, 'a'));
+        platform::SettingsStore initial(file, log);
+        initial.setObject("payload", std::string(50000, 'a'));
     }
     killRepeatedly(
         300,
