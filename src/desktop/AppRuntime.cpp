@@ -76,7 +76,11 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
 std::optional<std::filesystem::path> albumFileName(const std::filesystem::path& dir, const std::string& stamp)
 {
     for (int n = 1; n < 1000; ++n) {
-        auto path = dir / ("wallpaper-" + stamp + (n == 1 ? "" : "-" + std::to_string(n)) + ".png");
+        // Built by appending: GCC 12's -Wrestrict misfires on `"-" + std::to_string(n)` at -O3.
+        std::string name = "wallpaper-" + stamp;
+        if (n > 1)
+            name.append("-").append(std::to_string(n));
+        auto path = dir / name.append(".png");
         if (!std::filesystem::exists(path))
             return path;
     }

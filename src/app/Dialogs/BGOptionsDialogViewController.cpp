@@ -1,9 +1,35 @@
 #include "Dialogs/BGOptionsDialogViewController.h"
 
 #include "Interfaces/BGOptionsDialog.h"
+#include "MainViewController.h"
+
+using namespace platform;
 
 BGOptionsDialogViewController::BGOptionsDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
 
 BGOptionsDialogViewController::~BGOptionsDialogViewController() = default;
 
 void BGOptionsDialogViewController::loadView() { setView(buildBGOptionsDialog(*this)); }
+
+void BGOptionsDialogViewController::viewDidLoad()
+{
+    DialogBase::viewDidLoad();
+    picker.colorSwatchImage = colorSwatchImage;
+    loadSwatchPalette(0);
+}
+
+void BGOptionsDialogViewController::colorByTouchSaveToDefaults(bool save)
+{
+    if (auto color = picker.colorByTouch(1.0f))
+        preview().setBGColor(*color, save);
+}
+
+void BGOptionsDialogViewController::followTouch(const Touch& touch, bool save)
+{
+    if (picker.track(touch))
+        colorByTouchSaveToDefaults(save);
+}
+
+void BGOptionsDialogViewController::touchesBegan(const Touch& touch) { followTouch(touch, false); }
+void BGOptionsDialogViewController::touchesMoved(const Touch& touch) { followTouch(touch, false); }
+void BGOptionsDialogViewController::touchesEnded(const Touch& touch) { followTouch(touch, true); }

@@ -1,12 +1,38 @@
 #pragma once
 
 #include "Dialogs/DialogBase.h"
+#include "SwatchPicker.h"
 
+namespace platform {
+class ImageView;
+}
+
+// Picks the wallpaper's background colour on the palettes; every picked colour is opaque.
 class BGOptionsDialogViewController final : public DialogBase {
 public:
     explicit BGOptionsDialogViewController(std::string nibName);
     ~BGOptionsDialogViewController() override;
 
+    void viewDidLoad() override;
+
+    void loadSwatchPalette(int index) { picker.loadSwatchPalette(index); }
+    void nextSwatchButtonClicked() { picker.nextSwatchButtonClicked(); }
+    void previousSwatchButtonClicked() { picker.previousSwatchButtonClicked(); }
+    void colorByTouchSaveToDefaults(bool save);
+    int currentSwatch() const { return picker.currentSwatch(); }
+
+    void touchesBegan(const platform::Touch& touch) override;
+    void touchesMoved(const platform::Touch& touch) override;
+    void touchesEnded(const platform::Touch& touch) override;
+
+    // Outlet, connected by the interface description "BGOptionsDialog"; held by the view tree.
+    platform::ImageView* colorSwatchImage = nullptr;
+
 protected:
     void loadView() override;
+
+private:
+    void followTouch(const platform::Touch& touch, bool save);
+
+    SwatchPicker picker;
 };

@@ -1,9 +1,171 @@
 #include "Dialogs/StripOptionsDialogViewController.h"
 
 #include "Interfaces/StripOptionsDialog.h"
+#include "MainViewController.h"
+
+#include "platform/Button.h"
+#include "platform/ImageView.h"
+#include "platform/Label.h"
+#include "platform/Slider.h"
+
+using namespace platform;
 
 StripOptionsDialogViewController::StripOptionsDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
 
 StripOptionsDialogViewController::~StripOptionsDialogViewController() = default;
 
 void StripOptionsDialogViewController::loadView() { setView(buildStripOptionsDialog(*this)); }
+
+void StripOptionsDialogViewController::viewDidLoad()
+{
+    DialogBase::viewDidLoad();
+    for (const auto& panel : {tabColorView, tabLayoutView, tabFadeView}) {
+        view()->addSubview(panel);
+        Rect f = panel->frame();
+        panel->setFrame({tabOrigin, f.size});
+    }
+    tabButtonColor->setSelected(true);
+    tabColorView->setHidden(false);
+    tabLayoutView->setHidden(true);
+    tabFadeView->setHidden(true);
+
+    picker.colorSwatchImage = colorSwatchImage.get();
+    picker.swatchTitleLabel = swatchTitleLabel.get();
+    loadSwatchPalette(0);
+}
+
+void StripOptionsDialogViewController::viewWillAppear(bool)
+{
+    MainViewController& main = preview();
+    stripOpacitySlider->setValue(main.stripColor().alpha);
+    whiteFontButton->setSelected(main.isWhiteFont());
+    blackFontButton->setSelected(main.isBlackFont());
+    classicLayoutButton->setSelected(main.isClassicLayout());
+    splitLayoutButton->setSelected(main.isSplitLayout());
+    noneLayoutButton->setSelected(main.isNoneLayout());
+}
+
+// Tabs.
+
+void StripOptionsDialogViewController::tabButtonColorClick() { selectTab(*tabButtonColor, *tabColorView); }
+void StripOptionsDialogViewController::tabButtonLayoutClick() { selectTab(*tabButtonLayout, *tabLayoutView); }
+void StripOptionsDialogViewController::tabButtonFadeClick() { selectTab(*tabButtonFade, *tabFadeView); }
+
+void StripOptionsDialogViewController::hideSelectedTab()
+{
+    std::pair<Button*, View*> tabs[] = {
+        {tabButtonColor.get(), tabColorView.get()},
+        {tabButtonLayout.get(), tabLayoutView.get()},
+        {tabButtonFade.get(), tabFadeView.get()},
+    };
+    for (auto [button, panel] : tabs) {
+        if (button->isSelected()) {
+            panel->setHidden(true);
+            button->setSelected(false);
+        }
+    }
+}
+
+void StripOptionsDialogViewController::selectTab(Button& button, View& panel)
+{
+    if (button.isSelected())
+        return;
+    hideSelectedTab();
+    panel.setHidden(false);
+    button.setSelected(true);
+}
+
+// Lettering.
+
+void StripOptionsDialogViewController::setFontWhite()
+{
+    preview().setFontFaceColor(Color::white());
+    preview().setFontHighlightColor(Color::black());
+    whiteFontButton->setSelected(true);
+    blackFontButton->setSelected(false);
+}
+
+void StripOptionsDialogViewController::setFontBlack()
+{
+    preview().setFontFaceColor(Color::black());
+    preview().setFontHighlightColor(Color::clear());
+    whiteFontButton->setSelected(false);
+    blackFontButton->setSelected(true);
+}
+
+// Layout.
+
+void StripOptionsDialogViewController::selectLayoutButton(const Button* chosen)
+{
+    for (Button* b : {classicLayoutButton.get(), splitLayoutButton.get(), noneLayoutButton.get()})
+        b->setSelected(b == chosen);
+}
+
+void StripOptionsDialogViewController::classicStripSelected()
+{
+    selectLayoutButton(classicLayoutButton.get());
+    preview().setClassicLayout();
+}
+
+void StripOptionsDialogViewController::splitStripSelected()
+{
+    selectLayoutButton(splitLayoutButton.get());
+    preview().setSplitLayout();
+}
+
+void StripOptionsDialogViewController::noneStripSelected()
+{
+    selectLayoutButton(noneLayoutButton.get());
+    preview().setNoLayout();
+}
+
+// Opacity: the alpha of the strip colour, so it is stored with it.
+
+void StripOptionsDialogViewController::setOpacity(float opacity, bool save)
+{
+    MainViewController& main = preview();
+    main.setStripColor(main.stripColor().withAlpha(opacity), save);
+}
+
+void StripOptionsDialogViewController::stripOpacitySliderValueChanged() { setOpacity(stripOpacitySlider->value(), false); }
+
+void StripOptionsDialogViewController::stripOpacitySliderEnd() { setOpacity(stripOpacitySlider->value(), true); }
+
+void StripOptionsDialogViewController::stripOpacityUpClick()
+{
+    float opacity = stripOpacitySlider->value() + opacityStep;
+    if (opacity > 1.0f)
+        opacity = 1.0f;
+    stripOpacitySlider->setValue(opacity);
+    setOpacity(opacity, true);
+}
+
+void StripOptionsDialogViewController::stripOpacityDownClick()
+{
+    float opacity = stripOpacitySlider->value() - opacityStep;
+    if (opacity < 0.0f)
+        opacity = 0.0f;
+    stripOpacitySlider->setValue(opacity);
+    setOpacity(opacity, true);
+}
+
+// The palette.
+
+void StripOptionsDialogViewController::colorByTouchSaveToDefaults(bool save)
+{
+    if (auto color = picker.colorByTouch(stripOpacitySlider->value()))
+        preview().setStripColor(*color, save);
+}
+
+void StripOptionsDialogViewController::followTouch(const Touch& touch, bool save)
+{
+    // The palette is only there to be touched while its tab is shown.
+    if (!tabButtonColor->isSelected())
+        return;
+    if (picker.track(touch))
+        colorByTouchSaveToDefaults(save);
+}
+
+void StripOptionsDialogViewController::touchesBegan(const Touch& touch) { followTouch(touch, false); }
+void StripOptionsDialogViewController::touchesMoved(const Touch& touch) { followTouch(touch, false); }
+void StripOptionsDialogViewController::touchesEnded(const Touch& touch) { followTouch(touch, true); }

@@ -7,8 +7,8 @@
 using namespace platform;
 
 namespace {
-// Nearly opaque: the wallpaper's large lettering must not show through the dialog's own texts.
-constexpr Color panelColor = Color::rgb255(24, 24, 28, 0.96f);
+// Opaque: even a few per cent of the wallpaper's large white lettering shows through as a ghost.
+constexpr Color panelColor = Color::rgb255(24, 24, 28);
 constexpr Color panelBorder = Color::rgb255(255, 255, 255, 0.1f);
 } // namespace
 

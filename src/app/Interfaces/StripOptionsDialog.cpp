@@ -3,10 +3,181 @@
 #include "Dialogs/StripOptionsDialogViewController.h"
 #include "Interfaces/DialogChrome.h"
 
+#include "platform/ImageView.h"
+#include "platform/Slider.h"
+#include "platform/Theme.h"
+
 using namespace platform;
+
+namespace {
+
+constexpr float panelWidth = 256;
+constexpr float gap = 8;
+constexpr float tabsTop = chrome::headerHeight + 8;
+constexpr float panelsTop = tabsTop + chrome::rowHeight + 8;
+constexpr float panelHeight = 184;
+constexpr float paletteHeight = 84; // the spectrum's 74 pixels and a little air
+constexpr float dialogHeight = panelsTop + panelHeight + 8 + chrome::footerHeight;
+
+std::shared_ptr<Button> arrow(Rect frame, const std::string& title, const std::string& id)
+{
+    auto b = chrome::menuButton(frame, title, id);
+    b->setFont({24, true});
+    return b;
+}
+
+std::shared_ptr<View> colorPanel(StripOptionsDialogViewController& controller)
+{
+    auto panel = std::make_shared<View>(Rect{0, 0, panelWidth, panelHeight});
+    panel->setIdentifier("strip.colorPanel");
+
+    auto palette = std::make_shared<View>(Rect{0, 0, panelWidth, paletteHeight});
+    palette->setBackgroundColor(Color::white(0.06f));
+    palette->setCornerRadius(theme::controlRadius);
+    palette->setIdentifier("strip.palette");
+    panel->addSubview(palette);
+    // Sized to its palette image and centred when a palette loads.
+    auto image = std::make_shared<ImageView>(Rect{0, 0, panelWidth, paletteHeight});
+    image->setIdentifier("strip.paletteImage");
+    palette->addSubview(image);
+
+    float rowY = paletteHeight + 6;
+    auto prev = arrow({0, rowY, chrome::rowHeight, chrome::rowHeight}, "\u2039", "strip.previousPalette");
+    prev->setAction([&controller] { controller.previousSwatchButtonClicked(); });
+    panel->addSubview(prev);
+    auto title = std::make_shared<Label>(Rect{chrome::rowHeight + 4, rowY, panelWidth - 2 * (chrome::rowHeight + 4), chrome::rowHeight});
+    title->setFont({15, true});
+    title->setTextColor(Color::white());
+    title->setAlignment(TextAlignment::Center);
+    title->setMinimumFontSize(11);
+    title->setIdentifier("strip.paletteTitle");
+    panel->addSubview(title);
+    auto next = arrow({panelWidth - chrome::rowHeight, rowY, chrome::rowHeight, chrome::rowHeight}, "\u203A", "strip.nextPalette");
+    next->setAction([&controller] { controller.nextSwatchButtonClicked(); });
+    panel->addSubview(next);
+
+    float fontY = rowY + chrome::rowHeight + 6;
+    panel->addSubview(chrome::caption({0, fontY, 72, chrome::rowHeight}, "LETTERING"));
+    float buttonWidth = (panelWidth - 72 - gap) / 2;
+    auto white = chrome::toggleButton({72, fontY, buttonWidth, chrome::rowHeight}, "White", "strip.fontWhite");
+    white->setAction([&controller] { controller.setFontWhite(); });
+    panel->addSubview(white);
+    auto black = chrome::toggleButton({72 + buttonWidth + gap, fontY, buttonWidth, chrome::rowHeight}, "Black", "strip.fontBlack");
+    black->setAction([&controller] { controller.setFontBlack(); });
+    panel->addSubview(black);
+
+    controller.tabColorView = panel;
+    controller.swatchPaletteView = palette;
+    controller.colorSwatchImage = image;
+    controller.swatchTitleLabel = title;
+    controller.whiteFontButton = white;
+    controller.blackFontButton = black;
+    return panel;
+}
+
+std::shared_ptr<View> layoutPanel(StripOptionsDialogViewController& controller)
+{
+    auto panel = std::make_shared<View>(Rect{0, 0, panelWidth, panelHeight});
+    panel->setIdentifier("strip.layoutPanel");
+    panel->addSubview(chrome::caption({0, 0, panelWidth, 16}, "STRIP LAYOUT"));
+
+    using C = StripOptionsDialogViewController;
+    struct Choice {
+        const char* title;
+        const char* id;
+        void (C::*action)();
+        std::shared_ptr<Button> C::*outlet;
+    };
+    static constexpr Choice choices[] = {
+        {"Classic", "strip.layout.classic", &C::classicStripSelected, &C::classicLayoutButton},
+        {"Split", "strip.layout.split", &C::splitStripSelected, &C::splitLayoutButton},
+        {"None", "strip.layout.none", &C::noneStripSelected, &C::noneLayoutButton},
+    };
+    float width = (panelWidth - 2 * gap) / 3;
+    float x = 0;
+    for (const Choice& choice : choices) {
+        auto b = chrome::toggleButton({x, 20, width, 56}, choice.title, choice.id);
+        auto action = choice.action;
+        b->setAction([&controller, action] { (controller.*action)(); });
+        panel->addSubview(b);
+        controller.*choice.outlet = b;
+        x += width + gap;
+    }
+    auto hint = chrome::caption({0, 84, panelWidth, 60}, "Classic: one strip across the middle. Split: contact above, "
+                                                        "information below. None: lettering only.");
+    hint->setWraps(true);
+    hint->setFont({12, false});
+    panel->addSubview(hint);
+
+    controller.tabLayoutView = panel;
+    return panel;
+}
+
+std::shared_ptr<View> fadePanel(StripOptionsDialogViewController& controller)
+{
+    auto panel = std::make_shared<View>(Rect{0, 0, panelWidth, panelHeight});
+    panel->setIdentifier("strip.fadePanel");
+    panel->addSubview(chrome::caption({0, 0, panelWidth, 16}, "STRIP OPACITY"));
+
+    auto area = std::make_shared<View>(Rect{0, 20, panelWidth, chrome::rowHeight});
+    panel->addSubview(area);
+    auto down = arrow({0, 0, chrome::rowHeight, chrome::rowHeight}, "\u2212", "strip.opacityDown");
+    down->setAction([&controller] { controller.stripOpacityDownClick(); });
+    area->addSubview(down);
+    auto slider = std::make_shared<Slider>(Rect{chrome::rowHeight + 4, 0, panelWidth - 2 * (chrome::rowHeight + 4), chrome::rowHeight});
+    slider->setIdentifier("strip.opacity");
+    slider->setValueChangedAction([&controller] { controller.stripOpacitySliderValueChanged(); });
+    slider->setEndAction([&controller] { controller.stripOpacitySliderEnd(); });
+    area->addSubview(slider);
+    auto up = arrow({panelWidth - chrome::rowHeight, 0, chrome::rowHeight, chrome::rowHeight}, "+", "strip.opacityUp");
+    up->setAction([&controller] { controller.stripOpacityUpClick(); });
+    area->addSubview(up);
+
+    auto hint = chrome::caption({0, 72, panelWidth, 32}, "Drag to see the strip fade; the opacity is kept when you let go.");
+    hint->setWraps(true);
+    hint->setFont({12, false});
+    panel->addSubview(hint);
+
+    controller.tabFadeView = panel;
+    controller.opacityDialog = area;
+    controller.stripOpacitySlider = slider;
+    return panel;
+}
+
+} // namespace
 
 std::shared_ptr<View> buildStripOptionsDialog(StripOptionsDialogViewController& controller)
 {
-    DialogChrome c = makeDialogChrome(controller, {280, 300}, "Strip Options");
+    DialogChrome c = makeDialogChrome(controller, {280, dialogHeight}, "Strip Options");
+    Rect area = c.contentArea;
+
+    float tabWidth = (area.width() - 2 * gap) / 3;
+    struct Tab {
+        const char* title;
+        const char* id;
+        void (StripOptionsDialogViewController::*action)();
+        std::shared_ptr<Button> StripOptionsDialogViewController::*outlet;
+    };
+    using C = StripOptionsDialogViewController;
+    static constexpr Tab tabs[] = {
+        {"Colour", "strip.tab.color", &C::tabButtonColorClick, &C::tabButtonColor},
+        {"Layout", "strip.tab.layout", &C::tabButtonLayoutClick, &C::tabButtonLayout},
+        {"Opacity", "strip.tab.fade", &C::tabButtonFadeClick, &C::tabButtonFade},
+    };
+    float x = area.x();
+    for (const Tab& tab : tabs) {
+        auto b = chrome::toggleButton({x, tabsTop, tabWidth, chrome::rowHeight}, tab.title, tab.id);
+        auto action = tab.action;
+        b->setAction([&controller, action] { (controller.*action)(); });
+        c.panel->addSubview(b);
+        controller.*tab.outlet = b;
+        x += tabWidth + gap;
+    }
+
+    // The panels go into the dialog's view when it loads, one on another at the tab origin.
+    colorPanel(controller);
+    layoutPanel(controller);
+    fadePanel(controller);
+    controller.tabOrigin = {area.x(), panelsTop};
     return c.root;
 }

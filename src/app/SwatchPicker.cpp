@@ -1,0 +1,69 @@
+#include "SwatchPicker.h"
+
+#include "SwatchPalette.h"
+
+#include "platform/Application.h"
+#include "platform/ImageView.h"
+#include "platform/Label.h"
+
+#include <cmath>
+
+using namespace platform;
+
+void SwatchPicker::loadSwatchPalette(int index)
+{
+    const SwatchEntry& entry = SwatchPalette::entries()[std::size_t(index)];
+    if (swatchTitleLabel)
+        swatchTitleLabel->setText(entry.title);
+
+    const Services& services = Application::shared().services();
+    auto path = services.paths->resourcePath(entry.image, "png");
+    if (!path)
+        return;
+    ImageRef image = services.codec->decodeFile(*path);
+    if (!image || image->isNull())
+        return;
+
+    _colorSwatchRaw = image;
+    if (!colorSwatchImage)
+        return;
+    // One point per pixel, so that touch coordinates are pixel coordinates; whole points keep the
+    // swatches crisp.
+    Rect old = colorSwatchImage->frame();
+    float width = float(image->width);
+    float height = float(image->height);
+    float x = std::round(old.x() + 0.5f * (old.width() - width));
+    float y = std::round(old.y() + 0.5f * (old.height() - height));
+    colorSwatchImage->setImage(image);
+    colorSwatchImage->setFrame({x, y, width, height});
+}
+
+void SwatchPicker::nextSwatchButtonClicked()
+{
+    _currentSwatch = SwatchPalette::nextIndex(_currentSwatch);
+    loadSwatchPalette(_currentSwatch);
+}
+
+void SwatchPicker::previousSwatchButtonClicked()
+{
+    _currentSwatch = SwatchPalette::previousIndex(_currentSwatch);
+    loadSwatchPalette(_currentSwatch);
+}
+
+bool SwatchPicker::track(const Touch& touch)
+{
+    if (!colorSwatchImage)
+        return false;
+    _touchPoint = touch.locationInView(*colorSwatchImage);
+    return colorSwatchImage->bounds().contains(_touchPoint);
+}
+
+std::optional<Color> SwatchPicker::colorByTouch(float alpha) const
+{
+    if (!_colorSwatchRaw)
+        return std::nullopt;
+    auto snapped = SwatchPalette::applyCoordinateMask(_currentSwatch, _touchPoint.x, _touchPoint.y);
+    if (!snapped)
+        return std::nullopt;
+    return SwatchPalette::sample(*_colorSwatchRaw, *snapped, alpha, *Application::shared().services().log);
+}
