@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QNativeGestureEvent>
 #include <QWheelEvent>
 
 #include <iostream>
@@ -140,6 +141,19 @@ void PhoneWindow::wheelEvent(QWheelEvent* event)
                                             : float(event->pixelDelta().y()) / zoom_;
     runtime_.application().window().wheel(toPoints(event->position(), zoom_), dy);
     scheduleFrames();
+}
+
+bool PhoneWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::NativeGesture) {
+        auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            runtime_.application().window().magnify(toPoints(gesture->position(), zoom_), float(1 + gesture->value()));
+            scheduleFrames();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void PhoneWindow::keyPressEvent(QKeyEvent* event)

@@ -39,6 +39,12 @@ public:
         if (auto* next = nextResponder())
             next->scrollWheel(touch, dy);
     }
+    // A pinch over a view: `factor` above 1 spreads the fingers apart.
+    virtual void magnify(const Touch& touch, float factor)
+    {
+        if (auto* next = nextResponder())
+            next->magnify(touch, factor);
+    }
 };
 
 } // namespace platform

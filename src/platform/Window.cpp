@@ -37,4 +37,10 @@ void Window::wheel(Point p, float dy)
         hit->scrollWheel(Touch{p}, dy);
 }
 
+void Window::magnify(Point p, float factor)
+{
+    if (View* hit = hitTest(p))
+        hit->magnify(Touch{p}, factor);
+}
+
 } // namespace platform

@@ -14,6 +14,7 @@ public:
     void touchMove(Point windowLocation);
     void touchUp(Point windowLocation);
     void wheel(Point windowLocation, float dy);
+    void magnify(Point windowLocation, float factor);
     bool isTracking() const { return !tracked_.expired(); }
 
 private:

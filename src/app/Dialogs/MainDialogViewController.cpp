@@ -33,7 +33,7 @@ void MainDialogViewController::photoButtonClick()
     if (!dlgPhoto)
         dlgPhoto = std::make_unique<PhotoSourceDialogViewController>("PhotoSourceDialog");
     // Without a camera there is nothing to choose between: the library opens at once.
-    if (PhotoSourceDialogViewController::isCameraAvailable())
+    if (platform::ImagePickerController::isSourceTypeAvailable(platform::ImagePickerController::Camera))
         preview().pushDialog(*dlgPhoto);
     else
         dlgPhoto->libraryButtonClick();

@@ -1,6 +1,11 @@
 #include "Dialogs/PhotoSourceDialogViewController.h"
 
 #include "Interfaces/PhotoSourceDialog.h"
+#include "MainViewController.h"
+
+#include "platform/ImageView.h"
+
+using namespace platform;
 
 PhotoSourceDialogViewController::PhotoSourceDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
 
@@ -8,8 +13,37 @@ PhotoSourceDialogViewController::~PhotoSourceDialogViewController() = default;
 
 void PhotoSourceDialogViewController::loadView() { setView(buildPhotoSourceDialog(*this)); }
 
-void PhotoSourceDialogViewController::cameraButtonClick() {}
+void PhotoSourceDialogViewController::viewWillAppear(bool)
+{
+    // The main menu may open the library without this dialog ever having been shown.
+    if (iconPreview)
+        iconPreview->setImage(preview().wallpaper->image());
+}
 
-void PhotoSourceDialogViewController::libraryButtonClick() {}
+void PhotoSourceDialogViewController::cameraButtonClick() { openPicker(ImagePickerController::Camera); }
 
-bool PhotoSourceDialogViewController::isCameraAvailable() { return false; }
+void PhotoSourceDialogViewController::libraryButtonClick() { openPicker(ImagePickerController::PhotoLibrary); }
+
+void PhotoSourceDialogViewController::openPicker(ImagePickerController::SourceType source)
+{
+    if (!ImagePickerController::isSourceTypeAvailable(source))
+        return;
+    picker_ = std::make_unique<ImagePickerController>();
+    picker_->setSourceType(source);
+    picker_->setDelegate(this);
+    picker_->setAllowsImageEditing(true);
+    preview().presentModalViewController(*picker_, true);
+}
+
+void PhotoSourceDialogViewController::didFinishPickingImage(ImagePickerController& picker, ImageRef image,
+                                                            const ImageEditingInfo&)
+{
+    MainViewController& main = preview();
+    main.wallpaper->setImage(image);
+    viewWillAppear(false);
+    // A failed write keeps the earlier file; the new photograph stays on screen regardless.
+    main.saveImage(*image);
+    if (ViewController* presenter = picker.parentViewController())
+        presenter->dismissModalViewControllerAnimated(false);
+    picker_.reset();
+}

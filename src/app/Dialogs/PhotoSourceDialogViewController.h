@@ -2,16 +2,39 @@
 
 #include "Dialogs/DialogBase.h"
 
-class PhotoSourceDialogViewController final : public DialogBase {
+#include "platform/ImagePickerController.h"
+
+#include <memory>
+
+namespace platform {
+class ImageView;
+}
+
+// Puts a photograph behind the strip: from the camera or the photo library, with a small preview of
+// the one in use. The picked photograph shows at once and is kept as "wallpaper.jpg".
+class PhotoSourceDialogViewController final : public DialogBase, public platform::ImagePickerControllerDelegate {
 public:
     explicit PhotoSourceDialogViewController(std::string nibName);
     ~PhotoSourceDialogViewController() override;
 
+    // Shows the main screen's photograph in the preview.
+    void viewWillAppear(bool animated) override;
+
     void cameraButtonClick();
     void libraryButtonClick();
-    // Whether the platform offers the camera source.
-    static bool isCameraAvailable();
+
+    void didFinishPickingImage(platform::ImagePickerController& picker, platform::ImageRef image,
+                               const platform::ImageEditingInfo& info) override;
+
+    // Outlet, connected by the interface description "PhotoSourceDialog".
+    std::shared_ptr<platform::ImageView> iconPreview;
 
 protected:
     void loadView() override;
+
+private:
+    void openPicker(platform::ImagePickerController::SourceType source);
+
+    // A new picker for every press, released once it has delivered.
+    std::unique_ptr<platform::ImagePickerController> picker_;
 };

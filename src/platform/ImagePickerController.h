@@ -1,0 +1,88 @@
+#pragma once
+
+#include "platform/Image.h"
+#include "platform/PhotoFraming.h"
+#include "platform/ViewController.h"
+
+#include <memory>
+#include <optional>
+
+namespace platform {
+
+class Button;
+class ImagePickerController;
+class ImageView;
+class Label;
+
+struct ImageEditingInfo {
+    ImageRef originalImage;
+    Rect cropRect; // the framed part, in the original's pixels
+};
+
+class ImagePickerControllerDelegate {
+public:
+    virtual ~ImagePickerControllerDelegate() = default;
+    // The picker may be destroyed inside this call; it does nothing after it.
+    virtual void didFinishPickingImage(ImagePickerController& picker, ImageRef image, const ImageEditingInfo& info) = 0;
+};
+
+// Picks a photograph: from the photo library, which on the desktop is the file chooser, and then,
+// when editing is allowed, lets the user move and scale it over the screen before choosing it.
+// Cancelling, or a file that is not a picture, dismisses the picker and changes nothing.
+class ImagePickerController final : public ViewController {
+public:
+    enum SourceType { PhotoLibrary = 0, Camera = 1 };
+    // Large enough to frame a close-up at twice the screen's density, small enough to stay light.
+    static constexpr int maxPhotoSide = 4096;
+
+    ImagePickerController();
+    ~ImagePickerController() override;
+
+    // The desktop has no camera the picker could use; the library needs the file chooser.
+    static bool isSourceTypeAvailable(SourceType type);
+
+    void setSourceType(SourceType type) { sourceType_ = type; }
+    void setDelegate(ImagePickerControllerDelegate* delegate) { delegate_ = delegate; }
+    void setAllowsImageEditing(bool allows) { allowsImageEditing_ = allows; }
+
+    // Asks for the file as soon as the picker is on screen.
+    void viewDidAppear(bool animated) override;
+
+    // The editor: dragging moves the photograph, the wheel and a pinch scale it.
+    void touchesBegan(const Touch& touch) override;
+    void touchesMoved(const Touch& touch) override;
+    void scrollWheel(const Touch& touch, float dy) override;
+    void magnify(const Touch& touch, float factor) override;
+
+    void choose();
+    void cancel();
+
+    // What the editor shows, for tests.
+    const std::optional<PhotoFraming>& framing() const { return framing_; }
+
+protected:
+    void loadView() override;
+
+private:
+    void fileChosen(const std::optional<std::string>& path);
+    void showFraming();
+    void finish(ImageRef image, const ImageEditingInfo& info);
+
+    SourceType sourceType_ = PhotoLibrary;
+    ImagePickerControllerDelegate* delegate_ = nullptr;
+    bool allowsImageEditing_ = false;
+    bool asked_ = false;
+
+    ImageRef photo_;
+    std::optional<PhotoFraming> framing_;
+    Point lastTouch_;
+    // The file chooser may answer after the picker is gone; it then finds this expired.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+
+    std::shared_ptr<ImageView> photoView_;
+    std::shared_ptr<Label> hint_;
+    std::shared_ptr<View> topBar_;
+    std::shared_ptr<Button> chooseButton_;
+};
+
+} // namespace platform

@@ -1,0 +1,48 @@
+#include "platform/PhotoFraming.h"
+
+#include <algorithm>
+
+namespace platform {
+
+PhotoFraming::PhotoFraming(Size photoPixels, Size screen)
+    : photo_(photoPixels), screen_(screen),
+      coverScale_(std::max(screen.width / photoPixels.width, screen.height / photoPixels.height)), scale_(coverScale_)
+{
+    // Centred, as the picker first shows it.
+    origin_ = {(screen_.width - photo_.width * scale_) / 2, (screen_.height - photo_.height * scale_) / 2};
+}
+
+Rect PhotoFraming::frame() const { return {origin_, {photo_.width * scale_, photo_.height * scale_}}; }
+
+void PhotoFraming::pan(float dx, float dy)
+{
+    origin_.x += dx;
+    origin_.y += dy;
+    clamp();
+}
+
+void PhotoFraming::zoom(float factor, Point anchor)
+{
+    float scale = std::clamp(scale_ * factor, coverScale_, coverScale_ * maxZoom);
+    float applied = scale / scale_;
+    origin_ = {anchor.x - (anchor.x - origin_.x) * applied, anchor.y - (anchor.y - origin_.y) * applied};
+    scale_ = scale;
+    clamp();
+}
+
+void PhotoFraming::clamp()
+{
+    // No edge of the photograph may come inside the screen.
+    // (The min guards against a covering edge that rounds to a hair inside.)
+    origin_.x = std::clamp(origin_.x, std::min(0.0f, screen_.width - photo_.width * scale_), 0.0f);
+    origin_.y = std::clamp(origin_.y, std::min(0.0f, screen_.height - photo_.height * scale_), 0.0f);
+}
+
+float PhotoFraming::outputScale() const { return std::min(maxOutputScale, 1 / scale_); }
+
+Rect PhotoFraming::cropRect() const
+{
+    return {-origin_.x / scale_, -origin_.y / scale_, screen_.width / scale_, screen_.height / scale_};
+}
+
+} // namespace platform
