@@ -7,7 +7,6 @@
 
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 using platform::SettingsStore;
 using testing_support::RecordingLog;
@@ -133,13 +132,12 @@ TEST_F(StoreFixture, AWriteThatChangesNothingIsSkipped)
 
 TEST_F(StoreFixture, AnUnwritableFolderIsLoggedNotFatal)
 {
-    std::filesystem::create_directories(file.parent_path());
-    std::filesystem::permissions(file.parent_path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    if (::access(file.parent_path().c_str(), W_OK) == 0)
-        GTEST_SKIP() << "running with privileges that ignore folder permissions";
-    SettingsStore store(file, log);
+    // A plain file where the folder should be: no one, not even root, can write inside it.
+    writeFile(home.path() / "blocker", "x");
+    SettingsStore store(home.path() / "blocker" / "settings.json", log);
     store.setObject("a", "x");
     EXPECT_EQ(store.stringForKey("a"), "x");
+    EXPECT_TRUE(store.hasUnsavedChanges());
     EXPECT_FALSE(log.lines.empty());
-    std::filesystem::permissions(file.parent_path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(readFile(home.path() / "blocker"), "x");
 }

@@ -48,8 +48,17 @@ void SettingsStore::load()
         return;
     }
     // Never delete what the user had: keep it beside the new file for inspection.
-    std::filesystem::path aside = file_;
-    aside += ".corrupt-" + timestampForFileName();
+    // A second damaged file within the same second must not replace the first one set aside.
+    const std::string stamp = timestampForFileName();
+    std::filesystem::path aside;
+    for (int n = 1;; ++n) {
+        aside = file_;
+        aside += ".corrupt-" + stamp;
+        if (n > 1)
+            aside += "-" + std::to_string(n);
+        if (!std::filesystem::exists(aside, ec))
+            break;
+    }
     std::filesystem::rename(file_, aside, ec);
     log_.log("settings file " + file_.string() + " is not a JSON object; moved aside to " + aside.string() +
              (ec ? " (failed: " + ec.message() + ")" : ""));
