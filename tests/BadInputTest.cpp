@@ -206,3 +206,22 @@ TEST(BadInput, AFullDiskKeepsTheEarlierSettingsAndPhotograph)
     for (auto& e : std::filesystem::directory_iterator(home->configDir()))
         EXPECT_EQ(e.path().filename(), "settings.json") << "left behind: " << e.path();
 }
+
+TEST(BadInput, MarkupInTheUsersTextIsShownAsTypedNeverInterpreted)
+{
+    auto home = std::make_shared<TempHome>();
+    const std::string markup = "<font color='red' size=+5>1</font>";
+    writeFile(home->settingsFile(), nlohmann::json{{"phone_preference", markup}, {"other_preference", "<b>&amp;</b>"}}.dump());
+    TestApp t(home);
+    t.main().hideTopDialog();
+    t.settle();
+    EXPECT_EQ(t.main().splitContact->text(), "TAVRIN: " + markup);
+    QImage screen = t.screenshot(2);
+    int red = 0;
+    for (int y = 0; y < screen.height(); ++y)
+        for (int x = 0; x < screen.width(); ++x) {
+            QColor c = screen.pixelColor(x, y);
+            red += c.red() > 180 && c.green() < 90 && c.blue() < 90;
+        }
+    EXPECT_EQ(red, 0) << "the text was drawn as rich text";
+}
