@@ -70,4 +70,14 @@ TEST_F(Menus, TheStyleMenuNamesTheStyleAndSaysWhenItsColoursWereChanged)
     tapAndSettle("dialog.back");
     tapAndSettle("dialog.back");
     EXPECT_EQ(currentStyleText(), name + " (modified)");
+
+    // Saved under the proposed name, the colours are a style again, named plainly.
+    tapAndSettle("style.new");
+    tapAndSettle("newstyle.saveas");
+    tapAndSettle("saveStyle.save");
+    tapAndSettle("dialog.back");
+    const std::string saved = currentStyleText();
+    EXPECT_NE(saved, name + " (modified)");
+    EXPECT_EQ(saved.find("(modified)"), std::string::npos);
+    EXPECT_FALSE(saved.empty());
 }
