@@ -3,10 +3,58 @@
 #include "Dialogs/ChangeInformationDialogViewController.h"
 #include "Interfaces/DialogChrome.h"
 
+#include "platform/TextField.h"
+#include "platform/Theme.h"
+
 using namespace platform;
+
+namespace {
+
+std::shared_ptr<TextField> field(Rect frame, const std::string& placeholder, const std::string& id,
+                                 ChangeInformationDialogViewController& controller)
+{
+    auto f = std::make_shared<TextField>(frame);
+    f->setPlaceholder(placeholder);
+    f->setDelegate(&controller);
+    f->setIdentifier(id);
+    return f;
+}
+
+} // namespace
 
 std::shared_ptr<View> buildChangeInformationDialog(ChangeInformationDialogViewController& controller)
 {
-    DialogChrome c = makeDialogChrome(controller, {280, 300}, "Information");
+    constexpr float captionHeight = 16;
+    constexpr float contactsWidth = 96;
+    const float height = chrome::headerHeight + 8 + 2 * (captionHeight + 2 + chrome::rowHeight) + 12 + 8
+                         + chrome::footerHeight;
+    DialogChrome c = makeDialogChrome(controller, {280, height}, "Information");
+    Rect area = c.contentArea;
+    float y = area.y();
+
+    c.panel->addSubview(chrome::caption({area.x(), y, area.width(), captionHeight}, "Contact, shown after TAVRIN:"));
+    y += captionHeight + 2;
+    auto contact = field({area.x(), y, area.width() - contactsWidth - 8, chrome::rowHeight}, "Phone number",
+                         "info.contact", controller);
+    c.panel->addSubview(contact);
+    auto contacts = chrome::menuButton({area.maxX() - contactsWidth, y, contactsWidth, chrome::rowHeight},
+                                       "Contacts", "info.contacts");
+    contacts->setFont({15, true});
+    contacts->setTitleColor(theme::accent);
+    contacts->setAction([&controller] { controller.contactButtonClick(); });
+    c.panel->addSubview(contacts);
+    y += chrome::rowHeight + 12;
+
+    c.panel->addSubview(chrome::caption({area.x(), y, area.width(), captionHeight}, "Other information"));
+    y += captionHeight + 2;
+    auto other = field({area.x(), y, area.width(), chrome::rowHeight}, "A reward, an e-mail address...", "info.other",
+                       controller);
+    c.panel->addSubview(other);
+
+    controller.editContactField = contact.get();
+    controller.editInfoField = other.get();
+    controller.backButton = c.backButton.get();
+    controller.saveButton = c.saveButton.get();
+    controller.hideButton = c.hideButton.get();
     return c.root;
 }
