@@ -159,6 +159,12 @@ void PeoplePickerNavigationController::showPerson(std::optional<std::size_t> ind
     // Going back leaves the values in place while they slide away.
     shown_ = index;
     if (index) {
+        const auto& values = people_[*index].values;
+        valueRows_.clear();
+        for (auto kind : {ContactValue::Kind::Phone, ContactValue::Kind::Email, ContactValue::Kind::Other})
+            for (std::size_t i = 0; i < values.size(); ++i)
+                if (values[i].kind == kind)
+                    valueRows_.push_back(i);
         personTitle->setText(people_[*index].displayName);
         valuesTable->reloadData();
         valuesTable->setContentOffset(0);
@@ -175,7 +181,7 @@ int PeoplePickerNavigationController::numberOfRowsInSection(TableView& table, in
 {
     if (&table == peopleTable)
         return int(people_.size());
-    return shown_ ? int(people_[*shown_].values.size()) : 0;
+    return shown_ ? int(valueRows_.size()) : 0;
 }
 
 std::shared_ptr<View> PeoplePickerNavigationController::cellForRowAtIndexPath(TableView& table, IndexPath path)
@@ -183,7 +189,7 @@ std::shared_ptr<View> PeoplePickerNavigationController::cellForRowAtIndexPath(Ta
     const auto row = std::size_t(path.row);
     if (&table == peopleTable)
         return buildPersonCell(people_.at(row), path.row);
-    return buildValueCell(people_.at(*shown_).values.at(row), path.row);
+    return buildValueCell(people_.at(*shown_).values.at(valueRows_.at(row)), path.row);
 }
 
 void PeoplePickerNavigationController::didSelectRowAtIndexPath(TableView& table, IndexPath path)
@@ -197,8 +203,9 @@ void PeoplePickerNavigationController::didSelectRowAtIndexPath(TableView& table,
             showPerson(row);
         return;
     }
-    if (!shown_ || row >= people_[*shown_].values.size())
+    if (!shown_ || row >= valueRows_.size())
         return;
     const Contact& person = people_[*shown_];
-    delegate_->shouldContinueAfterSelectingPerson(*this, person, person.values[row].kind, row);
+    const std::size_t identifier = valueRows_[row];
+    delegate_->shouldContinueAfterSelectingPerson(*this, person, person.values[identifier].kind, identifier);
 }

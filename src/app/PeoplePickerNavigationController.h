@@ -83,6 +83,8 @@ private:
     PeoplePickerNavigationControllerDelegate* delegate_ = nullptr;
     std::vector<Contact> people_;
     std::optional<std::size_t> shown_;
+    // The shown person's values by row: numbers first, then e-mail addresses, then the rest.
+    std::vector<std::size_t> valueRows_;
     bool offeredImport_ = false;
     // The file chooser may answer after the picker is gone; it then finds this expired.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

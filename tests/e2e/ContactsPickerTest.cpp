@@ -1,0 +1,302 @@
+#include "support/FakeFileChooser.h"
+#include "support/TestApp.h"
+
+#include "MainViewController.h"
+#include "PeoplePickerNavigationController.h"
+#include "SettingsKeys.h"
+
+#include "platform/AlertView.h"
+#include "platform/Label.h"
+#include "platform/TableView.h"
+#include "platform/TextField.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+using testing_support::FakeFileChooser;
+using testing_support::TempHome;
+using testing_support::TestApp;
+
+namespace {
+
+// Two people: one with a formatted name, one with only a structured name; a number with an
+// extension and odd spacing that must come back exactly as written.
+const std::string kCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Zo\xC3\xAB Quinn\r\nN:Quinn;Zo\xC3\xAB;;;\r\n"
+                           "TEL;TYPE=CELL:+44 20  7946-0958;ext=7\r\nEMAIL;TYPE=HOME:zoe@example.org\r\n"
+                           "TEL;TYPE=WORK:(020) 7946 0000\r\nEND:VCARD\r\n"
+                           "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Adams;Ann\r\nTEL;HOME:555-0100\r\nEND:VCARD\r\n";
+
+std::string readAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct ContactsPicker : ::testing::Test {
+    std::shared_ptr<TempHome> home = std::make_shared<TempHome>();
+    std::unique_ptr<TestApp> t;
+    FakeFileChooser chooser;
+
+    void SetUp() override { start(); }
+    void start()
+    {
+        t = std::make_unique<TestApp>(home);
+        t->app().servicesForTesting().fileChooser = &chooser;
+    }
+    std::string writeFile(const std::string& name, const std::string& contents)
+    {
+        auto path = home->path() / name;
+        std::ofstream(path, std::ios::binary) << contents;
+        return path.string();
+    }
+    std::filesystem::path keptFile() { return home->documentsDir() / "contacts.vcf"; }
+
+    PeoplePickerNavigationController* picker()
+    {
+        return dynamic_cast<PeoplePickerNavigationController*>(t->main().modalViewController());
+    }
+    void openInformation()
+    {
+        t->tap("main.information");
+        t->settle();
+    }
+    void openPicker()
+    {
+        t->tap("info.contacts");
+        t->settle();
+    }
+    // Opens the picker on the two people above, imported on the first open.
+    void openPickerWithCards()
+    {
+        openInformation();
+        openPicker();
+        ASSERT_TRUE(chooser.isAsking());
+        chooser.answer(writeFile("friends.vcf", kCards));
+        t->settle();
+    }
+    std::vector<std::string> namesShown()
+    {
+        std::vector<std::string> names;
+        for (const auto& c : picker()->people())
+            names.push_back(c.displayName);
+        return names;
+    }
+    std::optional<std::string> stored(const char* key) { return t->app().settings().stringForKey(key); }
+    platform::AlertView* alert()
+    {
+        for (const auto& v : t->app().window().subviews())
+            if (auto* a = dynamic_cast<platform::AlertView*>(v.get()))
+                return a;
+        return nullptr;
+    }
+};
+
+} // namespace
+
+TEST_F(ContactsPicker, FirstOpenAsksForAFileAndTheImportIsThereAfterARestart)
+{
+    openInformation();
+    openPicker();
+    ASSERT_NE(picker(), nullptr);
+    EXPECT_TRUE(chooser.isAsking());
+    EXPECT_EQ(chooser.lastPatterns.front(), "*.vcf");
+    EXPECT_TRUE(t->findAll("picker.empty").at(0)->isEffectivelyVisible());
+
+    chooser.answer(writeFile("friends.vcf", kCards));
+    t->settle();
+    EXPECT_EQ(namesShown(), (std::vector<std::string>{"Ann Adams", "Zo\xC3\xAB Quinn"}));
+    EXPECT_FALSE(t->findAll("picker.empty").at(0)->isEffectivelyVisible());
+    EXPECT_TRUE(t->isReachable("picker.person.1"));
+    EXPECT_EQ(readAll(keptFile()), kCards);
+
+    t->tap("picker.cancel");
+    t->settle();
+    t.reset();
+    start();
+    openInformation();
+    openPicker();
+    EXPECT_EQ(chooser.asked, 1) << "kept contacts need no new import";
+    EXPECT_EQ(namesShown(), (std::vector<std::string>{"Ann Adams", "Zo\xC3\xAB Quinn"}));
+}
+
+TEST_F(ContactsPicker, PickedNumberIsStoredAsWrittenAndShownAtOnce)
+{
+    openPickerWithCards();
+    t->tap("picker.person.1");
+    t->settle();
+    ASSERT_NE(picker()->shownPerson(), nullptr);
+    EXPECT_EQ(picker()->shownPerson()->displayName, "Zo\xC3\xAB Quinn");
+
+    t->tap("picker.value.1");
+    EXPECT_EQ(stored(keys::phonePreference), "(020) 7946 0000");
+    t->settle();
+    openPicker();
+    t->tap("picker.person.1");
+    t->settle();
+    t->tap("picker.value.0");
+    EXPECT_EQ(stored(keys::phonePreference), "+44 20  7946-0958;ext=7");
+    EXPECT_EQ(stored(keys::otherPreference), "") << "only the contact is taken";
+    EXPECT_EQ(t->main().classicContact->text(), "+44 20  7946-0958;ext=7");
+    t->settle();
+    EXPECT_EQ(picker(), nullptr);
+    EXPECT_FALSE(t->isReachable("picker.people"));
+    EXPECT_EQ(t->find<platform::TextField>("info.contact").text(), "+44 20  7946-0958;ext=7");
+}
+
+TEST_F(ContactsPicker, AnOtherValueKeepsThePickerOpenAndChangesNothing)
+{
+    openPickerWithCards();
+    t->tap("picker.person.1");
+    t->settle();
+    t->tap("picker.value.2"); // the e-mail address, shown after the numbers
+    t->settle();
+    EXPECT_NE(picker(), nullptr);
+    EXPECT_TRUE(t->isReachable("picker.values"));
+    EXPECT_EQ(stored(keys::phonePreference), "911");
+
+    // Back to the people, and another person's only number.
+    t->tap("picker.back");
+    t->settle();
+    EXPECT_EQ(picker()->shownPerson(), nullptr);
+    EXPECT_TRUE(t->isReachable("picker.people"));
+    t->tap("picker.person.0");
+    t->settle();
+    t->tap("picker.value.0");
+    EXPECT_EQ(stored(keys::phonePreference), "555-0100");
+}
+
+TEST_F(ContactsPicker, CancelChangesNothing)
+{
+    openPickerWithCards();
+    auto before = t->app().settings().all();
+    t->tap("picker.person.1");
+    t->settle();
+    t->tap("picker.cancel");
+    t->settle();
+    EXPECT_EQ(picker(), nullptr);
+    EXPECT_EQ(t->app().settings().all(), before);
+    EXPECT_EQ(t->find<platform::TextField>("info.contact").text(), "911");
+    EXPECT_TRUE(t->isReachable("dialog.back"));
+}
+
+TEST_F(ContactsPicker, PickWhileEditingShowsTheFrameButtonsAndLeavesTheFieldEditing)
+{
+    openInformation();
+    t->tap("info.other");
+    t->type("Thanks");
+    t->settle();
+    EXPECT_FALSE(t->isReachable("dialog.back"));
+    openPicker();
+    chooser.answer(writeFile("friends.vcf", kCards));
+    t->settle();
+    t->tap("picker.person.0");
+    t->settle();
+    t->tap("picker.value.0");
+    t->settle();
+    EXPECT_TRUE(t->isReachable("dialog.back") && t->isReachable("dialog.hide") && t->isReachable("dialog.save"));
+    EXPECT_EQ(stored(keys::phonePreference), "555-0100");
+    EXPECT_EQ(stored(keys::otherPreference), "") << "the information is confirmed only by a return";
+    ASSERT_NE(t->editingField(), nullptr);
+    t->pressReturn();
+    EXPECT_EQ(stored(keys::phonePreference), "555-0100");
+    EXPECT_EQ(stored(keys::otherPreference), "Thanks");
+}
+
+TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsThereWere)
+{
+    openPickerWithCards();
+    const std::string kept = readAll(keptFile());
+
+    t->tap("picker.import");
+    chooser.answer(std::nullopt);
+    t->settle();
+    EXPECT_EQ(alert(), nullptr) << "a cancelled chooser is no failure";
+
+    const std::pair<std::string, std::string> bad[] = {
+        {"notes.vcf", "just some text\nwithout any card\n"},
+        {"empty.vcf", ""},
+        {"binary.vcf", std::string("\x89PNG\r\n\x1A\n\0\0\0", 11)},
+    };
+    for (const auto& [name, contents] : bad) {
+        t->tap("picker.import");
+        chooser.answer(writeFile(name, contents));
+        t->settle();
+        ASSERT_NE(alert(), nullptr) << name;
+        EXPECT_NE(alert()->message().find(name), std::string::npos) << alert()->message();
+        alert()->dismissWithClickedButtonIndex(0, false);
+        t->settle();
+        EXPECT_EQ(namesShown().size(), 2u);
+        EXPECT_EQ(readAll(keptFile()), kept);
+    }
+
+    t->tap("picker.import");
+    chooser.answer((home->path() / "missing.vcf").string());
+    t->settle();
+    ASSERT_NE(alert(), nullptr);
+    EXPECT_TRUE(t->log.contains("missing.vcf"));
+}
+
+TEST_F(ContactsPicker, ALaterImportReplacesTheListAndReturnsToIt)
+{
+    openPickerWithCards();
+    t->tap("picker.person.1");
+    t->settle();
+    t->tap("picker.back");
+    t->settle();
+    t->tap("picker.import");
+    const std::string one = "BEGIN:VCARD\nVERSION:4.0\nFN:Bo\nTEL;VALUE=uri:tel:+1-555-0199\nEND:VCARD\n";
+    chooser.answer(writeFile("one.vcf", one));
+    t->settle();
+    EXPECT_EQ(namesShown(), std::vector<std::string>{"Bo"});
+    EXPECT_TRUE(t->isReachable("picker.person.0"));
+    EXPECT_EQ(readAll(keptFile()), one);
+}
+
+TEST_F(ContactsPicker, ALongListScrollsByDragAndWheel)
+{
+    std::string cards;
+    for (int i = 0; i < 40; ++i) {
+        char name[8];
+        std::snprintf(name, sizeof name, "P%02d", i);
+        cards += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + std::string(name) + "\r\nTEL:" + std::to_string(1000 + i)
+                 + "\r\nEND:VCARD\r\n";
+    }
+    openInformation();
+    openPicker();
+    chooser.answer(writeFile("many.vcf", cards));
+    t->settle();
+    auto& table = t->find<platform::TableView>("picker.people");
+    EXPECT_FALSE(t->isReachable("picker.person.30"));
+
+    t->wheel(t->centreOf("picker.people"), 2000);
+    EXPECT_EQ(table.contentOffset(), table.maximumContentOffset());
+    t->tap("picker.person.39");
+    t->settle();
+    EXPECT_EQ(picker()->shownPerson()->displayName, "P39");
+    t->tap("picker.back");
+    t->settle();
+
+    platform::Point c = t->centreOf("picker.people");
+    t->drag({c.x, c.y - 100}, {c.x, c.y + 200});
+    EXPECT_LT(table.contentOffset(), table.maximumContentOffset());
+    EXPECT_EQ(picker()->shownPerson(), nullptr) << "a drag is no tap";
+}
+
+TEST_F(ContactsPicker, RealExportPicksItsNumberExactlyAsStored)
+{
+    const std::filesystem::path file = TAVRIN_SOURCE_DIR "/../shared/vcards/John_Doe_IPHONE.vcf";
+    if (!std::filesystem::exists(file))
+        GTEST_SKIP() << "no sample export at " << file;
+    openInformation();
+    openPicker();
+    chooser.answer(file.string());
+    t->settle();
+    ASSERT_EQ(namesShown().size(), 1u);
+    t->tap("picker.person.0");
+    t->settle();
+    t->tap("picker.value.0");
+    EXPECT_EQ(stored(keys::phonePreference), "905-555-1234");
+}
