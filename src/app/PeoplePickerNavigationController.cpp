@@ -8,8 +8,10 @@
 #include "platform/Label.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 
 using namespace platform;
 
@@ -17,11 +19,25 @@ namespace {
 
 constexpr double pageSlideDuration = 0.3;
 
-std::string lowered(const std::string& s)
+// The key people are listed by: case and the accents of Latin letters ignored, so that "Émile" sorts
+// among the E's rather than after "Zoë".
+std::string sortKey(const std::string& name)
 {
-    std::string out = s;
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return out;
+    // The base letters of U+00C0 to U+00FF; '*' and '/' stand for the two signs among them.
+    static constexpr std::string_view latin1 = "aaaaaaaceeeeiiiidnooooo*ouuuuytsaaaaaaaceeeeiiiidnooooo/ouuuuyty";
+    std::string key;
+    key.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const auto next = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0;
+        if (c == 0xC3 && next >= 0x80 && next <= 0xBF) {
+            key += latin1[next - 0x80];
+            ++i;
+        } else {
+            key += char(std::tolower(c));
+        }
+    }
+    return key;
 }
 
 // The whole file, or nothing when it cannot be read or is larger than `limit`.
@@ -75,7 +91,7 @@ void PeoplePickerNavigationController::loadContacts()
 void PeoplePickerNavigationController::setPeople(std::vector<Contact> people)
 {
     std::stable_sort(people.begin(), people.end(), [](const Contact& a, const Contact& b) {
-        return lowered(a.displayName) < lowered(b.displayName);
+        return sortKey(a.displayName) < sortKey(b.displayName);
     });
     people_ = std::move(people);
     peopleTable->reloadData();

@@ -239,7 +239,7 @@ TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsThereWere)
     EXPECT_TRUE(t->log.contains("missing.vcf"));
 }
 
-TEST_F(ContactsPicker, ALaterImportReplacesTheListAndReturnsToIt)
+TEST_F(ContactsPicker, ALaterImportReplacesTheListSortedAndReturnsToIt)
 {
     openPickerWithCards();
     t->tap("picker.person.1");
@@ -247,12 +247,14 @@ TEST_F(ContactsPicker, ALaterImportReplacesTheListAndReturnsToIt)
     t->tap("picker.back");
     t->settle();
     t->tap("picker.import");
-    const std::string one = "BEGIN:VCARD\nVERSION:4.0\nFN:Bo\nTEL;VALUE=uri:tel:+1-555-0199\nEND:VCARD\n";
-    chooser.answer(writeFile("one.vcf", one));
+    const std::string other = "BEGIN:VCARD\nVERSION:4.0\nFN:Zo\xC3\xAB\nTEL;VALUE=uri:tel:+1-555-0199\nEND:VCARD\n"
+                              "BEGIN:VCARD\nVERSION:4.0\nFN:\xC3\x89mile\nEND:VCARD\n"
+                              "BEGIN:VCARD\nVERSION:4.0\nFN:bo\nEND:VCARD\n";
+    chooser.answer(writeFile("other.vcf", other));
     t->settle();
-    EXPECT_EQ(namesShown(), std::vector<std::string>{"Bo"});
+    EXPECT_EQ(namesShown(), (std::vector<std::string>{"bo", "\xC3\x89mile", "Zo\xC3\xAB"}));
     EXPECT_TRUE(t->isReachable("picker.person.0"));
-    EXPECT_EQ(readAll(keptFile()), one);
+    EXPECT_EQ(readAll(keptFile()), other);
 }
 
 TEST_F(ContactsPicker, ALongListScrollsByDragAndWheel)

@@ -47,7 +47,7 @@ std::shared_ptr<View> buildChangeInformationDialog(ChangeInformationDialogViewCo
 
     c.panel->addSubview(chrome::caption({area.x(), y, area.width(), captionHeight}, "Other information"));
     y += captionHeight + 2;
-    auto other = field({area.x(), y, area.width(), chrome::rowHeight}, "A reward, an e-mail address...", "info.other",
+    auto other = field({area.x(), y, area.width(), chrome::rowHeight}, "Reward, e-mail address, note", "info.other",
                        controller);
     c.panel->addSubview(other);
 

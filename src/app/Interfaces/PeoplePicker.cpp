@@ -9,8 +9,6 @@
 #include "platform/TableView.h"
 #include "platform/Theme.h"
 
-#include <algorithm>
-
 using namespace platform;
 
 namespace {
@@ -153,8 +151,9 @@ std::shared_ptr<View> buildValueCell(const ContactValue& value, int row)
     cell->setIdentifier("picker.value." + std::to_string(row));
     cell->addSubview(cellLabel({16, 7, width - 32, 16}, value.label, {13, true}, phone ? theme::accent : dimText));
     // One line: addresses and notes may hold several.
-    std::string shown = value.value;
-    std::replace(shown.begin(), shown.end(), '\n', ' ');
+    std::string shown;
+    for (char ch : value.value)
+        shown += ch == '\n' ? std::string(", ") : std::string(1, ch);
     cell->addSubview(cellLabel({16, 25, width - 32, 24}, shown, {phone ? 18.0f : 16.0f, phone}, phone ? Color::white() : dimText));
     return cell;
 }
