@@ -52,10 +52,12 @@ void SettingsStore::load()
     const std::string stamp = timestampForFileName();
     std::filesystem::path aside;
     for (int n = 1;; ++n) {
-        aside = file_;
-        aside += ".corrupt-" + stamp;
+        // Built by appending: GCC 12's -Wrestrict misfires on `"-" + std::to_string(n)` at -O3.
+        std::string suffix = ".corrupt-" + stamp;
         if (n > 1)
-            aside += "-" + std::to_string(n);
+            suffix.append("-").append(std::to_string(n));
+        aside = file_;
+        aside += suffix;
         if (!std::filesystem::exists(aside, ec))
             break;
     }
