@@ -8,7 +8,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "desktop/QtViewRenderer.h"
+
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <cstdlib>
 #include <filesystem>
@@ -71,6 +75,26 @@ struct Session {
         for (int i = 0; i < 600 && app().animator().tick(); ++i)
             clock.advance(1.0 / 60);
     }
+};
+
+// A screen-sized image drawn into again and again, as the window repaints its backing store,
+// rather than a new image per frame.
+class Screen {
+public:
+    explicit Screen(float scale)
+        : scale_(scale), image_(int(320 * scale), int(480 * scale), QImage::Format_ARGB32_Premultiplied)
+    {
+    }
+    void draw(Session& s)
+    {
+        QPainter p(&image_);
+        p.scale(scale_, scale_);
+        s.runtime.renderer().paintScreen(s.app(), p);
+    }
+
+private:
+    float scale_;
+    QImage image_;
 };
 
 // Benchmarks draw offscreen; the Qt application must exist before any painting.

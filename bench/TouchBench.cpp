@@ -9,6 +9,7 @@
 
 #include "platform/Application.h"
 #include "platform/ImageView.h"
+#include "platform/Label.h"
 #include "platform/Window.h"
 
 namespace {
@@ -32,20 +33,24 @@ struct PaletteSession {
 void BM_TouchOnPalette(benchmark::State& state)
 {
     PaletteSession p;
+    auto& strip = *p.s.runtime.mainViewController().classicStripColor;
+    auto before = strip.backgroundColor();
     int i = 0;
     for (auto _ : state)
         p.s.app().window().touchMove(p.next(i++));
+    if (strip.backgroundColor() == before)
+        state.SkipWithError("the touches picked no colour");
 }
 BENCHMARK(BM_TouchOnPalette)->Unit(benchmark::kMicrosecond);
 
 void BM_TouchToRepaintedFrame(benchmark::State& state)
 {
     PaletteSession p;
-    float scale = float(state.range(0));
+    bench::Screen screen(float(state.range(0)));
     int i = 0;
     for (auto _ : state) {
         p.s.app().window().touchMove(p.next(i++));
-        benchmark::DoNotOptimize(p.s.runtime.renderer().renderScreen(p.s.app(), scale));
+        screen.draw(p.s);
     }
 }
 BENCHMARK(BM_TouchToRepaintedFrame)->Arg(1)->Arg(3)->ArgName("scale")->Unit(benchmark::kMillisecond);

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace desktop {
 
@@ -34,6 +36,40 @@ QRect sourceRectFor(const QSize& imageSize, const QSizeF& targetSize, platform::
     double scale = std::max(targetSize.width() / imageSize.width(), targetSize.height() / imageSize.height());
     double w = targetSize.width() / scale, h = targetSize.height() / scale;
     return QRectF((imageSize.width() - w) / 2, (imageSize.height() - h) / 2, w, h).toAlignedRect() & QRect(QPoint(0, 0), imageSize);
+}
+
+// One corner of a rounded rectangle, filled or stroked, in device pixels, as the top-left corner
+// mirrored to the given one. Rounded rectangles are drawn from these and plain rectangles: Qt
+// rasterizes a rounded path anew on every call, which at three pixels per point cost more than the
+// rest of a frame.
+const QImage& cornerImage(int radius, int lineWidth, QRgb color, bool right, bool bottom)
+{
+    using Key = std::tuple<int, int, QRgb, bool, bool>;
+    static std::map<Key, QImage> cache;
+    Key key{radius, lineWidth, color, right, bottom};
+    if (auto it = cache.find(key); it != cache.end())
+        return it->second;
+    if (cache.size() > 512) // sizes and colours of a few dialogs; never grows without bound
+        cache.clear();
+
+    int size = radius + lineWidth;
+    QImage corner(size, size, QImage::Format_ARGB32_Premultiplied);
+    corner.fill(Qt::transparent);
+    {
+        QPainter p(&corner);
+        p.setRenderHint(QPainter::Antialiasing);
+        QRectF shape(0, 0, 4.0 * size, 4.0 * size);
+        if (lineWidth > 0) {
+            p.setPen(QPen(QColor::fromRgba(color), lineWidth));
+            p.setBrush(Qt::NoBrush);
+            shape.adjust(lineWidth / 2.0, lineWidth / 2.0, 0, 0);
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor::fromRgba(color));
+        }
+        p.drawRoundedRect(shape, radius, radius);
+    }
+    return cache.emplace(key, corner.mirrored(right, bottom)).first->second;
 }
 
 } // namespace
@@ -69,7 +105,7 @@ void QtPainter::fillRect(const platform::Rect& rect, const platform::Color& colo
 
 void QtPainter::fillRoundedRect(const platform::Rect& rect, float radius, const platform::Color& color)
 {
-    if (color.alpha <= 0)
+    if (color.alpha <= 0 || drawRoundedFromCorners(rect, radius, 0, color))
         return;
     p_.setPen(Qt::NoPen);
     p_.setBrush(qColor(color));
@@ -78,10 +114,49 @@ void QtPainter::fillRoundedRect(const platform::Rect& rect, float radius, const 
 
 void QtPainter::strokeRoundedRect(const platform::Rect& rect, float radius, float lineWidth, const platform::Color& color)
 {
+    if (color.alpha <= 0 || drawRoundedFromCorners(rect, radius, lineWidth, color))
+        return;
     p_.setPen(QPen(qColor(color), lineWidth));
     p_.setBrush(Qt::NoBrush);
     float inset = lineWidth / 2;
     p_.drawRoundedRect(qRect(rect).adjusted(inset, inset, -inset, -inset), radius, radius);
+}
+
+bool QtPainter::drawRoundedFromCorners(const platform::Rect& rect, float radius, float lineWidth, const platform::Color& color)
+{
+    const QTransform transform = p_.transform();
+    // Flips turn the picture; those frames take the general path.
+    if (transform.type() > QTransform::TxScale)
+        return false;
+    QRectF mapped = transform.mapRect(qRect(rect));
+    int left = int(std::lround(mapped.left())), top = int(std::lround(mapped.top()));
+    int w = int(std::lround(mapped.right())) - left, h = int(std::lround(mapped.bottom())) - top;
+    int lw = lineWidth > 0 ? std::max(1, int(std::lround(lineWidth * transform.m11()))) : 0;
+    int r = std::min(int(std::lround(radius * transform.m11())), std::min(w, h) / 2 - lw);
+    if (w <= 0 || h <= 0 || r <= 0)
+        return false;
+
+    QRgb rgba = qColor(color).rgba();
+    int c = r + lw; // a corner image's side
+    p_.save();
+    p_.resetTransform();
+    p_.drawImage(QPoint(left, top), cornerImage(r, lw, rgba, false, false));
+    p_.drawImage(QPoint(left + w - c, top), cornerImage(r, lw, rgba, true, false));
+    p_.drawImage(QPoint(left, top + h - c), cornerImage(r, lw, rgba, false, true));
+    p_.drawImage(QPoint(left + w - c, top + h - c), cornerImage(r, lw, rgba, true, true));
+    QColor fill = QColor::fromRgba(rgba);
+    if (lw == 0) {
+        p_.fillRect(QRect(left + c, top, w - 2 * c, h), fill);
+        p_.fillRect(QRect(left, top + c, c, h - 2 * c), fill);
+        p_.fillRect(QRect(left + w - c, top + c, c, h - 2 * c), fill);
+    } else {
+        p_.fillRect(QRect(left + c, top, w - 2 * c, lw), fill);
+        p_.fillRect(QRect(left + c, top + h - lw, w - 2 * c, lw), fill);
+        p_.fillRect(QRect(left, top + c, lw, h - 2 * c), fill);
+        p_.fillRect(QRect(left + w - lw, top + c, lw, h - 2 * c), fill);
+    }
+    p_.restore();
+    return true;
 }
 
 void QtPainter::fillEllipse(const platform::Rect& rect, const platform::Color& color)

@@ -34,6 +34,8 @@ public:
     static QFont qFont(const platform::Font& font, float size);
 
 private:
+    // The fast path for rounded rectangles on an unturned painter; false when it does not apply.
+    bool drawRoundedFromCorners(const platform::Rect& rect, float radius, float lineWidth, const platform::Color& color);
     void drawTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style, const QFont& font,
                       int flags);
 

@@ -17,7 +17,7 @@ namespace desktop {
 // transitions over it and the status bar. The window and every offscreen image use this one path.
 class QtViewRenderer final : public platform::ViewRenderer {
 public:
-    explicit QtViewRenderer(const platform::Clock& clock) : clock_(clock) {}
+    explicit QtViewRenderer(const platform::Clock& clock);
 
     // A view alone, at its bounds size, in `scale` pixels per point.
     platform::ImageRef render(const platform::View& view, float scale) override;
