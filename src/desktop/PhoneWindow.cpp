@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QNativeGestureEvent>
+#include <QCoreApplication>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <iostream>
@@ -60,6 +62,13 @@ PhoneWindow::PhoneWindow(AppRuntime& runtime, int zoom) : runtime_(runtime), zoo
     scheduleFrames();
 }
 
+PhoneWindow::~PhoneWindow()
+{
+    // The application outlives the window and still redraws while it is torn down.
+    runtime_.application().onNeedsDisplay = nullptr;
+    runtime_.mainViewController().onCaptureStateEntered = nullptr;
+}
+
 void PhoneWindow::captureScreen()
 {
     std::string error;
@@ -83,6 +92,10 @@ void PhoneWindow::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.scale(zoom_, zoom_);
     runtime_.renderer().paintScreen(runtime_.application(), p);
+    // For the start-up benchmark: the process ends once the first frame is on screen.
+    static const bool quitAfterFirstFrame = qEnvironmentVariableIsSet("TAVRIN_QUIT_AFTER_FIRST_FRAME");
+    if (quitAfterFirstFrame)
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
 void PhoneWindow::scheduleFrames()

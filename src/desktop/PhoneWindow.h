@@ -13,6 +13,7 @@ class AppRuntime;
 class PhoneWindow final : public QWidget {
 public:
     PhoneWindow(AppRuntime& runtime, int zoom);
+    ~PhoneWindow() override;
 
     // The device's screen capture, as its buttons would take it (Print, Ctrl+Shift+S, capture mode).
     void captureScreen();

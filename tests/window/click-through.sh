@@ -14,6 +14,12 @@ if [ "${2:-}" != "--inside" ]; then
   exit $?
 fi
 
+# A start that quits after its first frame must end cleanly: tearing down after the window is gone
+# once crashed.
+if ! TAVRIN_QUIT_AFTER_FIRST_FRAME=1 timeout 30 "$app" >"$SCRATCH/first.log" 2>&1; then
+  echo "FAIL: the window did not start, draw and quit cleanly"; cat "$SCRATCH/first.log"; exit 1
+fi
+
 "$app" --zoom 1 >"$SCRATCH/app.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
