@@ -26,6 +26,8 @@ AppRuntime::AppRuntime(platform::Clock& clock, platform::Log& log)
     services.timeFormatter = &timeFormatter_;
     services.renderer = &renderer_;
     services.fileChooser = &fileChooser_;
+    services.webLoader = &webLoader_;
+    services.urlOpener = &urlOpener_;
     application_ = std::make_unique<platform::Application>(services);
     delegate_ = std::make_unique<TavrinPlusAppDelegate>();
     application_->setDelegate(delegate_.get());

@@ -3,7 +3,9 @@
 #include "desktop/QtFileChooser.h"
 #include "desktop/QtImageCodec.h"
 #include "desktop/QtTimeFormatter.h"
+#include "desktop/QtUrlOpener.h"
 #include "desktop/QtViewRenderer.h"
+#include "desktop/QtWebLoader.h"
 
 #include "platform/Application.h"
 #include "platform/StandardPaths.h"
@@ -46,6 +48,8 @@ private:
     QtTimeFormatter timeFormatter_;
     QtViewRenderer renderer_;
     QtFileChooser fileChooser_;
+    QtWebLoader webLoader_;
+    QtUrlOpener urlOpener_;
     platform::StandardPaths paths_;
     std::unique_ptr<platform::Application> application_;
     std::unique_ptr<TavrinPlusAppDelegate> delegate_;

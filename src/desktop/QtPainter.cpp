@@ -2,11 +2,16 @@
 
 #include "desktop/QtImageCodec.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainterPath>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <map>
+#include <memory>
 #include <tuple>
 
 namespace desktop {
@@ -70,6 +75,73 @@ const QImage& cornerImage(int radius, int lineWidth, QRgb color, bool right, boo
         p.drawRoundedRect(shape, radius, radius);
     }
     return cache.emplace(key, corner.mirrored(right, bottom)).first->second;
+}
+
+// A page's document never reaches outside the page: not the network, not a local file named by an
+// image or a style sheet.
+class SealedDocument final : public QTextDocument {
+protected:
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
+constexpr float htmlMargin = 12;
+
+// The link rectangles of a laid-out document, line by line.
+std::vector<platform::HtmlLink> linksOf(QTextDocument& doc)
+{
+    std::vector<platform::HtmlLink> links;
+    auto* layout = doc.documentLayout();
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QTextLayout* lines = block.layout();
+        if (!lines)
+            continue;
+        QPointF origin = layout->blockBoundingRect(block).topLeft();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (!format.isAnchor() || format.anchorHref().isEmpty())
+                continue;
+            int start = fragment.position() - block.position(), end = start + fragment.length();
+            for (int i = 0; i < lines->lineCount(); ++i) {
+                QTextLine line = lines->lineAt(i);
+                int from = std::max(start, line.textStart()), to = std::min(end, line.textStart() + line.textLength());
+                if (from >= to)
+                    continue;
+                double x1 = line.cursorToX(from), x2 = line.cursorToX(to);
+                links.push_back({{float(origin.x() + std::min(x1, x2)), float(origin.y() + line.y()), float(std::abs(x2 - x1)),
+                                  float(line.height())},
+                                 format.anchorHref().toStdString()});
+            }
+        }
+    }
+    return links;
+}
+
+// Laying out a page takes milliseconds and a frame draws it again and again: the last few pages
+// are kept laid out, by their HTML and width.
+struct LaidOutPage {
+    std::string html;
+    float width;
+    std::unique_ptr<QTextDocument> document;
+    platform::HtmlLayout layout;
+};
+
+LaidOutPage& laidOut(const std::string& html, float width)
+{
+    static std::deque<LaidOutPage> pages;
+    for (auto& page : pages)
+        if (page.width == width && page.html == html)
+            return page;
+    if (pages.size() >= 4)
+        pages.pop_back();
+    auto doc = std::make_unique<SealedDocument>();
+    doc->setDefaultFont(QtPainter::qFont({15, false}, 15));
+    doc->setDocumentMargin(htmlMargin);
+    doc->setHtml(QString::fromStdString(html));
+    doc->setTextWidth(width);
+    platform::HtmlLayout layout{float(doc->size().height()), linksOf(*doc)};
+    pages.push_front({html, width, std::move(doc), std::move(layout)});
+    return pages.front();
 }
 
 } // namespace
@@ -236,6 +308,21 @@ void QtPainter::drawText(const platform::Rect& rect, const std::string& text, co
     if (width > r.width())
         s = QFontMetricsF(font).elidedText(s, Qt::ElideRight, r.width());
     drawTextLine(r, s, style, font, align | Qt::AlignVCenter | Qt::TextSingleLine);
+}
+
+platform::HtmlLayout QtPainter::drawHtml(const platform::Rect& rect, const std::string& html, float scrollOffset)
+{
+    LaidOutPage& page = laidOut(html, rect.width());
+    p_.save();
+    p_.setClipRect(qRect(rect), Qt::IntersectClip);
+    p_.translate(rect.x(), rect.y() - scrollOffset);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, QColor(32, 32, 36));
+    context.palette.setColor(QPalette::Link, QColor(0, 102, 204));
+    context.clip = QRectF(0, scrollOffset, rect.width(), rect.height());
+    page.document->documentLayout()->draw(&p_, context);
+    p_.restore();
+    return page.layout;
 }
 
 float QtPainter::textWidth(const std::string& text, const platform::Font& font)

@@ -10,8 +10,8 @@
 
 namespace desktop {
 
-// The view tree's painter over a QPainter. Text is always plain text in DejaVu Sans: the tree never
-// asks for markup, and a fixed face keeps the wallpaper the same on every desktop.
+// The view tree's painter over a QPainter. Text is plain text in DejaVu Sans, a fixed face that keeps
+// the wallpaper the same on every desktop; only the web view asks for markup, through drawHtml.
 class QtPainter final : public platform::Painter {
 public:
     explicit QtPainter(QPainter& painter);
@@ -29,6 +29,7 @@ public:
     void drawLine(platform::Point from, platform::Point to, float lineWidth, const platform::Color& color) override;
     void drawImage(const platform::Rect& rect, const platform::Image& image, platform::ImageFit fit) override;
     void drawText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style) override;
+    platform::HtmlLayout drawHtml(const platform::Rect& rect, const std::string& html, float scrollOffset) override;
     float textWidth(const std::string& text, const platform::Font& font) override;
 
     static QFont qFont(const platform::Font& font, float size);

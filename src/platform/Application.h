@@ -29,6 +29,8 @@ struct Services {
     TimeFormatter* timeFormatter = nullptr;
     ViewRenderer* renderer = nullptr;
     FileChooser* fileChooser = nullptr;
+    WebLoader* webLoader = nullptr;
+    UrlOpener* urlOpener = nullptr;
 };
 
 // The one application object: its window, delegate, animator, settings store and status bar.

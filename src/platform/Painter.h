@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -29,6 +30,17 @@ struct TextStyle {
     bool wraps = false;
 };
 
+// Where rich text put its links, in the coordinates of the laid-out page.
+struct HtmlLink {
+    Rect rect;
+    std::string href; // as written in the page, possibly relative
+};
+
+struct HtmlLayout {
+    float height = 0;
+    std::vector<HtmlLink> links;
+};
+
 enum class ImageFit { Fill, AspectFill, AspectFit };
 
 // What the view tree draws with; the shell implements it. Coordinates are in points.
@@ -48,6 +60,9 @@ public:
     virtual void drawLine(Point from, Point to, float lineWidth, const Color& color) = 0;
     virtual void drawImage(const Rect& rect, const Image& image, ImageFit fit) = 0;
     virtual void drawText(const Rect& rect, const std::string& text, const TextStyle& style) = 0;
+    // Lays out an HTML page to the rectangle's width and draws it moved up by `scrollOffset`, clipped
+    // to the rectangle. Nothing the page refers to (images, style sheets) is fetched.
+    virtual HtmlLayout drawHtml(const Rect& rect, const std::string& html, float scrollOffset) = 0;
     // Width of a text in the given font at its full size, for cursors and layout.
     virtual float textWidth(const std::string& text, const Font& font) = 0;
 };

@@ -63,6 +63,27 @@ public:
                                   std::function<void(std::optional<std::string>)> done) = 0;
 };
 
+// Fetches a web page. It answers later, on the event loop, exactly once.
+struct WebPage {
+    bool ok = false;
+    std::string url;              // where the page finally came from, after redirects
+    std::string body;             // the page's HTML, in UTF-8
+    std::string errorDescription; // why it failed, in the user's words; set when !ok
+};
+
+class WebLoader {
+public:
+    virtual ~WebLoader() = default;
+    virtual void load(const std::string& url, std::function<void(WebPage)> done) = 0;
+};
+
+// Opens a link of a page in the desktop's browser; `href` may be relative to `pageURL`.
+class UrlOpener {
+public:
+    virtual ~UrlOpener() = default;
+    virtual void openURL(const std::string& href, const std::string& pageURL) = 0;
+};
+
 // Renders a view tree into an image, as the screen would show it.
 class ViewRenderer {
 public:
