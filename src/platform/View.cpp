@@ -291,8 +291,13 @@ void drawViewTree(const View& view, Painter& painter, double now)
     if (!view.subviews().empty()) {
         Point shift = view.presentedBoundsOrigin(now);
         painter.translate({-shift.x, -shift.y});
+        // A clipping view shows only its bounds: the rows of a long list that are scrolled away
+        // cost nothing. The margin keeps a subview's shadow drawn just outside its frame.
+        constexpr float overdraw = 4;
+        Rect visible = Rect{shift, frame.size}.insetBy(-overdraw, -overdraw);
         for (const auto& sub : view.subviews())
-            drawViewTree(*sub, painter, now);
+            if (!view.clipsToBounds() || !sub->presentedFrame(now).intersection(visible).isEmpty())
+                drawViewTree(*sub, painter, now);
     }
     painter.restore();
 }

@@ -21,7 +21,7 @@ std::shared_ptr<View> buildBGOptionsDialog(BGOptionsDialogViewController& contro
 
     c.panel->addSubview(chrome::caption({area.x(), area.y(), area.width(), 16}, "TOUCH A COLOUR"));
     auto palette = std::make_shared<View>(Rect{area.x(), area.y() + 16, area.width(), paletteHeight});
-    palette->setBackgroundColor(Color::white(0.06f));
+    palette->setBackgroundColor(chrome::wellFill);
     palette->setCornerRadius(theme::controlRadius);
     palette->setIdentifier("bg.palette");
     c.panel->addSubview(palette);

@@ -20,7 +20,9 @@ public:
     void draw(Painter& painter) const override
     {
         Rect local{0, 0, frame().width(), frame().height()};
-        painter.fillRoundedRect(local.offsetBy(0, 2), 16, Color::black(0.25f));
+        // Only the shadow's lower edge shows below the opaque panel: drawing just that band keeps
+        // the frame from filling the whole dialog twice.
+        painter.fillRoundedRect({0, local.height() + 2 - 32, local.width(), 32}, 16, Color::black(0.25f));
         painter.fillRoundedRect(local, 16, panelColor);
         painter.strokeRoundedRect(local.insetBy(0.5f, 0.5f), 15.5f, 1, panelBorder);
         painter.fillRect({12, chrome::headerHeight - 1, local.width() - 24, 1}, theme::separator);
@@ -88,7 +90,7 @@ std::shared_ptr<Button> menuButton(Rect frame, const std::string& title, const s
     auto b = std::make_shared<Button>(frame);
     b->setTitle(title);
     b->setFont({16, true});
-    b->setBackgroundColor(theme::controlFill);
+    b->setBackgroundColor(chrome::buttonFill);
     b->setCornerRadius(theme::controlRadius);
     b->setIdentifier(identifier);
     return b;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Button.h"
+#include "platform/Color.h"
 #include "platform/Geometry.h"
 #include "platform/Label.h"
 #include "platform/View.h"
@@ -38,6 +39,11 @@ inline constexpr float headerHeight = 48;
 inline constexpr float footerHeight = 56;
 inline constexpr float margin = 12;
 inline constexpr float rowHeight = 44;
+
+// The panel is opaque, so the platform's translucent control fills are given here as the opaque
+// colours they show as over it: the same picture without blending on every frame.
+inline constexpr platform::Color buttonFill = platform::Color::rgb255(56, 56, 60); // white 14% over the panel
+inline constexpr platform::Color wellFill = platform::Color::rgb255(38, 38, 42);   // white 6% over the panel
 
 // A finger-sized menu button filling the given width.
 std::shared_ptr<platform::Button> menuButton(platform::Rect frame, const std::string& title, const std::string& identifier);

@@ -20,7 +20,7 @@ std::shared_ptr<View> buildPhotoSourceDialog(PhotoSourceDialogViewController& co
     Rect area = c.contentArea;
 
     auto frame = std::make_shared<View>(Rect{area.origin, previewSize});
-    frame->setBackgroundColor(Color::white(0.06f));
+    frame->setBackgroundColor(chrome::wellFill);
     frame->setCornerRadius(theme::controlRadius);
     frame->setClipsToBounds(true);
     c.panel->addSubview(frame);

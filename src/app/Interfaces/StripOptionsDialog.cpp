@@ -32,7 +32,7 @@ std::shared_ptr<View> colorPanel(StripOptionsDialogViewController& controller)
     panel->setIdentifier("strip.colorPanel");
 
     auto palette = std::make_shared<View>(Rect{0, 0, panelWidth, paletteHeight});
-    palette->setBackgroundColor(Color::white(0.06f));
+    palette->setBackgroundColor(chrome::wellFill);
     palette->setCornerRadius(theme::controlRadius);
     palette->setIdentifier("strip.palette");
     panel->addSubview(palette);
