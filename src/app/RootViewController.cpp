@@ -1,11 +1,19 @@
 #include "RootViewController.h"
 
+#include "FlipsideViewController.h"
+#include "Interfaces/NavigationBar.h"
 #include "MainViewController.h"
 
 #include "platform/Application.h"
 #include "platform/View.h"
 
 using platform::Application;
+
+namespace {
+
+constexpr double flipDuration = 1.0;
+
+} // namespace
 
 RootViewController::RootViewController() : ViewController("MainWindow") {}
 
@@ -16,6 +24,7 @@ void RootViewController::loadView()
     // The root view is the screen below the status bar.
     setView(std::make_shared<platform::View>(platform::Rect{0, Application::statusBarHeight, Application::screenWidth,
                                                             Application::screenHeight - Application::statusBarHeight}));
+    flipsideNavigationBar_ = makeNavigationBar(Application::screenWidth, "TavrinPlus", "Done", "flipside", [this] { toggleView(); });
 }
 
 void RootViewController::viewDidLoad()
@@ -24,4 +33,43 @@ void RootViewController::viewDidLoad()
     view()->addSubview(mainViewController_->view());
 }
 
-void RootViewController::toggleView() {}
+void RootViewController::loadFlipsideViewController()
+{
+    flipsideViewController_ = std::make_unique<FlipsideViewController>("FlipsideView");
+}
+
+void RootViewController::toggleView()
+{
+    if (!flipsideViewController_)
+        loadFlipsideViewController();
+    auto& mainController = *mainViewController_;
+    auto& flipController = *flipsideViewController_;
+    std::shared_ptr<platform::View> mainView = mainController.view();
+    std::shared_ptr<platform::View> flipView = flipController.view();
+
+    auto& animator = Application::shared().animator();
+    animator.beginAnimations("flip");
+    animator.setAnimationDuration(flipDuration);
+    bool mainShowing = mainView->superview() != nullptr;
+    animator.setAnimationTransition(mainShowing ? platform::AnimationTransition::FlipFromRight
+                                                : platform::AnimationTransition::FlipFromLeft,
+                                    *view(), true);
+    if (mainShowing) {
+        flipController.viewWillAppear(true);
+        mainController.viewWillDisappear(true);
+        mainView->removeFromSuperview();
+        view()->addSubview(flipView);
+        view()->insertSubviewAbove(flipsideNavigationBar_, *flipView);
+        mainController.viewDidDisappear(true);
+        flipController.viewDidAppear(true);
+    } else {
+        mainController.viewWillAppear(true);
+        flipController.viewWillDisappear(true);
+        flipView->removeFromSuperview();
+        flipsideNavigationBar_->removeFromSuperview();
+        view()->addSubview(mainView);
+        flipController.viewDidDisappear(true);
+        mainController.viewDidAppear(true);
+    }
+    animator.commitAnimations();
+}

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class FlipsideViewController;
 class MainViewController;
 
 // Holds the two sides of the application: the main screen and, behind it, the web page side.
@@ -13,9 +14,13 @@ public:
     ~RootViewController() override;
 
     MainViewController& mainViewController() const { return *mainViewController_; }
+    // Absent until the first flip.
+    FlipsideViewController* flipsideViewController() const { return flipsideViewController_.get(); }
+    const std::shared_ptr<platform::View>& flipsideNavigationBar() const { return flipsideNavigationBar_; }
 
     void viewDidLoad() override;
-    // Flips between the main screen and the web page side; the web side is not built yet.
+    void loadFlipsideViewController();
+    // Flips over to the side not shown, in one second.
     void toggleView();
 
 protected:
@@ -23,4 +28,6 @@ protected:
 
 private:
     std::unique_ptr<MainViewController> mainViewController_;
+    std::unique_ptr<FlipsideViewController> flipsideViewController_;
+    std::shared_ptr<platform::View> flipsideNavigationBar_;
 };

@@ -16,5 +16,7 @@ inline constexpr Color fieldText = Color::rgb255(20, 20, 22);
 inline constexpr Color placeholderText = Color::rgb255(140, 140, 148);
 inline constexpr Color separator = Color::rgb255(255, 255, 255, 0.12f);
 inline constexpr float controlRadius = 8;
+// Behind a page reached by flipping the screen over.
+inline constexpr Color flipsideBackground = Color::rgb255(31, 33, 38);
 
 } // namespace platform::theme

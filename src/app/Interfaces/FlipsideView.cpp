@@ -1,0 +1,21 @@
+#include "Interfaces/FlipsideView.h"
+
+#include "FlipsideViewController.h"
+#include "Interfaces/NavigationBar.h"
+
+#include "platform/Application.h"
+#include "platform/WebView.h"
+
+using namespace platform;
+
+std::shared_ptr<View> buildFlipsideView(FlipsideViewController& controller)
+{
+    const float width = Application::screenWidth, height = Application::screenHeight - Application::statusBarHeight;
+    auto view = std::make_shared<View>(Rect{0, 0, width, height});
+    view->setIdentifier("flipside");
+    auto page = std::make_shared<WebView>(Rect{0, navigationBarHeight, width, height - navigationBarHeight});
+    page->setIdentifier("flipside.page");
+    view->addSubview(page);
+    controller.entryPage = page.get();
+    return view;
+}
