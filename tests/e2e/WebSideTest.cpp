@@ -1,0 +1,166 @@
+#include "support/TestApp.h"
+
+#include "FlipsideViewController.h"
+#include "MainViewController.h"
+#include "RootViewController.h"
+#include "SettingsKeys.h"
+#include "TavrinPlusAppDelegate.h"
+
+#include "platform/Label.h"
+#include "platform/WebView.h"
+
+#include <gtest/gtest.h>
+
+using platform::AnimationTransition;
+using testing_support::TestApp;
+
+namespace {
+
+// Loads nothing: keeps each request until the test answers it.
+class FakeWebLoader final : public platform::WebLoader {
+public:
+    struct Request {
+        std::string url;
+        std::function<void(platform::WebPage)> done;
+    };
+    void load(const std::string& url, std::function<void(platform::WebPage)> done) override
+    {
+        requests.push_back({url, std::move(done)});
+    }
+    void answer(std::size_t i, const std::string& html) { requests.at(i).done({true, requests[i].url, html, {}}); }
+    void fail(std::size_t i, const std::string& why) { requests.at(i).done({false, requests[i].url, {}, why}); }
+    std::vector<Request> requests;
+};
+
+class FakeUrlOpener final : public platform::UrlOpener {
+public:
+    void openURL(const std::string& href, const std::string& pageURL) override { opened.push_back({href, pageURL}); }
+    std::vector<std::pair<std::string, std::string>> opened;
+};
+
+struct WebSide : ::testing::Test {
+    TestApp t;
+    FakeWebLoader loader;
+    FakeUrlOpener opener;
+
+    void SetUp() override
+    {
+        t.app().servicesForTesting().webLoader = &loader;
+        t.app().servicesForTesting().urlOpener = &opener;
+    }
+    RootViewController& root() { return t.runtime().delegate().rootViewController(); }
+    platform::WebView& page() { return *root().flipsideViewController()->entryPage; }
+    const platform::Animator::ActiveTransition& lastTransition()
+    {
+        EXPECT_FALSE(t.app().animator().transitions().empty());
+        return t.app().animator().transitions().back();
+    }
+    bool indicatorOn() { return t.app().isNetworkActivityIndicatorVisible(); }
+};
+
+const std::string entry = "https://m.tavrinplus.com/entry/";
+
+TEST_F(WebSide, FlipsOverToThePageAndBackToARefreshedMainScreen)
+{
+    EXPECT_EQ(root().flipsideViewController(), nullptr);
+    t.tap("main.web");
+    FlipsideViewController* side = root().flipsideViewController();
+    ASSERT_NE(side, nullptr);
+    EXPECT_EQ(lastTransition().transition, AnimationTransition::FlipFromRight);
+    EXPECT_DOUBLE_EQ(lastTransition().duration, 1.0);
+    ASSERT_EQ(loader.requests.size(), 1u);
+    EXPECT_EQ(loader.requests[0].url, entry);
+    EXPECT_TRUE(indicatorOn());
+    EXPECT_FALSE(t.main().view()->superview());
+
+    loader.answer(0, "<html><body><h1>Hello</h1></body></html>");
+    EXPECT_FALSE(indicatorOn());
+    EXPECT_EQ(page().html(), "<html><body><h1>Hello</h1></body></html>");
+    t.settle();
+    EXPECT_TRUE(t.isReachable("flipside.page"));
+    EXPECT_FALSE(t.isReachable("main.web"));
+
+    // Changed behind the main screen's back: the flip back shows it.
+    t.app().settings().setValue(keys::phonePreference, std::string("555 0100"));
+    t.tap("flipside.done");
+    EXPECT_EQ(lastTransition().transition, AnimationTransition::FlipFromLeft);
+    EXPECT_DOUBLE_EQ(lastTransition().duration, 1.0);
+    EXPECT_EQ(t.main().classicContact->text(), "555 0100");
+    t.settle();
+    EXPECT_TRUE(t.isReachable("main.web"));
+    EXPECT_FALSE(t.isReachable("flipside.done"));
+    EXPECT_EQ(loader.requests.size(), 1u);
+
+    t.tap("main.web");
+    EXPECT_EQ(root().flipsideViewController(), side);
+    EXPECT_EQ(loader.requests.size(), 2u);
+    EXPECT_EQ(loader.requests[1].url, entry);
+}
+
+TEST_F(WebSide, OnlyTheNewestLoadIsShown)
+{
+    t.tap("main.web");
+    t.settle();
+    t.tap("flipside.done");
+    t.settle();
+    t.tap("main.web");
+    ASSERT_EQ(loader.requests.size(), 2u);
+    loader.answer(1, "<p>new</p>");
+    loader.answer(0, "<p>old</p>"); // late, from the first visit
+    EXPECT_EQ(page().html(), "<p>new</p>");
+    EXPECT_FALSE(indicatorOn());
+}
+
+TEST_F(WebSide, AFailedLoadShowsTheEscapedErrorPage)
+{
+    t.tap("main.web");
+    loader.fail(0, "Host <b>m.example</b> & 'co' not found");
+    EXPECT_FALSE(indicatorOn());
+    EXPECT_EQ(page().html(), "<html><center><font size=+5 color='red'>An error occurred:<br>"
+                             "Host &lt;b&gt;m.example&lt;/b&gt; &amp; &#39;co&#39; not found</font></center></html>");
+    t.settle();
+    // The page draws red text in the middle, not markup.
+    QImage shot = t.screenshot();
+    bool red = false;
+    for (int y = 64; y < 200 && !red; ++y)
+        for (int x = 0; x < 320 && !red; ++x) {
+            QColor c = shot.pixelColor(x, y);
+            red = c.red() > 200 && c.green() < 80 && c.blue() < 80;
+        }
+    EXPECT_TRUE(red);
+}
+
+TEST_F(WebSide, PageScrollsByWheelAndDragAndOpensTappedLinks)
+{
+    t.tap("main.web");
+    std::string html = "<p><a href='/about/'>About us</a></p>";
+    for (int i = 0; i < 80; ++i)
+        html += "<p>Line " + std::to_string(i) + "</p>";
+    loader.answer(0, html);
+    t.settle();
+    t.screenshot(); // lays the page out
+
+    // The link is the page's first line, just below the bar.
+    t.tapAt({40, 20 + 44 + 20});
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened[0], (std::pair<std::string, std::string>{"/about/", entry}));
+
+    t.wheel({160, 300}, 120);
+    EXPECT_FLOAT_EQ(page().contentOffset(), 120);
+    t.wheel({160, 300}, -1000);
+    EXPECT_FLOAT_EQ(page().contentOffset(), 0);
+    t.wheel({160, 300}, 1e6f);
+    float bottom = page().contentOffset();
+    EXPECT_GT(bottom, 1000);
+    EXPECT_LT(bottom, 1e6f);
+
+    // A drag down from the top scrolls back and opens nothing, even when it starts on a link.
+    page().setContentOffset(0);
+    t.drag({40, 84}, {40, 84 + 50});
+    EXPECT_FLOAT_EQ(page().contentOffset(), 0);
+    t.drag({40, 400}, {40, 300});
+    EXPECT_FLOAT_EQ(page().contentOffset(), 100);
+    EXPECT_EQ(opener.opened.size(), 1u);
+}
+
+} // namespace
