@@ -18,6 +18,8 @@ namespace desktop {
 namespace {
 
 constexpr float transitionScale = 2;
+// The eye's distance from a turning view, as a fraction of Qt's 1024: about 520 points.
+constexpr double perspectiveScale = 1024.0 / 520.0;
 
 } // namespace
 
@@ -101,9 +103,13 @@ void QtViewRenderer::paintTransitions(platform::Application& app, QPainter& p, d
             angle = -angle;
         p.save();
         p.fillRect(target, Qt::black);
+        // Qt projects a turn as seen from 1024 units away, which leaves a phone-sized view looking
+        // almost flat; turning an enlarged copy and scaling it back down brings the eye closer.
         QTransform turn;
         turn.translate(target.center().x(), target.center().y());
+        turn.scale(1 / perspectiveScale, 1 / perspectiveScale);
         turn.rotate(angle, Qt::YAxis);
+        turn.scale(perspectiveScale, perspectiveScale);
         turn.translate(-target.center().x(), -target.center().y());
         p.setTransform(turn, true);
         p.drawImage(target, picture);
