@@ -135,6 +135,19 @@ TEST(QtWebLoader, ServerErrorsAndUnreachableHostsFailOnce)
     EXPECT_FALSE(answers[0].ok);
 }
 
+TEST(QtWebLoader, RefusesABodyBeyondTheLimit)
+{
+    LocalServer server;
+    server.responses["/huge"] =
+        response("200 OK", "Content-Type: text/html\r\n", QByteArray(desktop::QtWebLoader::maxBodyBytes + 4096, 'x'));
+    desktop::QtWebLoader loader;
+    auto answers = loadAndWait(loader, server.url("/huge"));
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_FALSE(answers[0].ok);
+    EXPECT_TRUE(answers[0].body.empty());
+    EXPECT_NE(answers[0].errorDescription.find("larger"), std::string::npos);
+}
+
 // The whole way: the web side against the local server, with the shell's own loader.
 struct WebSideOverNetwork : ::testing::Test {
     testing_support::TestApp t;

@@ -128,7 +128,8 @@ struct LaidOutPage {
 
 LaidOutPage& laidOut(const std::string& html, float width)
 {
-    static std::deque<LaidOutPage> pages;
+    // Never destroyed: at exit the Qt application that the documents' fonts belong to is gone first.
+    static auto& pages = *new std::deque<LaidOutPage>;
     for (auto& page : pages)
         if (page.width == width && page.html == html)
             return page;
