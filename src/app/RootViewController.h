@@ -16,7 +16,6 @@ public:
     MainViewController& mainViewController() const { return *mainViewController_; }
     // Absent until the first flip.
     FlipsideViewController* flipsideViewController() const { return flipsideViewController_.get(); }
-    const std::shared_ptr<platform::View>& flipsideNavigationBar() const { return flipsideNavigationBar_; }
 
     void viewDidLoad() override;
     void loadFlipsideViewController();
