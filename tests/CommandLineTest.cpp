@@ -41,6 +41,16 @@ std::string errors(const TempHome& home)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// The white lettering's pixels inside the strip (y from 132 to 224 points), at any scale.
+int letteringPixels(const QImage& image, int scale)
+{
+    int n = 0;
+    for (int y = 132 * scale; y < 224 * scale; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += qGray(image.pixel(x, y)) > 230;
+    return n;
+}
+
 } // namespace
 
 TEST(CommandLine, ExportOnAFreshConfigurationWritesTheDefaultWallpaper)
@@ -55,10 +65,15 @@ TEST(CommandLine, ExportOnAFreshConfigurationWritesTheDefaultWallpaper)
     EXPECT_EQ(rgbAt(image, 5, 5), 0xA8A8A8u);     // background, under where the status bar was
     EXPECT_EQ(rgbAt(image, 5, 475), 0xA8A8A8u);
     EXPECT_EQ(rgbAt(image, 3, 140), 0x1B1C1Cu);   // the strip's left end, clear of the lettering
+    int lettering = letteringPixels(image, 1);
+    EXPECT_GT(lettering, 1500);
 
     Outcome scaled = run(home, "export --scale 3 -o " + (home.path() / "big.jpg").string());
     ASSERT_EQ(scaled.status, 0) << errors(home);
-    EXPECT_EQ(QImage(QString::fromStdString((home.path() / "big.jpg").string())).size(), QSize(960, 1440));
+    QImage big(QString::fromStdString((home.path() / "big.jpg").string()));
+    EXPECT_EQ(big.size(), QSize(960, 1440));
+    // Large glyphs once went missing at high scales: the lettering covers about nine times the area.
+    EXPECT_GT(letteringPixels(big, 3), 7 * lettering);
 
     Outcome album = run(home, "export");
     ASSERT_EQ(album.status, 0) << errors(home);

@@ -270,8 +270,80 @@ void QtPainter::drawImage(const platform::Rect& rect, const platform::Image& ima
     p_.drawImage(target, cache->scaled);
 }
 
+// Qt keeps glyphs up to 64 device pixels in its cache and draws larger ones as outlines on every
+// call; the wallpaper's lettering is up to 150 pixels tall at three pixels per point, and every finger
+// move over a palette repaints it. Such lines are drawn once into an image, kept by everything that
+// shapes them, and copied after.
+constexpr int largestCachedGlyph = 64;
+
+struct TextImageKey {
+    QString text;
+    int pixelSize;
+    bool bold;
+    int flags;
+    QSizeF size;
+    QRgb color, shadow;
+    QPointF shadowOffset;
+    qreal scale;
+    bool operator<(const TextImageKey& o) const
+    {
+        auto tie = [](const TextImageKey& k) {
+            return std::tie(k.text, k.pixelSize, k.bold, k.flags, k.color, k.shadow, k.scale);
+        };
+        auto geometry = [](const TextImageKey& k) {
+            return std::make_tuple(k.size.width(), k.size.height(), k.shadowOffset.x(), k.shadowOffset.y());
+        };
+        return tie(*this) < tie(o) || (tie(*this) == tie(o) && geometry(*this) < geometry(o));
+    }
+};
+
 void QtPainter::drawTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style,
                              const QFont& font, int flags)
+{
+    const QTransform& t = p_.transform();
+    qreal scale = t.m11();
+    if (t.type() <= QTransform::TxScale && scale == t.m22() && font.pixelSize() * scale > largestCachedGlyph) {
+        drawCachedTextLine(rect, text, style, font, flags, scale);
+        return;
+    }
+    paintTextLine(rect, text, style, font, flags);
+}
+
+void QtPainter::drawCachedTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style,
+                                   const QFont& font, int flags, qreal scale)
+{
+    static std::map<TextImageKey, QImage> cache;
+    bool shadowed = style.shadowColor && style.shadowColor->alpha > 0;
+    QPointF shadowOffset = shadowed ? QPointF(style.shadowOffset.x, style.shadowOffset.y) : QPointF();
+    TextImageKey key{text, font.pixelSize(), font.bold(), flags, rect.size(), qColor(style.color).rgba(),
+                     shadowed ? qColor(*style.shadowColor).rgba() : 0, shadowOffset, scale};
+    // The image reaches past the rectangle by the shadow and a margin for glyphs that overhang it.
+    qreal margin = 2 + std::max(std::abs(shadowOffset.x()), std::abs(shadowOffset.y()));
+    QRectF area = rect.adjusted(-margin, -margin, margin, margin);
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        if (cache.size() > 64) // the few labels on screen in their current sizes
+            cache.clear();
+        QImage image(QSizeF(area.size() * scale).toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHints(p_.renderHints());
+        p.scale(scale, scale);
+        QtPainter painter(p);
+        painter.paintTextLine(QRectF(QPointF(margin, margin), rect.size()), text, style, font, flags);
+        p.end();
+        it = cache.emplace(std::move(key), std::move(image)).first;
+    }
+    // Copied at whole device pixels, as the glyphs would have been placed.
+    QPointF device = p_.transform().map(area.topLeft());
+    p_.save();
+    p_.resetTransform();
+    p_.drawImage(QPointF(std::round(device.x()), std::round(device.y())), it->second);
+    p_.restore();
+}
+
+void QtPainter::paintTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style,
+                              const QFont& font, int flags)
 {
     p_.setFont(font);
     if (style.shadowColor && style.shadowColor->alpha > 0) {

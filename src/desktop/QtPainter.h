@@ -39,6 +39,10 @@ private:
     bool drawRoundedFromCorners(const platform::Rect& rect, float radius, float lineWidth, const platform::Color& color);
     void drawTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style, const QFont& font,
                       int flags);
+    void drawCachedTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style,
+                            const QFont& font, int flags, qreal scale);
+    void paintTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style, const QFont& font,
+                       int flags);
 
     QPainter& p_;
 };

@@ -39,13 +39,7 @@ QImage QtViewRenderer::renderView(const platform::View& view, float scale)
     return image;
 }
 
-QtViewRenderer::QtViewRenderer(const platform::Clock& clock) : clock_(clock)
-{
-    // Qt caches glyphs only up to 64 pixels and draws larger ones as outlines on every frame; the
-    // wallpaper's lettering is 150 pixels tall at three pixels per point. Read once, at the first text.
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
-}
+QtViewRenderer::QtViewRenderer(const platform::Clock& clock) : clock_(clock) {}
 
 platform::ImageRef QtViewRenderer::render(const platform::View& view, float scale)
 {
