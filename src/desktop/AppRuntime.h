@@ -20,11 +20,14 @@ class MainViewController;
 
 namespace desktop {
 
-// One running application, the same for the window, the command line and the tests: the shell's
-// services, the platform's application object and the application delegate.
 // The first free album name for a capture stamped `stamp`: wallpaper-<stamp>.png, then -2, -3 ...
 std::optional<std::filesystem::path> albumFileName(const std::filesystem::path& dir, const std::string& stamp);
 
+// A rendered screen as a "PNG" or "JPEG" file's bytes; empty when it cannot be encoded.
+QByteArray encodeScreen(const QImage& screen, const char* format);
+
+// One running application, the same for the window, the command line and the tests: the shell's
+// services, the platform's application object and the application delegate.
 class AppRuntime {
 public:
     AppRuntime(platform::Clock& clock, platform::Log& log);

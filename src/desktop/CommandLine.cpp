@@ -13,7 +13,6 @@
 #include "platform/ImageView.h"
 #include "platform/SettingsStore.h"
 
-#include <QBuffer>
 #include <QByteArray>
 
 #include <charconv>
@@ -214,11 +213,9 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
     QImage screen = session.runtime().renderer().renderScreen(session.runtime().application(), scale);
     std::filesystem::path written;
     if (file) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
+        QByteArray bytes = encodeScreen(screen, format);
         std::string error = "cannot encode the picture";
-        if (!screen.save(&buffer, format, 100) ||
+        if (bytes.isEmpty() ||
             !platform::writeFileAtomically(*file, std::string_view(bytes.constData(), size_t(bytes.size())), error)) {
             err << "tavrin-plus: cannot write " << *file << ": " << error << "\n";
             return 1;
