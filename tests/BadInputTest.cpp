@@ -3,12 +3,14 @@
 #include "support/TestApp.h"
 
 #include "MainViewController.h"
+#include "PackedColor.h"
 #include "SettingsKeys.h"
 
 #include "platform/Application.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
 
+#include <QBuffer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -36,6 +38,13 @@ void writeFile(const std::filesystem::path& path, const std::string& contents)
     std::ofstream(path, std::ios::binary) << contents;
 }
 
+std::shared_ptr<TempHome> homeWithSettings(const std::string& contents)
+{
+    auto home = std::make_shared<TempHome>();
+    writeFile(home->settingsFile(), contents);
+    return home;
+}
+
 // Every file in the folder whose name starts with the prefix, with its contents.
 std::vector<std::string> filesStartingWith(const std::filesystem::path& dir, const std::string& prefix)
 {
@@ -43,24 +52,29 @@ std::vector<std::string> filesStartingWith(const std::filesystem::path& dir, con
     for (auto& e : std::filesystem::directory_iterator(dir))
         if (e.path().filename().string().starts_with(prefix))
             found.push_back(readFile(e.path()));
+    std::sort(found.begin(), found.end());
     return found;
 }
 
-std::string mainContactText(TestApp& t) { return t.main().splitContact->text(); }
+// The wallpaper alone, with the main menu minimised out of the way.
+QImage wallpaperOf(TestApp& t, float scale = 1)
+{
+    t.main().hideTopDialog();
+    t.settle();
+    return t.screenshot(scale);
+}
 
 } // namespace
 
 TEST(BadInput, SettingsFilesThatAreNotAnObjectAreKeptAsideAndTheDefaultsUsed)
 {
-    const std::string huge(5'000'000, '[');
     const std::vector<std::string> files = {"", "{\"strip_layout\": \"clas", "not json at all", "[1, 2, 3]",
-                                            "\"a string\"", "\xff\xfe{\x00}", huge};
+                                            "\"a string\"", "\xff\xfe{\x00}", std::string(5'000'000, '[')};
     for (const std::string& contents : files) {
         SCOPED_TRACE(contents.substr(0, 24));
-        auto home = std::make_shared<TempHome>();
-        writeFile(home->settingsFile(), contents);
+        auto home = homeWithSettings(contents);
         TestApp t(home);
-        EXPECT_EQ(mainContactText(t), "TAVRIN: 911");
+        EXPECT_EQ(t.main().splitContact->text(), "TAVRIN: 911");
         EXPECT_TRUE(t.main().isSplitLayout());
         // The damaged file is kept whole beside the fresh one.
         EXPECT_EQ(filesStartingWith(home->configDir(), "settings.json.corrupt-"), std::vector<std::string>{contents});
@@ -70,19 +84,16 @@ TEST(BadInput, SettingsFilesThatAreNotAnObjectAreKeptAsideAndTheDefaultsUsed)
 
 TEST(BadInput, TwoDamagedFilesInOneSecondAreBothKept)
 {
-    auto home = std::make_shared<TempHome>();
-    writeFile(home->settingsFile(), "first damage");
+    auto home = homeWithSettings("first damage");
     { TestApp t(home); }
-    writeFile(home->settingsFile(), "second damage");
+    std::ofstream(home->settingsFile()) << "second damage";
     { TestApp t(home); }
-    auto kept = filesStartingWith(home->configDir(), "settings.json.corrupt-");
-    std::sort(kept.begin(), kept.end());
-    EXPECT_EQ(kept, (std::vector<std::string>{"first damage", "second damage"}));
+    EXPECT_EQ(filesStartingWith(home->configDir(), "settings.json.corrupt-"),
+              (std::vector<std::string>{"first damage", "second damage"}));
 }
 
 TEST(BadInput, ValuesOfTheWrongTypeOrRangeFallBackWithoutBeingRewritten)
 {
-    auto home = std::make_shared<TempHome>();
     nlohmann::json stored = {
         {"strip_layout", 7},
         {"phone_preference", {{"nested", true}}},
@@ -94,13 +105,14 @@ TEST(BadInput, ValuesOfTheWrongTypeOrRangeFallBackWithoutBeingRewritten)
         {"style_name", std::string(2'000'000, 'x')},
         {"user_saved_themes", {1, "two", nullptr, {{"theme_name", 3}}, nlohmann::json::array(), {{"strip_color", 5}}}},
     };
-    writeFile(home->settingsFile(), stored.dump());
+    auto home = homeWithSettings(stored.dump());
     TestApp t(home);
-    EXPECT_TRUE(t.main().isSplitLayout() || t.main().isClassicLayout() || t.main().isNoneLayout() ||
-                !t.app().settings().stringForKey(keys::stripLayout));
+    // The defaults are shown in place of the junk, never an invisible strip or text.
+    EXPECT_EQ(packColor(t.main().stripColor()), 0x1B1C1CFFu);
+    EXPECT_EQ(packColor(t.main().BGColor()), 0xA8A8A8FFu);
+    EXPECT_EQ(packColor(t.main().fontFaceColor()), 0xFFFFFFFFu);
     t.settle();
-    (void)t.screenshot(); // draws
-    (void)t.screenshot(3);
+    (void)t.screenshot(), (void)t.screenshot(3); // draws
     // Nothing the user did not change is rewritten; only the lettering colours, which every refresh
     // stores as it shows them, now hold the defaults shown in place of the junk.
     auto after = nlohmann::json::parse(readFile(home->settingsFile()));
@@ -113,52 +125,40 @@ TEST(BadInput, ValuesOfTheWrongTypeOrRangeFallBackWithoutBeingRewritten)
 
 TEST(BadInput, HugeTextsAreDrawnShrunkAndCutInsideTheirStrips)
 {
-    auto wallpaperWith = [](const std::string& phone, const std::string& other, std::vector<platform::Rect>& strips) {
-        auto home = std::make_shared<TempHome>();
-        writeFile(home->settingsFile(), nlohmann::json{{"phone_preference", phone}, {"other_preference", other}}.dump());
-        TestApp t(home);
-        t.main().hideTopDialog();
-        t.settle();
-        for (auto* strip : {t.main().splitStripUpperColor.get(), t.main().splitStripLowerColor.get()}) {
-            platform::Point o = strip->convertToWindow({0, 0});
-            strips.push_back({o, strip->frame().size});
-        }
-        return t.screenshot();
-    };
     std::vector<platform::Rect> strips;
-    QImage plain = wallpaperWith("1", "x", strips);
-    QImage huge = wallpaperWith(std::string(1'000'000, '9'), std::string(200'000, 'W'), strips);
+    auto wallpaperWith = [&](const std::string& phone, const std::string& other) {
+        TestApp t(homeWithSettings(nlohmann::json{{"phone_preference", phone}, {"other_preference", other}}.dump()));
+        QImage shot = wallpaperOf(t);
+        for (auto* strip : {t.main().splitStripUpperColor.get(), t.main().splitStripLowerColor.get()})
+            strips.push_back({strip->convertToWindow({0, 0}), strip->frame().size});
+        return shot;
+    };
+    QImage plain = wallpaperWith("1", "x");
+    QImage huge = wallpaperWith(std::string(1'000'000, '9'), std::string(200'000, 'W'));
     ASSERT_EQ(plain.size(), huge.size());
     int differing = 0;
     for (int y = 0; y < plain.height(); ++y)
-        for (int x = 0; x < plain.width(); ++x) {
-            bool onStrip = std::any_of(strips.begin(), strips.end(), [&](const platform::Rect& r) {
-                return r.contains({x + 0.5f, y + 0.5f});
-            });
-            if (!onStrip && plain.pixel(x, y) != huge.pixel(x, y))
-                ++differing;
-        }
+        for (int x = 0; x < plain.width(); ++x)
+            differing += plain.pixel(x, y) != huge.pixel(x, y) &&
+                         std::none_of(strips.begin(), strips.end(),
+                                      [&](const platform::Rect& r) { return r.contains({x + 0.5f, y + 0.5f}); });
     EXPECT_EQ(differing, 0) << "the long texts ran off their strips";
 }
 
 TEST(BadInput, APhotographThatCannotBeReadShowsNoneAndIsLeftAlone)
 {
-    QImage big(64, 64, QImage::Format_RGB32);
-    big.fill(Qt::red);
-    std::string jpeg;
-    {
-        auto path = std::filesystem::temp_directory_path() / "tavrin-badinput-whole.jpg";
-        ASSERT_TRUE(big.save(QString::fromStdString(path.string()), "JPEG"));
-        jpeg = readFile(path);
-        std::filesystem::remove(path);
-    }
+    QImage red(64, 64, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(red.save(&buffer, "JPEG"));
+    const std::string jpeg = bytes.toStdString();
     // A JPEG header declaring 60000 x 60000 pixels: far more than the decoder accepts.
     std::string bomb = jpeg;
-    for (std::size_t i = 0; i + 8 < bomb.size(); ++i)
-        if (uint8_t(bomb[i]) == 0xFF && uint8_t(bomb[i + 1]) == 0xC0) {
-            bomb[i + 5] = char(0xEA), bomb[i + 6] = char(0x60), bomb[i + 7] = char(0xEA), bomb[i + 8] = char(0x60);
-            break;
-        }
+    auto sof = bomb.find("\xFF\xC0");
+    ASSERT_NE(sof, std::string::npos);
+    bomb.replace(sof + 5, 4, "\xEA\x60\xEA\x60");
     const std::vector<std::string> photos = {"", jpeg.substr(0, 20), "GIF89a but not really", bomb};
     for (const std::string& contents : photos) {
         SCOPED_TRACE(contents.size());
@@ -175,10 +175,7 @@ TEST(BadInput, APhotographThatCannotBeReadShowsNoneAndIsLeftAlone)
 TEST(BadInput, AFullDiskKeepsTheEarlierSettingsAndPhotograph)
 {
     auto home = std::make_shared<TempHome>();
-    {
-        TestApp t(home);
-        t.app().settings().setObject(keys::phonePreference, "555-0100");
-    }
+    TestApp(home).app().settings().setObject(keys::phonePreference, "555-0100");
     const std::string settingsBefore = readFile(home->settingsFile());
 
     pid_t child = fork();
@@ -209,14 +206,11 @@ TEST(BadInput, AFullDiskKeepsTheEarlierSettingsAndPhotograph)
 
 TEST(BadInput, MarkupInTheUsersTextIsShownAsTypedNeverInterpreted)
 {
-    auto home = std::make_shared<TempHome>();
     const std::string markup = "<font color='red' size=+5>1</font>";
-    writeFile(home->settingsFile(), nlohmann::json{{"phone_preference", markup}, {"other_preference", "<b>&amp;</b>"}}.dump());
-    TestApp t(home);
-    t.main().hideTopDialog();
-    t.settle();
+    nlohmann::json stored = {{"phone_preference", markup}, {"other_preference", "<b>&amp;</b>"}};
+    TestApp t(homeWithSettings(stored.dump()));
+    QImage screen = wallpaperOf(t, 2);
     EXPECT_EQ(t.main().splitContact->text(), "TAVRIN: " + markup);
-    QImage screen = t.screenshot(2);
     int red = 0;
     for (int y = 0; y < screen.height(); ++y)
         for (int x = 0; x < screen.width(); ++x) {

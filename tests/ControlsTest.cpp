@@ -12,14 +12,50 @@
 using namespace platform;
 using testing_support::PlatformHarness;
 
+namespace {
+
+void tap(Window& w, Point p)
+{
+    w.touchDown(p);
+    w.touchUp(p);
+}
+
+struct FieldDelegate : TextFieldDelegate {
+    bool allowBegin = true;
+    std::vector<std::string> calls, textsAfterChange;
+    bool textFieldShouldBeginEditing(TextField&) override { calls.push_back("begin"); return allowBegin; }
+    bool textFieldShouldClear(TextField&) override { calls.push_back("clear"); return true; }
+    bool textFieldShouldReturn(TextField& f) override { calls.push_back("return"); return f.resignFirstResponder(); }
+    bool shouldChangeCharactersInRange(TextField& f, TextRange r, const std::string& s) override
+    {
+        textsAfterChange.push_back(std::string(f.text()).replace(r.location, r.length, s));
+        return true;
+    }
+};
+
+struct Rows : TableViewDataSource, TableViewDelegate {
+    int rows = 20;
+    std::vector<int> selected;
+    int numberOfRowsInSection(TableView&, int) override { return rows; }
+    std::shared_ptr<View> cellForRowAtIndexPath(TableView&, IndexPath) override { return std::make_shared<TableViewCell>(); }
+    void didSelectRowAtIndexPath(TableView&, IndexPath p) override { selected.push_back(p.row); }
+};
+
+struct AlertRecorder : AlertViewDelegate {
+    std::vector<int> dismissed;
+    void didDismissWithButtonIndex(AlertView&, int index) override { dismissed.push_back(index); }
+};
+
+} // namespace
+
 TEST(Button, FiresWhenATouchEndsOnItAndOnlyWhenEnabled)
 {
     PlatformHarness h;
     auto b = std::make_shared<Button>(Rect{100, 100, 100, 44});
     int taps = 0;
     b->setAction([&] { ++taps; });
-    h.app.window().addSubview(b);
     auto& w = h.app.window();
+    w.addSubview(b);
 
     w.touchDown({150, 120});
     EXPECT_TRUE(b->isHighlighted());
@@ -33,8 +69,7 @@ TEST(Button, FiresWhenATouchEndsOnItAndOnlyWhenEnabled)
     EXPECT_EQ(taps, 1);
 
     b->setEnabled(false);
-    w.touchDown({150, 120});
-    w.touchUp({150, 120});
+    tap(w, {150, 120});
     EXPECT_EQ(taps, 1);
 }
 
@@ -45,8 +80,8 @@ TEST(Slider, ReportsChangesWhileDraggedAndTheEndWhenLetGo)
     std::vector<std::string> events;
     s->setValueChangedAction([&] { events.push_back("changed"); });
     s->setEndAction([&] { events.push_back("end"); });
-    h.app.window().addSubview(s);
     auto& w = h.app.window();
+    w.addSubview(s);
     w.touchDown({14, 120});
     EXPECT_FLOAT_EQ(s->value(), 0);
     w.touchMove({114, 120});
@@ -57,40 +92,7 @@ TEST(Slider, ReportsChangesWhileDraggedAndTheEndWhenLetGo)
     EXPECT_EQ(events, (std::vector<std::string>{"changed", "changed", "changed", "end"}));
 }
 
-namespace {
-
-struct FieldDelegate : TextFieldDelegate {
-    bool allowBegin = true;
-    std::vector<std::string> calls;
-    std::vector<std::string> textsAfterChange;
-    bool textFieldShouldBeginEditing(TextField&) override
-    {
-        calls.push_back("begin");
-        return allowBegin;
-    }
-    bool textFieldShouldReturn(TextField& f) override
-    {
-        calls.push_back("return");
-        f.resignFirstResponder();
-        return true;
-    }
-    bool shouldChangeCharactersInRange(TextField& f, TextRange r, const std::string& s) override
-    {
-        std::string after = f.text();
-        after.replace(r.location, r.length, s);
-        textsAfterChange.push_back(after);
-        return true;
-    }
-    bool textFieldShouldClear(TextField&) override
-    {
-        calls.push_back("clear");
-        return true;
-    }
-};
-
-} // namespace
-
-TEST(TextField, EditsThroughItsDelegate)
+TEST(TextField, EditsThroughItsDelegateAndRejectsMalformedUtf8)
 {
     PlatformHarness h;
     auto f = std::make_shared<TextField>(Rect{10, 100, 300, 44});
@@ -98,18 +100,16 @@ TEST(TextField, EditsThroughItsDelegate)
     f->setDelegate(&d);
     f->setClearButtonMode(ClearButtonMode::WhileEditing);
     f->setText("91");
-    h.app.window().addSubview(f);
     auto& w = h.app.window();
+    w.addSubview(f);
 
     d.allowBegin = false;
-    w.touchDown({50, 120});
-    w.touchUp({50, 120});
+    tap(w, {50, 120});
     EXPECT_FALSE(f->isEditing());
     EXPECT_FALSE(f->isClearButtonShown());
 
     d.allowBegin = true;
-    w.touchDown({50, 120});
-    w.touchUp({50, 120});
+    tap(w, {50, 120});
     ASSERT_TRUE(f->isEditing());
     EXPECT_EQ(h.app.firstResponder(), f.get());
     EXPECT_TRUE(f->isClearButtonShown());
@@ -118,9 +118,11 @@ TEST(TextField, EditsThroughItsDelegate)
     f->deleteBackward(); // removes the whole two-byte character
     EXPECT_EQ(f->text(), "911");
     EXPECT_EQ(d.textsAfterChange, (std::vector<std::string>{"911", "911é", "911"}));
+    // Broken sequences and control bytes from the keyboard are dropped, whole characters kept.
+    f->insertText(std::string("a\xC3") + "b\x80\x01" + "\xE2\x82\xAC");
+    EXPECT_EQ(f->text(), "911ab\xE2\x82\xAC");
 
-    w.touchDown({300, 120}); // the clear button at the right end
-    w.touchUp({300, 120});
+    tap(w, {300, 120}); // the clear button at the right end
     EXPECT_EQ(f->text(), "");
     f->returnKey();
     EXPECT_FALSE(f->isEditing());
@@ -128,28 +130,6 @@ TEST(TextField, EditsThroughItsDelegate)
     f->insertText("x"); // not editing: the keyboard goes nowhere
     EXPECT_EQ(f->text(), "");
 }
-
-TEST(TextField, RejectsMalformedUtf8FromTheKeyboard)
-{
-    PlatformHarness h;
-    auto f = std::make_shared<TextField>(Rect{0, 0, 100, 40});
-    h.app.window().addSubview(f);
-    f->becomeFirstResponder();
-    f->insertText(std::string("a\xC3") + "b\x80\x01" + "\xE2\x82\xAC");
-    EXPECT_EQ(f->text(), "ab\xE2\x82\xAC");
-}
-
-namespace {
-
-struct Rows : TableViewDataSource, TableViewDelegate {
-    int rows = 20;
-    std::vector<int> selected;
-    int numberOfRowsInSection(TableView&, int) override { return rows; }
-    std::shared_ptr<View> cellForRowAtIndexPath(TableView&, IndexPath) override { return std::make_shared<TableViewCell>(); }
-    void didSelectRowAtIndexPath(TableView&, IndexPath p) override { selected.push_back(p.row); }
-};
-
-} // namespace
 
 TEST(TableView, ScrollsByDragAndWheelAndSelectsOnTap)
 {
@@ -159,13 +139,11 @@ TEST(TableView, ScrollsByDragAndWheelAndSelectsOnTap)
     t->setDataSource(&rows);
     t->setDelegate(&rows);
     t->reloadData();
-    h.app.window().addSubview(t);
     auto& w = h.app.window();
-    EXPECT_EQ(t->numberOfRows(), 20);
+    w.addSubview(t);
     EXPECT_FLOAT_EQ(t->maximumContentOffset(), 20 * 44 - 220);
 
-    w.touchDown({100, 110});
-    w.touchUp({100, 110});
+    tap(w, {100, 110});
     EXPECT_EQ(rows.selected, (std::vector<int>{0}));
 
     w.touchDown({100, 300});
@@ -175,8 +153,7 @@ TEST(TableView, ScrollsByDragAndWheelAndSelectsOnTap)
     EXPECT_FLOAT_EQ(t->contentOffset(), 100);
     EXPECT_EQ(rows.selected.size(), 1u);
 
-    w.touchDown({100, 110}); // now over row (100 + 10) / 44 = 2
-    w.touchUp({100, 110});
+    tap(w, {100, 110}); // now over row (100 + 10) / 44 = 2
     EXPECT_EQ(rows.selected.back(), 2);
 
     w.wheel({100, 150}, 10000);
@@ -189,13 +166,6 @@ TEST(TableView, ScrollsByDragAndWheelAndSelectsOnTap)
     t->reloadData();
     EXPECT_FLOAT_EQ(t->contentOffset(), 0);
 }
-
-namespace {
-struct AlertRecorder : AlertViewDelegate {
-    std::vector<int> dismissed;
-    void didDismissWithButtonIndex(AlertView&, int index) override { dismissed.push_back(index); }
-};
-} // namespace
 
 TEST(AlertView, CancelRoleIsIndexZeroAndTheDelegateHearsTheDismissal)
 {
@@ -210,10 +180,7 @@ TEST(AlertView, CancelRoleIsIndexZeroAndTheDelegateHearsTheDismissal)
     } // the window keeps it alive while shown
     View* cancel = h.app.window().findByIdentifier("alert.button.1");
     ASSERT_NE(cancel, nullptr);
-    Rect b = cancel->bounds();
-    Point p = cancel->convertToWindow({b.width() / 2, b.height() / 2});
-    h.app.window().touchDown(p);
-    h.app.window().touchUp(p);
+    tap(h.app.window(), cancel->convertToWindow({cancel->bounds().width() / 2, cancel->bounds().height() / 2}));
     EXPECT_EQ(r.dismissed, (std::vector<int>{1}));
     EXPECT_EQ(h.app.window().findByIdentifier("alert"), nullptr);
 }

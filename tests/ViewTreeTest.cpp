@@ -49,15 +49,11 @@ TEST(ViewTree, OrderingOperationsKeepLaterSiblingsAbove)
     };
     EXPECT_EQ(ids(), "acb");
     root->bringSubviewToFront(*a);
-    EXPECT_EQ(ids(), "cba");
     root->sendSubviewToBack(*b);
-    EXPECT_EQ(ids(), "bca");
     root->addSubview(b); // adding again moves it to the top, never duplicates
     EXPECT_EQ(ids(), "cab");
     c->removeFromSuperview();
     EXPECT_EQ(ids(), "ab");
-    EXPECT_EQ(c->superview(), nullptr);
-    EXPECT_EQ(a->superview(), root.get());
 }
 
 TEST(ViewTree, BoundsOriginShiftsContentsAndHitTesting)
@@ -95,8 +91,7 @@ TEST(ViewTree, HiddenTransparentAndInertViewsTakeNoTouches)
     top->setUserInteractionEnabled(false);
     EXPECT_EQ(h.app.window().hitTest({5, 5}), below.get());
     // A label is inert by default: its touches belong to what lies under it.
-    auto label = std::make_shared<Label>(Rect{0, 0, 50, 50});
-    below->addSubview(label);
+    below->addSubview(std::make_shared<Label>(Rect{0, 0, 50, 50}));
     EXPECT_EQ(h.app.window().hitTest({5, 5}), below.get());
 }
 
@@ -113,55 +108,42 @@ TEST(ViewTree, TheViewUnderTheFingerAtTheStartGetsTheWholeTouch)
     EXPECT_EQ(target->points[2], (Point{201, 301}));
 }
 
-TEST(Animator, ValuesReadBackAtOnceAndTheScreenMovesOverTheDuration)
+TEST(Animator, ValuesReadBackAtOnceTheLastWinsAndTheScreenMovesOverTheDuration)
 {
     PlatformHarness h;
     auto v = view({0, 0, 100, 100});
     h.app.window().addSubview(v);
     auto& a = h.app.animator();
+    auto onScreen = [&](double later = 0) { return v->presentedFrame(h.clock.now() + later).x(); };
     a.beginAnimations("move");
     a.setAnimationDuration(0.5);
-    v->setFrame({100, 0, 100, 100});
+    v->setFrame({50, 0, 100, 100});
+    v->setFrame({100, 0, 100, 100}); // same block: the last value wins, still from 0
     v->setAlpha(0);
     EXPECT_EQ(v->frame().x(), 100);
     EXPECT_EQ(v->alpha(), 0);
     a.commitAnimations();
-    double t0 = h.clock.now();
-    EXPECT_EQ(v->presentedFrame(t0).x(), 0);
-    float mid = v->presentedFrame(t0 + 0.25).x();
-    EXPECT_GT(mid, 10);
-    EXPECT_LT(mid, 90);
-    EXPECT_EQ(v->presentedFrame(t0 + 0.5).x(), 100);
-    EXPECT_EQ(v->presentedAlpha(t0 + 0.6), 0);
+    EXPECT_EQ(onScreen(), 0);
+    EXPECT_GT(onScreen(0.25), 10);
+    EXPECT_LT(onScreen(0.25), 90);
+    EXPECT_EQ(onScreen(0.5), 100);
+    EXPECT_EQ(v->presentedAlpha(h.clock.now() + 0.6), 0);
+
+    // Sent back half way: the new slide starts from what is on screen, not from either end.
+    h.advance(0.25);
+    float midway = onScreen();
+    a.beginAnimations("back");
+    a.setAnimationDuration(0.5);
+    v->setFrame({0, 0, 100, 100});
+    a.commitAnimations();
+    EXPECT_FLOAT_EQ(onScreen(), midway);
     EXPECT_TRUE(a.isBusy());
     h.advance(0.6);
     EXPECT_FALSE(a.isBusy());
-}
-
-TEST(Animator, TheLastValueWinsAndAStartsFromWhatIsOnScreen)
-{
-    PlatformHarness h;
-    auto v = view({0, 0, 10, 10});
-    h.app.window().addSubview(v);
-    auto& a = h.app.animator();
-    a.beginAnimations("one");
-    a.setAnimationDuration(1.0);
-    v->setFrame({100, 0, 10, 10});
-    v->setFrame({200, 0, 10, 10}); // same block: still animates from 0
-    a.commitAnimations();
-    EXPECT_EQ(v->presentedFrame(h.clock.now()).x(), 0);
-    h.advance(0.5);
-    float onScreen = v->presentedFrame(h.clock.now()).x();
-    a.beginAnimations("two");
-    a.setAnimationDuration(1.0);
-    v->setFrame({0, 0, 10, 10});
-    a.commitAnimations();
-    EXPECT_FLOAT_EQ(v->presentedFrame(h.clock.now()).x(), onScreen);
-    h.advance(1.0);
-    EXPECT_EQ(v->presentedFrame(h.clock.now()).x(), 0);
+    EXPECT_EQ(onScreen(), 0);
     // Outside a block a change is immediate on screen too.
-    v->setFrame({50, 0, 10, 10});
-    EXPECT_EQ(v->presentedFrame(h.clock.now()).x(), 50);
+    v->setFrame({50, 0, 100, 100});
+    EXPECT_EQ(onScreen(), 50);
 }
 
 TEST(Animator, DidStopComesAfterTheDurationWithItsContext)

@@ -22,6 +22,12 @@ struct Capture : ::testing::Test {
 
 TEST_F(Capture, CancelFromTheInstructionsReturnsExactlyToTheStateBefore)
 {
+    auto state = [&] {
+        return std::tuple(m.captureState(), t.app().isStatusBarHidden(), m.mainDialog().view()->alpha(),
+                          m.overlayImage->alpha(), m.menuLauncher->alpha(), m.saveInstructions->isHidden(),
+                          t.isReachable("main.style"));
+    };
+    const auto before = state();
     t.tap("dialog.save");
     EXPECT_EQ(m.captureState(), MainViewController::CaptureState::Instructions);
     EXPECT_TRUE(t.app().isStatusBarHidden());
@@ -33,13 +39,7 @@ TEST_F(Capture, CancelFromTheInstructionsReturnsExactlyToTheStateBefore)
 
     t.tap("capture.cancel");
     t.settle();
-    EXPECT_EQ(m.captureState(), MainViewController::CaptureState::Normal);
-    EXPECT_FALSE(t.app().isStatusBarHidden());
-    EXPECT_EQ(m.mainDialog().view()->alpha(), 1);
-    EXPECT_EQ(m.overlayImage->alpha(), 1);
-    EXPECT_EQ(m.menuLauncher->alpha(), 0);
-    EXPECT_TRUE(m.saveInstructions->isHidden());
-    EXPECT_TRUE(t.isReachable("main.style"));
+    EXPECT_EQ(state(), before);
 }
 
 TEST_F(Capture, TheCaptureStateShowsTheWallpaperAloneAndDoneBringsEverythingBack)

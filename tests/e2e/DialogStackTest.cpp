@@ -27,14 +27,14 @@ protected:
         auto v = std::make_shared<platform::View>(Rect{0, 0, w_, h_});
         v->setIdentifier(id_);
         v->setClipsToBounds(true);
-        auto back = std::make_shared<platform::Button>(Rect{0, 0, 60, 44});
-        back->setIdentifier(id_ + ".back");
-        back->setAction([this] { backButtonClick(); });
-        v->addSubview(back);
-        auto hide = std::make_shared<platform::Button>(Rect{w_ - 60, 0, 60, 44});
-        hide->setIdentifier(id_ + ".hide");
-        hide->setAction([this] { hideButtonClick(); });
-        v->addSubview(hide);
+        auto addButton = [&](float x, const char* suffix, std::function<void()> action) {
+            auto b = std::make_shared<platform::Button>(Rect{x, 0, 60, 44});
+            b->setIdentifier(id_ + suffix);
+            b->setAction(std::move(action));
+            v->addSubview(b);
+        };
+        addButton(0, ".back", [this] { backButtonClick(); });
+        addButton(w_ - 60, ".hide", [this] { hideButtonClick(); });
         setView(v);
     }
 
@@ -47,13 +47,19 @@ struct Stack : ::testing::Test {
     TestApp t;
     MainViewController& main = t.main();
     platform::View& mainMenu = *main.mainDialog().view();
+    SizedDialog d{280, 200, "d"};
+
+    void pushAndSettle()
+    {
+        main.pushDialog(d);
+        t.settle();
+    }
 };
 
 } // namespace
 
-TEST_F(Stack, PushSlidesTheNewDialogInAndShiftsTheOneBelowOut)
+TEST_F(Stack, PushAndPopSlideTheDialogsAndTheViewIsRemovedOnlyAfterThePop)
 {
-    SizedDialog d(280, 200, "d");
     main.pushDialog(d);
     EXPECT_EQ(d.appearances, 1);
     auto& v = *d.view();
@@ -61,38 +67,31 @@ TEST_F(Stack, PushSlidesTheNewDialogInAndShiftsTheOneBelowOut)
     EXPECT_EQ(v.bounds().origin.x, 0);
     EXPECT_EQ(v.presentedBoundsOrigin(t.clock.now()).x, -280); // starts one width to the right
     EXPECT_EQ(mainMenu.bounds().origin.x, mainMenu.frame().width());
+    // The menu's contents slide out within its own box, never over the wallpaper beside it.
+    EXPECT_TRUE(mainMenu.clipsToBounds());
     t.settle();
     EXPECT_TRUE(mainMenu.superview()) << "the dialog below stays in the tree";
     EXPECT_EQ(mainMenu.alpha(), 1);
     EXPECT_FALSE(t.isReachable("main.style"));
-    EXPECT_TRUE(t.isReachable("d.back"));
-}
 
-TEST_F(Stack, PopSlidesOutRemovesTheViewAfterwardsAndRefreshesTheDialogBelow)
-{
-    SizedDialog d(280, 200, "d");
-    main.pushDialog(d);
-    t.settle();
     t.tap("d.back");
     EXPECT_EQ(main.dialogStack().size(), 1u);
-    EXPECT_TRUE(d.view()->superview()) << "removed only when the slide has ended";
-    EXPECT_EQ(d.view()->bounds().origin.x, -280);
+    EXPECT_TRUE(v.superview()) << "removed only when the slide has ended";
+    EXPECT_EQ(v.bounds().origin.x, -280);
     t.advance(0.6);
-    EXPECT_FALSE(d.view()->superview());
+    EXPECT_FALSE(v.superview());
     EXPECT_TRUE(t.isReachable("main.style"));
 
     // Reused: added anew and starting one width to the right again.
     main.pushDialog(d);
     EXPECT_EQ(d.appearances, 2);
-    EXPECT_TRUE(d.view()->superview());
-    EXPECT_EQ(d.view()->presentedBoundsOrigin(t.clock.now()).x, -280);
+    EXPECT_TRUE(v.superview());
+    EXPECT_EQ(v.presentedBoundsOrigin(t.clock.now()).x, -280);
 }
 
 TEST_F(Stack, ADialogPushedAgainDuringItsPopSlideKeepsItsView)
 {
-    SizedDialog d(280, 200, "d");
-    main.pushDialog(d);
-    t.settle();
+    pushAndSettle();
     main.popDialog();
     t.advance(0.2);
     main.pushDialog(d);
@@ -115,25 +114,20 @@ TEST_F(Stack, PoppingTheLastEntryEmptiesTheStackAndLaterRequestsDoNothing)
 
 TEST_F(Stack, DialogsArePlacedForTheStoredLayout)
 {
-    struct Case {
-        float w, h;
-        const char* layout;
-        Rect expected;
-    } cases[] = {
+    struct Case { float w, h; const char* layout; Rect expected; } cases[] = {
         {280, 200, "split", {20, 130, 280, 200}},
         {280, 200, "classic", {20, 97, 280, 200}},
         {320, 100, "none", {0, 180, 320, 100}},
     };
     for (const auto& c : cases) {
         t.app().settings().setObject("strip_layout", c.layout);
-        SizedDialog d(c.w, c.h, "d");
-        main.pushDialog(d);
-        EXPECT_EQ(d.view()->frame(), c.expected) << c.layout;
+        SizedDialog sized(c.w, c.h, "sized");
+        main.pushDialog(sized);
+        EXPECT_EQ(sized.view()->frame(), c.expected) << c.layout;
         main.popDialog();
         t.settle();
     }
     // Storing the classic layout lifts the open dialog by 33, another layout puts it back.
-    SizedDialog d(280, 200, "d");
     main.pushDialog(d);
     main.setClassicLayout();
     EXPECT_EQ(d.view()->frame().y(), 97);
@@ -143,9 +137,7 @@ TEST_F(Stack, DialogsArePlacedForTheStoredLayout)
 
 TEST_F(Stack, MinimiseIntoTheLauncherAndRestore)
 {
-    SizedDialog d(280, 200, "d");
-    main.pushDialog(d);
-    t.settle();
+    pushAndSettle();
     t.tap("d.hide");
     EXPECT_TRUE(main.isDialogMinimized());
     EXPECT_EQ(main.menuLauncher->frame().origin, (platform::Point{230, 132}));
@@ -169,6 +161,8 @@ TEST_F(Stack, MinimiseIntoTheLauncherAndRestore)
     t.settle();
     EXPECT_TRUE(t.isReachable("d.back"));
     EXPECT_FALSE(t.isReachable("launcher.show"));
+    main.showTopDialog(); // already shown: nothing moves
+    EXPECT_EQ(d.view()->frame(), (Rect{20, 97, 280, 200}));
 
     main.hideTopDialog();
     EXPECT_EQ(main.menuLauncher->frame().origin, (platform::Point{230, 99}));
@@ -176,9 +170,7 @@ TEST_F(Stack, MinimiseIntoTheLauncherAndRestore)
 
 TEST_F(Stack, SlideUpAndDownReturnToTheExactPlaceEvenAfterTwoSlideUps)
 {
-    SizedDialog d(280, 200, "d");
-    main.pushDialog(d);
-    t.settle();
+    pushAndSettle();
     main.slideDialogUp(d);
     EXPECT_EQ(d.view()->frame().y(), 20);
     t.advance(0.1);
