@@ -1,5 +1,6 @@
 #include "support/TestApp.h"
 
+#include "Dialogs/ChangeStyleDialogViewController.h"
 #include "Dialogs/StripOptionsDialogViewController.h"
 #include "MainViewController.h"
 #include "PackedColor.h"
@@ -15,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using platform::Color;
 using platform::Point;
 using testing_support::TestApp;
@@ -28,21 +31,26 @@ struct StripOptions : ::testing::Test {
     TestApp t;
     MainViewController& main = t.main();
     platform::SettingsStore& settings = t.app().settings();
-    StripOptionsDialogViewController dialog{"StripOptionsDialog"};
+    StripOptionsDialogViewController* dialog = nullptr;
 
+    // The way a user gets there: main menu, style, new style, strip.
     void open()
     {
-        main.pushDialog(dialog);
-        t.settle();
+        for (const char* button : {"main.style", "style.new", "newstyle.strip"}) {
+            t.tap(button);
+            t.settle();
+        }
+        dialog = dynamic_cast<StripOptionsDialogViewController*>(main.CurrentDialog());
+        ASSERT_NE(dialog, nullptr);
     }
     // A point on the shown palette image, in window points.
-    Point onPalette(float x, float y) { return dialog.colorSwatchImage->convertToWindow({x, y}); }
-    std::uint32_t stored(const char* key) { return settings.unsignedForKey(key).value_or(0xDEADBEEF); }
+    Point onPalette(float x, float y) { return dialog->colorSwatchImage->convertToWindow({x, y}); }
+    std::uint32_t stored(const char* key = keys::stripColor) { return settings.unsignedForKey(key).value_or(0xDEADBEEF); }
     Color shownStrip() { return *main.classicStripColor->backgroundColor(); }
     // What the shown palette holds at a pixel, with the given alpha.
     Color paletteColor(int x, int y, float alpha)
     {
-        return *SwatchPalette::sample(*dialog.colorSwatchImage->image(), {float(x), float(y)}, alpha, t.log);
+        return *SwatchPalette::sample(*dialog->colorSwatchImage->image(), {float(x), float(y)}, alpha, t.log);
     }
     void setStoredStrip(Color color)
     {
@@ -51,134 +59,111 @@ struct StripOptions : ::testing::Test {
     }
     std::vector<bool> layoutButtons()
     {
-        return {dialog.classicLayoutButton->isSelected(), dialog.splitLayoutButton->isSelected(),
-                dialog.noneLayoutButton->isSelected()};
+        return {dialog->classicLayoutButton->isSelected(), dialog->splitLayoutButton->isSelected(),
+                dialog->noneLayoutButton->isSelected()};
     }
 };
 
 } // namespace
 
-TEST_F(StripOptions, OpensOnTheColourTabWithTheSpectrumAtNaturalSizeCentred)
+TEST_F(StripOptions, DraggingPreviewsTheStripLiftingOverThePaletteStoresItAndTwoBacksReturnToTheStyleMenu)
+{
+    setStoredStrip(Color::rgba(0, 0, 1, 0.5f));
+    const std::uint32_t before = stored();
+    open();
+
+    t.drag(onPalette(20, 20), onPalette(150.7f, 30.2f), 8, /*lift=*/false);
+    Color picked = paletteColor(150, 30, dialog->stripOpacitySlider->value());
+    EXPECT_EQ(shownStrip(), picked);
+    EXPECT_EQ(stored(), before);
+    t.app().window().touchUp(onPalette(150.7f, 30.2f));
+    t.advance(0);
+    EXPECT_EQ(stored(), packColor(picked));
+
+    // Ending off the palette keeps the last colour shown there but stores nothing; the spectrum
+    // clamps y into 2..73.
+    t.drag(onPalette(100, 40), onPalette(100, -30));
+    EXPECT_NE(shownStrip(), picked);
+    EXPECT_EQ(stored(), packColor(picked));
+
+    for (int i = 0; i < 2; ++i) {
+        t.tap("dialog.back");
+        t.settle();
+    }
+    EXPECT_NE(dynamic_cast<ChangeStyleDialogViewController*>(main.CurrentDialog()), nullptr);
+}
+
+TEST_F(StripOptions, OpensOnTheCentredSpectrumAndTheArrowsStepThroughAllEightAndWrap)
 {
     open();
     EXPECT_TRUE(t.isReachable("strip.palette"));
     EXPECT_FALSE(t.isReachable("strip.opacity"));
     EXPECT_FALSE(t.isReachable("strip.layout.split"));
-    EXPECT_EQ(dialog.swatchTitleLabel->text(), "spectrum");
+    EXPECT_EQ(dialog->swatchTitleLabel->text(), "spectrum");
+    auto expectCentred = [&](float width, float height) {
+        platform::Rect image = dialog->colorSwatchImage->frame(), area = dialog->swatchPaletteView->bounds();
+        EXPECT_EQ(image.size, (platform::Size{width, height}));
+        EXPECT_NEAR(midX(image), midX(area), 0.5f);
+        EXPECT_NEAR(midY(image), midY(area), 0.5f);
+    };
+    expectCentred(SwatchPalette::spectrumWidth, SwatchPalette::spectrumHeight);
 
-    platform::Rect image = dialog.colorSwatchImage->frame();
-    platform::Rect area = dialog.swatchPaletteView->bounds();
-    EXPECT_EQ(image.width(), SwatchPalette::spectrumWidth);
-    EXPECT_EQ(image.height(), SwatchPalette::spectrumHeight);
-    EXPECT_NEAR(midX(image), midX(area), 0.5f);
-    EXPECT_NEAR(midY(image), midY(area), 0.5f);
-}
-
-TEST_F(StripOptions, PaletteArrowsStepThroughAllEightAndWrap)
-{
-    open();
-    t.tap("strip.previousPalette");
-    EXPECT_EQ(dialog.currentSwatch(), 7);
-    EXPECT_EQ(dialog.swatchTitleLabel->text(), "standard light");
-    EXPECT_EQ(dialog.colorSwatchImage->frame().width(), SwatchPalette::roundWidth);
-    EXPECT_NEAR(midX(dialog.colorSwatchImage->frame()), midX(dialog.swatchPaletteView->bounds()), 0.5f);
-
-    t.tap("strip.nextPalette");
-    EXPECT_EQ(dialog.swatchTitleLabel->text(), "spectrum");
-    for (int i = 1; i < SwatchPalette::count; ++i) {
+    t.tap("strip.previousPalette"); // wraps to the last
+    EXPECT_EQ(dialog->currentSwatch(), 7);
+    expectCentred(SwatchPalette::roundWidth, SwatchPalette::roundHeight);
+    for (int i = 0; i <= SwatchPalette::count; ++i) {
         t.tap("strip.nextPalette");
-        EXPECT_EQ(dialog.swatchTitleLabel->text(), SwatchPalette::entries()[std::size_t(i)].title);
+        EXPECT_EQ(dialog->swatchTitleLabel->text(), SwatchPalette::entries()[std::size_t(i % SwatchPalette::count)].title);
     }
-    t.tap("strip.nextPalette");
-    EXPECT_EQ(dialog.currentSwatch(), 0);
+    EXPECT_EQ(dialog->currentSwatch(), 0);
 }
 
-TEST_F(StripOptions, DraggingPreviewsTheStripAndLiftingOverThePaletteStoresIt)
-{
-    setStoredStrip(Color::rgba(0, 0, 1, 0.5f));
-    const std::uint32_t before = stored(keys::stripColor);
-    open();
-
-    t.drag(onPalette(20, 20), onPalette(150.7f, 30.2f), 8, /*lift=*/false);
-    Color picked = paletteColor(150, 30, dialog.stripOpacitySlider->value());
-    EXPECT_EQ(shownStrip(), picked);
-    EXPECT_EQ(stored(keys::stripColor), before);
-
-    t.app().window().touchUp(onPalette(150.7f, 30.2f));
-    t.advance(0);
-    EXPECT_EQ(stored(keys::stripColor), packColor(picked));
-}
-
-TEST_F(StripOptions, ADragThatEndsOffThePaletteKeepsThePreviewButStoresNothing)
-{
-    const std::uint32_t before = stored(keys::stripColor);
-    open();
-    t.drag(onPalette(100, 40), onPalette(100, -30));
-    // The last point on the palette was the last colour shown; the spectrum clamps y into 2..73.
-    EXPECT_NE(packColor(shownStrip()), before);
-    EXPECT_EQ(stored(keys::stripColor), before);
-}
-
-TEST_F(StripOptions, RoundPalettesSnapToTheNearestSwatch)
-{
-    open();
-    t.tap("strip.nextPalette"); // earth tones
-    t.tapAt(onPalette(175, 59));
-    EXPECT_EQ(stored(keys::stripColor), packColor(paletteColor(170, 50, shownStrip().alpha)));
-    t.tapAt(onPalette(30, 20));
-    EXPECT_EQ(stored(keys::stripColor), packColor(paletteColor(30, 30, shownStrip().alpha)));
-}
-
-TEST_F(StripOptions, APickedColourCarriesTheSlidersOpacity)
+TEST_F(StripOptions, APickedColourCarriesTheSlidersOpacityAndRoundPalettesSnapToTheNearestSwatch)
 {
     setStoredStrip(Color::rgba(1, 0, 0, 0.4f));
     open();
-    EXPECT_FLOAT_EQ(dialog.stripOpacitySlider->value(), 0.4f);
-    t.tapAt(onPalette(60, 60));
+    EXPECT_FLOAT_EQ(dialog->stripOpacitySlider->value(), 0.4f);
+    t.tap("strip.nextPalette"); // earth tones
+    t.tapAt(onPalette(175, 59));
     EXPECT_FLOAT_EQ(shownStrip().alpha, 0.4f);
-    EXPECT_EQ(stored(keys::stripColor) & 0xFF, packColor(Color::black(0.4f)) & 0xFF);
+    EXPECT_EQ(stored(), packColor(paletteColor(170, 50, 0.4f)));
+    t.tapAt(onPalette(30, 20));
+    EXPECT_EQ(stored(), packColor(paletteColor(30, 30, 0.4f)));
 }
 
 TEST_F(StripOptions, OnlyTheSelectedTabShowsAndThePaletteCountsOnlyOnItsTab)
 {
     open();
-    const Point palette = onPalette(100, 40);
     const Color strip = shownStrip();
-    const std::uint32_t before = stored(keys::stripColor);
-
-    t.tap("strip.tab.color"); // already selected: nothing changes
-    EXPECT_TRUE(dialog.tabButtonColor->isSelected());
-    EXPECT_FALSE(dialog.tabColorView->isHidden());
-
-    t.tap("strip.tab.layout");
-    EXPECT_TRUE(dialog.tabColorView->isHidden());
-    EXPECT_FALSE(dialog.tabLayoutView->isHidden());
-    EXPECT_TRUE(dialog.tabFadeView->isHidden());
-    EXPECT_FALSE(dialog.tabButtonColor->isSelected());
-    t.drag(palette, {palette.x + 40, palette.y});
-    EXPECT_EQ(shownStrip(), strip);
-
-    t.tap("strip.tab.fade");
-    EXPECT_TRUE(dialog.tabLayoutView->isHidden());
-    EXPECT_FALSE(dialog.tabFadeView->isHidden());
+    const std::uint32_t before = stored();
+    platform::View* panels[] = {dialog->tabColorView.get(), dialog->tabLayoutView.get(), dialog->tabFadeView.get()};
+    platform::Button* buttons[] = {dialog->tabButtonColor.get(), dialog->tabButtonLayout.get(), dialog->tabButtonFade.get()};
+    // Where the palette lies on the colour tab; on the fade tab, below the slider, where only its hint is.
+    const std::pair<const char*, Point> cases[] = {
+        {"color", {}}, {"layout", onPalette(100, 40)}, {"fade", onPalette(100, 72)}};
+    for (int shown = 0; shown < 3; ++shown) {
+        const auto& [tab, where] = cases[shown];
+        t.tap(std::string("strip.tab.") + tab);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(panels[i]->isHidden(), i != shown) << tab << " panel " << i;
+            EXPECT_EQ(buttons[i]->isSelected(), i == shown) << tab << " button " << i;
+            EXPECT_EQ(panels[i]->frame().origin, panels[0]->frame().origin) << "panels lie on one another";
+        }
+        if (shown > 0)
+            t.drag(where, {where.x + 40, where.y});
+        EXPECT_EQ(shownStrip(), strip) << tab;
+        EXPECT_EQ(stored(), before) << tab;
+    }
     EXPECT_TRUE(t.isReachable("strip.opacity"));
-    // Below the slider, where the fade tab has only its hint.
-    const Point belowSlider = onPalette(100, 72);
-    t.drag(belowSlider, {belowSlider.x + 40, belowSlider.y});
-    EXPECT_EQ(stored(keys::stripColor), before);
-
-    // All three panels share one origin.
-    EXPECT_EQ(dialog.tabColorView->frame().origin, dialog.tabFadeView->frame().origin);
-    EXPECT_EQ(dialog.tabLayoutView->frame().origin, dialog.tabFadeView->frame().origin);
 }
 
-TEST_F(StripOptions, TheSliderPreviewsWhileDraggedAndStoresWhenLetGo)
+TEST_F(StripOptions, TheSliderPreviewsWhileDraggedAndStoresWhenLetGoAndTheStepButtonsStoreEvenAtTheBound)
 {
     setStoredStrip(Color::rgba(0, 1, 0, 1));
-    const std::uint32_t before = stored(keys::stripColor);
+    const std::uint32_t before = stored();
     open();
     t.tap("strip.tab.fade");
-    auto& slider = *dialog.stripOpacitySlider;
+    auto& slider = *dialog->stripOpacitySlider;
     platform::Rect f = slider.frame();
     Point left = slider.superview()->convertToWindow({f.x() + 14, midY(f)});
     Point middle = slider.superview()->convertToWindow({midX(f), midY(f)});
@@ -186,91 +171,67 @@ TEST_F(StripOptions, TheSliderPreviewsWhileDraggedAndStoresWhenLetGo)
     t.drag(middle, left, 6, /*lift=*/false);
     EXPECT_FLOAT_EQ(shownStrip().alpha, 0.0f);
     EXPECT_EQ(shownStrip().green, 1.0f);
-    EXPECT_EQ(stored(keys::stripColor), before);
-
+    EXPECT_EQ(stored(), before);
     t.drag(left, middle, 6, /*lift=*/false);
     t.app().window().touchUp(middle);
     t.advance(0);
     EXPECT_NEAR(shownStrip().alpha, 0.5f, 0.01f);
-    EXPECT_EQ(stored(keys::stripColor), packColor(shownStrip()));
-    EXPECT_EQ(stored(keys::stripColor) >> 8, 0x00FF00u);
-}
+    EXPECT_EQ(stored(), packColor(shownStrip()));
+    EXPECT_EQ(stored() >> 8, 0x00FF00u);
 
-TEST_F(StripOptions, OpacityStepsAreSinglePrecisionAndStoreEvenAtTheBound)
-{
+    // Steps of 0.2 in single precision: five down from 1 leave a trace that still packs to none.
     struct Case {
         float start;
-        const char* button;
-        int presses;
+        int presses; // up when positive
         float expected;
-    };
-    const Case cases[] = {
-        {0.9f, "strip.opacityUp", 1, 1.0f},
-        {1.0f, "strip.opacityUp", 1, 1.0f},
-        {0.1f, "strip.opacityDown", 1, 0.0f},
-        {0.0f, "strip.opacityUp", 5, 1.0f},
-        {1.0f, "strip.opacityDown", 5, 1.0f - 0.2f - 0.2f - 0.2f - 0.2f - 0.2f},
-        {1.0f, "strip.opacityDown", 6, 0.0f},
-    };
-    open();
-    t.tap("strip.tab.fade");
+    } cases[] = {{0.9f, 1, 1.0f}, {1.0f, 1, 1.0f}, {0.1f, -1, 0.0f}, {0.0f, 5, 1.0f},
+                 {1.0f, -5, 1.0f - 0.2f - 0.2f - 0.2f - 0.2f - 0.2f}, {1.0f, -6, 0.0f}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.button) + " from " + std::to_string(c.start));
+        SCOPED_TRACE(std::to_string(c.presses) + " from " + std::to_string(c.start));
         setStoredStrip(Color::rgba(0.5f, 0.25f, 0.125f, c.start));
-        dialog.viewWillAppear(false);
+        dialog->viewWillAppear(false);
         // A stale stored value shows that every press stores, even at the bound.
         settings.setObject(keys::stripColor, 0x12345678u);
-        for (int i = 0; i < c.presses; ++i)
-            t.tap(c.button);
-        EXPECT_EQ(dialog.stripOpacitySlider->value(), c.expected);
+        for (int i = 0; i < std::abs(c.presses); ++i)
+            t.tap(c.presses > 0 ? "strip.opacityUp" : "strip.opacityDown");
+        EXPECT_EQ(slider.value(), c.expected);
         EXPECT_EQ(shownStrip().alpha, c.expected);
-        EXPECT_EQ(stored(keys::stripColor), packColor(Color::rgba(0.5f, 0.25f, 0.125f, c.expected)));
+        EXPECT_EQ(stored(), packColor(Color::rgba(0.5f, 0.25f, 0.125f, c.expected)));
     }
-    // Five steps down leave a trace of opacity that still packs to none.
-    EXPECT_GT(1.0f - 0.2f - 0.2f - 0.2f - 0.2f - 0.2f, 0.0f);
-    EXPECT_EQ(packColor(Color::black(1.0f - 0.2f - 0.2f - 0.2f - 0.2f - 0.2f)) & 0xFF, 0u);
 }
 
-TEST_F(StripOptions, LetteringButtonsStoreFaceAndHighlightAndMirrorTheWallpaper)
+TEST_F(StripOptions, LetteringAndLayoutButtonsSelectOneStoreItAndMirrorTheWallpaper)
 {
     open();
-    t.tap("strip.fontBlack");
-    EXPECT_EQ(stored(keys::fontFace), 0x000000FFu);
-    EXPECT_EQ(stored(keys::fontHighlight), 0x00000000u);
-    EXPECT_TRUE(dialog.blackFontButton->isSelected());
-    EXPECT_FALSE(dialog.whiteFontButton->isSelected());
+    struct Case {
+        const char* button;
+        std::uint32_t face, highlight;
+        bool black;
+    } cases[] = {{"strip.fontBlack", 0x000000FF, 0x00000000, true}, {"strip.fontWhite", 0xFFFFFFFF, 0x000000FF, false}};
+    for (const auto& c : cases) {
+        t.tap(c.button);
+        EXPECT_EQ(stored(keys::fontFace), c.face) << c.button;
+        EXPECT_EQ(stored(keys::fontHighlight), c.highlight) << c.button;
+        EXPECT_EQ(dialog->blackFontButton->isSelected(), c.black) << c.button;
+        EXPECT_EQ(dialog->whiteFontButton->isSelected(), !c.black) << c.button;
+    }
 
-    t.tap("strip.fontWhite");
-    EXPECT_EQ(stored(keys::fontFace), 0xFFFFFFFFu);
-    EXPECT_EQ(stored(keys::fontHighlight), 0x000000FFu);
-    EXPECT_TRUE(dialog.whiteFontButton->isSelected());
-    EXPECT_FALSE(dialog.blackFontButton->isSelected());
-
-    // A style with red lettering is not white lettering.
-    settings.setObject(keys::fontFace, 0xFF0000FFu);
-    main.viewWillAppear(false);
-    dialog.viewWillAppear(false);
-    EXPECT_TRUE(dialog.blackFontButton->isSelected());
-    EXPECT_FALSE(dialog.whiteFontButton->isSelected());
-}
-
-TEST_F(StripOptions, LayoutButtonsSelectOneAndStoreIt)
-{
-    open();
     t.tap("strip.tab.layout");
-    const std::pair<const char*, std::vector<bool>> cases[] = {
-        {"split", {false, true, false}},
-        {"none", {false, false, true}},
-        {"classic", {true, false, false}},
-    };
-    for (const auto& [layout, buttons] : cases) {
+    const std::pair<const char*, std::vector<bool>> layouts[] = {
+        {"split", {false, true, false}}, {"none", {false, false, true}}, {"classic", {true, false, false}}};
+    for (const auto& [layout, buttons] : layouts) {
         t.tap(std::string("strip.layout.") + layout);
         t.settle();
         EXPECT_EQ(layoutButtons(), buttons) << layout;
         EXPECT_EQ(settings.stringForKey(keys::stripLayout), layout);
     }
-    // A layout changed elsewhere shows when the dialog appears again.
+
+    // Red lettering from a style is not white lettering; a layout changed elsewhere shows too.
+    settings.setObject(keys::fontFace, 0xFF0000FFu);
     settings.setValue(keys::stripLayout, "split");
-    dialog.viewWillAppear(false);
+    main.viewWillAppear(false);
+    dialog->viewWillAppear(false);
+    EXPECT_TRUE(dialog->blackFontButton->isSelected());
+    EXPECT_FALSE(dialog->whiteFontButton->isSelected());
     EXPECT_EQ(layoutButtons(), (std::vector<bool>{false, true, false}));
 }

@@ -35,11 +35,6 @@ struct Library : ::testing::Test {
         main.pushDialog(library);
         t.settle();
     }
-    void close()
-    {
-        t.tap("dialog.back");
-        t.settle();
-    }
 
     platform::TableView& table() { return *library.themeSelectionTable; }
     int rowOf(const std::string& name) const
@@ -67,54 +62,56 @@ struct Library : ::testing::Test {
 
 } // namespace
 
-TEST_F(Library, TouchingARowAppliesItsStyleAndMarksOnlyThatRow)
+TEST_F(Library, TouchingARowAppliesItsStyleAndMarksOnlyThatRowUntilTheListOpensAgain)
 {
+    // The same colours as "Artsy Photograph" with another highlight.
+    settings.setObject(keys::userSavedThemes, Value::array({entry("Artsy Too", 0x1B1C1CFF, 0xA8A8A8FF, 0xFFFFFFFF, 0xFF00FFFF)}));
     open();
-    ASSERT_EQ(table().numberOfRows(), 8);
-    EXPECT_TRUE(marked(rowOf("Artsy Photograph")));
+    ASSERT_EQ(table().numberOfRows(), 9);
+    const int builtIn = rowOf("Artsy Photograph"), user = rowOf("Artsy Too");
+    EXPECT_TRUE(marked(builtIn));
+    EXPECT_TRUE(marked(user));
 
     t.tap(row(0)); // "A Tisket, A Tasket"
-    EXPECT_EQ(packColor(main.fontFaceColor()), 0x000000FFu);
-    EXPECT_EQ(packColor(main.fontHighlightColor()), 0x00000000u);
-    EXPECT_EQ(packColor(main.stripColor()), 0xFFEA00FFu);
-    EXPECT_EQ(packColor(main.BGColor()), 0x4BC600FFu);
-    EXPECT_EQ(settings.stringForKey(keys::styleName), "A Tisket, A Tasket");
-    EXPECT_EQ(settings.unsignedForKey(keys::fontHighlight), 0x00000000u);
     EXPECT_EQ(settings.unsignedForKey(keys::stripColor), 0xFFEA00FFu);
+    EXPECT_EQ(packColor(main.BGColor()), 0x4BC600FFu);
     EXPECT_TRUE(marked(0));
-    EXPECT_FALSE(marked(rowOf("Artsy Photograph")));
+    EXPECT_FALSE(marked(builtIn));
     EXPECT_FALSE(table().indexPathForSelectedRow()) << "the row highlight goes at once";
     EXPECT_EQ(main.CurrentDialog(), &library) << "the list stays open";
     EXPECT_FALSE(library.styleIsModified("A Tisket, A Tasket"));
-}
-
-TEST_F(Library, TwoRowsOfTheSameColoursAreBothMarkedUntilOneIsTouched)
-{
-    settings.setObject(keys::userSavedThemes, Value::array({entry("Artsy Too", 0x1B1C1CFF, 0xA8A8A8FF, 0xFFFFFFFF, 0xFF00FFFF)}));
-    open();
-    int builtIn = rowOf("Artsy Photograph"), user = rowOf("Artsy Too");
-    EXPECT_TRUE(marked(builtIn));
-    EXPECT_TRUE(marked(user));
 
     t.tap(row(user));
     EXPECT_FALSE(marked(builtIn));
     EXPECT_TRUE(marked(user));
     EXPECT_EQ(packColor(main.fontHighlightColor()), 0xFF00FFFFu);
 
-    close();
+    // Opened again, the marks follow the colours, not the last touch.
+    t.tap("dialog.back");
+    t.settle();
     open();
-    EXPECT_TRUE(marked(rowOf("Artsy Photograph")));
-    EXPECT_TRUE(marked(rowOf("Artsy Too")));
+    EXPECT_TRUE(marked(builtIn));
+    EXPECT_TRUE(marked(user));
 }
 
-TEST_F(Library, OnlyUserStylesCanBeDeletedAndATouchOnADisabledDeleteAppliesTheRow)
+TEST_F(Library, RowsShowTheSwatchesAndOnlyUserStylesCanBeDeleted)
 {
-    settings.setObject(keys::userSavedThemes, Value::array({entry("Apricot", 0xFFB000FF, 0x202020FF, 0xFFFFFFFF, 0)}));
+    settings.setObject(keys::userSavedThemes, Value::array({entry("Zebra", 0xFFFFFF80, 0x000000FF, 0xFF0000FF, 0)}));
     open();
-    int user = rowOf("Apricot");
-    for (std::size_t i = 0; i < library.themes.size(); ++i)
-        EXPECT_EQ(library.themes[i]->actionButton->isEnabled(), int(i) == user) << library.themes[i]->name;
+    const auto& zebra = *library.themes.back();
+    EXPECT_EQ(zebra.themeName->text(), "Zebra");
+    EXPECT_EQ(packColor(*zebra.stripColor->backgroundColor()), 0xFFFFFF80u);
+    EXPECT_EQ(packColor(*zebra.bgColor->backgroundColor()), 0x000000FFu);
+    EXPECT_EQ(packColor(*zebra.fontColor->backgroundColor()), 0xFF0000FFu);
+    // The first row's background swatch on screen: the yellow-green of "A Tisket, A Tasket".
+    QImage shot = t.screenshot(2);
+    auto* swatch = library.themes[0]->bgColor.get();
+    platform::Point p = swatch->convertToWindow({swatch->frame().width() / 2, swatch->frame().height() / 2});
+    EXPECT_EQ(testing_support::rgbAt(shot, int(p.x * 2), int(p.y * 2)), 0x4BC600u);
 
+    for (const auto& theme : library.themes)
+        EXPECT_EQ(theme->actionButton->isEnabled(), theme.get() == &zebra) << theme->name;
+    // A touch on a built-in row's disabled delete button applies the row.
     t.tapAt(t.findAll(row(0) + ".delete").front()->convertToWindow({28, 17}));
     EXPECT_EQ(alert(), nullptr);
     EXPECT_EQ(settings.stringForKey(keys::styleName), "A Tisket, A Tasket");
@@ -128,28 +125,25 @@ TEST_F(Library, DeletingAsksFirstCancelKeepsTheStyleAndOKRemovesItWithItsTwin)
     main.setSelectedStyleName("Mine");
     open();
     ASSERT_EQ(table().numberOfRows(), 11);
-    int first = rowOf("Mine");
+    const int first = rowOf("Mine");
     ASSERT_EQ(library.themes[std::size_t(first) + 1]->name, "Mine");
 
-    wheelTo(first + 1);
-    t.tap(row(first + 1) + ".delete");
-    ASSERT_NE(alert(), nullptr);
-    EXPECT_EQ(alert()->title(), "Delete Style");
-    EXPECT_EQ(alert()->message(), "Are you sure you want to delete theme Mine ?");
-    EXPECT_EQ(alert()->buttonTitleAtIndex(0), "OK");
-    EXPECT_EQ(alert()->buttonTitleAtIndex(1), "Cancel");
-    EXPECT_FALSE(t.isReachable("library.table")) << "the alert covers the screen";
-    t.tap("alert.button.1");
-    EXPECT_EQ(alert(), nullptr);
-    EXPECT_EQ(table().numberOfRows(), 11);
-    EXPECT_EQ(settings.arrayForKey(keys::userSavedThemes)->size(), 3u);
-
-    wheelTo(first);
-    t.tap(row(first) + ".delete");
-    ASSERT_NE(alert(), nullptr);
-    EXPECT_EQ(alert()->message(), "Are you sure you want to delete theme Mine ?");
-    t.tap("alert.button.0");
-    EXPECT_EQ(alert(), nullptr);
+    // Cancel on the second "Mine", then OK on the first.
+    for (int button : {1, 0}) {
+        wheelTo(first + button);
+        t.tap(row(first + button) + ".delete");
+        ASSERT_NE(alert(), nullptr);
+        EXPECT_EQ(alert()->title(), "Delete Style");
+        EXPECT_EQ(alert()->message(), "Are you sure you want to delete theme Mine ?");
+        EXPECT_EQ(alert()->buttonTitleAtIndex(button), button == 0 ? "OK" : "Cancel");
+        EXPECT_FALSE(t.isReachable("library.table")) << "the alert covers the screen";
+        t.tap("alert.button." + std::to_string(button));
+        EXPECT_EQ(alert(), nullptr);
+        if (button == 1) {
+            EXPECT_EQ(table().numberOfRows(), 11);
+            EXPECT_EQ(settings.arrayForKey(keys::userSavedThemes)->size(), 3u);
+        }
+    }
     EXPECT_EQ(table().numberOfRows(), 9);
     EXPECT_EQ(rowOf("Mine"), -1);
     EXPECT_EQ(*settings.arrayForKey(keys::userSavedThemes), Value::array({entry("Other", 1, 2, 3, 4)}));
@@ -182,21 +176,4 @@ TEST_F(Library, TheListScrollsByDragAndByWheelWithoutApplyingAStyle)
     EXPECT_EQ(table().contentOffset(), table().maximumContentOffset());
     t.tap(row(7));
     EXPECT_EQ(settings.stringForKey(keys::styleName), "Samurai Jill");
-}
-
-TEST_F(Library, RowsShowTheNameAndTheSwatches)
-{
-    settings.setObject(keys::userSavedThemes, Value::array({entry("Zebra", 0xFFFFFF80, 0x000000FF, 0xFF0000FF, 0)}));
-    open();
-    const auto& zebra = *library.themes.back();
-    EXPECT_EQ(zebra.themeName->text(), "Zebra");
-    EXPECT_EQ(packColor(*zebra.stripColor->backgroundColor()), 0xFFFFFF80u);
-    EXPECT_EQ(packColor(*zebra.bgColor->backgroundColor()), 0x000000FFu);
-    EXPECT_EQ(packColor(*zebra.fontColor->backgroundColor()), 0xFF0000FFu);
-
-    QImage shot = t.screenshot(2);
-    // The first row's background swatch: the yellow-green of "A Tisket, A Tasket".
-    auto* swatch = library.themes[0]->bgColor.get();
-    platform::Point p = swatch->convertToWindow({swatch->frame().width() / 2, swatch->frame().height() / 2});
-    EXPECT_EQ(testing_support::rgbAt(shot, int(p.x * 2), int(p.y * 2)), 0x4BC600u);
 }
