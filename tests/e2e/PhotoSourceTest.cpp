@@ -10,6 +10,7 @@
 #include "platform/ImageView.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <fstream>
 
@@ -22,24 +23,23 @@ using testing_support::TestApp;
 
 namespace {
 
-constexpr QRgb red = 0xFFFF0000;
-constexpr QRgb blue = 0xFF0000FF;
-
 struct PhotoSource : ::testing::Test {
     std::shared_ptr<TempHome> home = std::make_shared<TempHome>();
     std::unique_ptr<TestApp> t = std::make_unique<TestApp>(home);
     FakeFileChooser chooser;
 
     void SetUp() override { t->app().servicesForTesting().fileChooser = &chooser; }
-
+    void tap(const std::string& id)
+    {
+        t->tap(id);
+        t->settle();
+    }
     // A 1200 x 800 photograph, red on the left half and blue on the right.
     std::string writePhoto()
     {
         QImage image(1200, 800, QImage::Format_RGB32);
-        image.fill(red);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 600; x < image.width(); ++x)
-                image.setPixel(x, y, blue);
+        image.fill(Qt::red);
+        QPainter(&image).fillRect(600, 0, 600, 800, Qt::blue);
         auto path = (home->path() / "holiday.png").string();
         EXPECT_TRUE(image.save(QString::fromStdString(path)));
         return path;
@@ -51,12 +51,9 @@ struct PhotoSource : ::testing::Test {
         return unsigned(p[2]) << 16 | unsigned(p[1]) << 8 | p[0];
     }
     std::string wallpaperFile() { return (home->documentsDir() / "wallpaper.jpg").string(); }
-    ImagePickerController* picker()
-    {
-        return dynamic_cast<ImagePickerController*>(t->main().modalViewController());
-    }
+    ImagePickerController* picker() { return dynamic_cast<ImagePickerController*>(t->main().modalViewController()); }
     // Answers the file window and lets the editor come up.
-    void pickFile(const std::string& path)
+    void pickFile(std::optional<std::string> path)
     {
         ASSERT_TRUE(chooser.isAsking());
         chooser.answer(path);
@@ -68,17 +65,14 @@ struct PhotoSource : ::testing::Test {
 
 TEST_F(PhotoSource, WithoutACameraThePhotoButtonOpensTheLibraryAndAPickSetsAndKeepsTheWallpaper)
 {
-    t->tap("main.photo");
-    t->settle();
+    tap("main.photo");
     ASSERT_NE(picker(), nullptr);
     EXPECT_EQ(chooser.asked, 1);
     EXPECT_TRUE(t->isReachable("picker.cancel"));
 
     pickFile(writePhoto());
     ASSERT_TRUE(picker()->framing());
-    t->tap("picker.choose");
-    t->settle();
-
+    tap("picker.choose");
     EXPECT_EQ(t->main().modalViewController(), nullptr);
     EXPECT_TRUE(t->isReachable("main.photo")); // back at the main menu
     const platform::ImageRef& shown = t->main().wallpaper->image();
@@ -108,8 +102,7 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
     dialog.cameraButtonClick();
     EXPECT_EQ(picker(), nullptr);
 
-    t->tap("photo.library");
-    t->settle();
+    tap("photo.library");
     pickFile(writePhoto());
     // Dragged right as far as it goes, then scaled up by the wheel at the left edge: all red.
     t->drag({100, 240}, {300, 240});
@@ -117,8 +110,7 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
     EXPECT_FLOAT_EQ(picker()->framing()->frame().x(), 0);
     EXPECT_GT(picker()->framing()->frame().height(), 480);
     const float outputScale = picker()->framing()->outputScale();
-    t->tap("picker.choose");
-    t->settle();
+    tap("picker.choose");
 
     ASSERT_TRUE(dialog.iconPreview->image());
     EXPECT_EQ(dialog.iconPreview->image(), t->main().wallpaper->image());
@@ -133,27 +125,20 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
 
 TEST_F(PhotoSource, CancellingOrAnUnreadableFileChangesNothing)
 {
-    auto before = t->main().wallpaper->image();
-
-    t->tap("main.photo");
-    t->settle();
-    chooser.answer(std::nullopt); // cancelled in the file window
-    t->settle();
+    const auto before = t->main().wallpaper->image();
+    tap("main.photo");
+    pickFile(std::nullopt); // cancelled in the file window
     EXPECT_EQ(picker(), nullptr);
 
-    t->tap("main.photo");
-    t->settle();
+    tap("main.photo");
     pickFile(writePhoto());
-    t->tap("picker.cancel"); // cancelled in the editor
-    t->settle();
+    tap("picker.cancel"); // cancelled in the editor
     EXPECT_EQ(picker(), nullptr);
 
-    auto junk = home->path() / "not-a-photo.jpg";
-    { std::ofstream(junk) << "certainly not a JPEG"; }
-    t->tap("main.photo");
-    t->settle();
-    chooser.answer(junk.string());
-    t->settle();
+    const auto junk = home->path() / "not-a-photo.jpg";
+    std::ofstream(junk) << "certainly not a JPEG";
+    tap("main.photo");
+    pickFile(junk.string());
     EXPECT_EQ(picker(), nullptr);
     EXPECT_TRUE(t->log.contains("not-a-photo.jpg"));
 
