@@ -97,17 +97,23 @@ private:
     QImage image_;
 };
 
-// Benchmarks draw offscreen; the Qt application must exist before any painting.
-inline int run(int argc, char** argv)
+// Runs the registered benchmarks under an existing Qt application.
+inline int runRegistered(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication qt(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+// Benchmarks draw offscreen; the Qt application must exist before any painting.
+inline int run(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication qt(argc, argv);
+    return runRegistered(argc, argv);
 }
 
 } // namespace bench

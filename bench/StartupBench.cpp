@@ -59,11 +59,5 @@ int main(int argc, char** argv)
         for (auto _ : state)
             state.SetIterationTime(cold);
     })->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runRegistered(argc, argv);
 }

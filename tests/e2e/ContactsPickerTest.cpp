@@ -46,11 +46,6 @@ struct ContactsPicker : ::testing::Test {
         t = std::make_unique<TestApp>(home);
         t->app().servicesForTesting().fileChooser = &chooser;
     }
-    void tap(const std::string& id)
-    {
-        t->tap(id);
-        t->settle();
-    }
     // Answers the file window with a file of these contents.
     void import(const std::string& name, const std::string& contents)
     {
@@ -62,8 +57,8 @@ struct ContactsPicker : ::testing::Test {
     // Opens the picker on the two people above, imported on the first open.
     void openPickerWithCards()
     {
-        tap("main.information");
-        tap("info.contacts");
+        t->tapAndSettle("main.information");
+        t->tapAndSettle("info.contacts");
         ASSERT_TRUE(chooser.isAsking());
         import("friends.vcf", kCards);
     }
@@ -95,8 +90,8 @@ const std::vector<std::string> kNames = {"Ann Adams", "Zo\xC3\xAB Quinn"};
 
 TEST_F(ContactsPicker, FirstOpenAsksForAFileAndTheImportIsThereAfterARestart)
 {
-    tap("main.information");
-    tap("info.contacts");
+    t->tapAndSettle("main.information");
+    t->tapAndSettle("info.contacts");
     ASSERT_NE(picker(), nullptr);
     EXPECT_TRUE(chooser.isAsking());
     EXPECT_EQ(chooser.lastPatterns.front(), "*.vcf");
@@ -108,11 +103,11 @@ TEST_F(ContactsPicker, FirstOpenAsksForAFileAndTheImportIsThereAfterARestart)
     EXPECT_TRUE(t->isReachable("picker.person.1"));
     EXPECT_EQ(readAll(keptFile()), kCards);
 
-    tap("picker.cancel");
+    t->tapAndSettle("picker.cancel");
     t.reset();
     start();
-    tap("main.information");
-    tap("info.contacts");
+    t->tapAndSettle("main.information");
+    t->tapAndSettle("info.contacts");
     EXPECT_EQ(chooser.asked, 1) << "kept contacts need no new import";
     EXPECT_EQ(namesShown(), kNames);
 }
@@ -120,7 +115,7 @@ TEST_F(ContactsPicker, FirstOpenAsksForAFileAndTheImportIsThereAfterARestart)
 TEST_F(ContactsPicker, PickedNumberIsStoredAsWrittenAndShownAtOnce)
 {
     openPickerWithCards();
-    tap("picker.person.1");
+    t->tapAndSettle("picker.person.1");
     ASSERT_NE(picker()->shownPerson(), nullptr);
     EXPECT_EQ(picker()->shownPerson()->displayName, "Zo\xC3\xAB Quinn");
 
@@ -138,17 +133,17 @@ TEST_F(ContactsPicker, AnOtherValueKeepsThePickerOpenAndCancelLeavesWithNothingC
 {
     openPickerWithCards();
     const auto before = t->app().settings().all();
-    tap("picker.person.1");
-    tap("picker.value.2"); // the e-mail address, shown after the numbers
+    t->tapAndSettle("picker.person.1");
+    t->tapAndSettle("picker.value.2"); // the e-mail address, shown after the numbers
     EXPECT_NE(picker(), nullptr);
     EXPECT_TRUE(t->isReachable("picker.values"));
     EXPECT_EQ(t->app().settings().all(), before);
 
-    tap("picker.back");
+    t->tapAndSettle("picker.back");
     EXPECT_EQ(picker()->shownPerson(), nullptr);
     EXPECT_TRUE(t->isReachable("picker.people"));
-    tap("picker.person.0");
-    tap("picker.cancel");
+    t->tapAndSettle("picker.person.0");
+    t->tapAndSettle("picker.cancel");
     EXPECT_EQ(picker(), nullptr);
     EXPECT_EQ(t->app().settings().all(), before);
     EXPECT_EQ(t->find<platform::TextField>("info.contact").text(), "911");
@@ -157,15 +152,15 @@ TEST_F(ContactsPicker, AnOtherValueKeepsThePickerOpenAndCancelLeavesWithNothingC
 
 TEST_F(ContactsPicker, PickWhileEditingShowsTheFrameButtonsAndLeavesTheFieldEditing)
 {
-    tap("main.information");
+    t->tapAndSettle("main.information");
     t->tap("info.other");
     t->type("Thanks");
     t->settle();
     EXPECT_FALSE(t->isReachable("dialog.back"));
-    tap("info.contacts");
+    t->tapAndSettle("info.contacts");
     import("friends.vcf", kCards);
-    tap("picker.person.0");
-    tap("picker.value.0");
+    t->tapAndSettle("picker.person.0");
+    t->tapAndSettle("picker.value.0");
     EXPECT_TRUE(t->isReachable("dialog.back") && t->isReachable("dialog.hide") && t->isReachable("dialog.save"));
     EXPECT_EQ(stored(keys::phonePreference), "555-0100");
     EXPECT_EQ(stored(keys::otherPreference), "") << "the information is confirmed only by a return";
@@ -178,7 +173,7 @@ TEST_F(ContactsPicker, PickWhileEditingShowsTheFrameButtonsAndLeavesTheFieldEdit
 TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesThemSorted)
 {
     openPickerWithCards();
-    tap("picker.import");
+    t->tapAndSettle("picker.import");
     chooser.answer(std::nullopt);
     t->settle();
     EXPECT_EQ(alert(), nullptr) << "a cancelled chooser is no failure";
@@ -189,7 +184,7 @@ TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesTh
         {"binary.vcf", std::string("\x89PNG\r\n\x1A\n\0\0\0", 11)},
     };
     for (const auto& [name, contents] : bad) {
-        tap("picker.import");
+        t->tapAndSettle("picker.import");
         import(name, contents);
         ASSERT_NE(alert(), nullptr) << name;
         EXPECT_NE(alert()->message().find(name), std::string::npos) << alert()->message();
@@ -198,7 +193,7 @@ TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesTh
         EXPECT_EQ(namesShown(), kNames);
         EXPECT_EQ(readAll(keptFile()), kCards);
     }
-    tap("picker.import");
+    t->tapAndSettle("picker.import");
     chooser.answer((home->path() / "missing.vcf").string());
     t->settle();
     ASSERT_NE(alert(), nullptr);
@@ -207,9 +202,9 @@ TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesTh
     t->settle();
 
     // From a shown person, back to the list and a new import: sorted with case and accents ignored.
-    tap("picker.person.1");
-    tap("picker.back");
-    tap("picker.import");
+    t->tapAndSettle("picker.person.1");
+    t->tapAndSettle("picker.back");
+    t->tapAndSettle("picker.import");
     const std::string other = "BEGIN:VCARD\nVERSION:4.0\nFN:Zo\xC3\xAB\nTEL;VALUE=uri:tel:+1-555-0199\nEND:VCARD\n"
                               "BEGIN:VCARD\nVERSION:4.0\nFN:\xC3\x89mile\nEND:VCARD\n"
                               "BEGIN:VCARD\nVERSION:4.0\nFN:bo\nEND:VCARD\n";
@@ -224,17 +219,17 @@ TEST_F(ContactsPicker, ALongListScrollsByDragAndWheel)
     std::string cards;
     for (int i = 10; i < 50; ++i)
         cards += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:P" + std::to_string(i) + "\r\nTEL:1\r\nEND:VCARD\r\n";
-    tap("main.information");
-    tap("info.contacts");
+    t->tapAndSettle("main.information");
+    t->tapAndSettle("info.contacts");
     import("many.vcf", cards);
     auto& table = t->find<platform::TableView>("picker.people");
     EXPECT_FALSE(t->isReachable("picker.person.30"));
 
     t->wheel(t->centreOf("picker.people"), 2000);
     EXPECT_EQ(table.contentOffset(), table.maximumContentOffset());
-    tap("picker.person.39");
+    t->tapAndSettle("picker.person.39");
     EXPECT_EQ(picker()->shownPerson()->displayName, "P49");
-    tap("picker.back");
+    t->tapAndSettle("picker.back");
 
     platform::Point c = t->centreOf("picker.people");
     t->drag({c.x, c.y - 100}, {c.x, c.y + 200});
@@ -247,12 +242,12 @@ TEST_F(ContactsPicker, RealExportPicksItsNumberExactlyAsStored)
     const std::filesystem::path file = TAVRIN_SOURCE_DIR "/../shared/vcards/John_Doe_IPHONE.vcf";
     if (!std::filesystem::exists(file))
         GTEST_SKIP() << "no sample export at " << file;
-    tap("main.information");
-    tap("info.contacts");
+    t->tapAndSettle("main.information");
+    t->tapAndSettle("info.contacts");
     chooser.answer(file.string());
     t->settle();
     ASSERT_EQ(namesShown().size(), 1u);
-    tap("picker.person.0");
+    t->tapAndSettle("picker.person.0");
     t->tap("picker.value.0");
     EXPECT_EQ(stored(keys::phonePreference), "905-555-1234");
 }

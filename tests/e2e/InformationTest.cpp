@@ -19,11 +19,6 @@ struct Information : ::testing::Test {
     std::shared_ptr<TempHome> home = std::make_shared<TempHome>();
     std::unique_ptr<TestApp> t = std::make_unique<TestApp>(home);
 
-    void tap(const std::string& id)
-    {
-        t->tap(id);
-        t->settle();
-    }
     ChangeInformationDialogViewController& dialog() { return *t->main().mainDialog().dlgChangeInformation; }
     platform::TextField& contact() { return t->find<platform::TextField>("info.contact"); }
     platform::TextField& other() { return t->find<platform::TextField>("info.other"); }
@@ -49,32 +44,32 @@ struct Information : ::testing::Test {
 
 TEST_F(Information, FirstStartShowsTheDefaultsAndLaterTheStoredTexts)
 {
-    tap("main.information");
+    t->tapAndSettle("main.information");
     EXPECT_EQ(contact().text(), "911");
     EXPECT_EQ(other().text(), "");
     EXPECT_EQ(frameButtonsShown(), 3);
 
-    tap("dialog.back");
+    t->tapAndSettle("dialog.back");
     t->app().settings().setObject(keys::phonePreference, "+1 555 0100");
     t->app().settings().setObject(keys::otherPreference, "Reward!");
-    tap("main.information");
+    t->tapAndSettle("main.information");
     EXPECT_EQ(contact().text(), "+1 555 0100");
     EXPECT_EQ(other().text(), "Reward!");
 }
 
 TEST_F(Information, EditingSlidesUpAndHidesTheFrameButtonsUntilReturn)
 {
-    tap("main.information");
+    t->tapAndSettle("main.information");
     const float top = dialog().view()->frame().y();
     EXPECT_FALSE(contact().isClearButtonShown());
-    tap("info.contact");
+    t->tapAndSettle("info.contact");
     EXPECT_EQ(t->editingField(), &contact());
     EXPECT_TRUE(contact().isClearButtonShown());
     EXPECT_EQ(dialog().view()->frame().y(), 20);
     EXPECT_EQ(frameButtonsShown(), 0);
 
     // Moving on to the other field keeps the dialog up and the place it returns to.
-    tap("info.other");
+    t->tapAndSettle("info.other");
     EXPECT_EQ(t->editingField(), &other());
     EXPECT_EQ(dialog().view()->frame().y(), 20);
     EXPECT_EQ(frameButtonsShown(), 0);
@@ -89,7 +84,7 @@ TEST_F(Information, EditingSlidesUpAndHidesTheFrameButtonsUntilReturn)
 
 TEST_F(Information, ReturnInEitherFieldStoresBothAndRedrawsTheWallpaper)
 {
-    tap("main.information");
+    t->tapAndSettle("main.information");
     t->tap("info.contact");
     t->type(" 112");
     t->tap("info.other");
@@ -112,7 +107,7 @@ TEST_F(Information, ReturnInEitherFieldStoresBothAndRedrawsTheWallpaper)
 
 TEST_F(Information, ClearedOrTypedTextNotConfirmedWithReturnIsNotKept)
 {
-    tap("main.information");
+    t->tapAndSettle("main.information");
     t->tap("info.contact");
     const platform::Rect f = contact().frame();
     t->tapAt(contact().convertToWindow({f.width() - 18, f.height() / 2})); // the clear button
@@ -126,7 +121,7 @@ TEST_F(Information, ClearedOrTypedTextNotConfirmedWithReturnIsNotKept)
     t = std::make_unique<TestApp>(home);
     EXPECT_EQ(stored(keys::phonePreference), "911");
     EXPECT_EQ(stored(keys::otherPreference), "");
-    tap("main.information");
+    t->tapAndSettle("main.information");
     EXPECT_EQ(contact().text(), "911");
     EXPECT_EQ(other().text(), "");
 }

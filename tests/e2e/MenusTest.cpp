@@ -20,11 +20,6 @@ struct Menus : ::testing::Test {
     MainViewController& main = t.main();
 
     DialogBase* top() { return main.dialogStack().back(); }
-    void tapAndSettle(const std::string& id)
-    {
-        t.tap(id);
-        t.settle();
-    }
     // A label takes no touches, so it is looked up rather than hit.
     std::string currentStyleText()
     {
@@ -40,17 +35,17 @@ TEST_F(Menus, EachMenuMakesItsChildrenOnceAndPushesTheSameOnesAgain)
     const char* const path[] = {"main.style", "style.new", "newstyle.strip"};
     std::vector<DialogBase*> first;
     for (const char* button : path) {
-        tapAndSettle(button);
+        t.tapAndSettle(button);
         first.push_back(top());
     }
     EXPECT_NE(dynamic_cast<StripOptionsDialogViewController*>(first.back()), nullptr);
     EXPECT_EQ(main.dialogStack().size(), 4u);
 
     for (int i = 0; i < 3; ++i)
-        tapAndSettle("dialog.back");
+        t.tapAndSettle("dialog.back");
     ASSERT_EQ(main.dialogStack().size(), 1u);
     for (std::size_t i = 0; i < first.size(); ++i) {
-        tapAndSettle(path[i]);
+        t.tapAndSettle(path[i]);
         EXPECT_EQ(top(), first[i]) << path[i];
     }
 }
@@ -58,28 +53,28 @@ TEST_F(Menus, EachMenuMakesItsChildrenOnceAndPushesTheSameOnesAgain)
 // The typical walk: a style from the library, its strip changed, saved under the proposed name.
 TEST_F(Menus, TheStyleMenuNamesTheStyleAndSaysWhenItsColoursWereChanged)
 {
-    tapAndSettle("main.style");
+    t.tapAndSettle("main.style");
     EXPECT_EQ(currentStyleText(), "Artsy Photograph");
-    tapAndSettle("style.library");
-    tapAndSettle("library.row.0");
+    t.tapAndSettle("style.library");
+    t.tapAndSettle("library.row.0");
     EXPECT_EQ(packColor(main.fontFaceColor()), 0x000000FFu) << "black lettering";
     EXPECT_EQ(packColor(main.fontHighlightColor()), 0x00000000u) << "without a highlight";
     EXPECT_EQ(t.app().settings().stringForKey(keys::styleName), "A Tisket, A Tasket");
-    tapAndSettle("dialog.back");
+    t.tapAndSettle("dialog.back");
     EXPECT_EQ(currentStyleText(), "A Tisket, A Tasket");
 
-    tapAndSettle("style.new");
-    tapAndSettle("newstyle.strip");
+    t.tapAndSettle("style.new");
+    t.tapAndSettle("newstyle.strip");
     t.tapAt(t.centreOf("strip.palette"));
-    tapAndSettle("dialog.back");
-    tapAndSettle("dialog.back");
+    t.tapAndSettle("dialog.back");
+    t.tapAndSettle("dialog.back");
     EXPECT_EQ(currentStyleText(), "A Tisket, A Tasket (modified)");
 
-    tapAndSettle("style.new");
-    tapAndSettle("newstyle.saveas");
+    t.tapAndSettle("style.new");
+    t.tapAndSettle("newstyle.saveas");
     const std::string proposed = t.find<platform::TextField>("saveStyle.name").text();
-    tapAndSettle("saveStyle.save");
-    tapAndSettle("dialog.back");
+    t.tapAndSettle("saveStyle.save");
+    t.tapAndSettle("dialog.back");
     EXPECT_FALSE(proposed.empty());
     EXPECT_EQ(currentStyleText(), proposed);
 }

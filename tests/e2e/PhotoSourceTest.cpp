@@ -29,11 +29,6 @@ struct PhotoSource : ::testing::Test {
     FakeFileChooser chooser;
 
     void SetUp() override { t->app().servicesForTesting().fileChooser = &chooser; }
-    void tap(const std::string& id)
-    {
-        t->tap(id);
-        t->settle();
-    }
     // A 1200 x 800 photograph, red on the left half and blue on the right.
     std::string writePhoto()
     {
@@ -65,14 +60,14 @@ struct PhotoSource : ::testing::Test {
 
 TEST_F(PhotoSource, WithoutACameraThePhotoButtonOpensTheLibraryAndAPickSetsAndKeepsTheWallpaper)
 {
-    tap("main.photo");
+    t->tapAndSettle("main.photo");
     ASSERT_NE(picker(), nullptr);
     EXPECT_EQ(chooser.asked, 1);
     EXPECT_TRUE(t->isReachable("picker.cancel"));
 
     pickFile(writePhoto());
     ASSERT_TRUE(picker()->framing());
-    tap("picker.choose");
+    t->tapAndSettle("picker.choose");
     EXPECT_EQ(t->main().modalViewController(), nullptr);
     EXPECT_TRUE(t->isReachable("main.photo")); // back at the main menu
     const platform::ImageRef& shown = t->main().wallpaper->image();
@@ -102,7 +97,7 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
     dialog.cameraButtonClick();
     EXPECT_EQ(picker(), nullptr);
 
-    tap("photo.library");
+    t->tapAndSettle("photo.library");
     pickFile(writePhoto());
     // Dragged right as far as it goes, then scaled up by the wheel at the left edge: all red.
     t->drag({100, 240}, {300, 240});
@@ -110,7 +105,7 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
     EXPECT_FLOAT_EQ(picker()->framing()->frame().x(), 0);
     EXPECT_GT(picker()->framing()->frame().height(), 480);
     const float outputScale = picker()->framing()->outputScale();
-    tap("picker.choose");
+    t->tapAndSettle("picker.choose");
 
     ASSERT_TRUE(dialog.iconPreview->image());
     EXPECT_EQ(dialog.iconPreview->image(), t->main().wallpaper->image());
@@ -126,18 +121,18 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
 TEST_F(PhotoSource, CancellingOrAnUnreadableFileChangesNothing)
 {
     const auto before = t->main().wallpaper->image();
-    tap("main.photo");
+    t->tapAndSettle("main.photo");
     pickFile(std::nullopt); // cancelled in the file window
     EXPECT_EQ(picker(), nullptr);
 
-    tap("main.photo");
+    t->tapAndSettle("main.photo");
     pickFile(writePhoto());
-    tap("picker.cancel"); // cancelled in the editor
+    t->tapAndSettle("picker.cancel"); // cancelled in the editor
     EXPECT_EQ(picker(), nullptr);
 
     const auto junk = home->path() / "not-a-photo.jpg";
     std::ofstream(junk) << "certainly not a JPEG";
-    tap("main.photo");
+    t->tapAndSettle("main.photo");
     pickFile(junk.string());
     EXPECT_EQ(picker(), nullptr);
     EXPECT_TRUE(t->log.contains("not-a-photo.jpg"));

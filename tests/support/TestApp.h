@@ -79,6 +79,12 @@ public:
     std::vector<platform::View*> findAll(const std::string& id);
 
     void tap(const std::string& id);
+    // A tap followed by every animation it starts.
+    void tapAndSettle(const std::string& id)
+    {
+        tap(id);
+        settle();
+    }
     void tapAt(platform::Point windowPoint);
     void drag(platform::Point from, platform::Point to, int steps = 8, bool lift = true);
     void wheel(platform::Point windowPoint, float dy);
