@@ -83,10 +83,10 @@ void MainViewController::viewWillAppear(bool)
     auto layout = settings().stringForKey(keys::stripLayout);
     std::string phone = settings().stringForKey(keys::phonePreference).value_or("");
     std::string other = settings().stringForKey(keys::otherPreference).value_or("");
-    Color face = storedColor(keys::fontFace, 0xFFFFFFFF);
-    Color highlight = storedColor(keys::fontHighlight, 0x000000FF);
-    Color strip = storedColor(keys::stripColor, 0x1B1C1CFF);
-    Color bg = storedColor(keys::bgColor, 0xA8A8A8FF);
+    Color face = storedColor(keys::fontFace, defaults::fontFace);
+    Color highlight = storedColor(keys::fontHighlight, defaults::fontHighlight);
+    Color strip = storedColor(keys::stripColor, defaults::stripColor);
+    Color bg = storedColor(keys::bgColor, defaults::bgColor);
 
     classicContact->setText(phone);
     classicInfo->setText(other);
@@ -109,9 +109,15 @@ void MainViewController::viewWillAppear(bool)
     setFontFaceColor(face);
     setFontHighlightColor(highlight);
 
-    if (auto photo = loadImage())
-        wallpaper->setImage(photo);
+    // The photograph is decoded again only when the file has been replaced since it was shown.
+    if (photoChangedOnDisk()) {
+        photoOnDisk_ = platform::fileIdentity(wallpaperPath());
+        if (auto photo = loadImage())
+            wallpaper->setImage(photo);
+    }
 }
+
+bool MainViewController::photoChangedOnDisk() const { return platform::fileIdentity(wallpaperPath()) != photoOnDisk_; }
 
 // Style state.
 
@@ -444,6 +450,7 @@ bool MainViewController::saveImage(const platform::Image& image)
         app.log("cannot write " + path.string() + ": " + error + "; the earlier photograph is kept");
         return false;
     }
+    photoOnDisk_ = platform::fileIdentity(path); // already on screen
     return true;
 }
 

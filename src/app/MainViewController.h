@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AtomicFile.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
 #include "platform/Image.h"
@@ -91,6 +92,8 @@ public:
     // Writes "wallpaper.jpg"; false when it could not be written (the earlier file is kept).
     bool saveImage(const platform::Image& image);
     platform::ImageRef loadImage() const;
+    // True when "wallpaper.jpg" is not the file last shown or saved here: another process replaced it.
+    bool photoChangedOnDisk() const;
     platform::ImageRef getSnapshot();
     // Where the shell's screen captures go; shown in the instructions.
     static std::string photoAlbumDescription();
@@ -133,4 +136,5 @@ private:
     std::string wallpaperPath() const;
 
     CaptureState captureState_ = CaptureState::Normal;
+    platform::FileIdentity photoOnDisk_;
 };

@@ -34,14 +34,14 @@ void TavrinPlusAppDelegate::applicationDidFinishLaunching(Application& applicati
 
 void TavrinPlusAppDelegate::AddDefaultUserSettings()
 {
-    createDefaultUserValueIfEmpty(keys::stripLayout, "split");
-    createDefaultUserValueIfEmpty(keys::phonePreference, "911");
+    createDefaultUserValueIfEmpty(keys::stripLayout, defaults::stripLayout);
+    createDefaultUserValueIfEmpty(keys::phonePreference, defaults::phonePreference);
     createDefaultUserValueIfEmpty(keys::otherPreference, "");
-    createDefaultUserValueIfEmpty(keys::fontFace, std::uint32_t(0xFFFFFFFF));
-    createDefaultUserValueIfEmpty(keys::fontHighlight, std::uint32_t(0x000000FF));
-    createDefaultUserValueIfEmpty(keys::stripColor, std::uint32_t(0x1B1C1CFF));
-    createDefaultUserValueIfEmpty(keys::bgColor, std::uint32_t(0xA8A8A8FF));
-    createDefaultUserValueIfEmpty(keys::styleName, "Artsy Photograph");
+    createDefaultUserValueIfEmpty(keys::fontFace, defaults::fontFace);
+    createDefaultUserValueIfEmpty(keys::fontHighlight, defaults::fontHighlight);
+    createDefaultUserValueIfEmpty(keys::stripColor, defaults::stripColor);
+    createDefaultUserValueIfEmpty(keys::bgColor, defaults::bgColor);
+    createDefaultUserValueIfEmpty(keys::styleName, defaults::styleName);
 }
 
 void TavrinPlusAppDelegate::createDefaultUserValueIfEmpty(const std::string& key, platform::SettingsStore::Value defaultValue)

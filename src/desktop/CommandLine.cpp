@@ -14,7 +14,9 @@
 #include "platform/SettingsStore.h"
 
 #include <QByteArray>
+#include <QStringDecoder>
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
@@ -33,6 +35,11 @@ struct UsageError {
     std::string message;
 };
 
+// The command could not do what it was asked; the message says why.
+struct CommandFailure {
+    std::string message;
+};
+
 class StreamLog final : public platform::Log {
 public:
     explicit StreamLog(std::ostream& err) : err_(err) {}
@@ -43,10 +50,28 @@ private:
 };
 
 // One headless run of the application on a clock that moves only when told to, so animations finish
-// at once instead of in real time.
+// at once instead of in real time. It holds the settings lock from its first read to its last write, so
+// that a command is one transaction against the window and other commands.
 class Session {
 public:
-    explicit Session(std::ostream& err) : log_(err), runtime_(clock_, log_) { runtime_.launch(); }
+    explicit Session(std::ostream& err) : err_(err), log_(err), runtime_(clock_, log_)
+    {
+        auto& store = settings();
+        // Defaults in place of settings that exist but cannot be read would be a wrong answer.
+        if (store.isUnreadable() || !store.holdLock())
+            throw CommandFailure{store.problem() + " (" + store.file().string() + ")"};
+        runtime_.launch();
+    }
+
+    // The command's exit status: a change that could not be saved fails it, with one line.
+    int finish(int status = 0)
+    {
+        auto& store = settings();
+        if (status != 0 || !store.hasUnsavedChanges())
+            return status;
+        err_ << "tavrin-plus: " << store.problem() << " (" << store.file().string() << ")\n";
+        return 1;
+    }
 
     MainViewController& main() { return runtime_.mainViewController(); }
     platform::SettingsStore& settings() { return runtime_.application().settings(); }
@@ -60,6 +85,7 @@ public:
     }
 
 private:
+    std::ostream& err_;
     platform::ManualClock clock_;
     StreamLog log_;
     AppRuntime runtime_;
@@ -80,6 +106,15 @@ std::string hexColor(std::uint32_t value)
     return text;
 }
 
+// Arguments go into the settings as text; bytes that are not UTF-8 would make the file unreadable.
+void requireUtf8(const std::string& arg, const char* what)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString ignored = decoder(QByteArrayView(arg.data(), qsizetype(arg.size())));
+    if (decoder.hasError())
+        throw UsageError{std::string(what) + " is not valid UTF-8 text"};
+}
+
 std::optional<std::uint32_t> parseColor(const std::string& text)
 {
     if (text.size() != 10 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
@@ -91,32 +126,101 @@ std::optional<std::uint32_t> parseColor(const std::string& text)
     return value;
 }
 
-std::string describe(const std::string& key, const platform::SettingsStore::Value& value)
+// One record a line: backslash, tab, newline and the other control characters written as escapes.
+std::string escaped(std::string_view text)
 {
-    if (isColorKey(key) && value.is_number_unsigned())
-        return hexColor(value.get<std::uint32_t>());
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c < 0x20 || c == 0x7F) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        } else
+            out += char(c);
+    }
+    return out;
+}
+
+std::string json(const platform::SettingsStore::Value& value)
+{
+    return value.dump(-1, ' ', false, platform::SettingsStore::Value::error_handler_t::replace);
+}
+
+std::uint32_t defaultColor(const std::string& key)
+{
+    if (key == keys::stripColor)
+        return defaults::stripColor;
+    if (key == keys::bgColor)
+        return defaults::bgColor;
+    return key == keys::fontFace ? defaults::fontFace : defaults::fontHighlight;
+}
+
+// A stored value as the application uses it, and, when the stored one is not of its kind, a note
+// saying what is stored instead.
+struct InEffect {
+    std::string text;
+    std::string note;
+};
+
+InEffect inEffect(const std::string& key, const platform::SettingsStore::Value& value)
+{
+    const std::string whole = json(value);
+    const std::string stored = whole.size() > 60 ? whole.substr(0, 57) + "..." : whole;
+    if (isColorKey(key)) {
+        if (value.is_number_unsigned() && value.get<std::uint64_t>() <= 0xFFFFFFFFu)
+            return {hexColor(value.get<std::uint32_t>()), {}};
+        return {hexColor(defaultColor(key)), "holds " + stored + ", not a colour; the default is used"};
+    }
+    if (key == keys::stripLayout) {
+        if (value == "classic" || value == "split" || value == "none")
+            return {value.get<std::string>(), {}};
+        return {"none", "holds " + stored + ", not classic, split or none; no strip is shown"};
+    }
+    if (key == keys::userSavedThemes)
+        return value.is_array() ? InEffect{whole, {}}
+                                : InEffect{"[]", "holds " + stored + ", not a list of styles; none are offered"};
     if (value.is_string())
-        return value.get<std::string>();
-    return value.dump();
+        return {value.get<std::string>(), {}};
+    if (std::find(std::begin(listedKeys), std::end(listedKeys), key) != std::end(listedKeys))
+        return {"", "holds " + stored + ", not text; it reads as empty"};
+    return {whole, {}};
 }
 
 int get(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    bool asJson = args.size() == 2 && args[1] == "--json";
     if (args.size() > 2)
-        throw UsageError{"get takes at most one KEY"};
+        throw UsageError{"get takes one KEY or --json"};
+    if (args.size() == 2 && !asJson)
+        requireUtf8(args[1], "KEY");
     Session session(err);
     auto& settings = session.settings();
-    if (args.size() == 2) {
+    auto print = [&](const std::string& key, const platform::SettingsStore::Value& value, bool named) {
+        InEffect shown = inEffect(key, value);
+        if (!shown.note.empty())
+            err << "tavrin-plus: note: " << escaped(key) << " " << escaped(shown.note) << "\n";
+        out << (named ? key + "\t" : "") << escaped(shown.text) << "\n";
+    };
+    if (asJson) {
+        out << json(settings.all()) << "\n";
+    } else if (args.size() == 2) {
         const auto* value = settings.valueForKey(args[1]);
         if (!value)
-            throw UsageError{"no setting named '" + args[1] + "'"};
-        out << describe(args[1], *value) << "\n";
-        return 0;
+            throw UsageError{"no setting named '" + escaped(args[1]) + "'"};
+        print(args[1], *value, false);
+    } else {
+        for (const char* key : listedKeys)
+            if (const auto* value = settings.valueForKey(key))
+                print(key, *value, true);
     }
-    for (const char* key : listedKeys)
-        if (const auto* value = settings.valueForKey(key))
-            out << key << "\t" << describe(key, *value) << "\n";
-    return 0;
+    return session.finish();
 }
 
 int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
@@ -125,11 +229,13 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
         throw UsageError{"set takes KEY and VALUE"};
     const std::string& key = args[1];
     const std::string& value = args[2];
+    requireUtf8(key, "KEY");
+    requireUtf8(value, "VALUE");
     if (key == keys::phonePreference || key == keys::otherPreference) {
         Session session(err);
         session.settings().setValue(key, value);
         session.main().viewWillAppear(false);
-        return 0;
+        return session.finish();
     }
     if (key == keys::stripLayout) {
         if (value != "classic" && value != "split" && value != "none")
@@ -141,7 +247,7 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
             session.main().setSplitLayout();
         else
             session.main().setNoLayout();
-        return 0;
+        return session.finish();
     }
     if (isColorKey(key)) {
         auto packed = parseColor(value);
@@ -158,9 +264,9 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
             main.setFontFaceColor(color);
         else
             main.setFontHighlightColor(color);
-        return 0;
+        return session.finish();
     }
-    throw UsageError{"'" + key + "' cannot be set; settable are phone_preference, other_preference, "
+    throw UsageError{"'" + escaped(key) + "' cannot be set; settable are phone_preference, other_preference, "
                      "strip_layout, strip_color, bg_color, font_face and font_highlight"};
 }
 
@@ -179,7 +285,7 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
                 throw UsageError{"--scale is a whole number from 1 to 4"};
             scale = float(n);
         } else {
-            throw UsageError{"export takes [-o FILE] [--scale N], not '" + args[i] + "'"};
+            throw UsageError{"export takes [-o FILE] [--scale N], not '" + escaped(args[i]) + "'"};
         }
     }
     const char* format = "PNG";
@@ -217,7 +323,7 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
         std::string error = "cannot encode the picture";
         if (bytes.isEmpty() ||
             !platform::writeFileAtomically(*file, std::string_view(bytes.constData(), size_t(bytes.size())), error)) {
-            err << "tavrin-plus: cannot write " << *file << ": " << error << "\n";
+            err << "tavrin-plus: cannot write " << escaped(*file) << ": " << error << "\n";
             return 1;
         }
         written = *file;
@@ -231,7 +337,7 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
         written = *path;
     }
     out << written.string() << "\n";
-    return 0;
+    return session.finish();
 }
 
 // The style library as the list dialog shows it: loaded, refreshed, the current rows marked.
@@ -256,6 +362,7 @@ std::string oneName(const std::vector<std::string>& args)
 {
     if (args.size() != 2)
         throw UsageError{args[0] + " takes one NAME (quote a name with spaces)"};
+    requireUtf8(args[1], "NAME");
     return args[1];
 }
 
@@ -267,12 +374,12 @@ int styles(const std::vector<std::string>& args, std::ostream& out, std::ostream
     StyleLibraryDialogViewController library("StyleLibraryDialog");
     showLibrary(library);
     for (const auto& theme : library.themes) {
-        out << (theme->selectionBar->isHidden() ? ' ' : '*') << ' ' << theme->name;
+        out << (theme->selectionBar->isHidden() ? ' ' : '*') << ' ' << escaped(theme->name);
         for (const auto* color : {&theme->strip, &theme->bg, &theme->fnt, &theme->hgh})
             out << '\t' << hexColor(packColor(*color));
         out << '\t' << (theme->isUserTheme ? "user" : "built-in") << "\n";
     }
-    return 0;
+    return session.finish();
 }
 
 int applyStyle(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
@@ -283,12 +390,12 @@ int applyStyle(const std::vector<std::string>& args, std::ostream&, std::ostream
     showLibrary(library);
     int row = rowOf(library, name);
     if (row < 0) {
-        err << "tavrin-plus: there is no style named '" << name << "'; 'tavrin-plus styles' lists them\n";
+        err << "tavrin-plus: there is no style named '" << escaped(name) << "'; 'tavrin-plus styles' lists them\n";
         return 2;
     }
     // As a touch on its row.
     library.didSelectRowAtIndexPath(*library.themeSelectionTable, {0, row});
-    return 0;
+    return session.finish();
 }
 
 int saveStyle(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
@@ -299,7 +406,7 @@ int saveStyle(const std::vector<std::string>& args, std::ostream&, std::ostream&
     Session session(err);
     StyleLibraryDialogViewController store("StyleLibraryDialog");
     store.saveStyleToUserDefaults(name);
-    return 0;
+    return session.finish();
 }
 
 int deleteStyle(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
@@ -310,13 +417,13 @@ int deleteStyle(const std::vector<std::string>& args, std::ostream&, std::ostrea
     showLibrary(library);
     if (rowOf(library, name, true) < 0) {
         if (rowOf(library, name) >= 0)
-            err << "tavrin-plus: '" << name << "' is a built-in style; only saved styles can be deleted\n";
+            err << "tavrin-plus: '" << escaped(name) << "' is a built-in style; only saved styles can be deleted\n";
         else
-            err << "tavrin-plus: there is no saved style named '" << name << "'\n";
+            err << "tavrin-plus: there is no saved style named '" << escaped(name) << "'\n";
         return 2;
     }
     library.deleteTheme(name);
-    return 0;
+    return session.finish();
 }
 
 const std::map<std::string, std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>>&
@@ -343,7 +450,10 @@ std::string usage()
            "       tavrin-plus export [-o FILE] [--scale N]\n"
            "                                     write the wallpaper as PNG or JPEG (into the photo\n"
            "                                     album folder without -o); prints the path\n"
-           "       tavrin-plus get [KEY]         print the settings, colours as 0xRRGGBBAA\n"
+           "       tavrin-plus get [KEY]         print the settings in effect, colours as 0xRRGGBBAA;\n"
+           "                                     with backslash, tab, newline and control characters\n"
+           "                                     escaped (\\\\, \\t, \\n, \\xNN): one record a line\n"
+           "       tavrin-plus get --json        print the settings as stored, as one JSON object\n"
            "       tavrin-plus set KEY VALUE     set phone_preference, other_preference, strip_layout\n"
            "                                     (classic, split, none) or a colour: strip_color,\n"
            "                                     bg_color, font_face, font_highlight\n"
@@ -380,6 +490,9 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     } catch (const UsageError& e) {
         err << "tavrin-plus: " << e.message << "\n" << usage();
         return 2;
+    } catch (const CommandFailure& e) {
+        err << "tavrin-plus: " << e.message << "\n";
+        return 1;
     }
 }
 

@@ -65,8 +65,34 @@ void QtViewRenderer::paintScreen(platform::Application& app, QPainter& p)
         platform::drawViewTree(app.window(), painter, now);
     }
     paintTransitions(app, p, now);
-    if (!app.isStatusBarHidden())
+    if (!app.isStatusBarHidden()) {
         paintStatusBar(app, p);
+        paintSettingsNotice(app, p);
+    }
+}
+
+// A settings problem stays in view, under the status bar, until it is over. It goes with the status
+// bar, so the capture mode's picture never carries it.
+void QtViewRenderer::paintSettingsNotice(platform::Application& app, QPainter& p)
+{
+    const std::string& problem = app.settings().problem();
+    if (problem.empty())
+        return;
+    const qreal margin = 8, padding = 8;
+    const qreal width = platform::Application::screenWidth - 2 * margin;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(QtPainter::qFont({12, true}, 12));
+    QString text = QString::fromStdString(problem);
+    QRectF textRect = p.boundingRect(QRectF(0, 0, width - 2 * padding, 400), Qt::TextWordWrap, text);
+    QRectF box(margin, platform::Application::statusBarHeight + 6, width, textRect.height() + 2 * padding);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(176, 32, 32, 235));
+    p.drawRoundedRect(box, 8, 8);
+    p.setPen(Qt::white);
+    p.drawText(box.adjusted(padding, padding, -padding, -padding), Qt::TextWordWrap | Qt::AlignVCenter, text);
+    p.restore();
 }
 
 void QtViewRenderer::attach(platform::Application& app)

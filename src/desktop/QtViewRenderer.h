@@ -32,6 +32,7 @@ public:
 
 private:
     void paintTransitions(platform::Application& app, QPainter& painter, double now);
+    void paintSettingsNotice(platform::Application& app, QPainter& p);
     void paintStatusBar(platform::Application& app, QPainter& painter);
 
     const platform::Clock& clock_;

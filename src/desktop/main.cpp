@@ -1,6 +1,7 @@
 #include "desktop/AppRuntime.h"
 #include "desktop/CommandLine.h"
 #include "desktop/PhoneWindow.h"
+#include "desktop/SettingsWatcher.h"
 
 #include "platform/Clock.h"
 
@@ -58,6 +59,7 @@ int runWindow(int argc, char** argv, const std::vector<std::string>& args)
     platform::SteadyClock clock;
     desktop::AppRuntime runtime(clock, log);
     runtime.launch();
+    desktop::SettingsWatcher watcher(runtime);
     desktop::PhoneWindow window(runtime, zoom);
     window.show();
     return QApplication::exec();

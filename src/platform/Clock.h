@@ -25,17 +25,20 @@ public:
 class ManualClock final : public Clock {
 public:
     double now() const override { return now_; }
-    std::chrono::system_clock::time_point wallTime() const override
-    {
-        return wallStart_ + std::chrono::duration_cast<std::chrono::system_clock::duration>(
-                                std::chrono::duration<double>(now_));
-    }
+    // The wall clock starts at the real time and moves with now().
+    std::chrono::system_clock::time_point wallTime() const override { return wallAtZero_ + sinceZero(); }
     void advance(double seconds) { now_ += seconds; }
-    void setWallStart(std::chrono::system_clock::time_point t) { wallStart_ = t; }
+    // Sets the wall clock to read `t` at this moment.
+    void setWallTime(std::chrono::system_clock::time_point t) { wallAtZero_ = t - sinceZero(); }
 
 private:
+    std::chrono::system_clock::duration sinceZero() const
+    {
+        return std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::duration<double>(now_));
+    }
+
     double now_ = 1000.0;
-    std::chrono::system_clock::time_point wallStart_ = std::chrono::system_clock::now();
+    std::chrono::system_clock::time_point wallAtZero_ = std::chrono::system_clock::now() - sinceZero();
 };
 
 } // namespace platform

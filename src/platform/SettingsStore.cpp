@@ -3,14 +3,25 @@
 #include "platform/AtomicFile.h"
 #include "platform/Services.h"
 
+#include <cerrno>
+#include <chrono>
+#include <cstring>
 #include <ctime>
-#include <fstream>
+#include <fcntl.h>
 #include <limits>
-#include <sstream>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
+
+// A command waits its turn behind others for a long while; the window gives up sooner and retries
+// later, rather than freeze behind a stopped process.
+constexpr std::chrono::milliseconds commandLockTimeout{60'000};
+constexpr std::chrono::milliseconds changeLockTimeout{2'000};
 
 std::string timestampForFileName()
 {
@@ -22,6 +33,13 @@ std::string timestampForFileName()
     return buf;
 }
 
+std::string writeProblem(const std::string& reason) { return "Couldn't save your settings: " + reason; }
+
+std::string readProblem(const std::string& reason)
+{
+    return "Couldn't read your settings: " + reason + "; changes are not saved";
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(std::filesystem::path file, Log& log)
@@ -30,26 +48,110 @@ SettingsStore::SettingsStore(std::filesystem::path file, Log& log)
     load();
 }
 
+SettingsStore::~SettingsStore()
+{
+    if (lockFd_ >= 0)
+        ::close(lockFd_);
+}
+
+SettingsStore::Read SettingsStore::readFile(Value& into, std::string& reason)
+{
+    // Non-blocking, so that a FIFO in the file's place is refused instead of waited on.
+    int fd = ::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            known_ = {};
+            return Read::Missing;
+        }
+        reason = std::strerror(errno);
+        return Read::Unreadable;
+    }
+    struct stat st {};
+    std::string text;
+    Read result = Read::Ok;
+    if (::fstat(fd, &st) != 0) {
+        reason = std::strerror(errno);
+        result = Read::Unreadable;
+    } else if (!S_ISREG(st.st_mode)) {
+        reason = "it is not a regular file";
+        result = Read::Unreadable;
+    } else if (std::uintmax_t(st.st_size) > maxFileSize) {
+        reason = "it is larger than 16 MB";
+        result = Read::Unreadable;
+    } else {
+        text.resize(std::size_t(st.st_size));
+        std::size_t done = 0;
+        // Read until the end, whatever fstat said: the file may have grown, but never past the limit.
+        while (result == Read::Ok) {
+            if (done == text.size())
+                text.resize(std::min<std::size_t>(maxFileSize + 1, text.size() * 2 + 4096));
+            ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                reason = std::strerror(errno);
+                result = Read::Unreadable;
+            } else if (n == 0) {
+                break;
+            } else if ((done += std::size_t(n)) > maxFileSize) {
+                reason = "it is larger than 16 MB";
+                result = Read::Unreadable;
+            }
+        }
+        text.resize(done);
+    }
+    ::close(fd);
+    if (result != Read::Ok)
+        return result;
+    known_ = fileIdentity(st);
+
+    // Containers nested deeper than anyone writes by hand are refused before they are built: the
+    // writer and the readers recurse.
+    bool tooDeep = false;
+    Value parsed = Value::parse(
+        text,
+        [&](int depth, Value::parse_event_t event, Value&) {
+            if ((event == Value::parse_event_t::object_start || event == Value::parse_event_t::array_start) &&
+                depth >= maxDepth)
+                tooDeep = true;
+            return !tooDeep;
+        },
+        false);
+    if (tooDeep) {
+        reason = "nested deeper than " + std::to_string(maxDepth) + " levels";
+        return Read::Corrupt;
+    }
+    if (parsed.is_discarded() || !parsed.is_object()) {
+        reason = "not a JSON object";
+        return Read::Corrupt;
+    }
+    into = std::move(parsed);
+    return Read::Ok;
+}
+
 void SettingsStore::load()
 {
-    std::error_code ec;
-    if (!std::filesystem::exists(file_, ec))
-        return;
-    std::ifstream in(file_, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    if (!in.good() && !in.eof()) {
-        log_.log("cannot read settings file " + file_.string() + "; starting with defaults");
-        return;
+    std::string reason;
+    switch (readFile(values_, reason)) {
+    case Read::Ok:
+    case Read::Missing:
+        break;
+    case Read::Corrupt:
+        setAside(reason);
+        break;
+    case Read::Unreadable:
+        unreadable_ = true;
+        setProblem(readProblem(reason));
+        break;
     }
-    Value parsed = Value::parse(text.str(), nullptr, false);
-    if (!parsed.is_discarded() && parsed.is_object()) {
-        values_ = std::move(parsed);
-        return;
-    }
-    // Never delete what the user had: keep it beside the new file for inspection.
-    // A second damaged file within the same second must not replace the first one set aside.
+}
+
+// Never delete what the user had: keep it beside the new file for inspection. A second damaged file
+// within the same second must not replace the first one set aside.
+void SettingsStore::setAside(const std::string& reason)
+{
     const std::string stamp = timestampForFileName();
+    std::error_code ec;
     std::filesystem::path aside;
     for (int n = 1;; ++n) {
         // Built by appending: GCC 12's -Wrestrict misfires on `"-" + std::to_string(n)` at -O3.
@@ -62,8 +164,9 @@ void SettingsStore::load()
             break;
     }
     std::filesystem::rename(file_, aside, ec);
-    log_.log("settings file " + file_.string() + " is not a JSON object; moved aside to " + aside.string() +
+    log_.log("settings file " + file_.string() + " is " + reason + "; moved aside to " + aside.string() +
              (ec ? " (failed: " + ec.message() + ")" : ""));
+    known_ = {};
 }
 
 const SettingsStore::Value* SettingsStore::valueForKey(const std::string& key) const
@@ -75,9 +178,10 @@ const SettingsStore::Value* SettingsStore::valueForKey(const std::string& key) c
 void SettingsStore::setObject(const std::string& key, Value value)
 {
     auto it = values_.find(key);
-    if (it != values_.end() && *it == value && !dirty_)
+    if (it != values_.end() && *it == value && changed_.empty())
         return;
     values_[key] = std::move(value);
+    changed_.insert(key);
     persist();
 }
 
@@ -106,17 +210,151 @@ const SettingsStore::Value* SettingsStore::arrayForKey(const std::string& key) c
     return v && v->is_array() ? v : nullptr;
 }
 
+bool SettingsStore::adopt(Value fresh)
+{
+    for (const auto& key : changed_)
+        if (auto it = values_.find(key); it != values_.end())
+            fresh[key] = *it;
+    bool differs = fresh != values_;
+    values_ = std::move(fresh);
+    return differs;
+}
+
+bool SettingsStore::lock(std::chrono::milliseconds timeout, std::string& reason)
+{
+    if (lockHeld_)
+        return true;
+    if (lockFd_ < 0) {
+        std::filesystem::path path = file_;
+        path += ".lock";
+        std::error_code ec;
+        std::filesystem::create_directories(file_.parent_path(), ec);
+        lockFd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (lockFd_ < 0)
+            lockFd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC); // a read-only folder: still share the lock
+        if (lockFd_ < 0) {
+            reason = std::strerror(errno);
+            return false;
+        }
+    }
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    auto pause = std::chrono::milliseconds(1);
+    while (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            reason = std::strerror(errno);
+            return false;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            reason = "another program holds them";
+            return false;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+void SettingsStore::unlock()
+{
+    if (!lockHeld_ && lockFd_ >= 0)
+        ::flock(lockFd_, LOCK_UN);
+}
+
+bool SettingsStore::holdLock()
+{
+    std::string reason;
+    if (!lock(commandLockTimeout, reason)) {
+        setProblem(writeProblem(reason));
+        return false;
+    }
+    lockHeld_ = true;
+    reloadIfChanged();
+    return true;
+}
+
 void SettingsStore::persist()
 {
-    std::string error;
-    std::error_code ec;
-    std::filesystem::create_directories(file_.parent_path(), ec);
-    if (writer_(file_, values_.dump(2) + "\n", error)) {
-        dirty_ = false;
+    std::string reason;
+    if (!lock(changeLockTimeout, reason)) {
+        setProblem(writeProblem(reason));
         return;
     }
-    dirty_ = true;
-    log_.log("cannot write settings to " + file_.string() + ": " + error + "; the change is kept until the next write");
+    Value fresh;
+    switch (readFile(fresh, reason)) {
+    case Read::Ok:
+        unreadable_ = false;
+        adoptedElsewhere_ = adopt(std::move(fresh)) || adoptedElsewhere_;
+        break;
+    case Read::Missing:
+        unreadable_ = false; // everything this store knows is written
+        break;
+    case Read::Corrupt:
+        setAside(reason);
+        unreadable_ = false;
+        break;
+    case Read::Unreadable:
+        unreadable_ = true;
+        setProblem(readProblem(reason));
+        unlock();
+        return;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(file_.parent_path(), ec);
+    std::string error;
+    const std::string text = values_.dump(2, ' ', false, Value::error_handler_t::replace) + "\n";
+    if (writer_(file_, text, error)) {
+        changed_.clear();
+        known_ = fileIdentity(file_); // still under the lock: no one else has replaced it
+        setProblem({});
+    } else {
+        setProblem(writeProblem(error));
+    }
+    unlock();
+}
+
+bool SettingsStore::reloadIfChanged()
+{
+    bool changed = std::exchange(adoptedElsewhere_, false);
+    if (fileIdentity(file_) == known_ && !unreadable_)
+        return changed;
+    Value fresh;
+    std::string reason;
+    switch (readFile(fresh, reason)) {
+    case Read::Ok:
+        changed = adopt(std::move(fresh)) || changed;
+        if (std::exchange(unreadable_, false))
+            setProblem({});
+        if (!changed_.empty())
+            persist();
+        break;
+    case Read::Missing:
+        known_ = {};
+        break;
+    case Read::Corrupt:
+        setAside(reason);
+        break;
+    case Read::Unreadable:
+        unreadable_ = true;
+        setProblem(readProblem(reason));
+        break;
+    }
+    return changed;
+}
+
+bool SettingsStore::saveUnsavedChanges()
+{
+    if (!changed_.empty())
+        persist();
+    return changed_.empty();
+}
+
+void SettingsStore::setProblem(std::string problem)
+{
+    if (problem == problem_)
+        return;
+    problem_ = std::move(problem);
+    if (onProblemChanged)
+        onProblemChanged();
 }
 
 } // namespace platform

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "platform/AtomicFile.h"
+
 #include <nlohmann/json.hpp>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -13,14 +17,25 @@ namespace platform {
 
 class Log;
 
-// The persistent per-user key-value store: one JSON object in a file. Every change is written at once
-// by replacing the file atomically, so a crash or a full disk never leaves a torn file.
+// The persistent per-user key-value store: one JSON object in a file, shared by every process of the
+// user (the window, command-line calls, a second window). A change is written at once as a
+// read-modify-write under an advisory lock: the file is read afresh, only the keys this process changed
+// are put over it, and the result replaces the file atomically. So no process loses another's update,
+// and a crash or a full disk never leaves a torn file.
 class SettingsStore {
 public:
     using Value = nlohmann::json;
+    // Beyond these a file is not read: it is hostile or broken, never the user's settings.
+    static constexpr std::uintmax_t maxFileSize = 16 * 1024 * 1024;
+    static constexpr int maxDepth = 64;
 
-    // Reads the file; one that is not a JSON object is moved aside and the store starts empty.
+    // Reads the file. One that does not parse as a JSON object is moved aside and the store starts
+    // empty; one that cannot be read at all is left alone, and the store runs on defaults without ever
+    // writing to it (see problem()).
     SettingsStore(std::filesystem::path file, Log& log);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
 
     // The value last stored under the key, or nothing when the key was never written.
     const Value* valueForKey(const std::string& key) const;
@@ -34,21 +49,54 @@ public:
 
     const Value& all() const { return values_; }
     const std::filesystem::path& file() const { return file_; }
-    // True when the last write failed; the values are kept and the next change retries.
-    bool hasUnsavedChanges() const { return dirty_; }
+
+    // Holds the lock from now until the store ends, re-reading the file first, so that a run of reads
+    // and changes (one command) is a single transaction against other processes. False, with the
+    // reason in problem(), when the lock cannot be taken.
+    bool holdLock();
+
+    // Re-reads the file when another process has replaced it since this store last read or wrote it.
+    // Changes not yet saved are kept over what the file says. True when a value changed.
+    bool reloadIfChanged();
+    // Tries again to save changes a failed write kept in memory. True when nothing is left unsaved.
+    bool saveUnsavedChanges();
+
+    // True when changes are kept in memory only: the last write failed, or the file cannot be read.
+    bool hasUnsavedChanges() const { return !changed_.empty(); }
+    // Why the settings are not being saved, in the user's words; empty while all is well.
+    const std::string& problem() const { return problem_; }
+    // The file exists but could not be read; nothing is ever written to it.
+    bool isUnreadable() const { return unreadable_; }
+    // Told when problem() changes.
+    std::function<void()> onProblemChanged;
 
     // Tests replace the writer to simulate a failing disk. It returns false on failure.
     using Writer = std::function<bool(const std::filesystem::path& file, std::string_view contents, std::string& error)>;
     void setWriterForTesting(Writer writer) { writer_ = std::move(writer); }
 
 private:
+    enum class Read { Ok, Missing, Corrupt, Unreadable };
+
+    Read readFile(Value& into, std::string& reason);
     void load();
+    void setAside(const std::string& reason);
     void persist();
+    // Puts what the file holds under the keys this process did not change.
+    bool adopt(Value fresh);
+    void setProblem(std::string problem);
+    bool lock(std::chrono::milliseconds timeout, std::string& reason);
+    void unlock();
 
     std::filesystem::path file_;
     Log& log_;
     Value values_ = Value::object();
-    bool dirty_ = false;
+    std::set<std::string> changed_; // keys changed here and not yet written
+    FileIdentity known_;               // the file as this store last read or wrote it
+    std::string problem_;
+    bool unreadable_ = false;
+    int lockFd_ = -1;
+    bool lockHeld_ = false;         // for the store's whole life (holdLock)
+    bool adoptedElsewhere_ = false; // a write took in other processes' values; reloadIfChanged tells
     Writer writer_;
 };
 

@@ -41,8 +41,7 @@ struct SaveStyleAs : ::testing::Test {
         local.tm_min = 15;
         local.tm_isdst = -1;
         auto at = std::chrono::system_clock::from_time_t(std::mktime(&local));
-        t.clock.setWallStart(at - std::chrono::duration_cast<std::chrono::system_clock::duration>(
-                                      std::chrono::duration<double>(t.clock.now())));
+        t.clock.setWallTime(at);
     }
 
     // The time-stamp name of the moment of the last open().
