@@ -4,9 +4,13 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <utility>
+
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
 
 namespace {
 
@@ -187,52 +191,159 @@ constexpr std::array<std::uint16_t, 32> kWindows1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-enum class Charset { Unspecified, Utf8, Windows1252, Latin9, Unknown };
-
-Charset classifyCharset(std::string_view name)
-{
-    std::string key;
-    for (char c : trim(unquote(name)))
-        if (c != '-' && c != '_' && c != ' ')
-            key += lowerAscii(c);
-    if (key.empty())
-        return Charset::Unspecified;
-    if (key == "utf8")
-        return Charset::Utf8;
-    // Declared ASCII with 8-bit bytes in it means the writer's Windows code page in practice.
-    if (key == "iso88591" || key == "latin1" || key == "l1" || key == "windows1252" || key == "cp1252"
-        || key == "xcp1252" || key == "usascii" || key == "ascii")
-        return Charset::Windows1252;
-    if (key == "iso885915" || key == "latin9")
-        return Charset::Latin9;
-    return Charset::Unknown;
-}
-
-std::string eightBitToUtf8(std::string_view bytes, Charset charset)
+std::string windows1252ToUtf8(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        std::uint32_t cp = b;
-        if (b >= 0x80 && b <= 0x9F)
-            cp = kWindows1252High[b - 0x80];
-        if (charset == Charset::Latin9) {
-            switch (b) {
-            case 0xA4: cp = 0x20AC; break;
-            case 0xA6: cp = 0x0160; break;
-            case 0xA8: cp = 0x0161; break;
-            case 0xB4: cp = 0x017D; break;
-            case 0xB8: cp = 0x017E; break;
-            case 0xBC: cp = 0x0152; break;
-            case 0xBD: cp = 0x0153; break;
-            case 0xBE: cp = 0x0178; break;
-            default: break;
-            }
-        }
-        appendUtf8(out, cp);
+        appendUtf8(out, b >= 0x80 && b <= 0x9F ? kWindows1252High[b - 0x80] : b);
     }
     return out;
+}
+
+// Case, '-', '_' and spaces vary between writers ("Shift_JIS", "SHIFT-JIS", "utf8").
+std::string charsetKey(std::string_view name)
+{
+    std::string key;
+    for (char c : unquote(name))
+        if (c != '-' && c != '_' && c != ' ')
+            key += lowerAscii(c);
+    return key;
+}
+
+struct CloseConverter {
+    void operator()(UConverter* c) const { ucnv_close(c); }
+};
+
+// One U+FFFD per bad sequence, as for UTF-8. Some code pages' own substitute is U+001A, which cleanText would drop
+// without a trace.
+void substituteReplacementCharacter(const void*, UConverterToUnicodeArgs* args, const char*, int32_t,
+                                    UConverterCallbackReason reason, UErrorCode* status)
+{
+    if (reason > UCNV_IRREGULAR)
+        return; // reset, close, clone: nothing to replace
+    static constexpr UChar kReplacement = 0xFFFD;
+    *status = U_ZERO_ERROR;
+    ucnv_cbToUWriteUChars(args, &kReplacement, 1, 0, status);
+}
+
+// Turns the bytes of each value into UTF-8 by the charset the card or the file names, through ICU's converters.
+// One per file, so each converter is opened once rather than once per value.
+class TextDecoder {
+public:
+    bool unicodeFile = false; // the file was UTF-16 or UTF-32 and has been converted to UTF-8 as a whole
+    std::string fileCharset;  // named by a MIME header in front of the cards
+
+    std::string decode(std::string bytes, std::string_view charset, bool quotedPrintable, bool legacy)
+    {
+        // Raw text of a UTF-16 file is converted already, whatever it claims; quoted-printable bytes are not.
+        if (unicodeFile && !quotedPrintable)
+            return bytes;
+        std::string key = charsetKey(charset);
+        if (key.empty()) {
+            charset = fileCharset;
+            key = charsetKey(charset);
+        }
+        if (key == "utf8")
+            return bytes; // invalid sequences become U+FFFD in cleanText
+        // Latin-1 means Windows-1252 in practice, and declared ASCII with 8-bit bytes in it means the writer's
+        // Windows code page.
+        if (key == "iso88591" || key == "latin1" || key == "l1" || key == "windows1252" || key == "cp1252"
+            || key == "xcp1252" || key == "usascii" || key == "ascii")
+            return windows1252ToUtf8(bytes);
+        if (UConverter* c = key.empty() ? nullptr : converter(charset))
+            return toUtf8(c, bytes);
+        // No charset, or one nobody knows: UTF-8 when it is. 2.1 has no UTF-8 default, and 8-bit text there without
+        // a charset comes from Windows tools.
+        if (isValidUtf8(bytes) || (key.empty() && !legacy))
+            return bytes;
+        return windows1252ToUtf8(bytes);
+    }
+
+    // Null for a name ICU does not know.
+    UConverter* converter(std::string_view charset)
+    {
+        const std::string_view name = unquote(charset);
+        const std::string key = charsetKey(name);
+        if (auto it = converters_.find(key); it != converters_.end())
+            return it->second.get();
+        // ICU also takes option suffixes and package paths in a name; a card only gets to name a plain charset.
+        const bool plain = !name.empty() && name.size() <= 64 && std::all_of(name.begin(), name.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (lowerAscii(c) >= 'a' && lowerAscii(c) <= 'z') || c == '-' || c == '_'
+                   || c == '.' || c == ':' || c == ' ';
+        });
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<UConverter, CloseConverter> opened(plain ? ucnv_open(std::string(name).c_str(), &status)
+                                                                 : nullptr);
+        if (opened && U_SUCCESS(status))
+            ucnv_setToUCallBack(opened.get(), substituteReplacementCharacter, nullptr, nullptr, nullptr, &status);
+        if (U_FAILURE(status))
+            opened.reset();
+        return converters_.emplace(key, std::move(opened)).first->second.get();
+    }
+
+    static std::string toUtf8(UConverter* converter, std::string_view bytes)
+    {
+        std::string out;
+        out.reserve(bytes.size() + bytes.size() / 2);
+        ucnv_resetToUnicode(converter); // stateful charsets such as ISO-2022-JP start each value afresh
+        const char* source = bytes.data();
+        const char* const end = source + bytes.size();
+        std::array<UChar, 4096> units;
+        std::uint32_t high = 0; // a surrogate pair may straddle two chunks
+        UErrorCode status = U_BUFFER_OVERFLOW_ERROR;
+        while (status == U_BUFFER_OVERFLOW_ERROR) {
+            status = U_ZERO_ERROR;
+            UChar* target = units.data();
+            ucnv_toUnicode(converter, &target, units.data() + units.size(), &source, end, nullptr, true, &status);
+            for (const UChar* u = units.data(); u < target; ++u) {
+                const std::uint32_t unit = *u;
+                const bool isLow = unit >= 0xDC00 && unit <= 0xDFFF;
+                if (high != 0 && isLow) {
+                    appendUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
+                    high = 0;
+                    continue;
+                }
+                if (high != 0)
+                    appendUtf8(out, 0xFFFD);
+                high = unit >= 0xD800 && unit <= 0xDBFF ? unit : 0;
+                if (high == 0)
+                    appendUtf8(out, isLow ? 0xFFFD : unit);
+            }
+        }
+        if (high != 0)
+            appendUtf8(out, 0xFFFD);
+        return out;
+    }
+
+private:
+    std::map<std::string, std::unique_ptr<UConverter, CloseConverter>, std::less<>> converters_;
+};
+
+// A file saved from a mail keeps its MIME header, and that header is where vCard 3.0 names the charset:
+// "Content-Type: text/directory; charset=Shift_JIS".
+std::string charsetOfContentType(std::string_view value)
+{
+    const std::size_t at = lowerAscii(value).find("charset=");
+    if (at == std::string::npos)
+        return {};
+    const std::string_view rest = value.substr(at + 8);
+    return std::string(unquote(rest.substr(0, rest.find(';'))));
+}
+
+// UTF-16 and UTF-32 by their byte-order mark, which ICU reads and drops. Without one, a zero byte among the first two
+// still shows UTF-16: every card starts with ASCII.
+const char* unicodeEncodingOf(std::string_view text)
+{
+    using namespace std::string_view_literals;
+    if (text.starts_with("\xFF\xFE\0\0"sv) || text.starts_with("\0\0\xFE\xFF"sv))
+        return "UTF-32";
+    if (text.starts_with("\xFF\xFE"sv) || text.starts_with("\xFE\xFF"sv))
+        return "UTF-16";
+    if (text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0'))
+        return text[0] == '\0' ? "UTF-16BE" : "UTF-16LE";
+    return nullptr;
 }
 
 // Final pass for everything handed out: valid UTF-8, one newline convention, no control characters (they would
@@ -420,6 +531,14 @@ bool endsWithSoftBreak(std::string_view line)
     return !line.empty() && line.back() == '=';
 }
 
+void dropSoftBreak(std::string& value)
+{
+    while (!value.empty() && isBlank(value.back()))
+        value.pop_back();
+    if (!value.empty())
+        value.pop_back();
+}
+
 // ---- values ----
 
 // 3.0/4.0 text escapes. vCard 2.1 only escapes separators, and a literal "\n" there is text.
@@ -539,7 +658,9 @@ std::string formatBirthday(std::string value)
 
 class CardBuilder {
 public:
-    bool legacy = false; // vCard 2.1
+    CardBuilder(TextDecoder& decoder, bool legacy) : legacy(legacy), decoder_(&decoder) {}
+
+    bool legacy; // vCard 2.1
 
     void add(const Property& p)
     {
@@ -613,23 +734,9 @@ public:
 private:
     std::string decodedBytes(const Property& p) const
     {
-        std::string bytes = p.encoding == "quoted-printable" ? decodeHexEscapes(p.value, '=') : p.value;
-        const Charset charset = classifyCharset(p.charset);
-        switch (charset) {
-        case Charset::Utf8:
-            return bytes; // invalid sequences become U+FFFD in cleanText
-        case Charset::Windows1252:
-        case Charset::Latin9:
-            return eightBitToUtf8(bytes, charset);
-        case Charset::Unknown:
-            return isValidUtf8(bytes) ? bytes : eightBitToUtf8(bytes, Charset::Windows1252);
-        case Charset::Unspecified:
-            break;
-        }
-        // 2.1 has no UTF-8 default; 8-bit text without a charset comes from Windows tools.
-        if (legacy && !isValidUtf8(bytes))
-            return eightBitToUtf8(bytes, Charset::Windows1252);
-        return bytes;
+        const bool quotedPrintable = p.encoding == "quoted-printable";
+        return decoder_->decode(quotedPrintable ? decodeHexEscapes(p.value, '=') : p.value, p.charset,
+                                quotedPrintable, legacy);
     }
 
     std::string single(std::string_view text) const { return cleanText(unescape(text, legacy), true); }
@@ -692,6 +799,7 @@ private:
             values_.push_back({ContactValue{kind, std::move(label), std::move(value)}, group});
     }
 
+    TextDecoder* decoder_;
     std::string formattedName_;
     std::string structuredName_;
     std::string organization_;
@@ -713,14 +821,28 @@ bool Contact::hasPhone() const
 
 std::vector<Contact> readVCards(std::string_view text)
 {
+    TextDecoder decoder;
+    std::string converted;
+    if (const char* encoding = unicodeEncodingOf(text); encoding && decoder.converter(encoding)) {
+        converted = TextDecoder::toUtf8(decoder.converter(encoding), text);
+        text = converted;
+        decoder.unicodeFile = true;
+    }
     if (text.starts_with(kBom))
         text.remove_prefix(kBom.size());
     LineReader lines(text);
-    std::vector<Contact> contacts;
-    std::optional<CardBuilder> card;
-    // A 2.1 AGENT property may hold a whole nested card; its contents describe someone else and are skipped.
-    bool agentPending = false;
-    std::size_t agentDepth = 0;
+
+    // A BEGIN inside an open card opens a card of its own: 2.1 writes an AGENT (an assistant, say) that way. It is
+    // offered as a contact too, since it is a person with a number and the user may want exactly that one, and it
+    // leaves its parent and the parent's numbers alone. The same rule keeps the cards that follow one whose END was
+    // lost; that one never ends and is dropped. Contacts come in the order their cards begin.
+    struct OpenCard {
+        CardBuilder builder;
+        std::size_t slot;
+    };
+    constexpr std::size_t kMaxDepth = 8; // real nesting is one or two deep; this bounds memory on hostile input
+    std::vector<OpenCard> open;
+    std::vector<std::optional<Contact>> slots;
 
     while (!lines.atEnd()) {
         std::string_view line = lines.next();
@@ -735,12 +857,10 @@ std::vector<Contact> readVCards(std::string_view text)
 
         Property p;
         const std::optional<std::size_t> valueStart = parseHeader(line, p);
-        const bool wanted = valueStart
-                            && (agentDepth > 0 ? p.name == "BEGIN" || p.name == "END"
-                                : card        ? isWanted(p.name)
-                                              : p.name == "BEGIN");
+        const bool wanted = valueStart && (open.empty() ? p.name == "BEGIN" || p.name == "CONTENT-TYPE"
+                                                        : isWanted(p.name));
         const bool quotedPrintable = valueStart && p.encoding == "quoted-printable";
-        const bool legacy = card && card->legacy;
+        const bool legacy = !open.empty() && open.back().builder.legacy;
         bool overflow = false;
         auto append = [&](std::string_view piece) {
             if (!wanted || overflow)
@@ -764,12 +884,8 @@ std::vector<Contact> readVCards(std::string_view text)
             if (softBreak) {
                 if (isCardBoundary(next))
                     break; // a stray '=' at the end of a value must not swallow the end of the card
-                if (wanted && !overflow) {
-                    while (!p.value.empty() && isBlank(p.value.back()))
-                        p.value.pop_back();
-                    if (!p.value.empty())
-                        p.value.pop_back();
-                }
+                if (wanted && !overflow)
+                    dropSoftBreak(p.value);
             } else if (next.empty() || !isBlank(next.front())) {
                 break;
             }
@@ -777,47 +893,39 @@ std::vector<Contact> readVCards(std::string_view text)
             append(softBreak || legacy ? next : next.substr(1));
             last = next;
         }
-
-        if (!wanted || overflow) {
-            if (valueStart && card)
-                agentPending = false;
+        if (!wanted || overflow)
             continue;
-        }
+        if (quotedPrintable && endsWithSoftBreak(last))
+            dropSoftBreak(p.value); // a soft break with nothing left to join
 
-        if (agentDepth > 0) {
-            if (namesVCard(p) && p.name == "BEGIN")
-                ++agentDepth;
-            else if (namesVCard(p))
-                --agentDepth;
-            continue;
-        }
-        if (p.name == "BEGIN") {
-            if (!namesVCard(p))
-                continue;
-            if (card && agentPending) {
-                agentDepth = 1;
-                agentPending = false;
-                continue;
+        const bool begins = (p.name == "BEGIN" && namesVCard(p))
+                            || (p.name == "AGENT" && equalsIgnoringCase(trim(p.value), "BEGIN:VCARD"));
+        if (begins) {
+            CardBuilder card(decoder, legacy); // an agent without a VERSION line is written like its parent
+            if (open.size() == kMaxDepth) {
+                open.back().builder = std::move(card);
+            } else {
+                open.push_back({std::move(card), slots.size()});
+                slots.emplace_back();
             }
-            card.emplace(); // a BEGIN inside an open card means that card never ended: it is dropped
-            continue;
+        } else if (open.empty()) {
+            if (p.name == "CONTENT-TYPE")
+                decoder.fileCharset = charsetOfContentType(p.value);
+        } else if (p.name == "END") {
+            if (namesVCard(p)) {
+                slots[open.back().slot] = open.back().builder.finish();
+                open.pop_back();
+            }
+        } else if (p.name == "VERSION") {
+            open.back().builder.legacy = trim(p.value).starts_with("2");
+        } else {
+            open.back().builder.add(p);
         }
-        if (!card)
-            continue;
-        if (p.name == "END") {
-            if (!namesVCard(p))
-                continue;
-            if (auto contact = card->finish())
-                contacts.push_back(std::move(*contact));
-            card.reset();
-            agentPending = false;
-            continue;
-        }
-        agentPending = p.name == "AGENT" && trim(p.value).empty();
-        if (p.name == "VERSION")
-            card->legacy = trim(p.value).starts_with("2");
-        else
-            card->add(p);
     }
+
+    std::vector<Contact> contacts;
+    for (auto& contact : slots)
+        if (contact)
+            contacts.push_back(std::move(*contact));
     return contacts;
 }

@@ -18,6 +18,7 @@ struct Contact {
     bool hasPhone() const;
 };
 
-// Reads every card of a vCard 2.1, 3.0 or 4.0 file. Damaged cards and lines are skipped rather than reported: the
-// user only wants to pick a number, and a half-broken export should still offer the good cards.
+// Reads every card of a vCard 2.1, 3.0 or 4.0 file, be it UTF-8, UTF-16 or in the charsets it names. Damaged cards
+// and lines are skipped rather than reported: the user only wants to pick a number, and a half-broken export should
+// still offer the good cards.
 std::vector<Contact> readVCards(std::string_view text);
