@@ -8,7 +8,10 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <ctime>
 #include <map>
+#include <nlohmann/json.hpp>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace testing_support;
@@ -89,21 +92,59 @@ TEST(CommandLine, ExportOnAFreshConfigurationWritesTheDefaultWallpaper)
     // Large glyphs once went missing at high scales: the lettering covers about nine times the area.
     EXPECT_GT(letteringPixels(big, 3), 7 * lettering);
 
+    // The album's name is the capture's wall-clock time.
+    auto stampOf = [](std::time_t t) {
+        char text[64];
+        std::strftime(text, sizeof text, "wallpaper-%Y_%m_%d_%H%M%S.png\n", std::localtime(&t));
+        return std::string(text);
+    };
+    std::time_t before = std::time(nullptr);
     Outcome album = run(home, "export");
     ASSERT_EQ(album.status, 0) << errors(home);
-    EXPECT_EQ(album.out.rfind((home.albumDir() / "wallpaper-").string(), 0), 0u) << album.out;
+    std::string name = album.out.substr(home.albumDir().string().size() + 1);
+    EXPECT_TRUE(name == stampOf(before) || name == stampOf(before + 1) || name == stampOf(before + 2)) << name;
+}
+
+TEST(CommandLine, ExportKeepsReadOnlyFilesAndWritesThroughLinks)
+{
+    TempHome home;
+    auto kept = home.path() / "kept.png", target = home.path() / "pictures" / "target.png", link = home.path() / "link.png";
+    std::ofstream(kept) << "mine";
+    std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
+    EXPECT_EQ(run(home, "export -o " + kept.string()).status, 1);
+    EXPECT_NE(errors(home).find("Permission denied"), std::string::npos) << errors(home);
+    EXPECT_EQ(readFile(kept), "mine");
+
+    std::filesystem::create_directories(target.parent_path());
+    std::ofstream(target) << "old";
+    std::filesystem::create_symlink(target, link);
+    ASSERT_EQ(run(home, "export -o " + link.string()).status, 0) << errors(home);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(QImage(QString::fromStdString(target.string())).size(), QSize(320, 480));
 }
 
 TEST(CommandLine, GetAndSetGoThroughTheSameOperationsAsTheDialogs)
 {
     TempHome home;
-    for (const char* args : {"strip_color 0x11223380", "other_preference 'Reward offered'", "strip_layout classic"})
+    for (const char* args : {"strip_color 0x11223380", "other_preference \"$(printf 'Reward\\tto\\\\\\nme\\001')\"",
+                             "strip_layout classic"})
         ASSERT_EQ(run(home, std::string("set ") + args).status, 0) << errors(home);
     EXPECT_EQ(run(home, "get strip_color").out, "0x11223380\n");
+    // One record a line, whatever the text holds.
     Outcome all = run(home, "get");
-    EXPECT_NE(all.out.find("other_preference\tReward offered\n"), std::string::npos) << all.out;
+    EXPECT_NE(all.out.find("other_preference\tReward\\tto\\\\\\nme\\x01\n"), std::string::npos) << all.out;
     EXPECT_NE(all.out.find("strip_layout\tclassic\n"), std::string::npos) << all.out;
     EXPECT_NE(all.out.find("bg_color\t0xA8A8A8FF\n"), std::string::npos) << all.out;
+    auto json = nlohmann::json::parse(run(home, "get --json").out);
+    EXPECT_EQ(json["other_preference"], "Reward\tto\\\nme\001");
+
+    // A value the application cannot use prints what it uses instead, with a note.
+    json["strip_color"] = 4294967296;
+    json["strip_layout"] = "diagonal";
+    std::ofstream(home.path() / "config" / "tavrin-plus" / "settings.json") << json.dump();
+    EXPECT_EQ(run(home, "get strip_color").out, "0x1B1C1CFF\n");
+    EXPECT_NE(errors(home).find("strip_color holds 4294967296"), std::string::npos) << errors(home);
+    EXPECT_EQ(run(home, "get strip_layout").out, "none\n");
 }
 
 TEST(CommandLine, BadArgumentsAreUsageErrorsThatChangeNothing)
@@ -115,6 +156,7 @@ TEST(CommandLine, BadArgumentsAreUsageErrorsThatChangeNothing)
     const std::vector<std::string> refused = {
         "set strip_color red", "set strip_color 0x1122334455", "set strip_layout diagonal", "set style_name x",
         "set phone_preference", "get no_such_key", "export --scale 9", "export -o " + gif, "export --frobnicate",
+        "set phone_preference \"$(printf '9\\377')\"", "save-style \"$(printf '\\300\\200')\"",
         "--zoom", "--zoom 0", "--what"};
     for (const std::string& args : refused) {
         EXPECT_EQ(run(home, args).status, 2) << args;
@@ -182,4 +224,48 @@ TEST(CommandLine, StyleCommandsRefuseWhatTheyCannotDo)
         EXPECT_NE(errors(home).find(c.message), std::string::npos) << c.args << ": " << errors(home);
     }
     EXPECT_EQ(filesIn(home), before);
+}
+
+TEST(CommandLine, ACommandWhoseChangeCannotBeSavedFailsWithOneLineAndKeepsTheFile)
+{
+    TempHome home;
+    ASSERT_EQ(run(home, "set other_preference " + std::string(1000, 'x')).status, 0);
+    const auto before = filesIn(home);
+    // Files may not grow past 512 bytes: the settings cannot be rewritten, the one error line can.
+    const std::string fullDisk = "sh -c 'trap \"\" XFSZ; ulimit -f 1; exec \"$0\" \"$@\"' ";
+    for (const char* args : {"set phone_preference 555", "save-style Mine", "apply Purpular"}) {
+        EXPECT_EQ(run(home, args, fullDisk).status, 1) << args;
+        std::string err = errors(home);
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << args << ": " << err;
+        EXPECT_NE(err.find("Couldn't save your settings: File too large"), std::string::npos) << err;
+        EXPECT_EQ(filesIn(home), before) << args;
+    }
+}
+
+TEST(CommandLine, SettingsThatCannotBeReadAreNeverTouchedAndHostileOnesAreSetAside)
+{
+    auto shared = std::make_shared<TempHome>();
+    const TempHome& home = *shared;
+    auto settings = home.path() / "config" / "tavrin-plus" / "settings.json";
+    std::filesystem::create_directories(settings.parent_path());
+    ASSERT_EQ(mkfifo(settings.c_str(), 0600), 0);
+    for (const char* args : {"get", "set phone_preference 555", "styles", "export"}) {
+        EXPECT_EQ(run(home, args).status, 1) << args;
+        EXPECT_NE(errors(home).find("Couldn't read your settings: it is not a regular file"), std::string::npos)
+            << errors(home);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(settings));
+    {
+        TestApp window(shared);
+        EXPECT_FALSE(window.app().settings().problem().empty());
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(settings));
+
+    std::filesystem::remove(settings);
+    std::ofstream(settings) << "{\"a\":" << std::string(99'999, '[') << std::string(99'999, ']') << "}";
+    EXPECT_EQ(run(home, "get phone_preference").out, "911\n");
+    int aside = 0;
+    for (auto& e : std::filesystem::directory_iterator(settings.parent_path()))
+        aside += e.path().filename().string().starts_with("settings.json.corrupt-");
+    EXPECT_EQ(aside, 1);
 }

@@ -72,8 +72,7 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
         error = "cannot create " + dir.string() + ": " + ec.message();
         return std::nullopt;
     }
-    // The real wall clock, not the application's: a command's clock runs ahead to finish animations.
-    std::string stamp = timeFormatter_.formatLocalTime(std::chrono::system_clock::now(), "yyyy_MM_dd_HHmmss");
+    std::string stamp = timeFormatter_.formatLocalTime(application_->services().clock->wallTime(), "yyyy_MM_dd_HHmmss");
     auto name = albumFileName(dir, stamp);
     // Another capture may take the same name between the check and the write: then try the next one.
     for (int attempt = 0; name && attempt < 5; ++attempt, name = albumFileName(dir, stamp)) {

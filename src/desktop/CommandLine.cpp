@@ -49,6 +49,18 @@ private:
     std::ostream& err_;
 };
 
+// Animations finish at once on a clock moved by hand, while the wall clock stays the real one: the
+// album's names and the times shown are those of the run.
+class CommandClock final : public platform::Clock {
+public:
+    double now() const override { return now_; }
+    std::chrono::system_clock::time_point wallTime() const override { return std::chrono::system_clock::now(); }
+    void advance(double seconds) { now_ += seconds; }
+
+private:
+    double now_ = 0;
+};
+
 // One headless run of the application on a clock that moves only when told to, so animations finish
 // at once instead of in real time. It holds the settings lock from its first read to its last write, so
 // that a command is one transaction against the window and other commands.
@@ -86,7 +98,7 @@ public:
 
 private:
     std::ostream& err_;
-    platform::ManualClock clock_;
+    CommandClock clock_;
     StreamLog log_;
     AppRuntime runtime_;
 };
