@@ -1,5 +1,7 @@
-// Any bytes as the settings file: the store starts, its typed readers answer, and a file that is
-// not a JSON object is set aside whole, never lost.
+// Any bytes as the settings file: the store starts, its typed readers answer, a file that is not a
+// JSON object (or is nested too deep) is set aside whole, never lost, and a change is then written as
+// a whole object. Inputs starting with 0x01 are padded past the size limit: such a file is never read
+// and never written.
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 
@@ -31,7 +33,10 @@ const std::filesystem::path& folder()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string input(reinterpret_cast<const char*>(data), size);
+    std::string input(reinterpret_cast<const char*>(data), size);
+    const bool oversized = size > 0 && data[0] == 0x01;
+    if (oversized)
+        input.resize(platform::SettingsStore::maxFileSize + 1, ' ');
     const auto file = folder() / "settings.json";
     std::filesystem::remove_all(folder());
     std::filesystem::create_directories(folder());
@@ -58,7 +63,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (kept != input)
             std::abort();
     }
-    if (files != 1)
+    if (files != 1 || store.isUnreadable() != oversized)
+        std::abort();
+
+    store.setObject("phone_preference", "555");
+    if (oversized) {
+        if (std::filesystem::file_size(file) != input.size())
+            std::abort();
+        return 0;
+    }
+    std::ifstream in(file, std::ios::binary);
+    auto written = platform::SettingsStore::Value::parse(std::string{std::istreambuf_iterator<char>(in), {}}, nullptr, false);
+    if (!written.is_object() || written["phone_preference"] != "555")
         std::abort();
     return 0;
 }
