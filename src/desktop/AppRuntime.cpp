@@ -41,7 +41,16 @@ AppRuntime::~AppRuntime()
     application_.reset();
 }
 
-void AppRuntime::launch() { delegate_->applicationDidFinishLaunching(*application_); }
+void AppRuntime::launch()
+{
+    // The start-up writes the missing defaults: as one transaction, so that a default never replaces a
+    // value another process has just written.
+    auto& settings = application_->settings();
+    bool locked = settings.holdLock();
+    delegate_->applicationDidFinishLaunching(*application_);
+    if (locked)
+        settings.releaseLock();
+}
 
 QByteArray encodeScreen(const QImage& screen, const char* format)
 {

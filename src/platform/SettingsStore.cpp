@@ -132,17 +132,21 @@ SettingsStore::Read SettingsStore::readFile(Value& into, std::string& reason)
 void SettingsStore::load()
 {
     std::string reason;
-    switch (readFile(values_, reason)) {
-    case Read::Ok:
-    case Read::Missing:
-        break;
-    case Read::Corrupt:
-        setAside(reason);
-        break;
-    case Read::Unreadable:
+    Read result = readFile(values_, reason);
+    if (result == Read::Corrupt) {
+        // Set aside under the lock, and only if it is still the damaged file: another process may
+        // have replaced it meanwhile.
+        std::string busy;
+        bool locked = lock(changeLockTimeout, busy);
+        result = readFile(values_, reason);
+        if (result == Read::Corrupt)
+            setAside(reason);
+        if (locked)
+            unlock();
+    }
+    if (result == Read::Unreadable) {
         unreadable_ = true;
         setProblem(readProblem(reason));
-        break;
     }
 }
 
@@ -212,6 +216,10 @@ const SettingsStore::Value* SettingsStore::arrayForKey(const std::string& key) c
 
 bool SettingsStore::adopt(Value fresh)
 {
+    // Changes made while the file could not be read were made over defaults, not over the user's
+    // settings (the notice said they are not saved): where the file has a value, it wins.
+    if (unreadable_)
+        std::erase_if(changed_, [&](const std::string& key) { return fresh.contains(key); });
     for (const auto& key : changed_)
         if (auto it = values_.find(key); it != values_.end())
             fresh[key] = *it;
@@ -222,7 +230,7 @@ bool SettingsStore::adopt(Value fresh)
 
 bool SettingsStore::lock(std::chrono::milliseconds timeout, std::string& reason)
 {
-    if (lockHeld_)
+    if (lockDepth_ > 0)
         return true;
     if (lockFd_ < 0) {
         std::filesystem::path path = file_;
@@ -231,11 +239,11 @@ bool SettingsStore::lock(std::chrono::milliseconds timeout, std::string& reason)
         std::filesystem::create_directories(file_.parent_path(), ec);
         lockFd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         if (lockFd_ < 0)
-            lockFd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC); // a read-only folder: still share the lock
-        if (lockFd_ < 0) {
-            reason = std::strerror(errno);
-            return false;
-        }
+            lockFd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // A folder no one here may write to: nothing can be written there to race over, and a
+        // write says why it failed itself.
+        if (lockFd_ < 0)
+            return true;
     }
     auto deadline = std::chrono::steady_clock::now() + timeout;
     auto pause = std::chrono::milliseconds(1);
@@ -256,7 +264,7 @@ bool SettingsStore::lock(std::chrono::milliseconds timeout, std::string& reason)
 
 void SettingsStore::unlock()
 {
-    if (!lockHeld_ && lockFd_ >= 0)
+    if (lockDepth_ == 0 && lockFd_ >= 0)
         ::flock(lockFd_, LOCK_UN);
 }
 
@@ -267,9 +275,15 @@ bool SettingsStore::holdLock()
         setProblem(writeProblem(reason));
         return false;
     }
-    lockHeld_ = true;
-    reloadIfChanged();
+    if (lockDepth_++ == 0)
+        reloadIfChanged();
     return true;
+}
+
+void SettingsStore::releaseLock()
+{
+    if (lockDepth_ > 0 && --lockDepth_ == 0)
+        unlock();
 }
 
 void SettingsStore::persist()
@@ -282,8 +296,9 @@ void SettingsStore::persist()
     Value fresh;
     switch (readFile(fresh, reason)) {
     case Read::Ok:
-        unreadable_ = false;
         adoptedElsewhere_ = adopt(std::move(fresh)) || adoptedElsewhere_;
+        if (std::exchange(unreadable_, false))
+            setProblem({});
         break;
     case Read::Missing:
         unreadable_ = false; // everything this store knows is written

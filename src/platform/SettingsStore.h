@@ -50,10 +50,11 @@ public:
     const Value& all() const { return values_; }
     const std::filesystem::path& file() const { return file_; }
 
-    // Holds the lock from now until the store ends, re-reading the file first, so that a run of reads
-    // and changes (one command) is a single transaction against other processes. False, with the
-    // reason in problem(), when the lock cannot be taken.
+    // Holds the lock until the matching releaseLock() (or the store's end), re-reading the file first,
+    // so that a run of reads and changes (the start-up, one command) is a single transaction against
+    // other processes. It nests. False, with the reason in problem(), when the lock cannot be taken.
     bool holdLock();
+    void releaseLock();
 
     // Re-reads the file when another process has replaced it since this store last read or wrote it.
     // Changes not yet saved are kept over what the file says. True when a value changed.
@@ -95,7 +96,7 @@ private:
     std::string problem_;
     bool unreadable_ = false;
     int lockFd_ = -1;
-    bool lockHeld_ = false;         // for the store's whole life (holdLock)
+    int lockDepth_ = 0;             // holdLock() calls not yet released
     bool adoptedElsewhere_ = false; // a write took in other processes' values; reloadIfChanged tells
     Writer writer_;
 };
