@@ -8,6 +8,7 @@
 #include "PackedColor.h"
 #include "SettingsKeys.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
 
@@ -146,6 +147,24 @@ TEST(SharedSettings, TheOpenWindowFollowsOtherProcessesAndKeepsTheirChanges)
     auto stored = settingsIn(*t.home);
     EXPECT_EQ(stored["phone_preference"], "+1 555 0100");
     EXPECT_EQ(stored["strip_color"], 0x11223380u);
+
+    // A write that fails is told on screen, under the status bar, and saved once it can be.
+    bool full = true;
+    t.app().settings().setWriterForTesting([&](const std::filesystem::path& file, std::string_view text, std::string& error) {
+        return full ? (error = "No space left on device", false) : platform::writeFileAtomically(file, text, error);
+    });
+    t.main().setBGColor(unpackColor(0x336699FF));
+    EXPECT_EQ(t.app().settings().problem(), "Couldn't save your settings: No space left on device");
+    auto noticeShown = [&] {
+        unsigned rgb = rgbAt(t.screenshot(), 12, 30);
+        return (rgb >> 16) > 150 && ((rgb >> 8) & 0xFF) < 60;
+    };
+    EXPECT_TRUE(noticeShown());
+    full = false;
+    watcher.check();
+    EXPECT_EQ(t.app().settings().problem(), "");
+    EXPECT_EQ(settingsIn(*t.home)["bg_color"], 0x336699FFu);
+    EXPECT_FALSE(noticeShown());
 
     // A photograph put in place by another program shows too.
     QImage photo(64, 96, QImage::Format_RGB32);
