@@ -6,6 +6,8 @@
 #include "PackedColor.h"
 #include "SettingsKeys.h"
 
+#include "desktop/QtImageCodec.h"
+
 #include "platform/Application.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
@@ -17,6 +19,7 @@
 
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -54,6 +57,31 @@ std::vector<std::string> filesStartingWith(const std::filesystem::path& dir, con
             found.push_back(readFile(e.path()));
     std::sort(found.begin(), found.end());
     return found;
+}
+
+std::string bigEndian(std::uint32_t v)
+{
+    return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+}
+
+// The start of a PNG of that size, checksums right: Qt's reader tells the size once it reaches the
+// first picture data chunk, here an empty one.
+std::string pngHeader(std::uint32_t width, std::uint32_t height)
+{
+    std::string out = "\x89PNG\r\n\x1a\n";
+    auto chunk = [&](const std::string& type, const std::string& body) {
+        const std::string typed = type + body;
+        std::uint32_t crc = 0xFFFFFFFF;
+        for (char c : typed) {
+            crc ^= std::uint8_t(c);
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+        }
+        out += bigEndian(std::uint32_t(body.size())) + typed + bigEndian(~crc);
+    };
+    chunk("IHDR", bigEndian(width) + bigEndian(height) + std::string{8, 2, 0, 0, 0}); // 8-bit RGB
+    chunk("IDAT", "");
+    return out;
 }
 
 // The wallpaper alone, with the main menu minimised out of the way.
@@ -147,7 +175,9 @@ TEST(BadInput, HugeTextsAreDrawnShrunkAndCutInsideTheirStrips)
     EXPECT_EQ(differing, 0) << "the long texts ran off their strips";
 }
 
-TEST(BadInput, APhotographThatCannotBeReadShowsNoneAndIsLeftAlone)
+// Photographs that cannot be shown, damaged or hostile: every decoding path refuses them, and the main
+// screen shows the background colour, not the grey a JPEG decoder paints for missing picture data.
+TEST(BadInput, APhotographThatCannotBeReadShowsTheBackgroundColourAndIsLeftAlone)
 {
     QImage red(64, 64, QImage::Format_RGB32);
     red.fill(Qt::red);
@@ -161,15 +191,41 @@ TEST(BadInput, APhotographThatCannotBeReadShowsNoneAndIsLeftAlone)
     auto sof = bomb.find("\xFF\xC0");
     ASSERT_NE(sof, std::string::npos);
     bomb.replace(sof + 5, 4, "\xEA\x60\xEA\x60");
-    const std::vector<std::string> photos = {"", jpeg.substr(0, 20), "GIF89a but not really", bomb};
-    for (const std::string& contents : photos) {
-        SCOPED_TRACE(contents.size());
+    // Where the picture data begins, after the scan's header.
+    const size_t sos = jpeg.find("\xFF\xDA");
+    ASSERT_NE(sos, std::string::npos);
+    const size_t scan = sos + 2 + size_t(std::uint8_t(jpeg[sos + 2]) << 8 | std::uint8_t(jpeg[sos + 3]));
+    std::mt19937 random(7);
+    std::string noise(4096, '\0');
+    for (char& c : noise)
+        c = char(random());
+
+    const struct {
+        const char* what;
+        std::string contents;
+    } photos[] = {
+        {"empty", ""},
+        {"random bytes", noise},
+        {"a JPEG cut inside its headers", jpeg.substr(0, 20)},
+        {"not the format its name says", "GIF89a but not really"},
+        {"a JPEG header claiming 60000 x 60000", bomb},
+        {"a PNG header claiming 20000 x 20000", pngHeader(20000, 20000)},
+        {"a JPEG cut where its picture data begins", jpeg.substr(0, scan)},
+        {"a JPEG with no picture data before its end", jpeg.substr(0, scan) + "\xFF\xD9"},
+        {"a JPEG with a fifth of its picture data", jpeg.substr(0, scan + (jpeg.size() - scan) / 5)},
+    };
+    desktop::QtImageCodec codec;
+    for (const auto& [what, contents] : photos) {
+        SCOPED_TRACE(what);
         auto home = std::make_shared<TempHome>();
-        writeFile(home->documentsDir() / "wallpaper.jpg", contents);
+        const auto file = home->documentsDir() / "wallpaper.jpg";
+        writeFile(file, contents);
+        EXPECT_FALSE(codec.decode({reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()}));
+        EXPECT_FALSE(codec.decodeFile(file.string()));
         TestApp t(home);
         EXPECT_FALSE(t.main().wallpaper->image());
-        (void)t.screenshot();
-        EXPECT_EQ(readFile(home->documentsDir() / "wallpaper.jpg"), contents);
+        EXPECT_EQ(testing_support::rgbAt(wallpaperOf(t), 160, 300), 0xA8A8A8u); // the background colour
+        EXPECT_EQ(readFile(file), contents);
     }
 }
 

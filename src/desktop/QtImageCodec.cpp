@@ -35,30 +35,59 @@ QImage::Format qtFormatOf(int alphaInfo)
     }
 }
 
-bool withinLimit(QSize size)
+std::int64_t pixelsOf(QSize size)
 {
-    return size.isValid() && qint64(size.width()) * size.height() <= platform::ImageCodec::maxPixels;
+    return std::int64_t(size.width()) * size.height();
 }
 
-// Reads the image the reader holds, refusing images whose declared size is beyond the limit before
-// any pixel is decoded, so a decompression bomb costs nothing.
+bool withinLimit(QSize size)
+{
+    return size.isValid() && pixelsOf(size) <= platform::ImageCodec::maxPixels;
+}
+
+// JPEG photographs larger than maxPixels are still taken, because Qt's reader scales them through the
+// DCT while decoding: on a 2-vCPU machine a 200-megapixel JPEG (the largest phone sensors) decodes
+// to 2048 pixels in 0.75 s, a 50-megapixel one in 0.25 s, a 400-megapixel one in 1.2 s. 16384 x 16384
+// keeps those photographs and bounds the cost near a second. Every other reader decodes each pixel
+// even when scaling (a 400-megapixel PNG took 2.9 s), so those stay at maxPixels (about 0.5 s).
+constexpr std::int64_t maxScaledJpegPixels = std::int64_t(16384) * 16384;
+
+// Whether most of the picture is exactly mid-grey: what libjpeg paints for scan data that is not
+// there, and Qt's reader still reports success.
+bool mostlyMissing(const QImage& image)
+{
+    std::int64_t grey = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        grey += std::count_if(row, row + image.width(), [](QRgb p) { return (p & 0xFFFFFF) == 0x808080; });
+    }
+    return grey * 2 > pixelsOf(image.size());
+}
+
+// Reads the image the reader holds. The size in the header is checked before any pixel is decoded,
+// so a decompression bomb costs nothing; a header that tells no size is not trusted either.
 platform::ImageRef read(QImageReader& reader, int maxSide)
 {
     reader.setAutoTransform(true);
-    QSize size = reader.size();
-    if (size.isValid() && maxSide > 0 && std::max(size.width(), size.height()) > maxSide) {
-        // Photographs: scaled while decoding (JPEG decodes at a fraction of its size directly).
-        QSize scaled = size.scaled(maxSide, maxSide, Qt::KeepAspectRatio);
-        if (qint64(size.width()) * size.height() > 20 * platform::ImageCodec::maxPixels)
-            return nullptr;
-        reader.setScaledSize(scaled.expandedTo({1, 1}));
-    } else if (size.isValid() && !withinLimit(size)) {
+    const QSize size = reader.size();
+    const bool jpeg = reader.format() == "jpeg";
+    const bool scaled = size.isValid() && maxSide > 0 && std::max(size.width(), size.height()) > maxSide;
+    const std::int64_t limit = scaled && jpeg ? maxScaledJpegPixels : platform::ImageCodec::maxPixels;
+    if (!size.isValid() || pixelsOf(size) > limit)
         return nullptr;
-    }
+    if (scaled)
+        reader.setScaledSize(size.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo({1, 1}));
     QImage image = reader.read();
     if (image.isNull() || !withinLimit(image.size()))
         return nullptr;
-    return toPlatformImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    // A JPEG cut short near its end is still the user's photograph, with a grey band at the bottom
+    // (and the picker shows it before it is chosen). One that is mostly grey fill, its scan data
+    // missing or cut early, is no photograph: the background colour shows instead of a grey screen.
+    // A picture that really is mostly flat mid-grey goes the same way; photographs never are (noise).
+    if (jpeg && mostlyMissing(image))
+        return nullptr;
+    return toPlatformImage(image);
 }
 
 std::optional<std::vector<std::uint8_t>> encode(const platform::Image& image, const char* format, int quality)
