@@ -11,8 +11,10 @@
 #include <ctime>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace testing_support;
 
@@ -268,4 +270,27 @@ TEST(CommandLine, SettingsThatCannotBeReadAreNeverTouchedAndHostileOnesAreSetAsi
     for (auto& e : std::filesystem::directory_iterator(settings.parent_path()))
         aside += e.path().filename().string().starts_with("settings.json.corrupt-");
     EXPECT_EQ(aside, 1);
+}
+
+TEST(CommandLine, EachCommandReplacesTheSettingsFileOnce)
+{
+    TempHome home;
+    std::filesystem::create_directories(home.configDir());
+    int inotify = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(inotify, 0);
+    inotify_add_watch(inotify, home.configDir().c_str(), IN_MOVED_TO);
+    auto replacements = [&] {
+        int n = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t got; (got = read(inotify, buffer, sizeof buffer)) > 0;)
+            for (char* p = buffer; p < buffer + got; p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len)
+                n += std::string(reinterpret_cast<inotify_event*>(p)->name) == "settings.json";
+        return n;
+    };
+    // The first start's defaults, then one user action each.
+    for (const char* args : {"get", "apply Purpular", "save-style Mine", "delete-style Mine", "set strip_layout classic"}) {
+        ASSERT_EQ(run(home, args).status, 0) << args << ": " << errors(home);
+        EXPECT_EQ(replacements(), 1) << args;
+    }
+    close(inotify);
 }

@@ -5,6 +5,7 @@
 #include "TavrinPlusAppDelegate.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/SettingsStore.h"
 
 #include <QBuffer>
 
@@ -43,13 +44,10 @@ AppRuntime::~AppRuntime()
 
 void AppRuntime::launch()
 {
-    // The start-up writes the missing defaults: as one transaction, so that a default never replaces a
-    // value another process has just written.
-    auto& settings = application_->settings();
-    bool locked = settings.holdLock();
+    // The start-up writes the missing defaults as one group: one write, and no default replaces a value
+    // another process has just written.
+    platform::SettingsStore::Transaction startUp(application_->settings());
     delegate_->applicationDidFinishLaunching(*application_);
-    if (locked)
-        settings.releaseLock();
 }
 
 QByteArray encodeScreen(const QImage& screen, const char* format)

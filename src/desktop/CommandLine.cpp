@@ -62,23 +62,33 @@ private:
 };
 
 // One headless run of the application on a clock that moves only when told to, so animations finish
-// at once instead of in real time. It holds the settings lock from its first read to its last write, so
-// that a command is one transaction against the window and other commands.
+// at once instead of in real time. Its changes are one group of the settings store, from the first read
+// to the one write, so that a command is one transaction against the window and other commands.
 class Session {
 public:
     explicit Session(std::ostream& err) : err_(err), log_(err), runtime_(clock_, log_)
     {
         auto& store = settings();
         // Defaults in place of settings that exist but cannot be read would be a wrong answer.
-        if (store.isUnreadable() || !store.holdLock())
+        // A command waits its turn behind the others, however many there are.
+        if (store.isUnreadable() || !store.begin(std::chrono::minutes(1)))
             throw CommandFailure{store.problem() + " (" + store.file().string() + ")"};
         runtime_.launch();
     }
+    // A command that stopped early still saves what it changed (a first start's defaults).
+    ~Session()
+    {
+        if (!finished_)
+            settings().commit();
+    }
 
-    // The command's exit status: a change that could not be saved fails it, with one line.
+    // Writes the command's changes, once; its exit status: a change that could not be saved fails
+    // it, with one line.
     int finish(int status = 0)
     {
         auto& store = settings();
+        finished_ = true;
+        store.commit();
         if (status != 0 || !store.hasUnsavedChanges())
             return status;
         err_ << "tavrin-plus: " << store.problem() << " (" << store.file().string() << ")\n";
@@ -98,6 +108,7 @@ public:
 
 private:
     std::ostream& err_;
+    bool finished_ = false;
     CommandClock clock_;
     StreamLog log_;
     AppRuntime runtime_;

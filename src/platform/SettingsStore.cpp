@@ -18,9 +18,8 @@ namespace platform {
 
 namespace {
 
-// A command waits its turn behind others for a long while; the window gives up sooner and retries
-// later, rather than freeze behind a stopped process.
-constexpr std::chrono::milliseconds commandLockTimeout{60'000};
+// A single change waits a little for the lock; when another program keeps it longer (a stopped
+// command), the change is kept in memory and retried later rather than freeze the window.
 constexpr std::chrono::milliseconds changeLockTimeout{2'000};
 
 std::string timestampForFileName()
@@ -230,7 +229,7 @@ bool SettingsStore::adopt(Value fresh)
 
 bool SettingsStore::lock(std::chrono::milliseconds timeout, std::string& reason)
 {
-    if (lockDepth_ > 0)
+    if (groupDepth_ > 0)
         return true;
     if (lockFd_ < 0) {
         std::filesystem::path path = file_;
@@ -264,30 +263,36 @@ bool SettingsStore::lock(std::chrono::milliseconds timeout, std::string& reason)
 
 void SettingsStore::unlock()
 {
-    if (lockDepth_ == 0 && lockFd_ >= 0)
+    if (groupDepth_ == 0 && lockFd_ >= 0)
         ::flock(lockFd_, LOCK_UN);
 }
 
-bool SettingsStore::holdLock()
+bool SettingsStore::begin(std::chrono::milliseconds wait)
 {
     std::string reason;
-    if (!lock(commandLockTimeout, reason)) {
+    if (groupDepth_ == 0 && !lock(wait, reason)) {
         setProblem(writeProblem(reason));
         return false;
     }
-    if (lockDepth_++ == 0)
+    if (groupDepth_++ == 0)
         reloadIfChanged();
     return true;
 }
 
-void SettingsStore::releaseLock()
+void SettingsStore::commit()
 {
-    if (lockDepth_ > 0 && --lockDepth_ == 0)
+    if (groupDepth_ == 0 || --groupDepth_ > 0)
+        return;
+    if (!changed_.empty())
+        persist(); // still holding the lock: flock on the same descriptor takes it again at once
+    else
         unlock();
 }
 
 void SettingsStore::persist()
 {
+    if (groupDepth_ > 0)
+        return; // the group's commit() writes
     std::string reason;
     if (!lock(changeLockTimeout, reason)) {
         setProblem(writeProblem(reason));

@@ -50,11 +50,29 @@ public:
     const Value& all() const { return values_; }
     const std::filesystem::path& file() const { return file_; }
 
-    // Holds the lock until the matching releaseLock() (or the store's end), re-reading the file first,
-    // so that a run of reads and changes (the start-up, one command) is a single transaction against
-    // other processes. It nests. False, with the reason in problem(), when the lock cannot be taken.
-    bool holdLock();
-    void releaseLock();
+    // A group of changes that other processes see as one, written once: from begin() to the matching
+    // commit() the lock is held, the file having been read afresh at the start, and changes are kept in
+    // memory; the outermost commit() writes them in one replacement. Groups nest. begin() is false,
+    // with the reason in problem(), when the lock is not free within `wait`: changes are then written
+    // one by one.
+    bool begin(std::chrono::milliseconds wait = std::chrono::seconds(2));
+    void commit();
+    // A group of the changes made in its scope (one user action: applying a style, the start-up).
+    class Transaction {
+    public:
+        explicit Transaction(SettingsStore& store) : store_(store), began_(store.begin()) {}
+        ~Transaction()
+        {
+            if (began_)
+                store_.commit();
+        }
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+
+    private:
+        SettingsStore& store_;
+        bool began_;
+    };
 
     // Re-reads the file when another process has replaced it since this store last read or wrote it.
     // Changes not yet saved are kept over what the file says. True when a value changed.
@@ -96,7 +114,7 @@ private:
     std::string problem_;
     bool unreadable_ = false;
     int lockFd_ = -1;
-    int lockDepth_ = 0;             // holdLock() calls not yet released
+    int groupDepth_ = 0;            // begin() calls not yet committed
     bool adoptedElsewhere_ = false; // a write took in other processes' values; reloadIfChanged tells
     Writer writer_;
 };

@@ -174,6 +174,7 @@ bool StyleLibraryDialogViewController::styleIsModified(const std::string& name)
 
 void StyleLibraryDialogViewController::saveStyleToUserDefaults(const std::string& name)
 {
+    platform::SettingsStore::Transaction oneWrite(settings());
     MainViewController& main = preview();
     Value entry = Value::object();
     entry[keys::stripColor] = main.colorNumber(main.stripColor());
@@ -189,6 +190,7 @@ void StyleLibraryDialogViewController::saveStyleToUserDefaults(const std::string
 
 void StyleLibraryDialogViewController::deleteTheme(const std::string& name)
 {
+    platform::SettingsStore::Transaction oneWrite(settings());
     Value saved = storedThemes();
     std::erase_if(saved.get_ref<Value::array_t&>(), [&](const Value& entry) {
         if (!entry.is_object())
@@ -226,6 +228,7 @@ std::shared_ptr<platform::View> StyleLibraryDialogViewController::cellForRowAtIn
 
 void StyleLibraryDialogViewController::didSelectRowAtIndexPath(platform::TableView& table, platform::IndexPath path)
 {
+    platform::SettingsStore::Transaction oneWrite(settings());
     MainViewController& main = preview();
     for (std::size_t i = 0; i < themes.size(); ++i) {
         ThemeCellViewController& theme = *themes[i];
