@@ -88,6 +88,9 @@ void MainViewController::viewWillAppear(bool)
     Color strip = storedColor(keys::stripColor, defaults::stripColor);
     Color bg = storedColor(keys::bgColor, defaults::bgColor);
 
+    style_.contact = phone;
+    style_.information = other;
+    style_.styleName = settings().stringForKey(keys::styleName).value_or("");
     classicContact->setText(phone);
     classicInfo->setText(other);
     classicTavrin->setText("TAVRIN:");
@@ -115,6 +118,7 @@ void MainViewController::viewWillAppear(bool)
         if (auto photo = loadImage())
             wallpaper->setImage(photo);
     }
+    style_.hasPhotograph = wallpaper->image() != nullptr;
 }
 
 bool MainViewController::photoChangedOnDisk() const { return platform::fileIdentity(wallpaperPath()) != photoOnDisk_; }
@@ -131,6 +135,7 @@ void MainViewController::setLayoutVisibility(bool split, bool topOnly, bool clas
 void MainViewController::setClassicLayoutSaveDefaults(bool save)
 {
     setLayoutVisibility(false, false, true);
+    style_.layout = StripLayout::Classic;
     if (save)
         settings().setValue(keys::stripLayout, "classic");
     positionDialog(CurrentDialog());
@@ -140,6 +145,7 @@ void MainViewController::setSplitLayoutSaveDefaults(bool save)
 {
     bool topOnly = settings().stringForKey(keys::otherPreference) == std::optional<std::string>("");
     setLayoutVisibility(!topOnly, topOnly, false);
+    style_.layout = StripLayout::Split;
     if (save)
         settings().setValue(keys::stripLayout, "split");
     positionDialog(CurrentDialog());
@@ -148,6 +154,7 @@ void MainViewController::setSplitLayoutSaveDefaults(bool save)
 void MainViewController::setNoLayoutSaveDefaults(bool save)
 {
     setLayoutVisibility(false, false, false);
+    style_.layout = StripLayout::None;
     if (save)
         settings().setValue(keys::stripLayout, "none");
     positionDialog(CurrentDialog());
@@ -161,6 +168,7 @@ void MainViewController::setBGColor(const Color& color, bool saveToDefaults)
 {
     upperBackgroundColor->setBackgroundColor(color);
     lowerBackgroundColor->setBackgroundColor(color);
+    style_.backgroundColor = colorNumber(color);
     if (saveToDefaults)
         settings().setObject(keys::bgColor, colorNumber(color));
 }
@@ -169,6 +177,7 @@ void MainViewController::setStripColor(const Color& color, bool saveToDefaults)
 {
     for (auto* strip : {&classicStripColor, &splitStripLowerColor, &splitStripTopOnlyColor, &splitStripUpperColor})
         (*strip)->setBackgroundColor(color);
+    style_.stripColor = colorNumber(color);
     if (saveToDefaults)
         settings().setObject(keys::stripColor, colorNumber(color));
 }
@@ -177,6 +186,7 @@ void MainViewController::setFontFaceColor(const Color& color, bool saveToDefault
 {
     for (auto* label : {&classicContact, &classicInfo, &classicTavrin, &splitContact, &splitTopOnlyContact, &splitInfo})
         (*label)->setTextColor(color);
+    style_.fontFaceColor = colorNumber(color);
     if (saveToDefaults)
         settings().setObject(keys::fontFace, colorNumber(color));
 }
@@ -185,6 +195,7 @@ void MainViewController::setFontHighlightColor(const Color& color, bool saveToDe
 {
     for (auto* label : {&classicContact, &classicInfo, &classicTavrin, &splitContact, &splitTopOnlyContact, &splitInfo})
         (*label)->setShadowColor(color);
+    style_.fontHighlightColor = colorNumber(color);
     if (saveToDefaults)
         settings().setObject(keys::fontHighlight, colorNumber(color));
 }
@@ -203,7 +214,11 @@ Color MainViewController::fontHighlightColor() const { return splitContact->shad
 
 bool MainViewController::isWhiteFont() const { return colorNumber(fontFaceColor()) == 0xFFFFFFFF; }
 
-void MainViewController::setSelectedStyleName(const std::string& name) { settings().setObject(keys::styleName, name); }
+void MainViewController::setSelectedStyleName(const std::string& name)
+{
+    style_.styleName = name;
+    settings().setObject(keys::styleName, name);
+}
 
 std::uint32_t MainViewController::colorNumber(const Color& color) const { return packColor(color); }
 

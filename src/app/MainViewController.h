@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WallpaperStyle.h"
+
 #include "platform/AtomicFile.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
@@ -59,6 +61,8 @@ public:
     bool isWhiteFont() const;
     bool isBlackFont() const { return !isWhiteFont(); }
     void setSelectedStyleName(const std::string& name);
+    // The wallpaper as data, kept in step with the views by every setter and the refresh.
+    const WallpaperStyle& style() const { return style_; }
     std::uint32_t colorNumber(const platform::Color& color) const;
 
     // Previews.
@@ -137,4 +141,5 @@ private:
 
     CaptureState captureState_ = CaptureState::Normal;
     platform::FileIdentity photoOnDisk_;
+    WallpaperStyle style_;
 };

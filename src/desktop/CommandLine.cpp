@@ -2,15 +2,14 @@
 
 #include "desktop/AppRuntime.h"
 
-#include "Dialogs/StyleLibraryDialogViewController.h"
 #include "MainViewController.h"
-#include "PackedColor.h"
 #include "SettingsKeys.h"
-#include "ThemeCellViewController.h"
+#include "StyleLibrary.h"
+#include "TavrinPlusAppDelegate.h"
+#include "WallpaperStyle.h"
 
 #include "platform/Animator.h"
 #include "platform/AtomicFile.h"
-#include "platform/ImageView.h"
 #include "platform/SettingsStore.h"
 
 #include <QByteArray>
@@ -61,19 +60,31 @@ private:
     double now_ = 0;
 };
 
-// One headless run of the application on a clock that moves only when told to, so animations finish
-// at once instead of in real time. Its changes are one group of the settings store, from the first read
-// to the one write, so that a command is one transaction against the window and other commands.
+// One headless run of the application. Its changes are one group of the settings store, from the
+// first read to the one write, so that a command is one transaction against the window and other
+// commands. Most commands work on the model alone; `export` starts the views too, on a clock that
+// moves only when told to, so animations finish at once instead of in real time.
 class Session {
 public:
-    explicit Session(std::ostream& err) : err_(err), log_(err), runtime_(clock_, log_)
+    enum class Start { ModelOnly, WithViews };
+
+    explicit Session(std::ostream& err, Start start = Start::ModelOnly) : err_(err), log_(err), runtime_(clock_, log_)
     {
         auto& store = settings();
         // Defaults in place of settings that exist but cannot be read would be a wrong answer.
         // A command waits its turn behind the others, however many there are.
         if (store.isUnreadable() || !store.begin(std::chrono::minutes(1)))
             throw CommandFailure{store.problem() + " (" + store.file().string() + ")"};
-        runtime_.launch();
+        if (start == Start::WithViews) {
+            runtime_.launch();
+            return;
+        }
+        // What the start-up writes without views: the missing defaults, and the lettering colours the
+        // first refresh stores as it shows them.
+        runtime_.delegate().AddDefaultUserSettings();
+        WallpaperStyle shown = WallpaperStyle::read(store);
+        store.setObject(keys::fontFace, shown.fontFaceColor);
+        store.setObject(keys::fontHighlight, shown.fontHighlightColor);
     }
     // A command that stopped early still saves what it changed (a first start's defaults).
     ~Session()
@@ -254,39 +265,17 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
     const std::string& value = args[2];
     requireUtf8(key, "KEY");
     requireUtf8(value, "VALUE");
-    if (key == keys::phonePreference || key == keys::otherPreference) {
+    if (key == keys::stripLayout && !parseStripLayout(value))
+        throw UsageError{"strip_layout is classic, split or none"};
+    std::optional<std::uint32_t> packed;
+    if (isColorKey(key) && !(packed = parseColor(value)))
+        throw UsageError{"a colour is written 0xRRGGBBAA, for example 0x1B1C1CFF"};
+    if (key == keys::phonePreference || key == keys::otherPreference || key == keys::stripLayout || packed) {
         Session session(err);
-        session.settings().setValue(key, value);
-        session.main().viewWillAppear(false);
-        return session.finish();
-    }
-    if (key == keys::stripLayout) {
-        if (value != "classic" && value != "split" && value != "none")
-            throw UsageError{"strip_layout is classic, split or none"};
-        Session session(err);
-        if (value == "classic")
-            session.main().setClassicLayout();
-        else if (value == "split")
-            session.main().setSplitLayout();
+        if (packed)
+            session.settings().setObject(key, *packed);
         else
-            session.main().setNoLayout();
-        return session.finish();
-    }
-    if (isColorKey(key)) {
-        auto packed = parseColor(value);
-        if (!packed)
-            throw UsageError{"a colour is written 0xRRGGBBAA, for example 0x1B1C1CFF"};
-        Session session(err);
-        platform::Color color = unpackColor(*packed);
-        auto& main = session.main();
-        if (key == keys::stripColor)
-            main.setStripColor(color);
-        else if (key == keys::bgColor)
-            main.setBGColor(color);
-        else if (key == keys::fontFace)
-            main.setFontFaceColor(color);
-        else
-            main.setFontHighlightColor(color);
+            session.settings().setObject(key, value);
         return session.finish();
     }
     throw UsageError{"'" + escaped(key) + "' cannot be set; settable are phone_preference, other_preference, "
@@ -326,7 +315,7 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
             throw UsageError{"the output file ends in .png, .jpg or .jpeg"};
     }
 
-    Session session(err);
+    Session session(err, Session::Start::WithViews);
     auto& main = session.main();
     bool captured = false;
     main.onCaptureStateEntered = [&] { captured = true; };
@@ -363,24 +352,6 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
     return session.finish();
 }
 
-// The style library as the list dialog shows it: loaded, refreshed, the current rows marked.
-void showLibrary(StyleLibraryDialogViewController& library)
-{
-    library.view();
-    library.viewWillAppear(false);
-}
-
-// The first row of exactly this name, or -1.
-int rowOf(const StyleLibraryDialogViewController& library, const std::string& name, bool userOnly = false)
-{
-    for (std::size_t i = 0; i < library.themes.size(); ++i) {
-        const auto& theme = *library.themes[i];
-        if (theme.name == name && (theme.isUserTheme || !userOnly))
-            return int(i);
-    }
-    return -1;
-}
-
 std::string oneName(const std::vector<std::string>& args)
 {
     if (args.size() != 2)
@@ -394,13 +365,13 @@ int styles(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (args.size() != 1)
         throw UsageError{"styles takes no arguments"};
     Session session(err);
-    StyleLibraryDialogViewController library("StyleLibraryDialog");
-    showLibrary(library);
-    for (const auto& theme : library.themes) {
-        out << (theme->selectionBar->isHidden() ? ' ' : '*') << ' ' << escaped(theme->name);
-        for (const auto* color : {&theme->strip, &theme->bg, &theme->fnt, &theme->hgh})
-            out << '\t' << hexColor(packColor(*color));
-        out << '\t' << (theme->isUserTheme ? "user" : "built-in") << "\n";
+    const WallpaperStyle current = WallpaperStyle::read(session.settings());
+    const StyleLibrary library(session.settings());
+    for (const StyleRecord& style : library.styles()) {
+        out << (style.matches(current) ? '*' : ' ') << ' ' << escaped(style.name);
+        for (std::uint32_t color : {style.stripColor, style.backgroundColor, style.fontFaceColor, style.fontHighlightColor})
+            out << '\t' << hexColor(color);
+        out << '\t' << (style.isUserStyle ? "user" : "built-in") << "\n";
     }
     return session.finish();
 }
@@ -409,15 +380,13 @@ int applyStyle(const std::vector<std::string>& args, std::ostream&, std::ostream
 {
     std::string name = oneName(args);
     Session session(err);
-    StyleLibraryDialogViewController library("StyleLibraryDialog");
-    showLibrary(library);
-    int row = rowOf(library, name);
-    if (row < 0) {
+    StyleLibrary library(session.settings());
+    auto at = library.find(name);
+    if (!at) {
         err << "tavrin-plus: there is no style named '" << escaped(name) << "'; 'tavrin-plus styles' lists them\n";
-        return 2;
+        return session.finish(2);
     }
-    // As a touch on its row.
-    library.didSelectRowAtIndexPath(*library.themeSelectionTable, {0, row});
+    library.apply(library.styles()[*at]);
     return session.finish();
 }
 
@@ -427,8 +396,7 @@ int saveStyle(const std::vector<std::string>& args, std::ostream&, std::ostream&
     if (name.empty())
         throw UsageError{"a style needs a name"};
     Session session(err);
-    StyleLibraryDialogViewController store("StyleLibraryDialog");
-    store.saveStyleToUserDefaults(name);
+    StyleLibrary(session.settings()).save(name, WallpaperStyle::read(session.settings()));
     return session.finish();
 }
 
@@ -436,16 +404,15 @@ int deleteStyle(const std::vector<std::string>& args, std::ostream&, std::ostrea
 {
     std::string name = oneName(args);
     Session session(err);
-    StyleLibraryDialogViewController library("StyleLibraryDialog");
-    showLibrary(library);
-    if (rowOf(library, name, true) < 0) {
-        if (rowOf(library, name) >= 0)
+    StyleLibrary library(session.settings());
+    if (!library.find(name, true)) {
+        if (library.find(name))
             err << "tavrin-plus: '" << escaped(name) << "' is a built-in style; only saved styles can be deleted\n";
         else
             err << "tavrin-plus: there is no saved style named '" << escaped(name) << "'\n";
-        return 2;
+        return session.finish(2);
     }
-    library.deleteTheme(name);
+    library.remove(name);
     return session.finish();
 }
 

@@ -48,14 +48,4 @@ public:
 
 protected:
     void loadView() override;
-
-private:
-    void addTheme(const std::string& name, const platform::Color& strip, const platform::Color& background,
-                  const platform::Color& fontFace, const platform::Color& fontHighlight);
-    void addUserTheme(const std::string& name, const platform::Color& strip, const platform::Color& background,
-                      const platform::Color& fontFace, const platform::Color& fontHighlight);
-    void addTheme(std::unique_ptr<ThemeCellViewController> theme);
-    std::unique_ptr<ThemeCellViewController> makeTheme(const std::string& name, const platform::Color& strip,
-                                                       const platform::Color& background, const platform::Color& fontFace,
-                                                       const platform::Color& fontHighlight);
 };
