@@ -7,6 +7,7 @@
 #include "PackedColor.h"
 #include "SettingsKeys.h"
 #include "StyleLibrary.h"
+#include "ThemeCellViewController.h"
 
 #include "platform/Application.h"
 #include "platform/Label.h"
@@ -61,7 +62,7 @@ TEST(WallpaperModel, ViewsAndModelAgreeAfterAnySequenceOfSetters)
         [&] { main.viewWillAppear(false); },
         [&] { main.getLayoutPreview(random() % 2 ? "classic" : "split"); },
     };
-    for (int step = 0; step < 300; ++step) {
+    for (int step = 0; step < 120; ++step) {
         setters[random() % setters.size()]();
         SCOPED_TRACE(step);
         expectViewsShow(main);

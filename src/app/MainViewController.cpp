@@ -8,13 +8,11 @@
 #include "TavrinPlusAppDelegate.h"
 
 #include "platform/Application.h"
-#include "platform/AtomicFile.h"
 #include "platform/Button.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
 
 #include <algorithm>
-#include <filesystem>
 
 using platform::Application;
 using platform::Color;
@@ -34,8 +32,6 @@ constexpr float launcherClassicY = 99;
 constexpr double pushPopDuration = 0.5;
 constexpr double minimiseDuration = 0.25;
 constexpr double captureFadeDuration = 0.25;
-// Photographs are kept at twice the screen's pixels at most; larger ones are scaled down on decoding.
-constexpr int photoMaxSide = 2048;
 
 platform::SettingsStore& settings() { return Application::shared().settings(); }
 
@@ -113,15 +109,14 @@ void MainViewController::viewWillAppear(bool)
     setFontHighlightColor(highlight);
 
     // The photograph is decoded again only when the file has been replaced since it was shown.
-    if (photoChangedOnDisk()) {
-        photoOnDisk_ = platform::fileIdentity(wallpaperPath());
+    if (photograph_.changedOnDisk()) {
         if (auto photo = loadImage())
             wallpaper->setImage(photo);
     }
     style_.hasPhotograph = wallpaper->image() != nullptr;
 }
 
-bool MainViewController::photoChangedOnDisk() const { return platform::fileIdentity(wallpaperPath()) != photoOnDisk_; }
+bool MainViewController::photoChangedOnDisk() const { return photograph_.changedOnDisk(); }
 
 // Style state.
 
@@ -443,40 +438,9 @@ void MainViewController::saveScreenshotDoneButtonClick()
 
 // The photograph.
 
-std::string MainViewController::wallpaperPath() const
-{
-    return (Application::shared().services().paths->documentsDirectory() / "wallpaper.jpg").string();
-}
+bool MainViewController::saveImage(const platform::Image& image) { return photograph_.save(image); }
 
-bool MainViewController::saveImage(const platform::Image& image)
-{
-    auto& app = Application::shared();
-    auto jpeg = app.services().codec->encodeJpeg(image, 1.0f);
-    if (!jpeg) {
-        app.log("cannot encode the photograph as JPEG; wallpaper.jpg is unchanged");
-        return false;
-    }
-    std::filesystem::path path = wallpaperPath();
-    std::error_code ec;
-    std::filesystem::create_directories(path.parent_path(), ec);
-    std::string error;
-    std::string_view bytes(reinterpret_cast<const char*>(jpeg->data()), jpeg->size());
-    if (!platform::writeFileAtomically(path, bytes, error)) {
-        app.log("cannot write " + path.string() + ": " + error + "; the earlier photograph is kept");
-        return false;
-    }
-    photoOnDisk_ = platform::fileIdentity(path); // already on screen
-    return true;
-}
-
-platform::ImageRef MainViewController::loadImage() const
-{
-    std::string path = wallpaperPath();
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return nullptr;
-    return Application::shared().services().codec->decodePhotoFile(path, photoMaxSide);
-}
+platform::ImageRef MainViewController::loadImage() { return photograph_.load(); }
 
 platform::ImageRef MainViewController::getSnapshot()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "PhotographStore.h"
 #include "WallpaperStyle.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
 #include "platform/Image.h"
@@ -95,7 +95,7 @@ public:
     std::function<void()> onCaptureStateEntered;
     // Writes "wallpaper.jpg"; false when it could not be written (the earlier file is kept).
     bool saveImage(const platform::Image& image);
-    platform::ImageRef loadImage() const;
+    platform::ImageRef loadImage();
     // True when "wallpaper.jpg" is not the file last shown or saved here: another process replaced it.
     bool photoChangedOnDisk() const;
     platform::ImageRef getSnapshot();
@@ -137,9 +137,8 @@ protected:
 
 private:
     void setLayoutVisibility(bool split, bool topOnly, bool classic);
-    std::string wallpaperPath() const;
 
     CaptureState captureState_ = CaptureState::Normal;
-    platform::FileIdentity photoOnDisk_;
+    PhotographStore photograph_;
     WallpaperStyle style_;
 };
