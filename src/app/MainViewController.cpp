@@ -1,6 +1,7 @@
 #include "MainViewController.h"
 
 #include "Dialogs/DialogBase.h"
+#include "DialogStack.h"
 #include "Dialogs/MainDialogViewController.h"
 #include "Interfaces/MainView.h"
 #include "PackedColor.h"
@@ -22,15 +23,6 @@ namespace {
 
 constexpr Rect layoutContainerFrame{0, 96, 320, 268};
 constexpr platform::Point launcherStartOrigin{223, 143};
-constexpr float dialogCentreX = 160;
-constexpr float dialogCentreY = 230;
-constexpr float classicLift = 33;
-constexpr float slidUpTop = 20;
-constexpr float launcherX = 230;
-constexpr float launcherY = 132;
-constexpr float launcherClassicY = 99;
-constexpr double pushPopDuration = 0.5;
-constexpr double minimiseDuration = 0.25;
 constexpr double captureFadeDuration = 0.25;
 
 platform::SettingsStore& settings() { return Application::shared().settings(); }
@@ -51,9 +43,7 @@ void MainViewController::loadView() { setView(buildMainView(*this)); }
 
 void MainViewController::viewDidLoad()
 {
-    _dialogMinimized = false;
-    dialogs.clear();
-    dialogs.reserve(5);
+    stack_ = std::make_unique<DialogStack>(view(), menuLauncher, [this] { return isClassicLayout(); });
 
     for (auto* container : {&splitLayout, &splitLayoutTopOnly, &classicLayout})
         (*container)->setFrame(layoutContainerFrame);
@@ -242,148 +232,26 @@ void MainViewController::createLayoutPreviews()
 
 // The dialog stack.
 
+DialogBase* MainViewController::CurrentDialog() const { return stack_ ? stack_->top() : nullptr; }
+const std::vector<DialogBase*>& MainViewController::dialogStack() const { return stack_->dialogs(); }
+bool MainViewController::isDialogMinimized() const { return stack_ && stack_->isMinimized(); }
 void MainViewController::positionDialog(DialogBase* dialog)
 {
-    if (!dialog)
-        return;
-    auto& v = *dialog->view();
-    if (!(v.alpha() > 0))
-        return;
-    platform::Size size = v.frame().size;
-    float x = dialogCentreX - 0.5f * size.width;
-    float y = dialogCentreY - 0.5f * size.height;
-    if (isClassicLayout())
-        y -= classicLift;
-    v.setFrame({x, y, size.width, size.height});
+    if (stack_)
+        stack_->position(dialog);
 }
-
-void MainViewController::pushDialog(DialogBase& dialog)
-{
-    auto& animator = Application::shared().animator();
-    const auto& d = dialog.view();
-    view()->addSubview(d);
-    positionDialog(&dialog);
-    platform::Size size = d->frame().size;
-    d->setBounds({-size.width, 0, size.width, size.height});
-    DialogBase* below = CurrentDialog();
-    if (below) {
-        platform::Size s = below->view()->frame().size;
-        below->view()->setBounds({0, 0, s.width, s.height});
-    }
-    dialogs.push_back(&dialog);
-    dialog.viewWillAppear(false);
-    animator.beginAnimations("pushDialog");
-    animator.setAnimationDuration(pushPopDuration);
-    d->setBounds({0, 0, size.width, size.height});
-    if (below) {
-        platform::Size s = below->view()->frame().size;
-        below->view()->setBounds({s.width, 0, s.width, s.height});
-    }
-    animator.commitAnimations();
-}
-
-void MainViewController::popDialog()
-{
-    if (dialogs.empty())
-        return;
-    auto& animator = Application::shared().animator();
-    DialogBase* top = dialogs.back();
-    auto& t = *top->view();
-    platform::Size ts = t.frame().size;
-    t.setBounds({0, 0, ts.width, ts.height});
-    dialogs.pop_back();
-    DialogBase* below = CurrentDialog();
-    if (below) {
-        auto& b = *below->view();
-        platform::Size bs = b.frame().size;
-        b.setBounds({bs.width, 0, bs.width, bs.height});
-        below->viewWillAppear(false);
-        positionDialog(below);
-    }
-    animator.beginAnimations("popDialog", top);
-    animator.setAnimationDuration(pushPopDuration);
-    animator.setAnimationDidStop([this](const std::string& id, bool finished, const std::any& context) {
-        popDialogAnimationFinished(id, finished, context);
-    });
-    t.setBounds({-ts.width, 0, ts.width, ts.height});
-    if (below) {
-        auto& b = *below->view();
-        b.setBounds({0, 0, b.frame().width(), b.frame().height()});
-    }
-    animator.commitAnimations();
-}
+void MainViewController::pushDialog(DialogBase& dialog) { stack_->push(dialog); }
+void MainViewController::popDialog() { stack_->pop(); }
+void MainViewController::hideTopDialog() { stack_->hideTop(); }
+void MainViewController::showTopDialog() { stack_->showTop(); }
+void MainViewController::showButtonClick() { showTopDialog(); }
+void MainViewController::slideDialogUp(DialogBase& dialog) { stack_->slideUp(dialog); }
+void MainViewController::slideDialogDown(DialogBase& dialog) { stack_->slideDown(dialog); }
 
 void MainViewController::popDialogAnimationFinished(const std::string&, bool, const std::any& context)
 {
-    auto* const* dialog = std::any_cast<DialogBase*>(&context);
-    if (!dialog || !*dialog)
-        return;
-    // Pushed again before the slide ended: its view belongs to the stack again.
-    if (std::find(dialogs.begin(), dialogs.end(), *dialog) != dialogs.end())
-        return;
-    (*dialog)->view()->removeFromSuperview();
-}
-
-void MainViewController::hideTopDialog()
-{
-    if (dialogs.empty() || _dialogMinimized)
-        return;
-    auto& animator = Application::shared().animator();
-    auto& top = *CurrentDialog()->view();
-    platform::Point point{launcherX, isClassicLayout() ? launcherClassicY : launcherY};
-    menuLauncher->setFrame({point, menuLauncher->frame().size});
-    dialogFrame = top.frame();
-    animator.beginAnimations("hideDialog");
-    animator.setAnimationDuration(minimiseDuration);
-    top.setAlpha(0);
-    top.setFrame(menuLauncher->frame());
-    menuLauncher->setAlpha(1);
-    animator.commitAnimations();
-    view()->bringSubviewToFront(*menuLauncher);
-    _dialogMinimized = true;
-}
-
-void MainViewController::showTopDialog()
-{
-    if (dialogs.empty() || !_dialogMinimized)
-        return;
-    auto& animator = Application::shared().animator();
-    DialogBase* top = CurrentDialog();
-    animator.beginAnimations("showDialog");
-    animator.setAnimationDuration(minimiseDuration);
-    top->view()->setAlpha(1);
-    top->view()->setFrame(dialogFrame);
-    menuLauncher->setAlpha(0);
-    positionDialog(top);
-    animator.commitAnimations();
-    _dialogMinimized = false;
-}
-
-void MainViewController::showButtonClick() { showTopDialog(); }
-
-void MainViewController::slideDialogUp(DialogBase& dialog)
-{
-    auto& v = *dialog.view();
-    Rect f = v.frame();
-    // A second slide-up while already up (focus moving to another field) keeps the place to return to.
-    if (f.y() != slidUpTop)
-        originalY = f.y();
-    auto& animator = Application::shared().animator();
-    animator.beginAnimations("slideDialogUp");
-    animator.setAnimationDuration(minimiseDuration);
-    v.setFrame({f.x(), slidUpTop, f.width(), f.height()});
-    animator.commitAnimations();
-}
-
-void MainViewController::slideDialogDown(DialogBase& dialog)
-{
-    auto& v = *dialog.view();
-    Rect f = v.frame();
-    auto& animator = Application::shared().animator();
-    animator.beginAnimations("slideDialogDown");
-    animator.setAnimationDuration(minimiseDuration);
-    v.setFrame({f.x(), originalY, f.width(), f.height()});
-    animator.commitAnimations();
+    if (auto* const* dialog = std::any_cast<DialogBase*>(&context))
+        stack_->popFinished(*dialog);
 }
 
 // Capture mode.
@@ -426,10 +294,10 @@ void MainViewController::saveScreenshotDoneButtonClick()
     DialogBase* top = CurrentDialog();
     app.animator().beginAnimations("leaveCapture");
     app.animator().setAnimationDuration(captureFadeDuration);
-    menuLauncher->setAlpha(_dialogMinimized ? 1 : 0);
+    menuLauncher->setAlpha(isDialogMinimized() ? 1 : 0);
     overlayImage->setAlpha(1);
     if (top)
-        top->view()->setAlpha(_dialogMinimized ? 0 : 1);
+        top->view()->setAlpha(isDialogMinimized() ? 0 : 1);
     app.animator().commitAnimations();
     app.setStatusBarHidden(false, true);
     view()->sendSubviewToBack(*saveScreenshotDoneButton);

@@ -23,6 +23,7 @@ class View;
 } // namespace platform
 
 class DialogBase;
+class DialogStack;
 class MainDialogViewController;
 
 // The main screen: the wallpaper being composed, the dialog stack over it and the capture mode.
@@ -72,7 +73,7 @@ public:
     // The dialog stack.
     void pushDialog(DialogBase& dialog);
     void popDialog();
-    DialogBase* CurrentDialog() const { return dialogs.empty() ? nullptr : dialogs.back(); }
+    DialogBase* CurrentDialog() const;
     void positionDialog(DialogBase* dialog);
     void hideTopDialog();
     void showTopDialog();
@@ -80,8 +81,8 @@ public:
     void slideDialogUp(DialogBase& dialog);
     void slideDialogDown(DialogBase& dialog);
     void popDialogAnimationFinished(const std::string& animationID, bool finished, const std::any& context);
-    const std::vector<DialogBase*>& dialogStack() const { return dialogs; }
-    bool isDialogMinimized() const { return _dialogMinimized; }
+    const std::vector<DialogBase*>& dialogStack() const;
+    bool isDialogMinimized() const;
 
     // Capture mode and the photograph.
     enum class CaptureState { Normal, Instructions, Capture };
@@ -105,10 +106,6 @@ public:
     MainDialogViewController& mainDialog() const { return *dlgMain; }
 
     // Outlets, connected by the interface description "MainView".
-    float originalY = 0;
-    platform::Rect dialogFrame;
-    std::vector<DialogBase*> dialogs;
-    bool _dialogMinimized = false;
     std::shared_ptr<platform::ImageView> wallpaper;
     std::shared_ptr<platform::View> menuLauncher;
     std::shared_ptr<platform::View> saveInstructions;
@@ -140,5 +137,6 @@ private:
 
     CaptureState captureState_ = CaptureState::Normal;
     PhotographStore photograph_;
+    std::unique_ptr<DialogStack> stack_;
     WallpaperStyle style_;
 };

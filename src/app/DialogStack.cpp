@@ -1,0 +1,169 @@
+#include "DialogStack.h"
+
+#include "Dialogs/DialogBase.h"
+
+#include "platform/Application.h"
+#include "platform/View.h"
+
+#include <algorithm>
+
+using platform::Application;
+
+namespace {
+
+constexpr float dialogCentreX = 160;
+constexpr float dialogCentreY = 230;
+constexpr float classicLift = 33;
+constexpr float slidUpTop = 20;
+constexpr float launcherX = 230;
+constexpr float launcherY = 132;
+constexpr float launcherClassicY = 99;
+constexpr double pushPopDuration = 0.5;
+constexpr double minimiseDuration = 0.25;
+
+} // namespace
+
+DialogStack::DialogStack(std::shared_ptr<platform::View> host, std::shared_ptr<platform::View> launcher,
+                         std::function<bool()> isClassicLayout)
+    : host_(std::move(host)), launcher_(std::move(launcher)), isClassicLayout_(std::move(isClassicLayout))
+{
+    dialogs_.reserve(5);
+}
+
+void DialogStack::position(DialogBase* dialog)
+{
+    if (!dialog)
+        return;
+    auto& v = *dialog->view();
+    if (!(v.alpha() > 0))
+        return;
+    platform::Size size = v.frame().size;
+    float x = dialogCentreX - 0.5f * size.width;
+    float y = dialogCentreY - 0.5f * size.height;
+    if (isClassicLayout_())
+        y -= classicLift;
+    v.setFrame({x, y, size.width, size.height});
+}
+
+void DialogStack::push(DialogBase& dialog)
+{
+    auto& animator = Application::shared().animator();
+    const auto& d = dialog.view();
+    host_->addSubview(d);
+    position(&dialog);
+    platform::Size size = d->frame().size;
+    d->setBounds({-size.width, 0, size.width, size.height});
+    DialogBase* below = top();
+    if (below) {
+        platform::Size s = below->view()->frame().size;
+        below->view()->setBounds({0, 0, s.width, s.height});
+    }
+    dialogs_.push_back(&dialog);
+    dialog.viewWillAppear(false);
+    animator.beginAnimations("pushDialog");
+    animator.setAnimationDuration(pushPopDuration);
+    d->setBounds({0, 0, size.width, size.height});
+    if (below) {
+        platform::Size s = below->view()->frame().size;
+        below->view()->setBounds({s.width, 0, s.width, s.height});
+    }
+    animator.commitAnimations();
+}
+
+void DialogStack::pop()
+{
+    if (dialogs_.empty())
+        return;
+    auto& animator = Application::shared().animator();
+    DialogBase* leaving = dialogs_.back();
+    auto& t = *leaving->view();
+    platform::Size ts = t.frame().size;
+    t.setBounds({0, 0, ts.width, ts.height});
+    dialogs_.pop_back();
+    DialogBase* below = top();
+    if (below) {
+        auto& b = *below->view();
+        platform::Size bs = b.frame().size;
+        b.setBounds({bs.width, 0, bs.width, bs.height});
+        below->viewWillAppear(false);
+        position(below);
+    }
+    animator.beginAnimations("popDialog", leaving);
+    animator.setAnimationDuration(pushPopDuration);
+    animator.setAnimationDidStop([this, leaving](const std::string&, bool, const std::any&) { popFinished(leaving); });
+    t.setBounds({-ts.width, 0, ts.width, ts.height});
+    if (below) {
+        auto& b = *below->view();
+        b.setBounds({0, 0, b.frame().width(), b.frame().height()});
+    }
+    animator.commitAnimations();
+}
+
+void DialogStack::popFinished(DialogBase* dialog)
+{
+    // Pushed again before the slide ended: its view belongs to the stack again.
+    if (!dialog || std::find(dialogs_.begin(), dialogs_.end(), dialog) != dialogs_.end())
+        return;
+    dialog->view()->removeFromSuperview();
+}
+
+void DialogStack::hideTop()
+{
+    if (dialogs_.empty() || minimized_)
+        return;
+    auto& animator = Application::shared().animator();
+    auto& shown = *top()->view();
+    platform::Point point{launcherX, isClassicLayout_() ? launcherClassicY : launcherY};
+    launcher_->setFrame({point, launcher_->frame().size});
+    dialogFrame_ = shown.frame();
+    animator.beginAnimations("hideDialog");
+    animator.setAnimationDuration(minimiseDuration);
+    shown.setAlpha(0);
+    shown.setFrame(launcher_->frame());
+    launcher_->setAlpha(1);
+    animator.commitAnimations();
+    host_->bringSubviewToFront(*launcher_);
+    minimized_ = true;
+}
+
+void DialogStack::showTop()
+{
+    if (dialogs_.empty() || !minimized_)
+        return;
+    auto& animator = Application::shared().animator();
+    DialogBase* restored = top();
+    animator.beginAnimations("showDialog");
+    animator.setAnimationDuration(minimiseDuration);
+    restored->view()->setAlpha(1);
+    restored->view()->setFrame(dialogFrame_);
+    launcher_->setAlpha(0);
+    position(restored);
+    animator.commitAnimations();
+    minimized_ = false;
+}
+
+void DialogStack::slideUp(DialogBase& dialog)
+{
+    auto& v = *dialog.view();
+    platform::Rect f = v.frame();
+    // A second slide-up while already up (focus moving to another field) keeps the place to return to.
+    if (f.y() != slidUpTop)
+        originalY_ = f.y();
+    auto& animator = Application::shared().animator();
+    animator.beginAnimations("slideDialogUp");
+    animator.setAnimationDuration(minimiseDuration);
+    v.setFrame({f.x(), slidUpTop, f.width(), f.height()});
+    animator.commitAnimations();
+}
+
+void DialogStack::slideDown(DialogBase& dialog)
+{
+    auto& v = *dialog.view();
+    platform::Rect f = v.frame();
+    auto& animator = Application::shared().animator();
+    animator.beginAnimations("slideDialogDown");
+    animator.setAnimationDuration(minimiseDuration);
+    v.setFrame({f.x(), originalY_, f.width(), f.height()});
+    animator.commitAnimations();
+}
+

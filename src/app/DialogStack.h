@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace platform {
+class View;
+}
+class DialogBase;
+
+// The small dialogs floating over the wallpaper, the top one shown: pushed in from the right and
+// popped back out in 0.5 s, minimised into the menu launcher and restored in 0.25 s, slid up out of
+// the keyboard's way while a field is edited.
+class DialogStack {
+public:
+    // `host` receives the dialogs' views; `launcher` is the pill a minimised dialog shrinks into;
+    // `isClassicLayout` tells where the strip is, which dialogs and the launcher keep clear of.
+    DialogStack(std::shared_ptr<platform::View> host, std::shared_ptr<platform::View> launcher,
+                std::function<bool()> isClassicLayout);
+
+    void push(DialogBase& dialog);
+    void pop();
+    // Centres a visible dialog over the wallpaper.
+    void position(DialogBase* dialog);
+    void hideTop();
+    void showTop();
+    void slideUp(DialogBase& dialog);
+    void slideDown(DialogBase& dialog);
+    // The end of a pop's slide: the dialog's view leaves the screen unless it was pushed again.
+    void popFinished(DialogBase* dialog);
+
+    DialogBase* top() const { return dialogs_.empty() ? nullptr : dialogs_.back(); }
+    const std::vector<DialogBase*>& dialogs() const { return dialogs_; }
+    bool isMinimized() const { return minimized_; }
+
+private:
+    std::shared_ptr<platform::View> host_;
+    std::shared_ptr<platform::View> launcher_;
+    std::function<bool()> isClassicLayout_;
+    std::vector<DialogBase*> dialogs_;
+    bool minimized_ = false;
+    float originalY_ = 0;       // where a slid-up dialog returns to
+    platform::Rect dialogFrame_; // where a minimised dialog is restored to
+};
