@@ -7,10 +7,12 @@
 #include "platform/AtomicFile.h"
 #include "platform/Label.h"
 
+#include <unicode/coll.h>
+
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <string_view>
 
 using namespace platform;
@@ -19,25 +21,30 @@ namespace {
 
 constexpr double pageSlideDuration = 0.3;
 
-// The key people are listed by: case and the accents of Latin letters ignored, so that "Émile" sorts
-// among the E's rather than after "Zoë".
-std::string sortKey(const std::string& name)
+// The keys that list people as the user's language orders names: compared bytewise, as std::string
+// does, they give the collator's order.
+std::vector<std::string> sortKeys(const std::vector<Contact>& people)
 {
-    // The base letters of U+00C0 to U+00FF; '*' and '/' stand for the two signs among them.
-    static constexpr std::string_view latin1 = "aaaaaaaceeeeiiiidnooooo*ouuuuytsaaaaaaaceeeeiiiidnooooo/ouuuuyty";
-    std::string key;
-    key.reserve(name.size());
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        const auto next = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0;
-        if (c == 0xC3 && next >= 0x80 && next <= 0xBF) {
-            key += latin1[next - 0x80];
-            ++i;
-        } else {
-            key += char(std::tolower(c));
+    // ICU calls the C and POSIX locales en_US_POSIX, whose order is that of ASCII codes: no language
+    // was chosen, so the root order serves.
+    const icu::Locale& user = icu::Locale::getDefault();
+    const icu::Locale& locale = std::string_view(user.getVariant()) == "POSIX" ? icu::Locale::getRoot() : user;
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
+    std::vector<std::string> keys;
+    keys.reserve(people.size());
+    for (const Contact& person : people) {
+        // Without collation data, the names' code point order.
+        if (U_FAILURE(status)) {
+            keys.push_back(person.displayName);
+            continue;
         }
+        const auto name = icu::UnicodeString::fromUTF8(person.displayName);
+        std::string key(std::size_t(collator->getSortKey(name, nullptr, 0)), '\0');
+        collator->getSortKey(name, reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
+        keys.push_back(std::move(key));
     }
-    return key;
+    return keys;
 }
 
 // The whole file, or nothing when it cannot be read or is larger than `limit`.
@@ -90,10 +97,15 @@ void PeoplePickerNavigationController::loadContacts()
 
 void PeoplePickerNavigationController::setPeople(std::vector<Contact> people)
 {
-    std::stable_sort(people.begin(), people.end(), [](const Contact& a, const Contact& b) {
-        return sortKey(a.displayName) < sortKey(b.displayName);
-    });
-    people_ = std::move(people);
+    const std::vector<std::string> keys = sortKeys(people);
+    std::vector<std::size_t> order(people.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    // Stable, so that people whose names collate alike keep the file's order.
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    people_.clear();
+    people_.reserve(order.size());
+    for (std::size_t i : order)
+        people_.push_back(std::move(people[i]));
     peopleTable->reloadData();
     emptyHint->setHidden(!people_.empty());
 }

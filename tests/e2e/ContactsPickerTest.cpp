@@ -12,6 +12,7 @@
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
+#include <unicode/locid.h>
 
 #include <fstream>
 #include <iterator>
@@ -201,7 +202,7 @@ TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesTh
     alert()->dismissWithClickedButtonIndex(0, false);
     t->settle();
 
-    // From a shown person, back to the list and a new import: sorted with case and accents ignored.
+    // From a shown person, back to the list and a new import, sorted.
     t->tapAndSettle("picker.person.1");
     t->tapAndSettle("picker.back");
     t->tapAndSettle("picker.import");
@@ -212,6 +213,34 @@ TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesTh
     EXPECT_EQ(namesShown(), (std::vector<std::string>{"bo", "\xC3\x89mile", "Zo\xC3\xAB"}));
     EXPECT_TRUE(t->isReachable("picker.person.0"));
     EXPECT_EQ(readAll(keptFile()), other);
+}
+
+TEST_F(ContactsPicker, PeopleAreListedInTheOrderOfTheUsersLanguage)
+{
+    // ICU reads the user's locale from the environment once; the rows set it in its stead.
+    const icu::Locale before = icu::Locale::getDefault();
+    const struct {
+        const char* locale;
+        std::vector<std::string> names;
+    } rows[] = {
+        // The C locale chooses no language: the root order, not that of ASCII codes.
+        {"en_US_POSIX", {"bo", "\xC3\x89mile", "\xC3\x96" "berg", "Zo\xC3\xAB"}},
+        {"sv_SE", {"bo", "\xC3\x89mile", "Zo\xC3\xAB", "\xC3\x96" "berg"}},
+    };
+    std::string cards;
+    for (const char* name : {"Zo\xC3\xAB", "\xC3\x96" "berg", "\xC3\x89mile", "bo"})
+        cards += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + std::string(name) + "\r\nEND:VCARD\r\n";
+    t->tapAndSettle("main.information");
+    t->tapAndSettle("info.contacts");
+    for (const auto& row : rows) {
+        UErrorCode status = U_ZERO_ERROR;
+        icu::Locale::setDefault(icu::Locale(row.locale), status);
+        t->tapAndSettle("picker.import");
+        import("people.vcf", cards);
+        EXPECT_EQ(namesShown(), row.names) << row.locale;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(before, status);
 }
 
 TEST_F(ContactsPicker, ALongListScrollsByDragAndWheel)
