@@ -1,6 +1,7 @@
 #include "MainViewController.h"
 
 #include "Dialogs/DialogBase.h"
+#include "CaptureMode.h"
 #include "DialogStack.h"
 #include "Dialogs/MainDialogViewController.h"
 #include "Interfaces/MainView.h"
@@ -23,7 +24,6 @@ namespace {
 
 constexpr Rect layoutContainerFrame{0, 96, 320, 268};
 constexpr platform::Point launcherStartOrigin{223, 143};
-constexpr double captureFadeDuration = 0.25;
 
 platform::SettingsStore& settings() { return Application::shared().settings(); }
 
@@ -44,6 +44,11 @@ void MainViewController::loadView() { setView(buildMainView(*this)); }
 void MainViewController::viewDidLoad()
 {
     stack_ = std::make_unique<DialogStack>(view(), menuLauncher, [this] { return isClassicLayout(); });
+    capture_ = std::make_unique<CaptureMode>(
+        CaptureMode::Views{view(), menuLauncher, overlayImage, saveInstructions, saveScreenshotDoneButton}, *stack_, [this] {
+            if (onCaptureStateEntered)
+                onCaptureStateEntered();
+        });
 
     for (auto* container : {&splitLayout, &splitLayoutTopOnly, &classicLayout})
         (*container)->setFrame(layoutContainerFrame);
@@ -256,53 +261,14 @@ void MainViewController::popDialogAnimationFinished(const std::string&, bool, co
 
 // Capture mode.
 
-void MainViewController::saveCurrentWallpaperClick()
+MainViewController::CaptureState MainViewController::captureState() const
 {
-    auto& app = Application::shared();
-    app.setStatusBarHidden(true, true);
-    app.animator().beginAnimations("enterCapture");
-    app.animator().setAnimationDuration(captureFadeDuration);
-    menuLauncher->setAlpha(0);
-    overlayImage->setAlpha(0);
-    if (DialogBase* top = CurrentDialog())
-        top->view()->setAlpha(0);
-    app.animator().commitAnimations();
-    saveInstructions->setFrame({0, -Application::statusBarHeight, Application::screenWidth, Application::screenHeight});
-    saveInstructions->setBounds({0, 0, Application::screenWidth, Application::screenHeight});
-    saveInstructions->setHidden(false);
-    captureState_ = CaptureState::Instructions;
+    return capture_ ? capture_->state() : CaptureState::Normal;
 }
-
-void MainViewController::saveInstructionsContinueButtonClick()
-{
-    saveInstructions->setHidden(true);
-    view()->bringSubviewToFront(*saveScreenshotDoneButton);
-    captureState_ = CaptureState::Capture;
-    if (onCaptureStateEntered)
-        onCaptureStateEntered();
-}
-
-void MainViewController::saveInstructionsCancelButtonClick()
-{
-    saveInstructions->setHidden(true);
-    saveScreenshotDoneButtonClick();
-}
-
-void MainViewController::saveScreenshotDoneButtonClick()
-{
-    auto& app = Application::shared();
-    DialogBase* top = CurrentDialog();
-    app.animator().beginAnimations("leaveCapture");
-    app.animator().setAnimationDuration(captureFadeDuration);
-    menuLauncher->setAlpha(isDialogMinimized() ? 1 : 0);
-    overlayImage->setAlpha(1);
-    if (top)
-        top->view()->setAlpha(isDialogMinimized() ? 0 : 1);
-    app.animator().commitAnimations();
-    app.setStatusBarHidden(false, true);
-    view()->sendSubviewToBack(*saveScreenshotDoneButton);
-    captureState_ = CaptureState::Normal;
-}
+void MainViewController::saveCurrentWallpaperClick() { capture_->showInstructions(); }
+void MainViewController::saveInstructionsContinueButtonClick() { capture_->showWallpaperAlone(); }
+void MainViewController::saveInstructionsCancelButtonClick() { capture_->leave(); }
+void MainViewController::saveScreenshotDoneButtonClick() { capture_->leave(); }
 
 // The photograph.
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CaptureMode.h"
 #include "PhotographStore.h"
 #include "WallpaperStyle.h"
 
@@ -85,8 +86,8 @@ public:
     bool isDialogMinimized() const;
 
     // Capture mode and the photograph.
-    enum class CaptureState { Normal, Instructions, Capture };
-    CaptureState captureState() const { return captureState_; }
+    using CaptureState = CaptureMode::State;
+    CaptureState captureState() const;
     void saveCurrentWallpaperClick();
     void saveInstructionsContinueButtonClick();
     void saveInstructionsCancelButtonClick();
@@ -135,8 +136,8 @@ protected:
 private:
     void setLayoutVisibility(bool split, bool topOnly, bool classic);
 
-    CaptureState captureState_ = CaptureState::Normal;
     PhotographStore photograph_;
     std::unique_ptr<DialogStack> stack_;
+    std::unique_ptr<CaptureMode> capture_;
     WallpaperStyle style_;
 };

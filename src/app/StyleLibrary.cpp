@@ -1,6 +1,7 @@
 #include "StyleLibrary.h"
 
 #include "SettingsKeys.h"
+#include "TextOrder.h"
 
 #include "platform/SettingsStore.h"
 
@@ -22,22 +23,6 @@ const StyleRecord builtInStyles[] = {
     {"Artsy Photograph", 0x1B1C1CFF, 0xA8A8A8FF, 0xFFFFFFFF, 0x000000FF},
     {"Purpular", 0x5000B4FF, 0x57268FFF, 0xFFFFFFFF, 0x000000FF},
 };
-
-// Character codes after folding A-Z to a-z; no locale rules.
-int compareIgnoringCase(const std::string& a, const std::string& b)
-{
-    auto fold = [](char c) {
-        auto u = static_cast<unsigned char>(c);
-        return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
-    };
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        unsigned char x = fold(a[i]), y = fold(b[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
 
 // A colour that is missing, or not a 32-bit unsigned number, reads as 0 (transparent black).
 std::uint32_t storedColor(const Value& entry, const char* key)
@@ -81,7 +66,7 @@ void StyleLibrary::reload()
                            storedColor(entry, keys::fontHighlight), true});
     }
     std::stable_sort(styles_.begin(), styles_.end(),
-                     [](const StyleRecord& a, const StyleRecord& b) { return compareIgnoringCase(a.name, b.name) < 0; });
+                     [](const StyleRecord& a, const StyleRecord& b) { return compareFoldingCase(a.name, b.name) < 0; });
 }
 
 std::optional<std::size_t> StyleLibrary::find(std::string_view name, bool userOnly) const

@@ -30,8 +30,8 @@ public:
     // Reads the saved styles from the store.
     explicit StyleLibrary(platform::SettingsStore& store);
 
-    // Sorted by name, case ignored; equal names keep the order they were added in: the built-ins
-    // first, then the saved ones in the order they were saved.
+    // Sorted by name after full case folding, with no locale rules ("émile" equals "Émile"); equal
+    // names keep the order they were added in: the built-ins first, then the saved ones as saved.
     const std::vector<StyleRecord>& styles() const { return styles_; }
     void reload();
 

@@ -1,0 +1,63 @@
+#include "CaptureMode.h"
+
+#include "DialogStack.h"
+#include "Dialogs/DialogBase.h"
+
+#include "platform/Application.h"
+#include "platform/View.h"
+
+using platform::Application;
+
+namespace {
+
+constexpr double fadeDuration = 0.25;
+
+} // namespace
+
+CaptureMode::CaptureMode(Views views, const DialogStack& stack, std::function<void()> wallpaperAlone)
+    : views_(std::move(views)), stack_(stack), wallpaperAlone_(std::move(wallpaperAlone))
+{
+}
+
+void CaptureMode::showInstructions()
+{
+    auto& app = Application::shared();
+    app.setStatusBarHidden(true, true);
+    app.animator().beginAnimations("enterCapture");
+    app.animator().setAnimationDuration(fadeDuration);
+    views_.launcher->setAlpha(0);
+    views_.guide->setAlpha(0);
+    if (DialogBase* top = stack_.top())
+        top->view()->setAlpha(0);
+    app.animator().commitAnimations();
+    views_.instructions->setFrame(
+        {0, -Application::statusBarHeight, Application::screenWidth, Application::screenHeight});
+    views_.instructions->setBounds({0, 0, Application::screenWidth, Application::screenHeight});
+    views_.instructions->setHidden(false);
+    state_ = State::Instructions;
+}
+
+void CaptureMode::showWallpaperAlone()
+{
+    views_.instructions->setHidden(true);
+    views_.screen->bringSubviewToFront(*views_.doneButton);
+    state_ = State::Capture;
+    if (wallpaperAlone_)
+        wallpaperAlone_();
+}
+
+void CaptureMode::leave()
+{
+    auto& app = Application::shared();
+    views_.instructions->setHidden(true);
+    app.animator().beginAnimations("leaveCapture");
+    app.animator().setAnimationDuration(fadeDuration);
+    views_.launcher->setAlpha(stack_.isMinimized() ? 1 : 0);
+    views_.guide->setAlpha(1);
+    if (DialogBase* top = stack_.top())
+        top->view()->setAlpha(stack_.isMinimized() ? 0 : 1);
+    app.animator().commitAnimations();
+    app.setStatusBarHidden(false, true);
+    views_.screen->sendSubviewToBack(*views_.doneButton);
+    state_ = State::Normal;
+}
