@@ -105,6 +105,11 @@ TEST_F(Wallpaper, ALayoutPreviewDrawsTheGivenLayoutAndKeepsTheStoredOne)
     EXPECT_EQ(preview->size(), (platform::Size{320, 460}));
     EXPECT_EQ(settings.stringForKey(keys::stripLayout), "split");
     EXPECT_EQ(visibleLayout(), "topOnly");
+    // An absent layout stays absent, in memory and in the file.
+    settings.removeObjectForKey(keys::stripLayout);
+    m.getLayoutPreview("classic");
+    EXPECT_EQ(settings.valueForKey(keys::stripLayout), nullptr);
+    EXPECT_EQ(platform::SettingsStore(settings.file(), t.log).valueForKey(keys::stripLayout), nullptr);
 }
 
 TEST(WallpaperPhoto, APhotographSurvivesARestartAndABadFileChangesNothing)

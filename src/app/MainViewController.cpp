@@ -216,6 +216,8 @@ std::uint32_t MainViewController::colorNumber(const Color& color) const { return
 
 platform::ImageRef MainViewController::getLayoutPreview(const std::string& layout)
 {
+    // Previewing changes nothing stored: one group that ends as it began, an absent layout absent.
+    platform::SettingsStore::Transaction unchanged(settings());
     const auto* stored = settings().valueForKey(keys::stripLayout);
     std::optional<platform::SettingsStore::Value> remembered;
     if (stored)
@@ -224,6 +226,8 @@ platform::ImageRef MainViewController::getLayoutPreview(const std::string& layou
     auto snapshot = getSnapshot();
     if (remembered)
         settings().setValue(keys::stripLayout, *remembered);
+    else
+        settings().removeObjectForKey(keys::stripLayout);
     // Show the stored layout again rather than the previewed one.
     viewWillAppear(false);
     return snapshot;

@@ -188,6 +188,14 @@ void SettingsStore::setObject(const std::string& key, Value value)
     persist();
 }
 
+void SettingsStore::removeObjectForKey(const std::string& key)
+{
+    if (values_.erase(key) == 0 && changed_.empty())
+        return;
+    changed_.insert(key);
+    persist();
+}
+
 std::optional<std::string> SettingsStore::stringForKey(const std::string& key) const
 {
     const Value* v = valueForKey(key);
@@ -219,9 +227,12 @@ bool SettingsStore::adopt(Value fresh)
     // settings (the notice said they are not saved): where the file has a value, it wins.
     if (unreadable_)
         std::erase_if(changed_, [&](const std::string& key) { return fresh.contains(key); });
-    for (const auto& key : changed_)
+    for (const auto& key : changed_) {
         if (auto it = values_.find(key); it != values_.end())
             fresh[key] = *it;
+        else
+            fresh.erase(key);
+    }
     bool differs = fresh != values_;
     values_ = std::move(fresh);
     return differs;

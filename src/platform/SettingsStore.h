@@ -41,6 +41,8 @@ public:
     const Value* valueForKey(const std::string& key) const;
     void setObject(const std::string& key, Value value);
     void setValue(const std::string& key, Value value) { setObject(key, std::move(value)); }
+    // Makes the key absent again (a preview undone), in the file too.
+    void removeObjectForKey(const std::string& key);
 
     // Typed readers: a value of another type reads as nothing.
     std::optional<std::string> stringForKey(const std::string& key) const;
