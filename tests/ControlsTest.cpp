@@ -24,6 +24,8 @@ struct FieldDelegate : TextFieldDelegate {
     bool allowBegin = true;
     std::vector<std::string> calls, textsAfterChange;
     bool textFieldShouldBeginEditing(TextField&) override { calls.push_back("begin"); return allowBegin; }
+    void textFieldDidBeginEditing(TextField&) override { calls.push_back("began"); }
+    void textFieldDidEndEditing(TextField&) override { calls.push_back("ended"); }
     bool textFieldShouldClear(TextField&) override { calls.push_back("clear"); return true; }
     bool textFieldShouldReturn(TextField& f) override { calls.push_back("return"); return f.resignFirstResponder(); }
     bool shouldChangeCharactersInRange(TextField& f, TextRange r, const std::string& s) override
@@ -126,9 +128,43 @@ TEST(TextField, EditsThroughItsDelegateAndRejectsMalformedUtf8)
     EXPECT_EQ(f->text(), "");
     f->returnKey();
     EXPECT_FALSE(f->isEditing());
-    EXPECT_EQ(d.calls, (std::vector<std::string>{"begin", "begin", "clear", "return"}));
+    EXPECT_EQ(d.calls, (std::vector<std::string>{"begin", "begin", "began", "clear", "return", "ended"}));
     f->insertText("x"); // not editing: the keyboard goes nowhere
     EXPECT_EQ(f->text(), "");
+}
+
+TEST(TextField, EditingEndsAtOnceWhenTheFieldLeavesTheScreenEvenInAnAnimation)
+{
+    const struct {
+        const char* change;
+        void (*apply)(View& box);
+    } rows[] = {
+        {"removed", [](View& box) { box.removeFromSuperview(); }},
+        {"hidden", [](View& box) { box.setHidden(true); }},
+        {"faded out", [](View& box) { box.setAlpha(0); }},
+        {"slid sideways out of its clipping box", [](View& box) { box.setBounds({-320, 0, 320, 200}); }},
+        {"moved below the screen", [](View& box) { box.setFrame({0, 480, 320, 200}); }},
+    };
+    for (const auto& row : rows) {
+        PlatformHarness h;
+        auto box = std::make_shared<View>(Rect{0, 100, 320, 200});
+        box->setClipsToBounds(true);
+        auto f = std::make_shared<TextField>(Rect{10, 10, 300, 44});
+        FieldDelegate d;
+        f->setDelegate(&d);
+        box->addSubview(f);
+        h.app.window().addSubview(box);
+        tap(h.app.window(), {50, 130});
+        ASSERT_TRUE(f->isEditing()) << row.change;
+
+        h.app.animator().beginAnimations("change");
+        row.apply(*box);
+        h.app.animator().commitAnimations();
+        EXPECT_EQ(h.app.firstResponder(), nullptr) << row.change;
+        EXPECT_EQ(d.calls, (std::vector<std::string>{"begin", "began", "ended"})) << row.change;
+        f->insertText("x");
+        EXPECT_EQ(f->text(), "") << row.change;
+    }
 }
 
 TEST(TableView, ScrollsByDragAndWheelAndSelectsOnTap)

@@ -62,6 +62,9 @@ void Application::setFirstResponder(TextField* field)
 
 void Application::setNeedsDisplay()
 {
+    // Whatever changed may have taken the field being edited off the screen: no keystroke may reach it.
+    if (firstResponder_ && !firstResponder_->isEffectivelyVisible())
+        firstResponder_->resignFirstResponder();
     if (onNeedsDisplay)
         onNeedsDisplay();
 }

@@ -67,7 +67,7 @@ public:
     bool isNetworkActivityIndicatorVisible() const { return networkActivity_; }
     void setNetworkActivityIndicatorVisible(bool visible);
 
-    // The text field that receives typed text, if any.
+    // The text field that receives typed text, if any; it stays one on screen.
     TextField* firstResponder() const { return firstResponder_; }
     void setFirstResponder(TextField* field);
 

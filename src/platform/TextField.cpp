@@ -75,6 +75,8 @@ bool TextField::becomeFirstResponder()
         other->resignFirstResponder();
     app.setFirstResponder(this);
     cursor_ = text_.size();
+    if (delegate_)
+        delegate_->textFieldDidBeginEditing(*this);
     return true;
 }
 
@@ -83,6 +85,8 @@ bool TextField::resignFirstResponder()
     if (!isEditing())
         return true;
     Application::shared().setFirstResponder(nullptr);
+    if (delegate_)
+        delegate_->textFieldDidEndEditing(*this);
     return true;
 }
 

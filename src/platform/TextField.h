@@ -19,6 +19,9 @@ class TextFieldDelegate {
 public:
     virtual ~TextFieldDelegate() = default;
     virtual bool textFieldShouldBeginEditing(TextField&) { return true; }
+    virtual void textFieldDidBeginEditing(TextField&) {}
+    // On resigning, on another field taking over (before that one begins) and on leaving the screen.
+    virtual void textFieldDidEndEditing(TextField&) {}
     virtual bool textFieldShouldReturn(TextField&) { return true; }
     virtual bool shouldChangeCharactersInRange(TextField&, TextRange, const std::string& /*replacement*/) { return true; }
     virtual bool textFieldShouldClear(TextField&) { return true; }
@@ -27,7 +30,7 @@ public:
 enum class ClearButtonMode { Never = 0, WhileEditing = 1, UnlessEditing = 2, Always = 3 };
 
 // A one-line text field. A tap begins editing (when the delegate agrees); the shell's keyboard then
-// reaches the field through the application's first responder.
+// reaches the field through the application's first responder, for as long as the field is on screen.
 class TextField : public View {
 public:
     explicit TextField(Rect frame = {});

@@ -191,11 +191,12 @@ void View::removeFromSuperview()
 {
     if (!superview_)
         return;
-    setNeedsDisplay();
     // Keep this view alive until it is fully detached: the superview may hold the last reference.
     auto keep = shared_from_this();
     detachFromSuperview();
     didMoveToWindow();
+    // After the detaching, so that a field being edited in here is seen to have left the screen.
+    setNeedsDisplay();
 }
 
 bool View::isDescendantOf(const View& ancestor) const
@@ -208,12 +209,19 @@ bool View::isDescendantOf(const View& ancestor) const
 
 bool View::isEffectivelyVisible() const
 {
+    // What is left of this view, in the bounds space of each ancestor in turn.
+    Rect shown = bounds();
     const View* v = this;
-    for (; v; v = v->superview_) {
+    for (;; v = v->superview_) {
         if (v->hidden_ || v->alpha_.value <= 0)
+            return false;
+        if (v->clipsToBounds_ || !v->superview_)
+            shown = shown.intersection(v->bounds());
+        if (shown.isEmpty())
             return false;
         if (!v->superview_)
             break;
+        shown = shown.offsetBy(v->frame_.value.x() - v->boundsOrigin_.value.x, v->frame_.value.y() - v->boundsOrigin_.value.y);
     }
     return Application::exists() && v == static_cast<const View*>(&Application::shared().window());
 }

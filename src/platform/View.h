@@ -68,7 +68,8 @@ public:
     View* superview() const { return superview_; }
     const std::vector<std::shared_ptr<View>>& subviews() const { return subviews_; }
     bool isDescendantOf(const View& ancestor) const;
-    // Visible on screen as far as the model goes: in the window, no hidden or transparent ancestor.
+    // Visible on screen as far as the model goes: in the window, no hidden or transparent ancestor,
+    // and not moved out of sight of the screen or of a clipping ancestor (a dialog slid sideways).
     bool isEffectivelyVisible() const;
 
     // Geometry in the bounds space of this view.

@@ -5,7 +5,6 @@
 #include "SettingsKeys.h"
 
 #include "platform/Application.h"
-#include "platform/Button.h"
 
 ChangeInformationDialogViewController::ChangeInformationDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
 
@@ -15,13 +14,6 @@ void ChangeInformationDialogViewController::loadView() { setView(buildChangeInfo
 
 void ChangeInformationDialogViewController::viewWillAppear(bool)
 {
-    // Back again after leaving the stack with a field still being edited (possible once a picked
-    // number has shown the frame buttons): typing must not go on into the text about to be replaced.
-    for (platform::TextField* field : {editContactField, editInfoField})
-        if (field->isEditing())
-            field->resignFirstResponder();
-    setFrameButtonsHidden(false);
-
     auto& settings = platform::Application::shared().settings();
     editContactField->setText(settings.stringForKey(keys::phonePreference).value_or(""));
     editContactField->setClearButtonMode(platform::ClearButtonMode::WhileEditing);
@@ -29,29 +21,13 @@ void ChangeInformationDialogViewController::viewWillAppear(bool)
     editInfoField->setClearButtonMode(platform::ClearButtonMode::WhileEditing);
 }
 
-void ChangeInformationDialogViewController::setFrameButtonsHidden(bool hidden)
+void ChangeInformationDialogViewController::textEntered(platform::TextField&)
 {
-    for (platform::Button* b : {backButton, saveButton, hideButton})
-        b->setHidden(hidden);
-}
-
-bool ChangeInformationDialogViewController::textFieldShouldBeginEditing(platform::TextField&)
-{
-    preview().slideDialogUp(*this);
-    setFrameButtonsHidden(true);
-    return true;
-}
-
-bool ChangeInformationDialogViewController::textFieldShouldReturn(platform::TextField& field)
-{
-    preview().slideDialogDown(*this);
-    field.resignFirstResponder();
-    setFrameButtonsHidden(false);
+    // Return in either field confirms both.
     auto& settings = platform::Application::shared().settings();
     settings.setObject(keys::phonePreference, editContactField->text());
     settings.setObject(keys::otherPreference, editInfoField->text());
     preview().viewWillAppear(false);
-    return true;
 }
 
 void ChangeInformationDialogViewController::contactButtonClick()

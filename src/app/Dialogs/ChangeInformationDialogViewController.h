@@ -7,15 +7,9 @@
 
 #include <memory>
 
-namespace platform {
-class Button;
-}
-
 // Edits the wallpaper's contact text and its line of other information, typed or taken from a
 // phone number among the user's contacts.
-class ChangeInformationDialogViewController final : public DialogBase,
-                                                    public platform::TextFieldDelegate,
-                                                    public PeoplePickerNavigationControllerDelegate {
+class ChangeInformationDialogViewController final : public DialogBase, public PeoplePickerNavigationControllerDelegate {
 public:
     explicit ChangeInformationDialogViewController(std::string nibName);
     ~ChangeInformationDialogViewController() override;
@@ -23,9 +17,6 @@ public:
     // Fills both fields from the settings store.
     void viewWillAppear(bool animated) override;
     void contactButtonClick();
-
-    bool textFieldShouldBeginEditing(platform::TextField& field) override;
-    bool textFieldShouldReturn(platform::TextField& field) override;
 
     bool shouldContinueAfterSelectingPerson(PeoplePickerNavigationController& picker, const Contact& person) override;
     bool shouldContinueAfterSelectingPerson(PeoplePickerNavigationController& picker, const Contact& person,
@@ -37,16 +28,12 @@ public:
     // Outlets, connected by the interface description "ChangeInformationDialog"; held by the view tree.
     platform::TextField* editContactField = nullptr;
     platform::TextField* editInfoField = nullptr;
-    platform::Button* backButton = nullptr;
-    platform::Button* saveButton = nullptr;
-    platform::Button* hideButton = nullptr;
 
 protected:
     void loadView() override;
+    void textEntered(platform::TextField& field) override;
 
 private:
-    void setFrameButtonsHidden(bool hidden);
-
     // A new picker for every press; the last one is kept until the next press so that it is never
     // destroyed from inside one of its own callbacks or while it slides away.
     std::unique_ptr<PeoplePickerNavigationController> peoplePicker_;

@@ -4,6 +4,20 @@
 #include "RootViewController.h"
 #include "TavrinPlusAppDelegate.h"
 
+#include "platform/Application.h"
+#include "platform/Button.h"
+
+DialogBase::~DialogBase()
+{
+    // Its view outlives it for a moment and leaves the window then: a field still being edited must
+    // not tell a dialog that is gone, nor the dialog stack being torn down around it.
+    if (!isViewLoaded())
+        return;
+    auto& app = platform::Application::shared();
+    if (platform::TextField* field = app.firstResponder(); field && field->isDescendantOf(*view()))
+        app.setFirstResponder(nullptr);
+}
+
 MainViewController& DialogBase::preview() const
 {
     return TavrinPlusAppDelegate::shared().rootViewController().mainViewController();
@@ -14,3 +28,29 @@ void DialogBase::hideButtonClick() { preview().hideTopDialog(); }
 void DialogBase::saveButtonClick() { preview().saveCurrentWallpaperClick(); }
 
 void DialogBase::backButtonClick() { preview().popDialog(); }
+
+void DialogBase::textFieldDidBeginEditing(platform::TextField&)
+{
+    preview().slideDialogUp(*this);
+    setFrameButtonsHidden(true);
+}
+
+bool DialogBase::textFieldShouldReturn(platform::TextField& field)
+{
+    field.resignFirstResponder();
+    textEntered(field);
+    return true;
+}
+
+void DialogBase::textFieldDidEndEditing(platform::TextField&)
+{
+    // Focus moving on to another field ends here and begins again at once: nothing moves on screen.
+    preview().slideDialogDown(*this);
+    setFrameButtonsHidden(false);
+}
+
+void DialogBase::setFrameButtonsHidden(bool hidden)
+{
+    for (platform::Button* b : {backButton, saveButton, hideButton})
+        b->setHidden(hidden);
+}

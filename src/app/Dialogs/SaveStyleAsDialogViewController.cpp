@@ -26,8 +26,6 @@ void SaveStyleAsDialogViewController::viewWillAppear(bool)
     saveStyleAsButton->setHidden(false);
     editStyleName->setText(proposal);
     editStyleName->setClearButtonMode(platform::ClearButtonMode::WhileEditing);
-    // The dialog may have left the stack while the name was being edited, with these still hidden.
-    setFrameButtonsHidden(false);
 }
 
 void SaveStyleAsDialogViewController::saveStyleButtonClick()
@@ -39,33 +37,7 @@ void SaveStyleAsDialogViewController::saveStyleButtonClick()
     preview().popDialog();
 }
 
-void SaveStyleAsDialogViewController::cancelButtonClick()
-{
-    // Typing must not go on into a field that has left the screen.
-    editStyleName->resignFirstResponder();
-    preview().popDialog();
-}
-
-void SaveStyleAsDialogViewController::setFrameButtonsHidden(bool hidden)
-{
-    for (platform::Button* b : {backButton, saveButton, hideButton})
-        b->setHidden(hidden);
-}
-
-bool SaveStyleAsDialogViewController::textFieldShouldBeginEditing(platform::TextField&)
-{
-    preview().slideDialogUp(*this);
-    setFrameButtonsHidden(true);
-    return true;
-}
-
-bool SaveStyleAsDialogViewController::textFieldShouldReturn(platform::TextField& field)
-{
-    preview().slideDialogDown(*this);
-    setFrameButtonsHidden(false);
-    field.resignFirstResponder();
-    return true;
-}
+void SaveStyleAsDialogViewController::cancelButtonClick() { preview().popDialog(); }
 
 bool SaveStyleAsDialogViewController::shouldChangeCharactersInRange(platform::TextField& field, platform::TextRange range,
                                                                    const std::string& replacement)

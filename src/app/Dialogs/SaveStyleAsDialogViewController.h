@@ -9,7 +9,7 @@ class Button;
 }
 
 // Saves the current colours as a new user style under a typed or proposed name.
-class SaveStyleAsDialogViewController final : public DialogBase, public platform::TextFieldDelegate {
+class SaveStyleAsDialogViewController final : public DialogBase {
 public:
     explicit SaveStyleAsDialogViewController(std::string nibName);
     ~SaveStyleAsDialogViewController() override;
@@ -19,8 +19,6 @@ public:
     void saveStyleButtonClick();
     void cancelButtonClick();
 
-    bool textFieldShouldBeginEditing(platform::TextField& field) override;
-    bool textFieldShouldReturn(platform::TextField& field) override;
     bool shouldChangeCharactersInRange(platform::TextField& field, platform::TextRange range,
                                        const std::string& replacement) override;
     bool textFieldShouldClear(platform::TextField& field) override;
@@ -28,13 +26,7 @@ public:
     // Outlets, connected by the interface description "SaveStyleAsDialog"; held by the view tree.
     platform::TextField* editStyleName = nullptr;
     platform::Button* saveStyleAsButton = nullptr;
-    platform::Button* backButton = nullptr;
-    platform::Button* saveButton = nullptr;
-    platform::Button* hideButton = nullptr;
 
 protected:
     void loadView() override;
-
-private:
-    void setFrameButtonsHidden(bool hidden);
 };
