@@ -1,13 +1,21 @@
 #include "support/PlatformHarness.h"
 
+#include "desktop/QtPainter.h"
+
 #include "platform/AlertView.h"
 #include "platform/Button.h"
 #include "platform/Slider.h"
 #include "platform/TableView.h"
 #include "platform/TextField.h"
+#include "platform/WebView.h"
 #include "platform/Window.h"
 
+#include <QImage>
+#include <QPainter>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace platform;
 using testing_support::PlatformHarness;
@@ -18,6 +26,14 @@ void tap(Window& w, Point p)
 {
     w.touchDown(p);
     w.touchUp(p);
+}
+
+// All at one instant: the finger lifts with no speed.
+void drag(Window& w, Point from, Point to)
+{
+    w.touchDown(from);
+    w.touchMove(to);
+    w.touchUp(to);
 }
 
 struct FieldDelegate : TextFieldDelegate {
@@ -41,6 +57,11 @@ struct Rows : TableViewDataSource, TableViewDelegate {
     int numberOfRowsInSection(TableView&, int) override { return rows; }
     std::shared_ptr<View> cellForRowAtIndexPath(TableView&, IndexPath) override { return std::make_shared<TableViewCell>(); }
     void didSelectRowAtIndexPath(TableView&, IndexPath p) override { selected.push_back(p.row); }
+};
+
+struct LinkRecorder : UrlOpener {
+    std::vector<std::string> opened;
+    void openURL(const std::string& href, const std::string&) override { opened.push_back(href); }
 };
 
 struct AlertRecorder : AlertViewDelegate {
@@ -167,10 +188,10 @@ TEST(TextField, EditingEndsAtOnceWhenTheFieldLeavesTheScreenEvenInAnAnimation)
     }
 }
 
-TEST(TableView, ScrollsByDragAndWheelAndSelectsOnTap)
+TEST(TableView, ATapSelectsTheRowUnderTheFingerAndAShorterListIsNotLeftScrolledPastItsEnd)
 {
     PlatformHarness h;
-    auto t = std::make_shared<TableView>(Rect{0, 100, 320, 220}); // 5 rows of 44 visible
+    auto t = std::make_shared<TableView>(Rect{0, 100, 320, 220});
     Rows rows;
     t->setDataSource(&rows);
     t->setDelegate(&rows);
@@ -180,27 +201,162 @@ TEST(TableView, ScrollsByDragAndWheelAndSelectsOnTap)
     EXPECT_FLOAT_EQ(t->maximumContentOffset(), 20 * 44 - 220);
 
     tap(w, {100, 110});
-    EXPECT_EQ(rows.selected, (std::vector<int>{0}));
-
-    w.touchDown({100, 300});
-    w.touchMove({100, 250});
-    w.touchMove({100, 200}); // dragged up 100 points: a scroll, not a tap
-    w.touchUp({100, 200});
-    EXPECT_FLOAT_EQ(t->contentOffset(), 100);
-    EXPECT_EQ(rows.selected.size(), 1u);
-
+    t->setContentOffset(100);
     tap(w, {100, 110}); // now over row (100 + 10) / 44 = 2
-    EXPECT_EQ(rows.selected.back(), 2);
+    EXPECT_EQ(rows.selected, (std::vector<int>{0, 2}));
+    EXPECT_EQ(t->indexPathForSelectedRow(), (IndexPath{0, 2}));
+    EXPECT_FALSE(static_cast<TableViewCell*>(t->cellForRow(0))->isSelected());
+    EXPECT_TRUE(static_cast<TableViewCell*>(t->cellForRow(2))->isSelected());
 
-    w.wheel({100, 150}, 10000);
-    EXPECT_FLOAT_EQ(t->contentOffset(), t->maximumContentOffset());
-    w.wheel({100, 150}, -10000);
-    EXPECT_FLOAT_EQ(t->contentOffset(), 0);
-
-    rows.rows = 2; // a shorter list cannot stay scrolled past its end
-    t->setContentOffset(500);
+    rows.rows = 2;
     t->reloadData();
     EXPECT_FLOAT_EQ(t->contentOffset(), 0);
+}
+
+// Both scrolling views, each in {0, 100, 320, 220} over content of many items, each of which
+// records a tap on it: the row it selects, the link it opens.
+enum class Scroller { Table, Page };
+
+struct Scrolling : ::testing::TestWithParam<Scroller> {
+    PlatformHarness h;
+    Window& w = h.app.window();
+    Rows rows;
+    LinkRecorder links;
+    std::shared_ptr<ScrollView> view;
+
+    void SetUp() override
+    {
+        Rect frame{0, 100, 320, 220};
+        if (GetParam() == Scroller::Table) {
+            auto table = std::make_shared<TableView>(frame);
+            table->setDataSource(&rows);
+            table->setDelegate(&rows);
+            table->reloadData();
+            view = table;
+        } else {
+            h.app.servicesForTesting().urlOpener = &links;
+            auto page = std::make_shared<WebView>(frame);
+            std::string html;
+            for (int i = 0; i < 60; ++i)
+                html += "<a href='" + std::to_string(i) + "'>Item " + std::to_string(i) + " of a long page</a><br>";
+            page->loadHTMLString(html, "https://example.com/");
+            view = page;
+        }
+        w.addSubview(view);
+        // A page knows how far it reaches once it is drawn.
+        QImage image(320, 480, QImage::Format_ARGB32_Premultiplied);
+        QPainter qp(&image);
+        desktop::QtPainter painter(qp);
+        drawViewTree(w, painter, h.clock.now());
+        ASSERT_GT(view->maximumContentOffset(), 400);
+    }
+    std::vector<std::string> taps() const
+    {
+        std::vector<std::string> all = links.opened;
+        for (int row : rows.selected)
+            all.push_back(std::to_string(row));
+        return all;
+    }
+    float offset() const { return view->contentOffset(); }
+    // A finger moving up `distance` points over `frames` frames, then lifted.
+    void flickUp(Point from, float distance, int frames)
+    {
+        w.touchDown(from);
+        for (int i = 1; i <= frames; ++i) {
+            h.advance(1.0 / 60);
+            w.touchMove({from.x, from.y - distance * float(i) / float(frames)});
+        }
+        w.touchUp({from.x, from.y - distance});
+    }
+    // The offset at each of the next `frames` frames.
+    std::vector<float> run(int frames)
+    {
+        std::vector<float> seen;
+        for (int i = 0; i < frames; ++i) {
+            h.advance(1.0 / 60);
+            seen.push_back(offset());
+        }
+        return seen;
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Views, Scrolling, ::testing::Values(Scroller::Table, Scroller::Page),
+                         [](const auto& info) { return info.param == Scroller::Table ? "Table" : "Page"; });
+
+TEST_P(Scrolling, AMoveShorterThanTheThresholdIsATapOneAsLongInAnyDirectionScrollsTheWholeWay)
+{
+    const Point p{40, 200};
+    const float d = ScrollView::dragThreshold;
+    drag(w, p, {p.x + d * 0.6f, p.y - d * 0.7f});
+    EXPECT_EQ(offset(), 0);
+    EXPECT_EQ(taps().size(), 1u);
+
+    drag(w, p, {p.x + d, p.y}); // sideways: no tap, and nothing to scroll
+    EXPECT_EQ(offset(), 0);
+    drag(w, p, {p.x, p.y - 100});
+    EXPECT_FLOAT_EQ(offset(), 100) << "the threshold counts towards the distance";
+    EXPECT_EQ(taps().size(), 1u);
+}
+
+TEST_P(Scrolling, TheWheelRolledTowardsTheUserShowsLaterContentAndATapReachesWhatIsThenUnderTheFinger)
+{
+    const Point p{40, 150};
+    tap(w, {p.x, p.y + 88});
+    w.wheel(p, -88); // the shell's sign for a wheel rolled towards the user
+    EXPECT_FLOAT_EQ(offset(), 88);
+    tap(w, p);
+    ASSERT_EQ(taps().size(), 2u);
+    EXPECT_EQ(taps()[1], taps()[0]);
+    w.wheel(p, 40);
+    EXPECT_FLOAT_EQ(offset(), 48);
+}
+
+TEST_P(Scrolling, StopsAtBothEndsOfItsContent)
+{
+    const Point p{40, 200};
+    drag(w, p, {p.x, p.y + 100});
+    EXPECT_EQ(offset(), 0);
+    w.wheel(p, -1e6f);
+    EXPECT_FLOAT_EQ(offset(), view->maximumContentOffset());
+    drag(w, p, {p.x, p.y - 100});
+    EXPECT_FLOAT_EQ(offset(), view->maximumContentOffset());
+    w.wheel(p, 1e6f);
+    EXPECT_EQ(offset(), 0);
+    view->setContentOffset(1e6f);
+    EXPECT_FLOAT_EQ(offset(), view->maximumContentOffset());
+}
+
+TEST_P(Scrolling, AFlickCarriesOnSlowingDownUntilItStopsAtAnEndOrUnderAFinger)
+{
+    const Point p{40, 300};
+    flickUp(p, 60, 6); // 600 points a second
+    EXPECT_FLOAT_EQ(offset(), 60);
+    EXPECT_TRUE(taps().empty());
+    std::vector<float> seen = run(180);
+    EXPECT_GT(seen[0], 60);
+    EXPECT_GT(seen[20] - seen[0], seen[40] - seen[20]) << "slowing down";
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_EQ(seen[179], seen[150]) << "stopped";
+    EXPECT_LT(seen[179], view->maximumContentOffset());
+    EXPECT_FALSE(h.app.animator().isBusy());
+
+    // Towards the end it stops there.
+    view->setContentOffset(view->maximumContentOffset() - 100);
+    flickUp(p, 30, 3);
+    run(60);
+    EXPECT_FLOAT_EQ(offset(), view->maximumContentOffset());
+    EXPECT_FALSE(h.app.animator().isBusy());
+
+    // A finger on the moving content stops it, and is no tap.
+    view->setContentOffset(0);
+    flickUp(p, 60, 6);
+    run(3);
+    float caught = offset();
+    tap(w, p);
+    EXPECT_EQ(run(30).back(), caught);
+    EXPECT_TRUE(taps().empty());
+    tap(w, p);
+    EXPECT_EQ(taps().size(), 1u);
 }
 
 TEST(AlertView, CancelRoleIsIndexZeroAndTheDelegateHearsTheDismissal)

@@ -8,11 +8,6 @@
 
 namespace platform {
 
-namespace {
-// How far a finger moves before a touch becomes a scroll rather than a tap.
-constexpr float dragThreshold = 6;
-} // namespace
-
 TableViewCell::TableViewCell() : content_(std::make_shared<View>()) { addSubview(content_); }
 
 void TableViewCell::setSelected(bool selected)
@@ -29,7 +24,7 @@ void TableViewCell::draw(Painter& painter) const
     painter.fillRect({0, frame().height() - 1, frame().width(), 1}, theme::separator);
 }
 
-TableView::TableView(Rect frame) : View(frame) { setClipsToBounds(true); }
+TableView::TableView(Rect frame) : ScrollView(frame) {}
 
 void TableView::reloadData()
 {
@@ -72,17 +67,6 @@ void TableView::deselectRowAtIndexPath(IndexPath path, bool)
     selected_.reset();
 }
 
-float TableView::maximumContentOffset() const
-{
-    return std::max(0.0f, float(cells_.size()) * rowHeight_ - frame().height());
-}
-
-void TableView::setContentOffset(float offset)
-{
-    offset = std::clamp(offset, 0.0f, maximumContentOffset());
-    setBounds({0, offset, frame().width(), frame().height()});
-}
-
 void TableView::scrollToRow(int row)
 {
     float top = float(row) * rowHeight_;
@@ -92,31 +76,8 @@ void TableView::scrollToRow(int row)
         setContentOffset(top + rowHeight_ - frame().height());
 }
 
-void TableView::touchesBegan(const Touch& touch)
+void TableView::tapped(const Touch& touch)
 {
-    dragStart_ = touch.windowLocation;
-    dragStartOffset_ = contentOffset();
-    dragging_ = false;
-}
-
-void TableView::touchesMoved(const Touch& touch)
-{
-    if (!dragStart_)
-        return;
-    float dy = touch.windowLocation.y - dragStart_->y;
-    if (!dragging_ && std::fabs(dy) < dragThreshold)
-        return;
-    dragging_ = true;
-    setContentOffset(dragStartOffset_ - dy);
-}
-
-void TableView::touchesEnded(const Touch& touch)
-{
-    bool tapped = dragStart_ && !dragging_;
-    dragStart_.reset();
-    dragging_ = false;
-    if (!tapped)
-        return;
     Point p = touch.locationInView(*this);
     int row = int(std::floor(p.y / rowHeight_));
     if (p.y < 0 || row >= int(cells_.size()) || !bounds().contains(p))
@@ -130,19 +91,10 @@ void TableView::touchesEnded(const Touch& touch)
         delegate_->didSelectRowAtIndexPath(*this, *selected_);
 }
 
-void TableView::scrollWheel(const Touch&, float dy) { setContentOffset(contentOffset() + dy); }
-
 void TableView::draw(Painter& painter) const
 {
     View::draw(painter);
-    float max = maximumContentOffset();
-    if (max <= 0)
-        return;
-    // A thin scroll indicator, so the user sees there is more.
-    float h = frame().height();
-    float barH = std::max(24.0f, h * h / (h + max));
-    float barY = (h - barH) * (contentOffset() / max);
-    painter.fillRoundedRect({frame().width() - 5, barY + 2, 3, barH - 4}, 1.5f, Color::white(0.45f));
+    drawScrollIndicator(painter, Color::white(0.45f));
 }
 
 } // namespace platform

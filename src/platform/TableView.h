@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/View.h"
+#include "platform/ScrollView.h"
 
 #include <optional>
 
@@ -42,9 +42,8 @@ private:
     bool selected_ = false;
 };
 
-// One section of rows of equal height. It scrolls vertically by drag and by wheel; a tap that did not
-// scroll selects the row under it.
-class TableView : public View {
+// One section of rows of equal height; a tap that did not scroll selects the row under it.
+class TableView : public ScrollView {
 public:
     explicit TableView(Rect frame = {});
 
@@ -60,17 +59,14 @@ public:
     std::optional<IndexPath> indexPathForSelectedRow() const { return selected_; }
     void deselectRowAtIndexPath(IndexPath path, bool animated);
 
-    float contentOffset() const { return bounds().y(); }
-    void setContentOffset(float offset);
-    float maximumContentOffset() const;
     // Scrolls just enough to show the row whole.
     void scrollToRow(int row);
 
-    void touchesBegan(const Touch& touch) override;
-    void touchesMoved(const Touch& touch) override;
-    void touchesEnded(const Touch& touch) override;
-    void scrollWheel(const Touch& touch, float dy) override;
     void draw(Painter& painter) const override;
+
+protected:
+    float contentHeight() const override { return float(cells_.size()) * rowHeight_; }
+    void tapped(const Touch& touch) override;
 
 private:
     void layoutCells();
@@ -80,9 +76,6 @@ private:
     float rowHeight_ = 44;
     std::vector<std::shared_ptr<View>> cells_;
     std::optional<IndexPath> selected_;
-    std::optional<Point> dragStart_;
-    float dragStartOffset_ = 0;
-    bool dragging_ = false;
 };
 
 } // namespace platform

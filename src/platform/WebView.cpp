@@ -3,7 +3,6 @@
 #include "platform/Application.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace platform {
 
@@ -11,16 +10,10 @@ namespace {
 
 constexpr Color pageBackground = Color::rgb255(250, 250, 248);
 constexpr Color loadingText = Color::rgb255(140, 140, 148);
-// A finger that moves less than this is a tap, not a scroll.
-constexpr float tapSlop = 8;
 
 } // namespace
 
-WebView::WebView(Rect frame) : View(frame)
-{
-    setClipsToBounds(true);
-    setBackgroundColor(pageBackground);
-}
+WebView::WebView(Rect frame) : ScrollView(frame) { setBackgroundColor(pageBackground); }
 
 void WebView::loadRequest(const std::string& url)
 {
@@ -64,44 +57,13 @@ void WebView::show(std::string html, std::string url)
     html_ = std::move(html);
     url_ = std::move(url);
     layout_ = {};
-    offset_ = 0;
-    setNeedsDisplay();
+    setContentOffset(0);
 }
 
-void WebView::setContentOffset(float offset)
+void WebView::tapped(const Touch& touch)
 {
-    float max = std::max(0.0f, layout_.height - frame().height());
-    offset_ = std::clamp(offset, 0.0f, max);
-    setNeedsDisplay();
-}
-
-void WebView::touchesBegan(const Touch& touch)
-{
-    dragStart_ = touch.windowLocation;
-    dragStartOffset_ = offset_;
-    dragged_ = false;
-}
-
-void WebView::touchesMoved(const Touch& touch)
-{
-    if (std::hypot(touch.windowLocation.x - dragStart_.x, touch.windowLocation.y - dragStart_.y) >= tapSlop)
-        dragged_ = true;
-    if (dragged_)
-        setContentOffset(dragStartOffset_ - (touch.windowLocation.y - dragStart_.y));
-}
-
-void WebView::touchesEnded(const Touch& touch)
-{
-    touchesMoved(touch);
-    if (!dragged_)
-        openLinkAt(touch.locationInView(*this));
-}
-
-void WebView::scrollWheel(const Touch&, float dy) { setContentOffset(offset_ + dy); }
-
-void WebView::openLinkAt(Point point)
-{
-    Point onPage{point.x, point.y + offset_};
+    // The bounds origin is the scroll offset: the point is already on the page.
+    Point onPage = touch.locationInView(*this);
     auto link = std::find_if(layout_.links.begin(), layout_.links.end(), [&](const HtmlLink& l) { return l.rect.contains(onPage); });
     if (link == layout_.links.end())
         return;
@@ -121,15 +83,8 @@ void WebView::draw(Painter& painter) const
         painter.drawText(area, loading_ ? "Loading\u2026" : "", style);
         return;
     }
-    layout_ = painter.drawHtml(area, html_, offset_);
-    float max = layout_.height - area.height();
-    if (max > 0) {
-        // A thin scroll indicator, so the reader sees there is more.
-        float h = area.height();
-        float barH = std::max(24.0f, h * h / (h + max));
-        float barY = (h - barH) * std::clamp(offset_ / max, 0.0f, 1.0f);
-        painter.fillRoundedRect({area.width() - 5, barY + 2, 3, barH - 4}, 1.5f, Color::black(0.35f));
-    }
+    layout_ = painter.drawHtml(area, html_, contentOffset());
+    drawScrollIndicator(painter, Color::black(0.35f));
 }
 
 } // namespace platform

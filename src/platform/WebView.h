@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Painter.h"
-#include "platform/View.h"
+#include "platform/ScrollView.h"
 
 #include <cstdint>
 #include <memory>
@@ -24,8 +24,8 @@ public:
 };
 
 // Shows a web page as rich text. Pages come through the shell's WebLoader; a tap on a link opens it
-// in the desktop's browser. Scrolls by drag and by wheel.
-class WebView : public View {
+// in the desktop's browser. It scrolls as far as the page laid out at the last drawing reaches.
+class WebView : public ScrollView {
 public:
     explicit WebView(Rect frame = {});
 
@@ -43,19 +43,15 @@ public:
     // The address of the page shown, after redirects; the base address for a page given as a string.
     const std::string& url() const { return url_; }
 
-    float contentOffset() const { return offset_; }
-    // Kept between the top and as far as the page laid out at the last drawing reaches.
-    void setContentOffset(float offset);
-
-    void touchesBegan(const Touch& touch) override;
-    void touchesMoved(const Touch& touch) override;
-    void touchesEnded(const Touch& touch) override;
-    void scrollWheel(const Touch& touch, float dy) override;
     void draw(Painter& painter) const override;
+
+protected:
+    float contentHeight() const override { return layout_.height; }
+    // Opens the link under the finger.
+    void tapped(const Touch& touch) override;
 
 private:
     void show(std::string html, std::string url);
-    void openLinkAt(Point point);
 
     WebViewDelegate* delegate_ = nullptr;
     std::string html_;
@@ -63,10 +59,6 @@ private:
     bool loading_ = false;
     // Answers to loads that were replaced find their number changed; the pointer outlives no view.
     std::shared_ptr<std::uint64_t> generation_ = std::make_shared<std::uint64_t>(0);
-    float offset_ = 0;
-    Point dragStart_;
-    float dragStartOffset_ = 0;
-    bool dragged_ = false;
     // What the last drawing laid out: how far the page reaches and where its links are.
     mutable HtmlLayout layout_;
 };

@@ -254,7 +254,7 @@ TEST_F(ContactsPicker, ALongListScrollsByDragAndWheel)
     auto& table = t->find<platform::TableView>("picker.people");
     EXPECT_FALSE(t->isReachable("picker.person.30"));
 
-    t->wheel(t->centreOf("picker.people"), 2000);
+    t->wheel(t->centreOf("picker.people"), -2000); // rolled towards the user
     EXPECT_EQ(table.contentOffset(), table.maximumContentOffset());
     t->tapAndSettle("picker.person.39");
     EXPECT_EQ(picker()->shownPerson()->displayName, "P49");

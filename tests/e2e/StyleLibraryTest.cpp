@@ -50,7 +50,7 @@ struct Library : ::testing::Test {
     void wheelTo(int index)
     {
         for (int i = 0; i < 20 && !t.isReachable(row(index) + ".delete"); ++i)
-            t.wheel(t.centreOf("library.table"), 30);
+            t.wheel(t.centreOf("library.table"), -30);
         ASSERT_TRUE(t.isReachable(row(index) + ".delete")) << row(index);
     }
     platform::AlertView* alert()
@@ -151,7 +151,7 @@ TEST_F(Library, DeletingAsksFirstCancelKeepsTheStyleAndOKRemovesItWithItsTwin)
     EXPECT_TRUE(library.styleIsModified("Mine"));
 
     // The rebuilt rows work as before.
-    t.wheel(t.centreOf("library.table"), -1000);
+    t.wheel(t.centreOf("library.table"), 1000);
     t.tap(row(1));
     EXPECT_EQ(settings.stringForKey(keys::styleName), "Artsy Photograph");
 }
@@ -168,11 +168,10 @@ TEST_F(Library, TheListScrollsByDragAndByWheelWithoutApplyingAStyle)
     EXPECT_TRUE(t.isReachable(row(7)));
     EXPECT_EQ(settings.stringForKey(keys::styleName), "Artsy Photograph") << "a drag is no touch on a row";
 
-    t.wheel(centre, -1000);
-    EXPECT_EQ(table().contentOffset(), 0);
-    t.wheel(centre, 40);
-    EXPECT_EQ(table().contentOffset(), 40);
+    // The wheel rolled away from the user goes back to the top, towards the user on to the end.
     t.wheel(centre, 1000);
+    EXPECT_EQ(table().contentOffset(), 0);
+    t.wheel(centre, -1000);
     EXPECT_EQ(table().contentOffset(), table().maximumContentOffset());
     t.tap(row(7));
     EXPECT_EQ(settings.stringForKey(keys::styleName), "Samurai Jill");
