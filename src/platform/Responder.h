@@ -33,7 +33,8 @@ public:
         if (auto* next = nextResponder())
             next->touchesEnded(touch);
     }
-    // A wheel turn over a view; positive dy scrolls the contents up (shows what is below).
+    // A wheel turn over a view, in points: positive when the wheel is rolled away from the user (which
+    // shows earlier content in a scrolling view, and zooms in where the wheel zooms).
     virtual void scrollWheel(const Touch& touch, float dy)
     {
         if (auto* next = nextResponder())
