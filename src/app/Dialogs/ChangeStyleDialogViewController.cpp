@@ -5,6 +5,7 @@
 #include "Interfaces/ChangeStyleDialog.h"
 #include "MainViewController.h"
 #include "SettingsKeys.h"
+#include "StyleLibrary.h"
 
 #include "platform/Application.h"
 #include "platform/Label.h"
@@ -25,10 +26,10 @@ StyleLibraryDialogViewController& ChangeStyleDialogViewController::styleLibrary(
 
 void ChangeStyleDialogViewController::viewWillAppear(bool)
 {
-    std::string name = platform::Application::shared().settings().stringForKey(keys::styleName).value_or("");
-    auto& library = styleLibrary();
-    library.refreshThemes();
-    currentStyleLabel->setText(name + (library.styleIsModified(name) ? " (modified)" : ""));
+    auto& settings = platform::Application::shared().settings();
+    std::string name = settings.stringForKey(keys::styleName).value_or("");
+    bool modified = StyleLibrary(settings).isModified(name, preview().style());
+    currentStyleLabel->setText(name + (modified ? " (modified)" : ""));
 }
 
 void ChangeStyleDialogViewController::styleLibraryButtonClick() { preview().pushDialog(styleLibrary()); }

@@ -1,9 +1,9 @@
 #include "Dialogs/SaveStyleAsDialogViewController.h"
 
-#include "Dialogs/StyleLibraryDialogViewController.h"
 #include "Interfaces/SaveStyleAsDialog.h"
 #include "MainViewController.h"
 #include "SettingsKeys.h"
+#include "StyleLibrary.h"
 
 #include "platform/Application.h"
 #include "platform/Button.h"
@@ -32,8 +32,9 @@ void SaveStyleAsDialogViewController::saveStyleButtonClick()
 {
     if (editStyleName->isEditing())
         editStyleName->resignFirstResponder();
-    StyleLibraryDialogViewController store("StyleLibraryDialog");
-    store.saveStyleToUserDefaults(editStyleName->text());
+    const std::string name = editStyleName->text();
+    StyleLibrary(platform::Application::shared().settings()).save(name, preview().style());
+    preview().setSelectedStyleName(name); // already stored: the main screen's model follows
     preview().popDialog();
 }
 
