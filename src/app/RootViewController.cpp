@@ -1,6 +1,7 @@
 #include "RootViewController.h"
 
 #include "FlipsideViewController.h"
+#include "Dialogs/MainDialogViewController.h"
 #include "Interfaces/NavigationBar.h"
 #include "MainViewController.h"
 
@@ -31,6 +32,7 @@ void RootViewController::viewDidLoad()
 {
     mainViewController_ = std::make_unique<MainViewController>("MainView");
     view()->addSubview(mainViewController_->view());
+    mainViewController_->mainDialog().onWebPage = [this] { toggleView(); };
 }
 
 void RootViewController::loadFlipsideViewController()

@@ -5,8 +5,6 @@
 #include "Dialogs/PhotoSourceDialogViewController.h"
 #include "Interfaces/MainDialog.h"
 #include "MainViewController.h"
-#include "RootViewController.h"
-#include "TavrinPlusAppDelegate.h"
 
 MainDialogViewController::MainDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
 
@@ -39,4 +37,8 @@ void MainDialogViewController::photoButtonClick()
         dlgPhoto->libraryButtonClick();
 }
 
-void MainDialogViewController::gruvoButtonClick() { TavrinPlusAppDelegate::shared().rootViewController().toggleView(); }
+void MainDialogViewController::gruvoButtonClick()
+{
+    if (onWebPage)
+        onWebPage();
+}

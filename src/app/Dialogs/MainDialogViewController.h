@@ -2,6 +2,7 @@
 
 #include "Dialogs/DialogBase.h"
 
+#include <functional>
 #include <memory>
 
 class ChangeInformationDialogViewController;
@@ -19,6 +20,8 @@ public:
     void changeStyleButtonClick();
     void photoButtonClick();
     void gruvoButtonClick();
+    // What the web-page button does; the root controller, which owns the web side, sets it.
+    std::function<void()> onWebPage;
 
     std::unique_ptr<ChangeInformationDialogViewController> dlgChangeInformation;
     std::unique_ptr<ChangeStyleDialogViewController> dlgChangeStyle;
