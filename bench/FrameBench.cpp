@@ -33,7 +33,7 @@ BENCHMARK(BM_FrameMainMenu)->Arg(1)->Arg(3)->ArgName("scale")->Unit(benchmark::k
 void BM_FrameStyleLibrary(benchmark::State& state)
 {
     bench::Session s;
-    StyleLibraryDialogViewController library("StyleLibraryDialog");
+    StyleLibraryDialogViewController library("StyleLibraryDialog", s.runtime.mainViewController());
     s.runtime.mainViewController().pushDialog(library);
     s.settle();
     bench::Screen screen(float(state.range(0)));
@@ -51,7 +51,7 @@ void BM_PushAnimationFrames(benchmark::State& state)
     constexpr int frames = 30;
     bench::Session s;
     auto& main = s.runtime.mainViewController();
-    StyleLibraryDialogViewController library("StyleLibraryDialog");
+    StyleLibraryDialogViewController library("StyleLibraryDialog", s.runtime.mainViewController());
     bench::Screen screen(float(state.range(0)));
     for (auto _ : state) {
         main.pushDialog(library);

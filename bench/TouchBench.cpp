@@ -16,7 +16,7 @@ namespace {
 
 struct PaletteSession {
     bench::Session s;
-    StripOptionsDialogViewController dialog{"StripOptionsDialog"};
+    StripOptionsDialogViewController dialog{"StripOptionsDialog", s.runtime.mainViewController()};
     platform::Point origin;
 
     PaletteSession()

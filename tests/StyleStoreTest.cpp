@@ -31,7 +31,7 @@ struct StyleStore : ::testing::Test {
     TestApp t;
     MainViewController& main = t.main();
     platform::SettingsStore& settings = t.app().settings();
-    StyleLibraryDialogViewController store{"StyleLibraryDialog"};
+    StyleLibraryDialogViewController store{"StyleLibraryDialog", main};
 
     void SetUp() override { store.view(); } // rows are built and marked only with the table there
 

@@ -79,7 +79,7 @@ TEST(WallpaperModel, ViewsAndModelAgreeAfterAnySequenceOfSetters)
 TEST(WallpaperModel, CommandsLeaveTheSameSettingsAsTheDialogs)
 {
     TestApp t;
-    StyleLibraryDialogViewController library{"StyleLibraryDialog"};
+    StyleLibraryDialogViewController library{"StyleLibraryDialog", t.main()};
     t.main().pushDialog(library);
     t.settle();
     auto apply = [&](const std::string& name) {

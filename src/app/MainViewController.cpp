@@ -61,7 +61,7 @@ void MainViewController::viewDidLoad()
     menuLauncher->setFrame({launcherStartOrigin, launcher.size});
     menuLauncher->setAlpha(0);
 
-    dlgMain = std::make_unique<MainDialogViewController>("MainDialog");
+    dlgMain = std::make_unique<MainDialogViewController>("MainDialog", *this);
     pushDialog(*dlgMain);
 
     TavrinPlusAppDelegate::shared().AddDefaultUserSettings();

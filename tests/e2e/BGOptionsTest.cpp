@@ -50,7 +50,7 @@ struct BGOptions : ::testing::Test {
     TestApp t;
     MainViewController& main = t.main();
     platform::SettingsStore& settings = t.app().settings();
-    BGOptionsDialogViewController dialog{"BGOptionsDialog"};
+    BGOptionsDialogViewController dialog{"BGOptionsDialog", main};
 
     void open()
     {

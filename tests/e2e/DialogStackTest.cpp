@@ -17,7 +17,10 @@ namespace {
 // A dialog of a chosen size, with the common buttons, for exercising the stack alone.
 class SizedDialog final : public DialogBase {
 public:
-    SizedDialog(float w, float h, std::string id) : DialogBase("SizedDialog"), w_(w), h_(h), id_(std::move(id)) {}
+    SizedDialog(MainViewController& main, float w, float h, std::string id)
+        : DialogBase("SizedDialog", main), w_(w), h_(h), id_(std::move(id))
+    {
+    }
     int appearances = 0;
     void viewWillAppear(bool) override { ++appearances; }
 
@@ -47,7 +50,7 @@ struct Stack : ::testing::Test {
     TestApp t;
     MainViewController& main = t.main();
     platform::View& mainMenu = *main.mainDialog().view();
-    SizedDialog d{280, 200, "d"};
+    SizedDialog d{main, 280, 200, "d"};
 
     void pushAndSettle()
     {
@@ -121,7 +124,7 @@ TEST_F(Stack, DialogsArePlacedForTheStoredLayout)
     };
     for (const auto& c : cases) {
         t.app().settings().setObject("strip_layout", c.layout);
-        SizedDialog sized(c.w, c.h, "sized");
+        SizedDialog sized(main, c.w, c.h, "sized");
         main.pushDialog(sized);
         EXPECT_EQ(sized.view()->frame(), c.expected) << c.layout;
         main.popDialog();

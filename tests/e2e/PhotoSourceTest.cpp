@@ -88,7 +88,7 @@ TEST_F(PhotoSource, WithoutACameraThePhotoButtonOpensTheLibraryAndAPickSetsAndKe
 
 TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserMoved)
 {
-    PhotoSourceDialogViewController dialog("PhotoSourceDialog");
+    PhotoSourceDialogViewController dialog("PhotoSourceDialog", t->main());
     t->main().pushDialog(dialog);
     t->settle();
     EXPECT_FALSE(dialog.iconPreview->image()); // no photograph yet

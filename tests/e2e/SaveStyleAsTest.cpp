@@ -25,7 +25,7 @@ struct SaveStyleAs : ::testing::Test {
     TestApp t;
     MainViewController& main = t.main();
     platform::SettingsStore& settings = t.app().settings();
-    SaveStyleAsDialogViewController dialog{"SaveStyleAsDialog"};
+    SaveStyleAsDialogViewController dialog{"SaveStyleAsDialog", main};
 
     double startedAt = 0;
 
@@ -122,7 +122,7 @@ TEST_F(SaveStyleAs, SavingStoresTheCurrentColoursUnderTheNameAndCloses)
     EXPECT_EQ(saved()[0]["bg_color"], 0xA8A8A8FFu);
     EXPECT_EQ(settings.stringForKey(keys::styleName), proposal);
 
-    StyleLibraryDialogViewController store("StyleLibraryDialog");
+    StyleLibraryDialogViewController store("StyleLibraryDialog", main);
     store.refreshThemes();
     EXPECT_FALSE(store.styleIsModified(proposal));
 
@@ -158,7 +158,7 @@ TEST_F(SaveStyleAs, LeavingWhileEditingEndsTheEditingAndTheNextVisitShowsTheFram
     EXPECT_EQ(t.editingField(), nullptr);
     t.settle();
     EXPECT_FALSE(dialog.view()->superview());
-    StyleLibraryDialogViewController store("StyleLibraryDialog");
+    StyleLibraryDialogViewController store("StyleLibraryDialog", main);
     store.refreshThemes();
     auto isPurpular = [](const auto& theme) { return theme->name == "Purpular"; };
     EXPECT_EQ(std::count_if(store.themes.begin(), store.themes.end(), isPurpular), 2);

@@ -28,7 +28,7 @@ struct Library : ::testing::Test {
     TestApp t;
     MainViewController& main = t.main();
     platform::SettingsStore& settings = t.app().settings();
-    StyleLibraryDialogViewController library{"StyleLibraryDialog"};
+    StyleLibraryDialogViewController library{"StyleLibraryDialog", main};
 
     void open()
     {

@@ -5,7 +5,8 @@
 
 using namespace platform;
 
-BGOptionsDialogViewController::BGOptionsDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+BGOptionsDialogViewController::BGOptionsDialogViewController(std::string nibName, MainViewController& preview)
+    : DialogBase(std::move(nibName), preview) {}
 
 BGOptionsDialogViewController::~BGOptionsDialogViewController() = default;
 

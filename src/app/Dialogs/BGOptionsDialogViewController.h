@@ -10,7 +10,7 @@ class ImageView;
 // Picks the wallpaper's background colour on the palettes; every picked colour is opaque.
 class BGOptionsDialogViewController final : public DialogBase {
 public:
-    explicit BGOptionsDialogViewController(std::string nibName);
+    BGOptionsDialogViewController(std::string nibName, MainViewController& preview);
     ~BGOptionsDialogViewController() override;
 
     void viewDidLoad() override;

@@ -6,7 +6,8 @@
 
 #include "platform/Application.h"
 
-ChangeInformationDialogViewController::ChangeInformationDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+ChangeInformationDialogViewController::ChangeInformationDialogViewController(std::string nibName, MainViewController& preview)
+    : DialogBase(std::move(nibName), preview) {}
 
 ChangeInformationDialogViewController::~ChangeInformationDialogViewController() = default;
 

@@ -11,7 +11,7 @@
 // phone number among the user's contacts.
 class ChangeInformationDialogViewController final : public DialogBase, public PeoplePickerNavigationControllerDelegate {
 public:
-    explicit ChangeInformationDialogViewController(std::string nibName);
+    ChangeInformationDialogViewController(std::string nibName, MainViewController& preview);
     ~ChangeInformationDialogViewController() override;
 
     // Fills both fields from the settings store.

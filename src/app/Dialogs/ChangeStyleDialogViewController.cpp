@@ -11,7 +11,8 @@
 #include "platform/Label.h"
 #include "platform/SettingsStore.h"
 
-ChangeStyleDialogViewController::ChangeStyleDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+ChangeStyleDialogViewController::ChangeStyleDialogViewController(std::string nibName, MainViewController& preview)
+    : DialogBase(std::move(nibName), preview) {}
 
 ChangeStyleDialogViewController::~ChangeStyleDialogViewController() = default;
 
@@ -20,7 +21,7 @@ void ChangeStyleDialogViewController::loadView() { setView(buildChangeStyleDialo
 StyleLibraryDialogViewController& ChangeStyleDialogViewController::styleLibrary()
 {
     if (!dlgStyleLibrary)
-        dlgStyleLibrary = std::make_unique<StyleLibraryDialogViewController>("StyleLibraryDialog");
+        dlgStyleLibrary = std::make_unique<StyleLibraryDialogViewController>("StyleLibraryDialog", preview());
     return *dlgStyleLibrary;
 }
 
@@ -37,6 +38,6 @@ void ChangeStyleDialogViewController::styleLibraryButtonClick() { preview().push
 void ChangeStyleDialogViewController::newStyleButtonClick()
 {
     if (!dlgNewStyle)
-        dlgNewStyle = std::make_unique<NewStyleDialogViewController>("NewStyleDialog");
+        dlgNewStyle = std::make_unique<NewStyleDialogViewController>("NewStyleDialog", preview());
     preview().pushDialog(*dlgNewStyle);
 }

@@ -1,11 +1,14 @@
 #include "Dialogs/DialogBase.h"
 
 #include "MainViewController.h"
-#include "RootViewController.h"
-#include "TavrinPlusAppDelegate.h"
 
 #include "platform/Application.h"
 #include "platform/Button.h"
+
+DialogBase::DialogBase(std::string nibName, MainViewController& preview)
+    : ViewController(std::move(nibName)), preview_(&preview)
+{
+}
 
 DialogBase::~DialogBase()
 {
@@ -18,10 +21,6 @@ DialogBase::~DialogBase()
         app.setFirstResponder(nullptr);
 }
 
-MainViewController& DialogBase::preview() const
-{
-    return TavrinPlusAppDelegate::shared().rootViewController().mainViewController();
-}
 
 void DialogBase::hideButtonClick() { preview().hideTopDialog(); }
 

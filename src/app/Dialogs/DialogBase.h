@@ -14,10 +14,11 @@ class MainViewController;
 // both come back. Only Return hands the text to the dialog.
 class DialogBase : public platform::ViewController, public platform::TextFieldDelegate {
 public:
-    using ViewController::ViewController;
+    // `preview` is the main screen the dialog floats over; it outlives every dialog.
+    DialogBase(std::string nibName, MainViewController& preview);
     ~DialogBase() override;
 
-    MainViewController& preview() const;
+    MainViewController& preview() const { return *preview_; }
 
     void hideButtonClick();
     void saveButtonClick();
@@ -36,4 +37,7 @@ protected:
     // The text of a field confirmed with Return; its editing has ended.
     virtual void textEntered(platform::TextField&) {}
     void setFrameButtonsHidden(bool hidden);
+
+private:
+    MainViewController* preview_;
 };

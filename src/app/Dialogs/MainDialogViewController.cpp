@@ -6,7 +6,8 @@
 #include "Interfaces/MainDialog.h"
 #include "MainViewController.h"
 
-MainDialogViewController::MainDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+MainDialogViewController::MainDialogViewController(std::string nibName, MainViewController& preview)
+    : DialogBase(std::move(nibName), preview) {}
 
 MainDialogViewController::~MainDialogViewController() = default;
 
@@ -15,21 +16,21 @@ void MainDialogViewController::loadView() { setView(buildMainDialog(*this)); }
 void MainDialogViewController::changeInformationButtonClick()
 {
     if (!dlgChangeInformation)
-        dlgChangeInformation = std::make_unique<ChangeInformationDialogViewController>("ChangeInformationDialog");
+        dlgChangeInformation = std::make_unique<ChangeInformationDialogViewController>("ChangeInformationDialog", preview());
     preview().pushDialog(*dlgChangeInformation);
 }
 
 void MainDialogViewController::changeStyleButtonClick()
 {
     if (!dlgChangeStyle)
-        dlgChangeStyle = std::make_unique<ChangeStyleDialogViewController>("ChangeStyleDialog");
+        dlgChangeStyle = std::make_unique<ChangeStyleDialogViewController>("ChangeStyleDialog", preview());
     preview().pushDialog(*dlgChangeStyle);
 }
 
 void MainDialogViewController::photoButtonClick()
 {
     if (!dlgPhoto)
-        dlgPhoto = std::make_unique<PhotoSourceDialogViewController>("PhotoSourceDialog");
+        dlgPhoto = std::make_unique<PhotoSourceDialogViewController>("PhotoSourceDialog", preview());
     // Without a camera there is nothing to choose between: the library opens at once.
     if (platform::ImagePickerController::isSourceTypeAvailable(platform::ImagePickerController::Camera))
         preview().pushDialog(*dlgPhoto);

@@ -6,7 +6,8 @@
 #include "Interfaces/NewStyleDialog.h"
 #include "MainViewController.h"
 
-NewStyleDialogViewController::NewStyleDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+NewStyleDialogViewController::NewStyleDialogViewController(std::string nibName, MainViewController& preview)
+    : DialogBase(std::move(nibName), preview) {}
 
 NewStyleDialogViewController::~NewStyleDialogViewController() = default;
 
@@ -15,20 +16,20 @@ void NewStyleDialogViewController::loadView() { setView(buildNewStyleDialog(*thi
 void NewStyleDialogViewController::stripButtonClick()
 {
     if (!dlgStrip)
-        dlgStrip = std::make_unique<StripOptionsDialogViewController>("StripOptionsDialog");
+        dlgStrip = std::make_unique<StripOptionsDialogViewController>("StripOptionsDialog", preview());
     preview().pushDialog(*dlgStrip);
 }
 
 void NewStyleDialogViewController::bgButtonClick()
 {
     if (!dlgBG)
-        dlgBG = std::make_unique<BGOptionsDialogViewController>("BGOptionsDialog");
+        dlgBG = std::make_unique<BGOptionsDialogViewController>("BGOptionsDialog", preview());
     preview().pushDialog(*dlgBG);
 }
 
 void NewStyleDialogViewController::saveStyleAsClick()
 {
     if (!dlgSaveStyleAs)
-        dlgSaveStyleAs = std::make_unique<SaveStyleAsDialogViewController>("SaveStyleAsDialog");
+        dlgSaveStyleAs = std::make_unique<SaveStyleAsDialogViewController>("SaveStyleAsDialog", preview());
     preview().pushDialog(*dlgSaveStyleAs);
 }

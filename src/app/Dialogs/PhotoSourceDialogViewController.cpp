@@ -7,7 +7,8 @@
 
 using namespace platform;
 
-PhotoSourceDialogViewController::PhotoSourceDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+PhotoSourceDialogViewController::PhotoSourceDialogViewController(std::string nibName, MainViewController& preview)
+    : DialogBase(std::move(nibName), preview) {}
 
 PhotoSourceDialogViewController::~PhotoSourceDialogViewController() = default;
 

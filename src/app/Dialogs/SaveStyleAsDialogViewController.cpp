@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-SaveStyleAsDialogViewController::SaveStyleAsDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+SaveStyleAsDialogViewController::SaveStyleAsDialogViewController(std::string nibName, MainViewController& preview)
+    : DialogBase(std::move(nibName), preview) {}
 
 SaveStyleAsDialogViewController::~SaveStyleAsDialogViewController() = default;
 

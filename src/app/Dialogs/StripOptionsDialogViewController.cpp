@@ -10,7 +10,8 @@
 
 using namespace platform;
 
-StripOptionsDialogViewController::StripOptionsDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+StripOptionsDialogViewController::StripOptionsDialogViewController(std::string nibName, MainViewController& preview)
+    : DialogBase(std::move(nibName), preview) {}
 
 StripOptionsDialogViewController::~StripOptionsDialogViewController() = default;
 

@@ -22,7 +22,7 @@ class StripOptionsDialogViewController final : public DialogBase {
 public:
     static constexpr float opacityStep = 0.2f;
 
-    explicit StripOptionsDialogViewController(std::string nibName);
+    StripOptionsDialogViewController(std::string nibName, MainViewController& preview);
     ~StripOptionsDialogViewController() override;
 
     void viewDidLoad() override;

@@ -23,7 +23,8 @@ platform::SettingsStore& settings() { return platform::Application::shared().set
 
 } // namespace
 
-StyleLibraryDialogViewController::StyleLibraryDialogViewController(std::string nibName) : DialogBase(std::move(nibName)) {}
+StyleLibraryDialogViewController::StyleLibraryDialogViewController(std::string nibName, MainViewController& preview)
+    : DialogBase(std::move(nibName), preview) {}
 
 StyleLibraryDialogViewController::~StyleLibraryDialogViewController() = default;
 

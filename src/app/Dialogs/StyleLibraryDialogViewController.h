@@ -19,7 +19,7 @@ class StyleLibraryDialogViewController final : public DialogBase,
                                                public platform::TableViewDataSource,
                                                public platform::TableViewDelegate {
 public:
-    explicit StyleLibraryDialogViewController(std::string nibName);
+    StyleLibraryDialogViewController(std::string nibName, MainViewController& preview);
     ~StyleLibraryDialogViewController() override;
 
     void viewWillAppear(bool animated) override;
