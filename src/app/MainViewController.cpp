@@ -27,12 +27,6 @@ constexpr platform::Point launcherStartOrigin{223, 143};
 
 platform::SettingsStore& settings() { return Application::shared().settings(); }
 
-// A colour that does not read as a packed colour falls back to the first-start default.
-Color storedColor(const char* key, std::uint32_t fallback)
-{
-    return unpackColor(settings().unsignedForKey(key).value_or(fallback));
-}
-
 } // namespace
 
 MainViewController::MainViewController(std::string nibName) : ViewController(std::move(nibName)) {}
@@ -71,37 +65,28 @@ void MainViewController::viewDidLoad()
 
 void MainViewController::viewWillAppear(bool)
 {
-    auto layout = settings().stringForKey(keys::stripLayout);
-    std::string phone = settings().stringForKey(keys::phonePreference).value_or("");
-    std::string other = settings().stringForKey(keys::otherPreference).value_or("");
-    Color face = storedColor(keys::fontFace, defaults::fontFace);
-    Color highlight = storedColor(keys::fontHighlight, defaults::fontHighlight);
-    Color strip = storedColor(keys::stripColor, defaults::stripColor);
-    Color bg = storedColor(keys::bgColor, defaults::bgColor);
-
-    style_.contact = phone;
-    style_.information = other;
-    style_.styleName = settings().stringForKey(keys::styleName).value_or("");
+    const WallpaperStyle stored = WallpaperStyle::read(settings());
+    style_.contact = stored.contact;
+    style_.information = stored.information;
+    style_.styleName = stored.styleName;
+    const std::string& phone = stored.contact;
     classicContact->setText(phone);
-    classicInfo->setText(other);
+    classicInfo->setText(stored.information);
     classicTavrin->setText("TAVRIN:");
     splitTopOnlyContact->setText("TAVRIN: " + phone);
     splitContact->setText("TAVRIN: " + phone);
-    splitInfo->setText(other);
+    splitInfo->setText(stored.information);
 
-    if (!layout)
-        setNoLayoutSaveDefaults(false);
-    else if (*layout == "classic")
-        setClassicLayoutSaveDefaults(false);
-    else if (*layout == "split")
-        setSplitLayoutSaveDefaults(false);
-    else
-        setNoLayoutSaveDefaults(false);
+    switch (stored.layout) {
+    case StripLayout::Classic: setClassicLayoutSaveDefaults(false); break;
+    case StripLayout::Split: setSplitLayoutSaveDefaults(false); break;
+    case StripLayout::None: setNoLayoutSaveDefaults(false); break;
+    }
 
-    setBGColor(bg, false);
-    setStripColor(strip, false);
-    setFontFaceColor(face);
-    setFontHighlightColor(highlight);
+    setBGColor(unpackColor(stored.backgroundColor), false);
+    setStripColor(unpackColor(stored.stripColor), false);
+    setFontFaceColor(unpackColor(stored.fontFaceColor));
+    setFontHighlightColor(unpackColor(stored.fontHighlightColor));
 
     // The photograph is decoded again only when the file has been replaced since it was shown.
     if (photograph_.changedOnDisk()) {

@@ -213,7 +213,7 @@ InEffect inEffect(const std::string& key, const platform::SettingsStore::Value& 
         return {hexColor(defaultColor(key)), "holds " + stored + ", not a colour; the default is used"};
     }
     if (key == keys::stripLayout) {
-        if (value == "classic" || value == "split" || value == "none")
+        if (value.is_string() && parseStripLayout(value.get_ref<const std::string&>()))
             return {value.get<std::string>(), {}};
         return {"none", "holds " + stored + ", not classic, split or none; no strip is shown"};
     }
