@@ -112,9 +112,17 @@ platform::View& TestApp::find(const std::string& id)
     failMissing(id);
 }
 
+platform::View& TestApp::view(const std::string& id)
+{
+    auto all = findAll(id);
+    if (all.size() != 1)
+        failMissing(id + " (found " + std::to_string(all.size()) + ")");
+    return *all.front();
+}
+
 void TestApp::failMissing(const std::string& id)
 {
-    ADD_FAILURE() << "no reachable view with identifier " << id;
+    ADD_FAILURE() << "no view with identifier " << id;
     throw std::runtime_error("missing view " + id);
 }
 

@@ -73,6 +73,17 @@ public:
             failMissing(id + " (of the expected type)");
         return *v;
     }
+    // The one view of this identifier in the window, shown or hidden: for reading what a view holds
+    // without a tap. Fails the test when there is none or more than one.
+    platform::View& view(const std::string& id);
+    template <class T>
+    T& view(const std::string& id)
+    {
+        auto* v = dynamic_cast<T*>(&view(id));
+        if (!v)
+            failMissing(id + " (of the expected type)");
+        return *v;
+    }
     // Whether a view of this identifier is on screen and reachable by a tap.
     bool isReachable(const std::string& id);
     // Every view of this identifier in the window, reachable or not.

@@ -56,7 +56,12 @@ public:
     }
 };
 
-std::shared_ptr<Label> area(Rect frame) { return std::make_shared<Label>(frame); }
+std::shared_ptr<Label> area(Rect frame, const std::string& id)
+{
+    auto l = std::make_shared<Label>(frame);
+    l->setIdentifier(id);
+    return l;
+}
 
 std::shared_ptr<Label> lettering(Rect frame, float size, const std::string& id)
 {
@@ -139,8 +144,8 @@ std::shared_ptr<View> buildMainView(MainViewController& c)
     root->addSubview(c.saveScreenshotDoneButton);
 
     // The background reaches under the status bar, so a capture of the whole screen has no empty band.
-    c.upperBackgroundColor = area({0, screenTop, w, 240});
-    c.lowerBackgroundColor = area({0, screenTop + 240, w, 240});
+    c.upperBackgroundColor = area({0, screenTop, w, 240}, "background.upper");
+    c.lowerBackgroundColor = area({0, screenTop + 240, w, 240}, "background.lower");
     root->addSubview(c.upperBackgroundColor);
     root->addSubview(c.lowerBackgroundColor);
 
@@ -157,7 +162,7 @@ std::shared_ptr<View> buildMainView(MainViewController& c)
 
     // The three layouts, each 320 by 268 (placed by the controller).
     c.classicLayout = container("layout.classic");
-    c.classicStripColor = area({0, 50, w, 168});
+    c.classicStripColor = area({0, 50, w, 168}, "classic.strip");
     c.classicTavrin = lettering({14, 60, w - 28, 40}, 30, "classic.tavrin");
     c.classicContact = lettering({14, 100, w - 28, 64}, 50, "classic.contact");
     c.classicInfo = lettering({14, 166, w - 28, 40}, 22, "classic.info");
@@ -165,15 +170,15 @@ std::shared_ptr<View> buildMainView(MainViewController& c)
         c.classicLayout->addSubview(v);
 
     c.splitLayout = container("layout.split");
-    c.splitStripUpperColor = area({0, 16, w, 92});
+    c.splitStripUpperColor = area({0, 16, w, 92}, "split.upperStrip");
     c.splitContact = lettering({12, 16, w - 24, 92}, 38, "split.contact");
-    c.splitStripLowerColor = area({0, 160, w, 92});
+    c.splitStripLowerColor = area({0, 160, w, 92}, "split.lowerStrip");
     c.splitInfo = lettering({12, 160, w - 24, 92}, 28, "split.info");
     for (auto v : std::initializer_list<std::shared_ptr<View>>{c.splitStripUpperColor, c.splitContact, c.splitStripLowerColor, c.splitInfo})
         c.splitLayout->addSubview(v);
 
     c.splitLayoutTopOnly = container("layout.topOnly");
-    c.splitStripTopOnlyColor = area({0, 16, w, 92});
+    c.splitStripTopOnlyColor = area({0, 16, w, 92}, "topOnly.strip");
     c.splitTopOnlyContact = lettering({12, 16, w - 24, 92}, 38, "topOnly.contact");
     c.splitLayoutTopOnly->addSubview(c.splitStripTopOnlyColor);
     c.splitLayoutTopOnly->addSubview(c.splitTopOnlyContact);
