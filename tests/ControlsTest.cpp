@@ -178,9 +178,10 @@ TEST(TextField, EditingEndsAtOnceWhenTheFieldLeavesTheScreenEvenInAnAnimation)
         tap(h.app.window(), {50, 130});
         ASSERT_TRUE(f->isEditing()) << row.change;
 
-        h.app.animator().beginAnimations("change");
-        row.apply(*box);
-        h.app.animator().commitAnimations();
+        {
+            Animation change(h.app.animator());
+            row.apply(*box);
+        }
         EXPECT_EQ(h.app.firstResponder(), nullptr) << row.change;
         EXPECT_EQ(d.calls, (std::vector<std::string>{"begin", "began", "ended"})) << row.change;
         f->insertText("x");

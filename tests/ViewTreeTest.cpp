@@ -108,63 +108,65 @@ TEST(ViewTree, TheViewUnderTheFingerAtTheStartGetsTheWholeTouch)
     EXPECT_EQ(target->points[2], (Point{201, 301}));
 }
 
-TEST(Animator, ValuesReadBackAtOnceTheLastWinsAndTheScreenMovesOverTheDuration)
-{
+struct AnimatedView {
     PlatformHarness h;
-    auto v = view({0, 0, 100, 100});
-    h.app.window().addSubview(v);
-    auto& a = h.app.animator();
-    auto onScreen = [&](double later = 0) { return v->presentedFrame(h.clock.now() + later).x(); };
-    a.beginAnimations("move");
-    a.setAnimationDuration(0.5);
-    v->setFrame({50, 0, 100, 100});
-    v->setFrame({100, 0, 100, 100}); // same block: the last value wins, still from 0
-    v->setAlpha(0);
-    EXPECT_EQ(v->frame().x(), 100);
-    EXPECT_EQ(v->alpha(), 0);
-    a.commitAnimations();
-    EXPECT_EQ(onScreen(), 0);
-    EXPECT_GT(onScreen(0.25), 10);
-    EXPECT_LT(onScreen(0.25), 90);
-    EXPECT_EQ(onScreen(0.5), 100);
-    EXPECT_EQ(v->presentedAlpha(h.clock.now() + 0.6), 0);
+    std::shared_ptr<View> v = view({0, 0, 100, 100});
+    AnimatedView() { h.app.window().addSubview(v); }
+    float onScreen(double later = 0) const { return v->presentedFrame(h.clock.now() + later).x(); }
+    void moveTo(float x, double duration)
+    {
+        Animation move(h.app.animator(), duration);
+        v->setFrame({x, 0, 100, 100});
+    }
+};
 
-    // Sent back half way: the new slide starts from what is on screen, not from either end.
-    h.advance(0.25);
-    float midway = onScreen();
-    a.beginAnimations("back");
-    a.setAnimationDuration(0.5);
-    v->setFrame({0, 0, 100, 100});
-    a.commitAnimations();
-    EXPECT_FLOAT_EQ(onScreen(), midway);
-    EXPECT_TRUE(a.isBusy());
-    h.advance(0.6);
-    EXPECT_FALSE(a.isBusy());
-    EXPECT_EQ(onScreen(), 0);
-    // Outside a block a change is immediate on screen too.
-    v->setFrame({50, 0, 100, 100});
-    EXPECT_EQ(onScreen(), 50);
+TEST(Animator, AValueSetInAnAnimationReadsBackAtOnceAndTheLastOneWins)
+{
+    AnimatedView a;
+    {
+        Animation move(a.h.app.animator(), 0.5);
+        a.v->setFrame({50, 0, 100, 100});
+        a.v->setFrame({100, 0, 100, 100});
+        EXPECT_EQ(a.v->frame().x(), 100);
+    }
+    EXPECT_EQ(a.onScreen(), 0);
+    EXPECT_EQ(a.onScreen(0.5), 100);
 }
 
-TEST(Animator, DidStopComesAfterTheDurationWithItsContext)
+TEST(Animator, TheScreenMovesOverTheDurationAndAChangeOutsideAnAnimationIsImmediate)
+{
+    AnimatedView a;
+    a.moveTo(100, 0.5);
+    EXPECT_GT(a.onScreen(0.25), 10);
+    EXPECT_LT(a.onScreen(0.25), 90);
+    a.h.advance(0.6);
+    EXPECT_FALSE(a.h.app.animator().isBusy());
+    a.v->setFrame({50, 0, 100, 100});
+    EXPECT_EQ(a.onScreen(), 50);
+}
+
+TEST(Animator, AnAnimationStartedHalfWayStartsFromWhatIsOnScreen)
+{
+    AnimatedView a;
+    a.moveTo(100, 0.5);
+    a.h.advance(0.25);
+    float midway = a.onScreen();
+    a.moveTo(0, 0.5);
+    EXPECT_FLOAT_EQ(a.onScreen(), midway);
+    EXPECT_EQ(a.onScreen(0.5), 0);
+}
+
+TEST(Animator, DidStopComesOnALaterTickOnceTheDurationHasPassed)
 {
     PlatformHarness h;
-    auto& a = h.app.animator();
     std::vector<std::string> stops;
-    int context = 7;
-    a.beginAnimations("pop", &context);
-    a.setAnimationDuration(0.5);
-    a.setAnimationDidStop([&](const std::string& id, bool finished, const std::any& ctx) {
-        EXPECT_TRUE(finished);
-        EXPECT_EQ(*std::any_cast<int*>(ctx), 7);
-        stops.push_back(id);
-    });
-    a.commitAnimations();
-    a.beginAnimations("zero");
-    a.setAnimationDuration(0);
-    a.setAnimationDidStop([&](const std::string& id, bool, const std::any&) { stops.push_back(id); });
-    a.commitAnimations();
-    EXPECT_TRUE(stops.empty()); // never from within the committing code path
+    {
+        Animation pop(h.app.animator(), 0.5);
+        pop.onStop([&] { stops.push_back("pop"); });
+        Animation zero(h.app.animator(), 0); // nested: its own duration and did-stop
+        zero.onStop([&] { stops.push_back("zero"); });
+    }
+    EXPECT_TRUE(stops.empty());
     h.advance(0);
     EXPECT_EQ(stops, (std::vector<std::string>{"zero"}));
     h.advance(0.4);

@@ -23,13 +23,13 @@ void CaptureMode::showInstructions()
 {
     auto& app = Application::shared();
     app.setStatusBarHidden(true, true);
-    app.animator().beginAnimations("enterCapture");
-    app.animator().setAnimationDuration(fadeDuration);
-    views_.launcher->setAlpha(0);
-    views_.guide->setAlpha(0);
-    if (DialogBase* top = stack_.top())
-        top->view()->setAlpha(0);
-    app.animator().commitAnimations();
+    {
+        platform::Animation fade(app.animator(), fadeDuration);
+        views_.launcher->setAlpha(0);
+        views_.guide->setAlpha(0);
+        if (DialogBase* top = stack_.top())
+            top->view()->setAlpha(0);
+    }
     views_.instructions->setFrame(
         {0, -Application::statusBarHeight, Application::screenWidth, Application::screenHeight});
     views_.instructions->setBounds({0, 0, Application::screenWidth, Application::screenHeight});
@@ -50,13 +50,13 @@ void CaptureMode::leave()
 {
     auto& app = Application::shared();
     views_.instructions->setHidden(true);
-    app.animator().beginAnimations("leaveCapture");
-    app.animator().setAnimationDuration(fadeDuration);
-    views_.launcher->setAlpha(stack_.isMinimized() ? 1 : 0);
-    views_.guide->setAlpha(1);
-    if (DialogBase* top = stack_.top())
-        top->view()->setAlpha(stack_.isMinimized() ? 0 : 1);
-    app.animator().commitAnimations();
+    {
+        platform::Animation fade(app.animator(), fadeDuration);
+        views_.launcher->setAlpha(stack_.isMinimized() ? 1 : 0);
+        views_.guide->setAlpha(1);
+        if (DialogBase* top = stack_.top())
+            top->view()->setAlpha(stack_.isMinimized() ? 0 : 1);
+    }
     app.setStatusBarHidden(false, true);
     views_.screen->sendSubviewToBack(*views_.doneButton);
     state_ = State::Normal;

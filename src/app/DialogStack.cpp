@@ -47,7 +47,6 @@ void DialogStack::position(DialogBase* dialog)
 
 void DialogStack::push(DialogBase& dialog)
 {
-    auto& animator = Application::shared().animator();
     const auto& d = dialog.view();
     host_->addSubview(d);
     position(&dialog);
@@ -60,21 +59,18 @@ void DialogStack::push(DialogBase& dialog)
     }
     dialogs_.push_back(&dialog);
     dialog.viewWillAppear(false);
-    animator.beginAnimations("pushDialog");
-    animator.setAnimationDuration(pushPopDuration);
+    platform::Animation slide(Application::shared().animator(), pushPopDuration);
     d->setBounds({0, 0, size.width, size.height});
     if (below) {
         platform::Size s = below->view()->frame().size;
         below->view()->setBounds({s.width, 0, s.width, s.height});
     }
-    animator.commitAnimations();
 }
 
 void DialogStack::pop()
 {
     if (dialogs_.empty())
         return;
-    auto& animator = Application::shared().animator();
     DialogBase* leaving = dialogs_.back();
     auto& t = *leaving->view();
     platform::Size ts = t.frame().size;
@@ -88,15 +84,13 @@ void DialogStack::pop()
         below->viewWillAppear(false);
         position(below);
     }
-    animator.beginAnimations("popDialog", leaving);
-    animator.setAnimationDuration(pushPopDuration);
-    animator.setAnimationDidStop([this, leaving](const std::string&, bool, const std::any&) { popFinished(leaving); });
+    platform::Animation slide(Application::shared().animator(), pushPopDuration);
+    slide.onStop([this, leaving] { popFinished(leaving); });
     t.setBounds({-ts.width, 0, ts.width, ts.height});
     if (below) {
         auto& b = *below->view();
         b.setBounds({0, 0, b.frame().width(), b.frame().height()});
     }
-    animator.commitAnimations();
 }
 
 void DialogStack::popFinished(DialogBase* dialog)
@@ -111,17 +105,16 @@ void DialogStack::hideTop()
 {
     if (dialogs_.empty() || minimized_)
         return;
-    auto& animator = Application::shared().animator();
     auto& shown = *top()->view();
     platform::Point point{launcherX, isClassicLayout_() ? launcherClassicY : launcherY};
     launcher_->setFrame({point, launcher_->frame().size});
     dialogFrame_ = shown.frame();
-    animator.beginAnimations("hideDialog");
-    animator.setAnimationDuration(minimiseDuration);
-    shown.setAlpha(0);
-    shown.setFrame(launcher_->frame());
-    launcher_->setAlpha(1);
-    animator.commitAnimations();
+    {
+        platform::Animation shrink(Application::shared().animator(), minimiseDuration);
+        shown.setAlpha(0);
+        shown.setFrame(launcher_->frame());
+        launcher_->setAlpha(1);
+    }
     host_->bringSubviewToFront(*launcher_);
     minimized_ = true;
 }
@@ -130,15 +123,14 @@ void DialogStack::showTop()
 {
     if (dialogs_.empty() || !minimized_)
         return;
-    auto& animator = Application::shared().animator();
     DialogBase* restored = top();
-    animator.beginAnimations("showDialog");
-    animator.setAnimationDuration(minimiseDuration);
-    restored->view()->setAlpha(1);
-    restored->view()->setFrame(dialogFrame_);
-    launcher_->setAlpha(0);
-    position(restored);
-    animator.commitAnimations();
+    {
+        platform::Animation grow(Application::shared().animator(), minimiseDuration);
+        restored->view()->setAlpha(1);
+        restored->view()->setFrame(dialogFrame_);
+        launcher_->setAlpha(0);
+        position(restored);
+    }
     minimized_ = false;
 }
 
@@ -149,21 +141,15 @@ void DialogStack::slideUp(DialogBase& dialog)
     // A second slide-up while already up (focus moving to another field) keeps the place to return to.
     if (f.y() != slidUpTop)
         originalY_ = f.y();
-    auto& animator = Application::shared().animator();
-    animator.beginAnimations("slideDialogUp");
-    animator.setAnimationDuration(minimiseDuration);
+    platform::Animation slide(Application::shared().animator(), minimiseDuration);
     v.setFrame({f.x(), slidUpTop, f.width(), f.height()});
-    animator.commitAnimations();
 }
 
 void DialogStack::slideDown(DialogBase& dialog)
 {
     auto& v = *dialog.view();
     platform::Rect f = v.frame();
-    auto& animator = Application::shared().animator();
-    animator.beginAnimations("slideDialogDown");
-    animator.setAnimationDuration(minimiseDuration);
+    platform::Animation slide(Application::shared().animator(), minimiseDuration);
     v.setFrame({f.x(), originalY_, f.width(), f.height()});
-    animator.commitAnimations();
 }
 

@@ -242,10 +242,9 @@ void MainViewController::showButtonClick() { showTopDialog(); }
 void MainViewController::slideDialogUp(DialogBase& dialog) { stack_->slideUp(dialog); }
 void MainViewController::slideDialogDown(DialogBase& dialog) { stack_->slideDown(dialog); }
 
-void MainViewController::popDialogAnimationFinished(const std::string&, bool, const std::any& context)
+void MainViewController::popDialogAnimationFinished(std::string_view, bool, DialogBase* context)
 {
-    if (auto* const* dialog = std::any_cast<DialogBase*>(&context))
-        stack_->popFinished(*dialog);
+    stack_->popFinished(context);
 }
 
 // Capture mode.

@@ -9,11 +9,11 @@
 #include "platform/Image.h"
 #include "platform/ViewController.h"
 
-#include <any>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -81,7 +81,8 @@ public:
     void showButtonClick();
     void slideDialogUp(DialogBase& dialog);
     void slideDialogDown(DialogBase& dialog);
-    void popDialogAnimationFinished(const std::string& animationID, bool finished, const std::any& context);
+    // What the pop's slide does when it ends: takes the dialog's view away unless it was pushed again.
+    void popDialogAnimationFinished(std::string_view animationID, bool finished, DialogBase* context);
     const std::vector<DialogBase*>& dialogStack() const;
     bool isDialogMinimized() const;
 

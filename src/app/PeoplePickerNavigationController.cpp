@@ -197,12 +197,9 @@ void PeoplePickerNavigationController::showPerson(std::optional<std::size_t> ind
         valuesTable->reloadData();
         valuesTable->setContentOffset(0);
     }
-    auto& animator = Application::shared().animator();
-    animator.beginAnimations("peoplePickerPage");
-    animator.setAnimationDuration(pageSlideDuration);
+    platform::Animation slide(Application::shared().animator(), pageSlideDuration);
     peoplePage->setFrame({index ? -width : 0, peoplePage->frame().y(), width, peoplePage->frame().height()});
     personPage->setFrame({index ? 0 : width, personPage->frame().y(), width, personPage->frame().height()});
-    animator.commitAnimations();
 }
 
 int PeoplePickerNavigationController::numberOfRowsInSection(TableView& table, int)

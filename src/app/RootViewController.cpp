@@ -49,13 +49,10 @@ void RootViewController::toggleView()
     std::shared_ptr<platform::View> mainView = mainController.view();
     std::shared_ptr<platform::View> flipView = flipController.view();
 
-    auto& animator = Application::shared().animator();
-    animator.beginAnimations("flip");
-    animator.setAnimationDuration(flipDuration);
+    platform::Animation flip(Application::shared().animator(), flipDuration);
     bool mainShowing = mainView->superview() != nullptr;
-    animator.setAnimationTransition(mainShowing ? platform::AnimationTransition::FlipFromRight
-                                                : platform::AnimationTransition::FlipFromLeft,
-                                    *view(), true);
+    flip.setTransition(mainShowing ? platform::AnimationTransition::FlipFromRight : platform::AnimationTransition::FlipFromLeft,
+                       *view());
     if (mainShowing) {
         flipController.viewWillAppear(true);
         mainController.viewWillDisappear(true);
@@ -73,5 +70,4 @@ void RootViewController::toggleView()
         flipController.viewDidDisappear(true);
         mainController.viewDidAppear(true);
     }
-    animator.commitAnimations();
 }

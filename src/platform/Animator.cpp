@@ -15,46 +15,14 @@ float easeInOut(float t)
 
 double Animator::now() const { return clock_.now(); }
 
-void Animator::beginAnimations(std::string animationID, std::any context)
-{
-    Block block;
-    block.id = std::move(animationID);
-    block.context = std::move(context);
-    open_.push_back(std::move(block));
-}
-
-void Animator::setAnimationDuration(double seconds)
-{
-    if (!open_.empty())
-        open_.back().duration = std::max(0.0, seconds);
-}
-
-void Animator::setAnimationDidStop(DidStop didStop)
-{
-    if (!open_.empty())
-        open_.back().didStop = std::move(didStop);
-}
-
-void Animator::setAnimationTransition(AnimationTransition transition, View& view, bool)
-{
-    if (open_.empty() || transition == AnimationTransition::None)
-        return;
-    std::shared_ptr<void> before = captureForTransition ? captureForTransition(view) : nullptr;
-    open_.back().transitions.push_back({view.weak_from_this(), transition, 0, 0, std::move(before)});
-}
-
 void Animator::registerChange(std::function<void(double, double)> arm)
 {
     if (!open_.empty())
         open_.back().changes.push_back(std::move(arm));
 }
 
-void Animator::commitAnimations()
+void Animator::commit(Block block)
 {
-    if (open_.empty())
-        return;
-    Block block = std::move(open_.back());
-    open_.pop_back();
     double start = clock_.now();
     for (auto& arm : block.changes)
         arm(start, block.duration);
@@ -65,7 +33,34 @@ void Animator::commitAnimations()
     }
     busyUntil_ = std::max(busyUntil_, start + block.duration);
     if (block.didStop)
-        pending_.push_back({start + block.duration, block.id, block.context, block.didStop});
+        pending_.push_back({start + block.duration, std::move(block.didStop)});
+}
+
+Animation::Animation(Animator& animator, double duration) : animator_(animator), depth_(animator.open_.size())
+{
+    Animator::Block block;
+    block.duration = std::max(0.0, duration);
+    animator_.open_.push_back(std::move(block));
+}
+
+Animation::~Animation()
+{
+    // Scopes end innermost first, so this block is the last one open.
+    Animator::Block block = std::move(animator_.open_.back());
+    animator_.open_.pop_back();
+    animator_.commit(std::move(block));
+}
+
+Animator::Block& Animation::block() { return animator_.open_[depth_]; }
+
+void Animation::onStop(std::function<void()> didStop) { block().didStop = std::move(didStop); }
+
+void Animation::setTransition(AnimationTransition transition, View& view)
+{
+    if (transition == AnimationTransition::None)
+        return;
+    std::shared_ptr<void> before = animator_.captureForTransition ? animator_.captureForTransition(view) : nullptr;
+    block().transitions.push_back({view.weak_from_this(), transition, 0, 0, std::move(before)});
 }
 
 bool Animator::tick()
@@ -83,7 +78,7 @@ bool Animator::tick()
         }
     }
     for (auto& stop : due)
-        stop.didStop(stop.id, true, stop.context);
+        stop.didStop();
     return isBusy();
 }
 

@@ -96,19 +96,16 @@ void ScrollView::startFlick(float velocity)
     scheduleFlickStep();
 }
 
-// The animator has no frame callback; an empty block of no duration, whose did-stop comes with the
-// next tick, stands in for one.
+// The animator has no frame callback; an empty animation of no duration, whose did-stop comes with
+// the next tick, stands in for one.
 void ScrollView::scheduleFlickStep()
 {
-    Animator& animator = Application::shared().animator();
-    animator.beginAnimations("ScrollView.flick");
-    animator.setAnimationDuration(0);
-    animator.setAnimationDidStop([self = weak_from_this(), number = flick_->number](const std::string&, bool, const std::any&) {
+    Animation nextFrame(Application::shared().animator(), 0);
+    nextFrame.onStop([self = weak_from_this(), number = flick_->number] {
         auto view = std::static_pointer_cast<ScrollView>(self.lock());
         if (view && view->flick_ && view->flick_->number == number)
             view->stepFlick();
     });
-    animator.commitAnimations();
 }
 
 void ScrollView::stepFlick()

@@ -63,10 +63,8 @@ void ViewController::presentModalViewController(ViewController& modal, bool anim
     app.window().addSubview(v);
     if (animated) {
         v->setFrame(place.offsetBy(0, place.height()));
-        app.animator().beginAnimations("presentModal");
-        app.animator().setAnimationDuration(modalSlideDuration);
+        Animation slide(app.animator(), modalSlideDuration);
         v->setFrame(place);
-        app.animator().commitAnimations();
     } else {
         v->setFrame(place);
     }
@@ -88,16 +86,13 @@ void ViewController::dismissModalViewControllerAnimated(bool animated)
     modal->viewWillDisappear(animated);
     std::shared_ptr<View> v = modal->view();
     if (animated) {
-        auto& animator = Application::shared().animator();
-        animator.beginAnimations("dismissModal");
-        animator.setAnimationDuration(modalSlideDuration);
+        Animation slide(Application::shared().animator(), modalSlideDuration);
         std::weak_ptr<View> weak = v;
-        animator.setAnimationDidStop([weak](const std::string&, bool, const std::any&) {
+        slide.onStop([weak] {
             if (auto view = weak.lock(); view && view->frame().y() >= Application::screenHeight)
                 view->removeFromSuperview();
         });
         v->setFrame(v->frame().offsetBy(0, Application::screenHeight));
-        animator.commitAnimations();
     } else {
         v->removeFromSuperview();
     }
