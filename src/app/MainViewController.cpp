@@ -4,7 +4,6 @@
 #include "CaptureMode.h"
 #include "DialogStack.h"
 #include "Dialogs/MainDialogViewController.h"
-#include "Interfaces/MainView.h"
 #include "PackedColor.h"
 #include "SettingsKeys.h"
 #include "TavrinPlusAppDelegate.h"
@@ -33,7 +32,11 @@ MainViewController::MainViewController(std::string nibName) : ViewController(std
 
 MainViewController::~MainViewController() = default;
 
-void MainViewController::loadView() { setView(buildMainView(*this)); }
+void MainViewController::loadView()
+{
+    static_cast<MainViewOutlets&>(*this) = buildMainView(*this);
+    setView(root);
+}
 
 void MainViewController::viewDidLoad()
 {
@@ -259,6 +262,14 @@ void MainViewController::saveInstructionsCancelButtonClick() { capture_->leave()
 void MainViewController::saveScreenshotDoneButtonClick() { capture_->leave(); }
 
 // The photograph.
+
+platform::ImageRef MainViewController::wallpaperImage() const { return wallpaper->image(); }
+
+void MainViewController::setWallpaperImage(platform::ImageRef image)
+{
+    wallpaper->setImage(image);
+    style_.hasPhotograph = image != nullptr;
+}
 
 bool MainViewController::saveImage(const platform::Image& image) { return photograph_.save(image); }
 

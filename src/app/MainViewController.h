@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CaptureMode.h"
+#include "DialogHost.h"
+#include "Interfaces/MainView.h"
 #include "PhotographStore.h"
 #include "WallpaperStyle.h"
 
@@ -16,19 +18,13 @@
 #include <string_view>
 #include <vector>
 
-namespace platform {
-class Button;
-class ImageView;
-class Label;
-class View;
-} // namespace platform
-
 class DialogBase;
 class DialogStack;
 class MainDialogViewController;
 
-// The main screen: the wallpaper being composed, the dialog stack over it and the capture mode.
-class MainViewController final : public platform::ViewController {
+// The main screen: the wallpaper being composed, the dialog stack over it and the capture mode. It is
+// the host of every dialog.
+class MainViewController final : public platform::ViewController, public DialogHost, private MainViewOutlets {
 public:
     explicit MainViewController(std::string nibName);
     ~MainViewController() override;
@@ -38,66 +34,76 @@ public:
     void viewWillAppear(bool animated) override;
 
     // Style state.
-    void setClassicLayout() { setClassicLayoutSaveDefaults(true); }
-    void setSplitLayout() { setSplitLayoutSaveDefaults(true); }
-    void setNoLayout() { setNoLayoutSaveDefaults(true); }
+    void setClassicLayout() override { setClassicLayoutSaveDefaults(true); }
+    void setSplitLayout() override { setSplitLayoutSaveDefaults(true); }
+    void setNoLayout() override { setNoLayoutSaveDefaults(true); }
     void setClassicLayoutSaveDefaults(bool save);
     void setSplitLayoutSaveDefaults(bool save);
     void setNoLayoutSaveDefaults(bool save);
-    bool isClassicLayout() const;
-    bool isSplitLayout() const;
-    bool isNoneLayout() const;
+    bool isClassicLayout() const override;
+    bool isSplitLayout() const override;
+    bool isNoneLayout() const override;
 
-    void setBGColor(const platform::Color& color) { setBGColor(color, true); }
-    void setBGColor(const platform::Color& color, bool saveToDefaults);
-    void setStripColor(const platform::Color& color) { setStripColor(color, true); }
-    void setStripColor(const platform::Color& color, bool saveToDefaults);
-    void setFontFaceColor(const platform::Color& color) { setFontFaceColor(color, true); }
-    void setFontFaceColor(const platform::Color& color, bool saveToDefaults);
-    void setFontHighlightColor(const platform::Color& color) { setFontHighlightColor(color, true); }
-    void setFontHighlightColor(const platform::Color& color, bool saveToDefaults);
-    platform::Color BGColor() const;
-    platform::Color stripColor() const;
-    platform::Color fontFaceColor() const;
+    using DialogHost::setBGColor;
+    using DialogHost::setFontFaceColor;
+    using DialogHost::setFontHighlightColor;
+    using DialogHost::setStripColor;
+    void setBGColor(const platform::Color& color, bool saveToDefaults) override;
+    void setStripColor(const platform::Color& color, bool saveToDefaults) override;
+    void setFontFaceColor(const platform::Color& color, bool saveToDefaults) override;
+    void setFontHighlightColor(const platform::Color& color, bool saveToDefaults) override;
+    platform::Color BGColor() const override;
+    platform::Color stripColor() const override;
+    platform::Color fontFaceColor() const override;
     platform::Color fontHighlightColor() const;
-    bool isWhiteFont() const;
-    bool isBlackFont() const { return !isWhiteFont(); }
-    void setSelectedStyleName(const std::string& name);
+    bool isWhiteFont() const override;
+    void setSelectedStyleName(const std::string& name) override;
     // The wallpaper as data, kept in step with the views by every setter and the refresh.
-    const WallpaperStyle& style() const { return style_; }
-    std::uint32_t colorNumber(const platform::Color& color) const;
+    const WallpaperStyle& style() const override { return style_; }
+    std::uint32_t colorNumber(const platform::Color& color) const override;
 
     // Previews.
     platform::ImageRef getLayoutPreview(const std::string& layout);
     void createLayoutPreviews();
 
     // The dialog stack.
-    void pushDialog(DialogBase& dialog);
-    void popDialog();
+    void pushDialog(DialogBase& dialog) override;
+    void popDialog() override;
     DialogBase* CurrentDialog() const;
     void positionDialog(DialogBase* dialog);
-    void hideTopDialog();
+    void hideTopDialog() override;
     void showTopDialog();
     void showButtonClick();
-    void slideDialogUp(DialogBase& dialog);
-    void slideDialogDown(DialogBase& dialog);
+    void slideDialogUp(DialogBase& dialog) override;
+    void slideDialogDown(DialogBase& dialog) override;
     // What the pop's slide does when it ends: takes the dialog's view away unless it was pushed again.
     void popDialogAnimationFinished(std::string_view animationID, bool finished, DialogBase* context);
     const std::vector<DialogBase*>& dialogStack() const;
     bool isDialogMinimized() const;
+    MainDialogViewController& mainDialog() const { return *dlgMain; }
+
+    void presentModalViewController(platform::ViewController& modal, bool animated) override
+    {
+        ViewController::presentModalViewController(modal, animated);
+    }
+    void dismissModalViewControllerAnimated(bool animated) override
+    {
+        ViewController::dismissModalViewControllerAnimated(animated);
+    }
 
     // Capture mode and the photograph.
     using CaptureState = CaptureMode::State;
     CaptureState captureState() const;
-    void saveCurrentWallpaperClick();
+    void saveCurrentWallpaperClick() override;
     void saveInstructionsContinueButtonClick();
     void saveInstructionsCancelButtonClick();
     void saveScreenshotDoneButtonClick();
     // Called when the Capture state begins, once the screen shows the wallpaper alone. The shell takes
     // the screen capture here, as the device's buttons would.
     std::function<void()> onCaptureStateEntered;
-    // Writes "wallpaper.jpg"; false when it could not be written (the earlier file is kept).
-    bool saveImage(const platform::Image& image);
+    platform::ImageRef wallpaperImage() const override;
+    void setWallpaperImage(platform::ImageRef image) override;
+    bool saveImage(const platform::Image& image) override;
     platform::ImageRef loadImage();
     // True when "wallpaper.jpg" is not the file last shown or saved here: another process replaced it.
     bool photoChangedOnDisk() const;
@@ -105,38 +111,13 @@ public:
     // Where the shell's screen captures go; shown in the instructions.
     static std::string photoAlbumDescription();
 
-    MainDialogViewController& mainDialog() const { return *dlgMain; }
-
-    // Outlets, connected by the interface description "MainView".
-    std::shared_ptr<platform::ImageView> wallpaper;
-    std::shared_ptr<platform::View> menuLauncher;
-    std::shared_ptr<platform::View> saveInstructions;
-    std::shared_ptr<platform::Button> saveScreenshotDoneButton;
-    std::shared_ptr<platform::Button> showButton;
-    std::shared_ptr<platform::Label> upperBackgroundColor;
-    std::shared_ptr<platform::Label> lowerBackgroundColor;
-    std::shared_ptr<platform::View> classicLayout;
-    std::shared_ptr<platform::Label> classicTavrin;
-    std::shared_ptr<platform::Label> classicContact;
-    std::shared_ptr<platform::Label> classicInfo;
-    std::shared_ptr<platform::Label> classicStripColor;
-    std::shared_ptr<platform::View> splitLayout;
-    std::shared_ptr<platform::Label> splitContact;
-    std::shared_ptr<platform::Label> splitInfo;
-    std::shared_ptr<platform::Label> splitStripUpperColor;
-    std::shared_ptr<platform::Label> splitStripLowerColor;
-    std::shared_ptr<platform::View> splitLayoutTopOnly;
-    std::shared_ptr<platform::Label> splitTopOnlyContact;
-    std::shared_ptr<platform::Label> splitStripTopOnlyColor;
-    std::shared_ptr<platform::View> overlayImage; // the lock screen's clock and slider, as a guide
-    std::unique_ptr<MainDialogViewController> dlgMain;
-
 protected:
     void loadView() override;
 
 private:
     void setLayoutVisibility(bool split, bool topOnly, bool classic);
 
+    std::unique_ptr<MainDialogViewController> dlgMain;
     PhotographStore photograph_;
     std::unique_ptr<DialogStack> stack_;
     std::unique_ptr<CaptureMode> capture_;

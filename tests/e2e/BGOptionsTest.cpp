@@ -59,7 +59,7 @@ struct BGOptions : ::testing::Test {
     }
     Point onPalette(float x, float y) { return dialog.colorSwatchImage->convertToWindow({x, y}); }
     std::uint32_t stored() { return settings.unsignedForKey(keys::bgColor).value_or(0xDEADBEEF); }
-    Color shownBackground() { return *main.upperBackgroundColor->backgroundColor(); }
+    Color shownBackground() { return *t.view<platform::Label>("background.upper").backgroundColor(); }
 };
 
 } // namespace

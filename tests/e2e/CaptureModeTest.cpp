@@ -24,7 +24,7 @@ TEST_F(Capture, CancelFromTheInstructionsReturnsExactlyToTheStateBefore)
 {
     auto state = [&] {
         return std::tuple(m.captureState(), t.app().isStatusBarHidden(), m.mainDialog().view()->alpha(),
-                          m.overlayImage->alpha(), m.menuLauncher->alpha(), m.saveInstructions->isHidden(),
+                          t.view("overlay").alpha(), t.view("launcher").alpha(), t.view("capture.instructions").isHidden(),
                           t.isReachable("main.style"));
     };
     const auto before = state();
@@ -33,9 +33,9 @@ TEST_F(Capture, CancelFromTheInstructionsReturnsExactlyToTheStateBefore)
     EXPECT_TRUE(t.app().isStatusBarHidden());
     t.settle();
     EXPECT_EQ(m.mainDialog().view()->alpha(), 0);
-    EXPECT_EQ(m.overlayImage->alpha(), 0);
+    EXPECT_EQ(t.view("overlay").alpha(), 0);
     EXPECT_TRUE(t.isReachable("capture.continue"));
-    EXPECT_EQ(m.saveInstructions->frame(), (platform::Rect{0, -20, 320, 480}));
+    EXPECT_EQ(t.view("capture.instructions").frame(), (platform::Rect{0, -20, 320, 480}));
 
     t.tap("capture.cancel");
     t.settle();
@@ -56,8 +56,8 @@ TEST_F(Capture, TheCaptureStateShowsTheWallpaperAloneAndDoneBringsEverythingBack
     t.tap("capture.continue");
     EXPECT_EQ(captures, 1);
     EXPECT_EQ(m.captureState(), MainViewController::CaptureState::Capture);
-    EXPECT_TRUE(m.saveInstructions->isHidden());
-    EXPECT_EQ(m.view()->subviews().back(), m.saveScreenshotDoneButton);
+    EXPECT_TRUE(t.view("capture.instructions").isHidden());
+    EXPECT_EQ(m.view()->subviews().back().get(), &t.view("capture.done"));
     // Nothing but the wallpaper: the strip and the background, top to bottom, no status bar.
     EXPECT_EQ(testing_support::rgbAt(atCapture, 160, 2), 0xA8A8A8u);
     EXPECT_EQ(testing_support::rgbAt(atCapture, 160, 478), 0xA8A8A8u);
@@ -67,7 +67,7 @@ TEST_F(Capture, TheCaptureStateShowsTheWallpaperAloneAndDoneBringsEverythingBack
     t.tapAt({10, 300}); // the done button covers the screen
     t.settle();
     EXPECT_EQ(m.captureState(), MainViewController::CaptureState::Normal);
-    EXPECT_EQ(m.view()->subviews().front(), m.saveScreenshotDoneButton);
+    EXPECT_EQ(m.view()->subviews().front().get(), &t.view("capture.done"));
     EXPECT_EQ(m.mainDialog().view()->alpha(), 1);
     EXPECT_FALSE(t.app().isStatusBarHidden());
 }
@@ -78,11 +78,11 @@ TEST_F(Capture, WithAMinimisedDialogLeavingShowsTheLauncherAgain)
     t.settle();
     m.saveCurrentWallpaperClick();
     t.settle();
-    EXPECT_EQ(m.menuLauncher->alpha(), 0);
+    EXPECT_EQ(t.view("launcher").alpha(), 0);
     t.tap("capture.continue");
     t.tapAt({160, 300});
     t.settle();
-    EXPECT_EQ(m.menuLauncher->alpha(), 1);
+    EXPECT_EQ(t.view("launcher").alpha(), 1);
     EXPECT_EQ(m.mainDialog().view()->alpha(), 0);
     EXPECT_TRUE(t.isReachable("launcher.show"));
 }

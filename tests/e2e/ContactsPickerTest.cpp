@@ -123,7 +123,7 @@ TEST_F(ContactsPicker, PickedNumberIsStoredAsWrittenAndShownAtOnce)
     t->tap("picker.value.0");
     EXPECT_EQ(stored(keys::phonePreference), "+44 20  7946-0958;ext=7");
     EXPECT_EQ(stored(keys::otherPreference), "") << "only the contact is taken";
-    EXPECT_EQ(t->main().classicContact->text(), "+44 20  7946-0958;ext=7");
+    EXPECT_EQ(t->view<platform::Label>("classic.contact").text(), "+44 20  7946-0958;ext=7");
     t->settle();
     EXPECT_EQ(picker(), nullptr);
     EXPECT_FALSE(t->isReachable("picker.people"));

@@ -143,10 +143,10 @@ TEST_F(Stack, MinimiseIntoTheLauncherAndRestore)
     pushAndSettle();
     t.tap("d.hide");
     EXPECT_TRUE(main.isDialogMinimized());
-    EXPECT_EQ(main.menuLauncher->frame().origin, (platform::Point{230, 132}));
+    EXPECT_EQ(t.view("launcher").frame().origin, (platform::Point{230, 132}));
     EXPECT_EQ(d.view()->alpha(), 0);
-    EXPECT_EQ(d.view()->frame(), main.menuLauncher->frame());
-    EXPECT_EQ(main.view()->subviews().back(), main.menuLauncher);
+    EXPECT_EQ(d.view()->frame(), t.view("launcher").frame());
+    EXPECT_EQ(main.view()->subviews().back().get(), &t.view("launcher"));
     t.settle();
     EXPECT_FALSE(t.isReachable("d.back"));
 
@@ -154,13 +154,13 @@ TEST_F(Stack, MinimiseIntoTheLauncherAndRestore)
     main.hideTopDialog();
     // Changing the layout while minimised moves neither the dialog nor the launcher.
     main.setClassicLayout();
-    EXPECT_EQ(main.menuLauncher->frame().origin, (platform::Point{230, 132}));
-    EXPECT_EQ(d.view()->frame(), main.menuLauncher->frame());
+    EXPECT_EQ(t.view("launcher").frame().origin, (platform::Point{230, 132}));
+    EXPECT_EQ(d.view()->frame(), t.view("launcher").frame());
 
     t.tap("launcher.show");
     EXPECT_FALSE(main.isDialogMinimized());
     EXPECT_EQ(d.view()->frame(), (Rect{20, 97, 280, 200})) << "centred for the new layout, at its own size";
-    EXPECT_EQ(main.menuLauncher->alpha(), 0);
+    EXPECT_EQ(t.view("launcher").alpha(), 0);
     t.settle();
     EXPECT_TRUE(t.isReachable("d.back"));
     EXPECT_FALSE(t.isReachable("launcher.show"));
@@ -168,7 +168,7 @@ TEST_F(Stack, MinimiseIntoTheLauncherAndRestore)
     EXPECT_EQ(d.view()->frame(), (Rect{20, 97, 280, 200}));
 
     main.hideTopDialog();
-    EXPECT_EQ(main.menuLauncher->frame().origin, (platform::Point{230, 99}));
+    EXPECT_EQ(t.view("launcher").frame().origin, (platform::Point{230, 99}));
 }
 
 TEST_F(Stack, SlideUpAndDownReturnToTheExactPlaceEvenAfterTwoSlideUps)

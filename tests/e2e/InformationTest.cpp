@@ -40,10 +40,10 @@ struct Information : ::testing::Test {
     {
         EXPECT_EQ(stored(keys::phonePreference), phone);
         EXPECT_EQ(stored(keys::otherPreference), info);
-        EXPECT_EQ(t->main().classicContact->text(), phone);
-        EXPECT_EQ(t->main().splitContact->text(), "TAVRIN: " + phone);
-        EXPECT_EQ(t->main().classicInfo->text(), info);
-        EXPECT_EQ(t->main().splitInfo->text(), info);
+        EXPECT_EQ(t->view<platform::Label>("classic.contact").text(), phone);
+        EXPECT_EQ(t->view<platform::Label>("split.contact").text(), "TAVRIN: " + phone);
+        EXPECT_EQ(t->view<platform::Label>("classic.info").text(), info);
+        EXPECT_EQ(t->view<platform::Label>("split.info").text(), info);
     }
 };
 

@@ -70,7 +70,7 @@ TEST_F(PhotoSource, WithoutACameraThePhotoButtonOpensTheLibraryAndAPickSetsAndKe
     t->tapAndSettle("picker.choose");
     EXPECT_EQ(t->main().modalViewController(), nullptr);
     EXPECT_TRUE(t->isReachable("main.photo")); // back at the main menu
-    const platform::ImageRef& shown = t->main().wallpaper->image();
+    const platform::ImageRef& shown = t->view<platform::ImageView>("wallpaper").image();
     ASSERT_TRUE(shown);
     // The photograph's own density (800 pixels over 480 points) is below twice the screen's.
     EXPECT_EQ(shown->width, 533);
@@ -82,8 +82,8 @@ TEST_F(PhotoSource, WithoutACameraThePhotoButtonOpensTheLibraryAndAPickSetsAndKe
 
     t.reset();
     TestApp restarted(home);
-    ASSERT_TRUE(restarted.main().wallpaper->image());
-    EXPECT_EQ(restarted.main().wallpaper->image()->width, 533);
+    ASSERT_TRUE(restarted.view<platform::ImageView>("wallpaper").image());
+    EXPECT_EQ(restarted.view<platform::ImageView>("wallpaper").image()->width, 533);
 }
 
 TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserMoved)
@@ -108,8 +108,8 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
     t->tapAndSettle("picker.choose");
 
     ASSERT_TRUE(dialog.iconPreview->image());
-    EXPECT_EQ(dialog.iconPreview->image(), t->main().wallpaper->image());
-    const platform::Image& framed = *t->main().wallpaper->image();
+    EXPECT_EQ(dialog.iconPreview->image(), t->view<platform::ImageView>("wallpaper").image());
+    const platform::Image& framed = *t->view<platform::ImageView>("wallpaper").image();
     // Closer in, each point holds fewer of the photograph's pixels; the picture keeps to those.
     EXPECT_EQ(framed.width, std::lround(320 * outputScale));
     EXPECT_LT(framed.width, 533);
@@ -120,7 +120,7 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
 
 TEST_F(PhotoSource, CancellingOrAnUnreadableFileChangesNothing)
 {
-    const auto before = t->main().wallpaper->image();
+    const auto before = t->view<platform::ImageView>("wallpaper").image();
     t->tapAndSettle("main.photo");
     pickFile(std::nullopt); // cancelled in the file window
     EXPECT_EQ(picker(), nullptr);
@@ -137,7 +137,7 @@ TEST_F(PhotoSource, CancellingOrAnUnreadableFileChangesNothing)
     EXPECT_EQ(picker(), nullptr);
     EXPECT_TRUE(t->log.contains("not-a-photo.jpg"));
 
-    EXPECT_EQ(t->main().wallpaper->image(), before);
+    EXPECT_EQ(t->view<platform::ImageView>("wallpaper").image(), before);
     EXPECT_FALSE(std::filesystem::exists(wallpaperFile()));
     EXPECT_TRUE(t->isReachable("main.photo"));
 }

@@ -46,7 +46,7 @@ struct StripOptions : ::testing::Test {
     // A point on the shown palette image, in window points.
     Point onPalette(float x, float y) { return dialog->colorSwatchImage->convertToWindow({x, y}); }
     std::uint32_t stored(const char* key = keys::stripColor) { return settings.unsignedForKey(key).value_or(0xDEADBEEF); }
-    Color shownStrip() { return *main.classicStripColor->backgroundColor(); }
+    Color shownStrip() { return *t.view<platform::Label>("classic.strip").backgroundColor(); }
     // What the shown palette holds at a pixel, with the given alpha.
     Color paletteColor(int x, int y, float alpha)
     {

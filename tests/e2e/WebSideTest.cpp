@@ -84,7 +84,7 @@ TEST_F(WebSide, FlipsOverToThePageAndBackToARefreshedMainScreen)
     t.app().settings().setValue(keys::phonePreference, std::string("555 0100"));
     t.tap("flipside.done");
     expectFlip(AnimationTransition::FlipFromLeft);
-    EXPECT_EQ(t.main().classicContact->text(), "555 0100");
+    EXPECT_EQ(t.view<platform::Label>("classic.contact").text(), "555 0100");
     t.settle();
     EXPECT_TRUE(t.isReachable("main.web"));
     EXPECT_FALSE(t.isReachable("flipside.done"));

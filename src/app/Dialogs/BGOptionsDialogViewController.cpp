@@ -1,11 +1,11 @@
 #include "Dialogs/BGOptionsDialogViewController.h"
 
 #include "Interfaces/BGOptionsDialog.h"
-#include "MainViewController.h"
+#include "DialogHost.h"
 
 using namespace platform;
 
-BGOptionsDialogViewController::BGOptionsDialogViewController(std::string nibName, MainViewController& preview)
+BGOptionsDialogViewController::BGOptionsDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 BGOptionsDialogViewController::~BGOptionsDialogViewController() = default;

@@ -10,7 +10,7 @@ class ImageView;
 // Picks the wallpaper's background colour on the palettes; every picked colour is opaque.
 class BGOptionsDialogViewController final : public DialogBase {
 public:
-    BGOptionsDialogViewController(std::string nibName, MainViewController& preview);
+    BGOptionsDialogViewController(std::string nibName, DialogHost& preview);
     ~BGOptionsDialogViewController() override;
 
     void viewDidLoad() override;

@@ -1,12 +1,12 @@
 #include "Dialogs/ChangeInformationDialogViewController.h"
 
 #include "Interfaces/ChangeInformationDialog.h"
-#include "MainViewController.h"
+#include "DialogHost.h"
 #include "SettingsKeys.h"
 
 #include "platform/Application.h"
 
-ChangeInformationDialogViewController::ChangeInformationDialogViewController(std::string nibName, MainViewController& preview)
+ChangeInformationDialogViewController::ChangeInformationDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 ChangeInformationDialogViewController::~ChangeInformationDialogViewController() = default;

@@ -11,7 +11,7 @@
 // phone number among the user's contacts.
 class ChangeInformationDialogViewController final : public DialogBase, public PeoplePickerNavigationControllerDelegate {
 public:
-    ChangeInformationDialogViewController(std::string nibName, MainViewController& preview);
+    ChangeInformationDialogViewController(std::string nibName, DialogHost& preview);
     ~ChangeInformationDialogViewController() override;
 
     // Fills both fields from the settings store.

@@ -3,7 +3,7 @@
 #include "Dialogs/NewStyleDialogViewController.h"
 #include "Dialogs/StyleLibraryDialogViewController.h"
 #include "Interfaces/ChangeStyleDialog.h"
-#include "MainViewController.h"
+#include "DialogHost.h"
 #include "SettingsKeys.h"
 #include "StyleLibrary.h"
 
@@ -11,7 +11,7 @@
 #include "platform/Label.h"
 #include "platform/SettingsStore.h"
 
-ChangeStyleDialogViewController::ChangeStyleDialogViewController(std::string nibName, MainViewController& preview)
+ChangeStyleDialogViewController::ChangeStyleDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 ChangeStyleDialogViewController::~ChangeStyleDialogViewController() = default;

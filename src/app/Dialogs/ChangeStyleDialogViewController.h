@@ -13,7 +13,7 @@ class StyleLibraryDialogViewController;
 // The style menu: the current style's name, the style library and the new-style menu.
 class ChangeStyleDialogViewController final : public DialogBase {
 public:
-    ChangeStyleDialogViewController(std::string nibName, MainViewController& preview);
+    ChangeStyleDialogViewController(std::string nibName, DialogHost& preview);
     ~ChangeStyleDialogViewController() override;
 
     // Brings the current style's name up to date each time the menu becomes the top dialog.

@@ -1,11 +1,11 @@
 #include "Dialogs/DialogBase.h"
 
-#include "MainViewController.h"
+#include "DialogHost.h"
 
 #include "platform/Application.h"
 #include "platform/Button.h"
 
-DialogBase::DialogBase(std::string nibName, MainViewController& preview)
+DialogBase::DialogBase(std::string nibName, DialogHost& preview)
     : ViewController(std::move(nibName)), preview_(&preview)
 {
 }

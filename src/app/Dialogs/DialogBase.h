@@ -6,7 +6,7 @@
 namespace platform {
 class Button;
 }
-class MainViewController;
+class DialogHost;
 
 // The base of every dialog on the stack: the way back to the main screen, the three common actions,
 // and the editing of the dialog's text fields. While one is being edited the dialog is slid up and
@@ -15,10 +15,10 @@ class MainViewController;
 class DialogBase : public platform::ViewController, public platform::TextFieldDelegate {
 public:
     // `preview` is the main screen the dialog floats over; it outlives every dialog.
-    DialogBase(std::string nibName, MainViewController& preview);
+    DialogBase(std::string nibName, DialogHost& preview);
     ~DialogBase() override;
 
-    MainViewController& preview() const { return *preview_; }
+    DialogHost& preview() const { return *preview_; }
 
     void hideButtonClick();
     void saveButtonClick();
@@ -39,5 +39,5 @@ protected:
     void setFrameButtonsHidden(bool hidden);
 
 private:
-    MainViewController* preview_;
+    DialogHost* preview_;
 };

@@ -4,9 +4,9 @@
 #include "Dialogs/ChangeStyleDialogViewController.h"
 #include "Dialogs/PhotoSourceDialogViewController.h"
 #include "Interfaces/MainDialog.h"
-#include "MainViewController.h"
+#include "DialogHost.h"
 
-MainDialogViewController::MainDialogViewController(std::string nibName, MainViewController& preview)
+MainDialogViewController::MainDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 MainDialogViewController::~MainDialogViewController() = default;

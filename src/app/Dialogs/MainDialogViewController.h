@@ -13,7 +13,7 @@ class PhotoSourceDialogViewController;
 // so it keeps the state of its controls between visits.
 class MainDialogViewController final : public DialogBase {
 public:
-    MainDialogViewController(std::string nibName, MainViewController& preview);
+    MainDialogViewController(std::string nibName, DialogHost& preview);
     ~MainDialogViewController() override;
 
     void changeInformationButtonClick();

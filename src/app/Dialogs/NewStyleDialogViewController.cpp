@@ -4,9 +4,9 @@
 #include "Dialogs/SaveStyleAsDialogViewController.h"
 #include "Dialogs/StripOptionsDialogViewController.h"
 #include "Interfaces/NewStyleDialog.h"
-#include "MainViewController.h"
+#include "DialogHost.h"
 
-NewStyleDialogViewController::NewStyleDialogViewController(std::string nibName, MainViewController& preview)
+NewStyleDialogViewController::NewStyleDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 NewStyleDialogViewController::~NewStyleDialogViewController() = default;

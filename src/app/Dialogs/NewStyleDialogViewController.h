@@ -11,7 +11,7 @@ class StripOptionsDialogViewController;
 // The new-style menu: strip options, background options and saving the result as a style.
 class NewStyleDialogViewController final : public DialogBase {
 public:
-    NewStyleDialogViewController(std::string nibName, MainViewController& preview);
+    NewStyleDialogViewController(std::string nibName, DialogHost& preview);
     ~NewStyleDialogViewController() override;
 
     void stripButtonClick();

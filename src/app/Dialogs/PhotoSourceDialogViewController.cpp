@@ -1,13 +1,13 @@
 #include "Dialogs/PhotoSourceDialogViewController.h"
 
 #include "Interfaces/PhotoSourceDialog.h"
-#include "MainViewController.h"
+#include "DialogHost.h"
 
 #include "platform/ImageView.h"
 
 using namespace platform;
 
-PhotoSourceDialogViewController::PhotoSourceDialogViewController(std::string nibName, MainViewController& preview)
+PhotoSourceDialogViewController::PhotoSourceDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 PhotoSourceDialogViewController::~PhotoSourceDialogViewController() = default;
@@ -18,7 +18,7 @@ void PhotoSourceDialogViewController::viewWillAppear(bool)
 {
     // The main menu may open the library without this dialog ever having been shown.
     if (iconPreview)
-        iconPreview->setImage(preview().wallpaper->image());
+        iconPreview->setImage(preview().wallpaperImage());
 }
 
 void PhotoSourceDialogViewController::cameraButtonClick() { openPicker(ImagePickerController::Camera); }
@@ -39,8 +39,8 @@ void PhotoSourceDialogViewController::openPicker(ImagePickerController::SourceTy
 void PhotoSourceDialogViewController::didFinishPickingImage(ImagePickerController& picker, ImageRef image,
                                                             const ImageEditingInfo&)
 {
-    MainViewController& main = preview();
-    main.wallpaper->setImage(image);
+    DialogHost& main = preview();
+    main.setWallpaperImage(image);
     viewWillAppear(false);
     // A failed write keeps the earlier file; the new photograph stays on screen regardless.
     main.saveImage(*image);

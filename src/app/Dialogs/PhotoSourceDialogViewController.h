@@ -14,7 +14,7 @@ class ImageView;
 // the one in use. The picked photograph shows at once and is kept as "wallpaper.jpg".
 class PhotoSourceDialogViewController final : public DialogBase, public platform::ImagePickerControllerDelegate {
 public:
-    PhotoSourceDialogViewController(std::string nibName, MainViewController& preview);
+    PhotoSourceDialogViewController(std::string nibName, DialogHost& preview);
     ~PhotoSourceDialogViewController() override;
 
     // Shows the main screen's photograph in the preview.

@@ -1,7 +1,7 @@
 #include "Dialogs/SaveStyleAsDialogViewController.h"
 
 #include "Interfaces/SaveStyleAsDialog.h"
-#include "MainViewController.h"
+#include "DialogHost.h"
 #include "SettingsKeys.h"
 #include "StyleLibrary.h"
 
@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-SaveStyleAsDialogViewController::SaveStyleAsDialogViewController(std::string nibName, MainViewController& preview)
+SaveStyleAsDialogViewController::SaveStyleAsDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 SaveStyleAsDialogViewController::~SaveStyleAsDialogViewController() = default;

@@ -11,7 +11,7 @@ class Button;
 // Saves the current colours as a new user style under a typed or proposed name.
 class SaveStyleAsDialogViewController final : public DialogBase {
 public:
-    SaveStyleAsDialogViewController(std::string nibName, MainViewController& preview);
+    SaveStyleAsDialogViewController(std::string nibName, DialogHost& preview);
     ~SaveStyleAsDialogViewController() override;
 
     // Proposes a name on every appearance.

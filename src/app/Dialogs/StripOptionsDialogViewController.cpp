@@ -1,7 +1,7 @@
 #include "Dialogs/StripOptionsDialogViewController.h"
 
 #include "Interfaces/StripOptionsDialog.h"
-#include "MainViewController.h"
+#include "DialogHost.h"
 
 #include "platform/Button.h"
 #include "platform/ImageView.h"
@@ -10,7 +10,7 @@
 
 using namespace platform;
 
-StripOptionsDialogViewController::StripOptionsDialogViewController(std::string nibName, MainViewController& preview)
+StripOptionsDialogViewController::StripOptionsDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 StripOptionsDialogViewController::~StripOptionsDialogViewController() = default;
@@ -37,7 +37,7 @@ void StripOptionsDialogViewController::viewDidLoad()
 
 void StripOptionsDialogViewController::viewWillAppear(bool)
 {
-    MainViewController& main = preview();
+    DialogHost& main = preview();
     stripOpacitySlider->setValue(main.stripColor().alpha);
     whiteFontButton->setSelected(main.isWhiteFont());
     blackFontButton->setSelected(main.isBlackFont());
@@ -124,7 +124,7 @@ void StripOptionsDialogViewController::noneStripSelected()
 
 void StripOptionsDialogViewController::setOpacity(float opacity, bool save)
 {
-    MainViewController& main = preview();
+    DialogHost& main = preview();
     main.setStripColor(main.stripColor().withAlpha(opacity), save);
 }
 

@@ -22,7 +22,7 @@ class StripOptionsDialogViewController final : public DialogBase {
 public:
     static constexpr float opacityStep = 0.2f;
 
-    StripOptionsDialogViewController(std::string nibName, MainViewController& preview);
+    StripOptionsDialogViewController(std::string nibName, DialogHost& preview);
     ~StripOptionsDialogViewController() override;
 
     void viewDidLoad() override;

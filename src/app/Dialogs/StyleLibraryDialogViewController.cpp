@@ -1,7 +1,7 @@
 #include "Dialogs/StyleLibraryDialogViewController.h"
 
 #include "Interfaces/StyleLibraryDialog.h"
-#include "MainViewController.h"
+#include "DialogHost.h"
 #include "PackedColor.h"
 #include "StyleLibrary.h"
 #include "SettingsKeys.h"
@@ -23,7 +23,7 @@ platform::SettingsStore& settings() { return platform::Application::shared().set
 
 } // namespace
 
-StyleLibraryDialogViewController::StyleLibraryDialogViewController(std::string nibName, MainViewController& preview)
+StyleLibraryDialogViewController::StyleLibraryDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 StyleLibraryDialogViewController::~StyleLibraryDialogViewController() = default;
@@ -58,7 +58,7 @@ void StyleLibraryDialogViewController::refreshThemes()
 bool StyleLibraryDialogViewController::isCurrentTheme(const ThemeCellViewController& theme) const
 {
     // The font highlight is deliberately not compared.
-    const MainViewController& main = preview();
+    const DialogHost& main = preview();
     return main.colorNumber(theme.strip) == main.colorNumber(main.stripColor()) &&
            main.colorNumber(theme.bg) == main.colorNumber(main.BGColor()) &&
            main.colorNumber(theme.fnt) == main.colorNumber(main.fontFaceColor());
@@ -122,7 +122,7 @@ std::shared_ptr<platform::View> StyleLibraryDialogViewController::cellForRowAtIn
 void StyleLibraryDialogViewController::didSelectRowAtIndexPath(platform::TableView& table, platform::IndexPath path)
 {
     platform::SettingsStore::Transaction oneWrite(settings());
-    MainViewController& main = preview();
+    DialogHost& main = preview();
     for (std::size_t i = 0; i < themes.size(); ++i) {
         ThemeCellViewController& theme = *themes[i];
         bool touched = int(i) == path.row;

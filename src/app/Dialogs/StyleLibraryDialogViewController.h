@@ -19,7 +19,7 @@ class StyleLibraryDialogViewController final : public DialogBase,
                                                public platform::TableViewDataSource,
                                                public platform::TableViewDelegate {
 public:
-    StyleLibraryDialogViewController(std::string nibName, MainViewController& preview);
+    StyleLibraryDialogViewController(std::string nibName, DialogHost& preview);
     ~StyleLibraryDialogViewController() override;
 
     void viewWillAppear(bool animated) override;

@@ -130,70 +130,71 @@ std::shared_ptr<View> buildInstructions(MainViewController& c)
 
 } // namespace
 
-std::shared_ptr<View> buildMainView(MainViewController& c)
+MainViewOutlets buildMainView(MainViewController& c)
 {
+    MainViewOutlets o;
     const float w = Application::screenWidth;
-    auto root = std::make_shared<View>(Rect{0, 0, w, Application::screenHeight - Application::statusBarHeight});
-    root->setIdentifier("main");
+    o.root = std::make_shared<View>(Rect{0, 0, w, Application::screenHeight - Application::statusBarHeight});
+    o.root->setIdentifier("main");
 
     // Full screen and transparent, so that a capture shows nothing but the wallpaper. It stays at the
     // back except while the capture is being taken.
-    c.saveScreenshotDoneButton = std::make_shared<Button>(Rect{0, screenTop, w, Application::screenHeight});
-    c.saveScreenshotDoneButton->setIdentifier("capture.done");
-    c.saveScreenshotDoneButton->setAction([&c] { c.saveScreenshotDoneButtonClick(); });
-    root->addSubview(c.saveScreenshotDoneButton);
+    o.saveScreenshotDoneButton = std::make_shared<Button>(Rect{0, screenTop, w, Application::screenHeight});
+    o.saveScreenshotDoneButton->setIdentifier("capture.done");
+    o.saveScreenshotDoneButton->setAction([&c] { c.saveScreenshotDoneButtonClick(); });
+    o.root->addSubview(o.saveScreenshotDoneButton);
 
     // The background reaches under the status bar, so a capture of the whole screen has no empty band.
-    c.upperBackgroundColor = area({0, screenTop, w, 240}, "background.upper");
-    c.lowerBackgroundColor = area({0, screenTop + 240, w, 240}, "background.lower");
-    root->addSubview(c.upperBackgroundColor);
-    root->addSubview(c.lowerBackgroundColor);
+    o.upperBackgroundColor = area({0, screenTop, w, 240}, "background.upper");
+    o.lowerBackgroundColor = area({0, screenTop + 240, w, 240}, "background.lower");
+    o.root->addSubview(o.upperBackgroundColor);
+    o.root->addSubview(o.lowerBackgroundColor);
 
-    c.wallpaper = std::make_shared<ImageView>(Rect{0, screenTop, w, Application::screenHeight});
-    c.wallpaper->setFit(ImageFit::AspectFill);
-    c.wallpaper->setClipsToBounds(true);
-    c.wallpaper->setIdentifier("wallpaper");
-    root->addSubview(c.wallpaper);
+    o.wallpaper = std::make_shared<ImageView>(Rect{0, screenTop, w, Application::screenHeight});
+    o.wallpaper->setFit(ImageFit::AspectFill);
+    o.wallpaper->setClipsToBounds(true);
+    o.wallpaper->setIdentifier("wallpaper");
+    o.root->addSubview(o.wallpaper);
 
-    c.overlayImage = std::make_shared<LockScreenGuide>(Rect{0, screenTop, w, Application::screenHeight});
-    c.overlayImage->setUserInteractionEnabled(false);
-    c.overlayImage->setIdentifier("overlay");
-    root->addSubview(c.overlayImage);
+    o.overlayImage = std::make_shared<LockScreenGuide>(Rect{0, screenTop, w, Application::screenHeight});
+    o.overlayImage->setUserInteractionEnabled(false);
+    o.overlayImage->setIdentifier("overlay");
+    o.root->addSubview(o.overlayImage);
 
     // The three layouts, each 320 by 268 (placed by the controller).
-    c.classicLayout = container("layout.classic");
-    c.classicStripColor = area({0, 50, w, 168}, "classic.strip");
-    c.classicTavrin = lettering({14, 60, w - 28, 40}, 30, "classic.tavrin");
-    c.classicContact = lettering({14, 100, w - 28, 64}, 50, "classic.contact");
-    c.classicInfo = lettering({14, 166, w - 28, 40}, 22, "classic.info");
-    for (auto v : std::initializer_list<std::shared_ptr<View>>{c.classicStripColor, c.classicTavrin, c.classicContact, c.classicInfo})
-        c.classicLayout->addSubview(v);
+    o.classicLayout = container("layout.classic");
+    o.classicStripColor = area({0, 50, w, 168}, "classic.strip");
+    o.classicTavrin = lettering({14, 60, w - 28, 40}, 30, "classic.tavrin");
+    o.classicContact = lettering({14, 100, w - 28, 64}, 50, "classic.contact");
+    o.classicInfo = lettering({14, 166, w - 28, 40}, 22, "classic.info");
+    for (auto v : std::initializer_list<std::shared_ptr<View>>{o.classicStripColor, o.classicTavrin, o.classicContact, o.classicInfo})
+        o.classicLayout->addSubview(v);
 
-    c.splitLayout = container("layout.split");
-    c.splitStripUpperColor = area({0, 16, w, 92}, "split.upperStrip");
-    c.splitContact = lettering({12, 16, w - 24, 92}, 38, "split.contact");
-    c.splitStripLowerColor = area({0, 160, w, 92}, "split.lowerStrip");
-    c.splitInfo = lettering({12, 160, w - 24, 92}, 28, "split.info");
-    for (auto v : std::initializer_list<std::shared_ptr<View>>{c.splitStripUpperColor, c.splitContact, c.splitStripLowerColor, c.splitInfo})
-        c.splitLayout->addSubview(v);
+    o.splitLayout = container("layout.split");
+    o.splitStripUpperColor = area({0, 16, w, 92}, "split.upperStrip");
+    o.splitContact = lettering({12, 16, w - 24, 92}, 38, "split.contact");
+    o.splitStripLowerColor = area({0, 160, w, 92}, "split.lowerStrip");
+    o.splitInfo = lettering({12, 160, w - 24, 92}, 28, "split.info");
+    for (auto v : std::initializer_list<std::shared_ptr<View>>{o.splitStripUpperColor, o.splitContact, o.splitStripLowerColor, o.splitInfo})
+        o.splitLayout->addSubview(v);
 
-    c.splitLayoutTopOnly = container("layout.topOnly");
-    c.splitStripTopOnlyColor = area({0, 16, w, 92}, "topOnly.strip");
-    c.splitTopOnlyContact = lettering({12, 16, w - 24, 92}, 38, "topOnly.contact");
-    c.splitLayoutTopOnly->addSubview(c.splitStripTopOnlyColor);
-    c.splitLayoutTopOnly->addSubview(c.splitTopOnlyContact);
+    o.splitLayoutTopOnly = container("layout.topOnly");
+    o.splitStripTopOnlyColor = area({0, 16, w, 92}, "topOnly.strip");
+    o.splitTopOnlyContact = lettering({12, 16, w - 24, 92}, 38, "topOnly.contact");
+    o.splitLayoutTopOnly->addSubview(o.splitStripTopOnlyColor);
+    o.splitLayoutTopOnly->addSubview(o.splitTopOnlyContact);
 
-    c.saveInstructions = buildInstructions(c);
+    o.saveInstructions = buildInstructions(c);
 
-    c.menuLauncher = std::make_shared<View>(Rect{0, 0, 80, 44});
-    c.menuLauncher->setIdentifier("launcher");
-    c.showButton = std::make_shared<Button>(Rect{0, 0, 80, 44});
-    c.showButton->setTitle("Menu");
-    c.showButton->setFont({15, true});
-    c.showButton->setBackgroundColor(Color::rgb255(24, 24, 28, 0.88f));
-    c.showButton->setCornerRadius(22);
-    c.showButton->setIdentifier("launcher.show");
-    c.showButton->setAction([&c] { c.showButtonClick(); });
-    c.menuLauncher->addSubview(c.showButton);
-    return root;
+    o.menuLauncher = std::make_shared<View>(Rect{0, 0, 80, 44});
+    o.menuLauncher->setIdentifier("launcher");
+    o.showButton = std::make_shared<Button>(Rect{0, 0, 80, 44});
+    o.showButton->setTitle("Menu");
+    o.showButton->setFont({15, true});
+    o.showButton->setBackgroundColor(Color::rgb255(24, 24, 28, 0.88f));
+    o.showButton->setCornerRadius(22);
+    o.showButton->setIdentifier("launcher.show");
+    o.showButton->setAction([&c] { c.showButtonClick(); });
+    o.menuLauncher->addSubview(o.showButton);
+    return o;
 }

@@ -3,8 +3,39 @@
 #include <memory>
 
 namespace platform {
+class Button;
+class ImageView;
+class Label;
 class View;
-}
+} // namespace platform
 class MainViewController;
 
-std::shared_ptr<platform::View> buildMainView(MainViewController& controller);
+// The views of the main screen its controller works with. The strips and backgrounds are labels
+// only for their colour.
+struct MainViewOutlets {
+    std::shared_ptr<platform::View> root;
+    std::shared_ptr<platform::ImageView> wallpaper;
+    std::shared_ptr<platform::View> menuLauncher;
+    std::shared_ptr<platform::View> saveInstructions;
+    std::shared_ptr<platform::Button> saveScreenshotDoneButton;
+    std::shared_ptr<platform::Button> showButton;
+    std::shared_ptr<platform::Label> upperBackgroundColor;
+    std::shared_ptr<platform::Label> lowerBackgroundColor;
+    std::shared_ptr<platform::View> classicLayout;
+    std::shared_ptr<platform::Label> classicTavrin;
+    std::shared_ptr<platform::Label> classicContact;
+    std::shared_ptr<platform::Label> classicInfo;
+    std::shared_ptr<platform::Label> classicStripColor;
+    std::shared_ptr<platform::View> splitLayout;
+    std::shared_ptr<platform::Label> splitContact;
+    std::shared_ptr<platform::Label> splitInfo;
+    std::shared_ptr<platform::Label> splitStripUpperColor;
+    std::shared_ptr<platform::Label> splitStripLowerColor;
+    std::shared_ptr<platform::View> splitLayoutTopOnly;
+    std::shared_ptr<platform::Label> splitTopOnlyContact;
+    std::shared_ptr<platform::Label> splitStripTopOnlyColor;
+    std::shared_ptr<platform::View> overlayImage; // the lock screen's clock and slider, as a guide
+};
+
+// Builds the main screen's views and connects their actions to `controller`.
+MainViewOutlets buildMainView(MainViewController& controller);
