@@ -15,6 +15,7 @@ inline constexpr const char* styleName = "style_name";
 inline constexpr const char* userSavedThemes = "user_saved_themes";
 inline constexpr const char* lastStyleName = "last_style_name";
 inline constexpr const char* themeName = "theme_name";
+inline constexpr const char* device = "device"; // the phone screen composed for; absent is "classic"
 } // namespace keys
 
 // What the first start writes, and what a missing or unreadable value falls back to.

@@ -3,6 +3,7 @@
 #include "desktop/AppRuntime.h"
 
 #include "MainViewController.h"
+#include "ScreenCatalogue.h"
 #include "SettingsKeys.h"
 #include "StyleLibrary.h"
 #include "TavrinPlusAppDelegate.h"
@@ -28,7 +29,7 @@ namespace {
 constexpr const char* colorKeys[] = {keys::stripColor, keys::bgColor, keys::fontFace, keys::fontHighlight};
 constexpr const char* listedKeys[] = {keys::stripLayout, keys::phonePreference, keys::otherPreference,
                                       keys::fontFace, keys::fontHighlight, keys::stripColor, keys::bgColor,
-                                      keys::styleName, keys::lastStyleName, keys::userSavedThemes};
+                                      keys::styleName, keys::lastStyleName, keys::userSavedThemes, keys::device};
 
 struct UsageError {
     std::string message;
@@ -267,10 +268,14 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
     requireUtf8(value, "VALUE");
     if (key == keys::stripLayout && !parseStripLayout(value))
         throw UsageError{"strip_layout is classic, split or none"};
+    if (key == keys::device && !ScreenCatalogue::builtIn().resolve(value))
+        throw UsageError{"device is a screen that 'tavrin-plus devices' lists, or WIDTHxHEIGHT@SCALE in points, "
+                         "for example 390x844@3"};
     std::optional<std::uint32_t> packed;
     if (isColorKey(key) && !(packed = parseColor(value)))
         throw UsageError{"a colour is written 0xRRGGBBAA, for example 0x1B1C1CFF"};
-    if (key == keys::phonePreference || key == keys::otherPreference || key == keys::stripLayout || packed) {
+    if (key == keys::phonePreference || key == keys::otherPreference || key == keys::stripLayout ||
+        key == keys::device || packed) {
         Session session(err);
         if (packed)
             session.settings().setObject(key, *packed);
@@ -279,7 +284,7 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
         return session.finish();
     }
     throw UsageError{"'" + escaped(key) + "' cannot be set; settable are phone_preference, other_preference, "
-                     "strip_layout, strip_color, bg_color, font_face and font_highlight"};
+                     "strip_layout, strip_color, bg_color, font_face, font_highlight and device"};
 }
 
 int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -416,6 +421,17 @@ int deleteStyle(const std::vector<std::string>& args, std::ostream&, std::ostrea
     return session.finish();
 }
 
+// Needs no settings: the catalogue is part of the application.
+int devices(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
+{
+    if (args.size() != 1)
+        throw UsageError{"devices takes no arguments"};
+    for (const Screen& screen : ScreenCatalogue::builtIn().screens())
+        out << screen.id << '\t' << screen.name << '\t' << screen.pixelWidth << 'x' << screen.pixelHeight << '\t'
+            << screen.ppi << " ppi\n";
+    return 0;
+}
+
 const std::map<std::string, std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>>&
 commands()
 {
@@ -428,6 +444,7 @@ commands()
             {"apply", applyStyle},
             {"save-style", saveStyle},
             {"delete-style", deleteStyle},
+            {"devices", devices},
         };
     return table;
 }
@@ -446,13 +463,15 @@ std::string usage()
            "       tavrin-plus get --json        print the settings as stored, as one JSON object\n"
            "       tavrin-plus set KEY VALUE     set phone_preference, other_preference, strip_layout\n"
            "                                     (classic, split, none) or a colour: strip_color,\n"
-           "                                     bg_color, font_face, font_highlight\n"
+           "                                     bg_color, font_face, font_highlight; or device: an id\n"
+           "                                     that 'devices' lists or WIDTHxHEIGHT@SCALE in points\n"
            "       tavrin-plus styles            list the styles: '*' when current, the name, the strip,\n"
            "                                     background, font face and highlight colours, user or\n"
            "                                     built-in\n"
            "       tavrin-plus apply NAME        apply the first style of that name\n"
            "       tavrin-plus save-style NAME   save the current colours as a style\n"
            "       tavrin-plus delete-style NAME delete the saved styles of that name\n"
+           "       tavrin-plus devices           list the phone screens: id, name, pixels, pixels per inch\n"
            "       tavrin-plus --help | --version\n";
 }
 
