@@ -1,4 +1,5 @@
 #include "ScreenCatalogue.h"
+#include "WallpaperLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -55,8 +56,8 @@ TEST(ScreenCatalogue, ACustomSizeIsPointsAtAScale)
     EXPECT_EQ(screen->pixelWidth, 1170);
     EXPECT_EQ(screen->pixelHeight, 2532);
     EXPECT_LT(screen->freeBand().top, screen->freeBand().bottom);
-    for (const char* wrong : {"", "390x844", "390x844@", "x844@3", "390x844@0.5", "390x844@9", "100x200@2",
-                              "390x844@3x", "390 x 844@3", "nan x844@3", "iphone-99", "390x844@inf"})
+    for (const char* wrong : {"", "390x844", "390x844@", "x844@3", "390x844@0.5", "390x844@9", "100x200@2", "240x300@1",
+                              "390x844@3x", "390 x 844@3", "nan x844@3", "iphone-99", "390x844@inf", "200x400@1"})
         EXPECT_FALSE(catalogue().resolve(wrong)) << wrong;
 }
 
@@ -79,4 +80,36 @@ TEST(ScreenCatalogue, AMalformedCatalogueIsRefusedNamingTheScreen)
     for (const auto& json : rows)
         EXPECT_THROW(ScreenCatalogue{json}, ScreenCatalogue::Malformed) << json;
     EXPECT_NO_THROW(ScreenCatalogue{with(R"({"id": "a", "like": "classic"})")});
+}
+
+TEST(WallpaperLayout, OnTheClassicScreenTheLayoutsLieWhereTheyAlwaysHave)
+{
+    WallpaperLayout layout(catalogue().classic());
+    EXPECT_EQ(layout.scale(), 1);
+    EXPECT_EQ(layout.box(), (platform::Rect{0, 116, 320, 268}));
+    EXPECT_EQ(layout.place({14, 100, 292, 64}), (platform::Rect{14, 216, 292, 64}));
+}
+
+TEST(WallpaperLayout, OnEveryScreenTheDefaultsLieInsideItAndClearOfItsLockScreen)
+{
+    for (const Screen& screen : catalogue().screens()) {
+        WallpaperLayout layout(screen);
+        for (StripLayout strip : {StripLayout::Classic, StripLayout::Split})
+            EXPECT_EQ(layout.problems(strip, true), std::vector<std::string>{}) << screen.id;
+        EXPECT_EQ(layout.box().width(), screen.points.width) << screen.id;
+        EXPECT_GE(layout.scale(), 0.9f) << screen.id;
+        EXPECT_LE(layout.scale(), screen.points.width / 320) << screen.id;
+    }
+}
+
+TEST(WallpaperLayout, AScreenTooShortForTheLayoutSaysWhichPartIsCoveredAndWhere)
+{
+    auto screen = catalogue().resolve("240x320@1");
+    ASSERT_TRUE(screen);
+    WallpaperLayout layout(*screen);
+    EXPECT_EQ(layout.scale(), WallpaperLayout::smallestScale);
+    auto problems = layout.problems(StripLayout::Split, true);
+    ASSERT_FALSE(problems.empty());
+    EXPECT_EQ(problems.front().rfind("the upper strip lies under the clock (points ", 0), 0u) << problems.front();
+    EXPECT_EQ(layout.problems(StripLayout::None, true), std::vector<std::string>{});
 }

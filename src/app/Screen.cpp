@@ -7,15 +7,21 @@
 
 namespace {
 
-constexpr std::array<std::pair<RegionKind, const char*>, 8> regionNames{{
-    {RegionKind::Status, "status"},
-    {RegionKind::Cutout, "cutout"},
-    {RegionKind::Clock, "clock"},
-    {RegionKind::Widgets, "widgets"},
-    {RegionKind::Notifications, "notifications"},
-    {RegionKind::Shortcuts, "shortcuts"},
-    {RegionKind::Gesture, "gesture"},
-    {RegionKind::Unlock, "unlock"},
+struct RegionName {
+    RegionKind kind;
+    const char* stored;
+    const char* told;
+};
+
+constexpr std::array<RegionName, 8> regionNames{{
+    {RegionKind::Status, "status", "status bar"},
+    {RegionKind::Cutout, "cutout", "camera cut-out"},
+    {RegionKind::Clock, "clock", "clock"},
+    {RegionKind::Widgets, "widgets", "widgets"},
+    {RegionKind::Notifications, "notifications", "notifications"},
+    {RegionKind::Shortcuts, "shortcuts", "shortcut buttons"},
+    {RegionKind::Gesture, "gesture", "home indicator"},
+    {RegionKind::Unlock, "unlock", "unlock controls"},
 }};
 
 std::optional<float> parseNumber(std::string_view text)
@@ -31,17 +37,25 @@ std::optional<float> parseNumber(std::string_view text)
 
 std::optional<RegionKind> parseRegionKind(std::string_view text)
 {
-    for (auto [kind, name] : regionNames)
-        if (text == name)
-            return kind;
+    for (const RegionName& name : regionNames)
+        if (text == name.stored)
+            return name.kind;
     return std::nullopt;
 }
 
 const char* formatRegionKind(RegionKind kind)
 {
-    for (auto [k, name] : regionNames)
-        if (k == kind)
-            return name;
+    for (const RegionName& name : regionNames)
+        if (name.kind == kind)
+            return name.stored;
+    return "?";
+}
+
+const char* describeRegionKind(RegionKind kind)
+{
+    for (const RegionName& name : regionNames)
+        if (name.kind == kind)
+            return name.told;
     return "?";
 }
 
@@ -68,7 +82,7 @@ std::optional<Screen> Screen::parseCustom(std::string_view text)
     auto width = parseNumber(text.substr(0, times));
     auto height = parseNumber(text.substr(times + 1, at - times - 1));
     auto scale = parseNumber(text.substr(at + 1));
-    // From the smallest phone screen ever sold to a folded-open tablet; a scale of 1 to 5.
+    // From the small screens of the first smartphones to a folded-open tablet; a scale of 1 to 5.
     if (!width || !height || !scale || *width < 240 || *height < 320 || *width > 1200 || *height > 2000 ||
         *scale < 1 || *scale > 5)
         return std::nullopt;
@@ -82,12 +96,13 @@ std::optional<Screen> Screen::parseCustom(std::string_view text)
     screen.pixelWidth = int(std::lround(*width * *scale));
     screen.pixelHeight = int(std::lround(*height * *scale));
     screen.ppi = 160 * *scale; // the density the scale stands for on Android
-    // What today's lock screens have in common: a status bar, a large clock and the bottom controls.
+    // What today's lock screens have in common, at the size they have whatever the screen: a status
+    // bar, a large clock under it and the unlock controls at the bottom.
     const float w = *width, h = *height;
     screen.regions = {
-        {RegionKind::Status, {0, 0, w, 48}},
-        {RegionKind::Clock, {0, 48, w, std::round(h * 0.28f) - 48}},
-        {RegionKind::Unlock, {0, std::round(h * 0.86f), w, h - std::round(h * 0.86f)}},
+        {RegionKind::Status, {0, 0, w, 24}},
+        {RegionKind::Clock, {0, 24, w, 150}},
+        {RegionKind::Unlock, {0, h - 96, w, 96}},
     };
     return screen;
 }

@@ -11,8 +11,10 @@
 enum class RegionKind { Status, Cutout, Clock, Widgets, Notifications, Shortcuts, Gesture, Unlock };
 
 std::optional<RegionKind> parseRegionKind(std::string_view text);
-// As written in the catalogue and in messages: "status", "cutout", "clock", …
+// As written in the catalogue: "status", "cutout", "clock", …
 const char* formatRegionKind(RegionKind kind);
+// As told to the user: "status bar", "camera cut-out", "clock", …
+const char* describeRegionKind(RegionKind kind);
 
 struct CoveredRegion {
     RegionKind kind;

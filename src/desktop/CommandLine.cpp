@@ -4,6 +4,7 @@
 
 #include "MainViewController.h"
 #include "ScreenCatalogue.h"
+#include "WallpaperLayout.h"
 #include "SettingsKeys.h"
 #include "StyleLibrary.h"
 #include "TavrinPlusAppDelegate.h"
@@ -432,6 +433,45 @@ int devices(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return 0;
 }
 
+Screen screenNamed(const std::string& choice)
+{
+    requireUtf8(choice, "--device");
+    auto screen = ScreenCatalogue::builtIn().resolve(choice);
+    if (!screen)
+        throw UsageError{"there is no screen '" + escaped(choice) + "'; 'tavrin-plus devices' lists them, or give "
+                         "WIDTHxHEIGHT@SCALE in points"};
+    return *screen;
+}
+
+// The stored choice of screen; the classic one when none is stored or the stored one is unknown.
+Screen storedScreen(const platform::SettingsStore& store, std::ostream& err)
+{
+    const auto choice = store.stringForKey(keys::device);
+    if (!choice)
+        return ScreenCatalogue::builtIn().classic();
+    if (auto screen = ScreenCatalogue::builtIn().resolve(*choice))
+        return *screen;
+    err << "tavrin-plus: note: device holds '" << escaped(*choice) << "', no screen known; the classic one is used\n";
+    return ScreenCatalogue::builtIn().classic();
+}
+
+int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::optional<Screen> screen;
+    if (args.size() == 3 && args[1] == "--device")
+        screen = screenNamed(args[2]);
+    else if (args.size() != 1)
+        throw UsageError{"check takes [--device ID]"};
+    Session session(err);
+    if (!screen)
+        screen = storedScreen(session.settings(), err);
+    const WallpaperStyle style = WallpaperStyle::read(session.settings());
+    const auto problems = WallpaperLayout(*screen).problems(style.layout, !style.information.empty());
+    for (const std::string& problem : problems)
+        out << escaped(screen->name) << ": " << problem << "\n";
+    return session.finish(problems.empty() ? 0 : 1);
+}
+
 const std::map<std::string, std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>>&
 commands()
 {
@@ -445,6 +485,7 @@ commands()
             {"save-style", saveStyle},
             {"delete-style", deleteStyle},
             {"devices", devices},
+            {"check", check},
         };
     return table;
 }
@@ -472,6 +513,9 @@ std::string usage()
            "       tavrin-plus save-style NAME   save the current colours as a style\n"
            "       tavrin-plus delete-style NAME delete the saved styles of that name\n"
            "       tavrin-plus devices           list the phone screens: id, name, pixels, pixels per inch\n"
+           "       tavrin-plus check [--device ID]\n"
+           "                                     print each part of the wallpaper its lock screen would\n"
+           "                                     cover, one a line, and exit 1; nothing and 0 when none\n"
            "       tavrin-plus --help | --version\n";
 }
 
