@@ -1,42 +1,51 @@
-#include "support/TestApp.h"
+// The settings store on its own, and what the window makes of a settings file that is damaged, cannot
+// be read or cannot be written.
+#include "support/Files.h"
+#include "support/Rows.h"
 
+#include "desktop/SettingsWatcher.h"
+
+#include "MainViewController.h"
+#include "PackedColor.h"
+
+#include "platform/Application.h"
 #include "platform/AtomicFile.h"
+#include "platform/Label.h"
 #include "platform/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using platform::SettingsStore;
-using testing_support::RecordingLog;
-using testing_support::TempHome;
+using namespace testing_support;
+namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const std::filesystem::path& p)
+const std::string stored = R"({"phone": "555"})";
+
+// Every write through the store fails while `full` holds, as on a full disk.
+void fillDisk(SettingsStore& store, const bool& full, int* writes = nullptr)
 {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    store.setWriterForTesting([&full, writes](const fs::path& f, std::string_view text, std::string& error) {
+        if (writes)
+            ++*writes;
+        return full ? (error = "No space left on device", false) : platform::writeFileAtomically(f, text, error);
+    });
 }
 
-void writeFile(const std::filesystem::path& p, const std::string& text)
-{
-    std::filesystem::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << text;
-}
-
-struct StoreFixture : ::testing::Test {
-    TempHome home;
+struct Store : ::testing::Test {
+    std::shared_ptr<TempHome> home = std::make_shared<TempHome>();
     RecordingLog log;
-    std::filesystem::path file = home.path() / "cfg" / "settings.json";
+    fs::path file = home->settingsFile();
 };
 
 } // namespace
 
-TEST_F(StoreFixture, ValuesKeepTheirTypesAcrossRestarts)
+TEST_F(Store, ValuesKeepTheirTypesAcrossRestarts)
 {
     {
         SettingsStore store(file, log);
@@ -52,11 +61,10 @@ TEST_F(StoreFixture, ValuesKeepTheirTypesAcrossRestarts)
     ASSERT_NE(again.arrayForKey("list"), nullptr);
     EXPECT_EQ((*again.arrayForKey("list"))[0]["bg_color"], 255u);
     EXPECT_EQ(again.valueForKey("never"), nullptr);
-    // Stored as a plain JSON integer, never negative and never text.
-    EXPECT_NE(readFile(file).find("4294967295"), std::string::npos);
+    EXPECT_NE(readFile(file).find("4294967295"), std::string::npos) << "a plain JSON integer, not negative, not text";
 }
 
-TEST_F(StoreFixture, ValuesOfTheWrongTypeArePresentButReadAsNothing)
+TEST_F(Store, ValuesOfTheWrongTypeArePresentButReadAsNothing)
 {
     writeFile(file, R"({"a": -1, "b": 1099511627776, "c": "0xFF", "d": 3.5, "e": {"x": 1}, "f": [1]})");
     SettingsStore store(file, log);
@@ -69,41 +77,140 @@ TEST_F(StoreFixture, ValuesOfTheWrongTypeArePresentButReadAsNothing)
     EXPECT_NE(store.arrayForKey("f"), nullptr);
 }
 
-TEST_F(StoreFixture, AFileThatIsNotAJsonObjectIsMovedAsideAndNeverDeleted)
+namespace {
+
+struct Damage {
+    const char* what;
+    std::string contents;
+};
+void PrintTo(const Damage& d, std::ostream* os) { *os << d.what; }
+
+std::string nested(int depth) { return "{\"a\":" + std::string(depth - 1, '[') + std::string(depth - 1, ']') + "}"; }
+
+struct DamagedSettings : Store, ::testing::WithParamInterface<Damage> {
+    void SetUp() override { writeFile(file, GetParam().contents); }
+};
+
+} // namespace
+
+TEST_P(DamagedSettings, IsMovedAsideWholeAndTheStoreStartsAfresh)
 {
-    for (const std::string bad : {"", "{\"strip_layout\": \"spl", "not json", "[1, 2]", "\"text\""}) {
-        std::filesystem::remove_all(file.parent_path());
-        writeFile(file, bad);
-        log.lines.clear();
-        SettingsStore store(file, log);
-        EXPECT_TRUE(store.all().empty()) << bad;
-        EXPECT_EQ(log.lines.size(), 1u) << bad;
-        std::vector<std::string> aside;
-        for (auto& e : std::filesystem::directory_iterator(file.parent_path()))
-            if (e.path().filename().string().starts_with("settings.json.corrupt-"))
-                aside.push_back(readFile(e.path()));
-        EXPECT_EQ(aside, std::vector<std::string>{bad});
-        store.setObject("k", "v");
-        EXPECT_EQ(SettingsStore(file, log).stringForKey("k"), "v");
+    SettingsStore store(file, log);
+    EXPECT_TRUE(store.all().empty());
+    EXPECT_EQ(log.lines.size(), 1u);
+    EXPECT_EQ(filesStartingWith(file.parent_path(), "settings.json.corrupt-"), std::vector{GetParam().contents});
+    store.setObject("k", "v");
+    EXPECT_EQ(SettingsStore(file, log).stringForKey("k"), "v");
+}
+
+TEST_P(DamagedSettings, TheWindowStartsOnTheDefaultsAndSaysSo)
+{
+    TestApp t(home);
+    EXPECT_EQ(t.view<platform::Label>("split.contact").text(), "TAVRIN: 911");
+    EXPECT_TRUE(t.main().isSplitLayout());
+    EXPECT_TRUE(t.log.contains("moved aside"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedSettings,
+                         ::testing::Values(Damage{"empty", ""}, Damage{"cut short", "{\"strip_layout\": \"spl"},
+                                           Damage{"not JSON", "not json"}, Damage{"an array", "[1, 2]"},
+                                           Damage{"a string", "\"text\""}, Damage{"binary", "\xff\xfe{"},
+                                           Damage{"five million brackets", std::string(5'000'000, '[')},
+                                           Damage{"a value not UTF-8", "{\"phone_preference\": \"9\xff" "1\"}"},
+                                           Damage{"65 levels deep", nested(65)},
+                                           Damage{"100000 levels deep", nested(100'000)}),
+                         ByWhat());
+
+TEST_F(Store, TwoDamagedFilesInOneSecondAreBothKept)
+{
+    for (const char* damage : {"first damage", "second damage"}) {
+        writeFile(file, damage);
+        SettingsStore{file, log};
+    }
+    EXPECT_EQ(filesStartingWith(file.parent_path(), "settings.json.corrupt-"),
+              (std::vector<std::string>{"first damage", "second damage"}));
+}
+
+namespace {
+
+// Each way a settings file can exist and yet not be read; `repair` makes it readable, holding `stored`.
+struct Unreadable {
+    const char* what;
+    std::function<void(const fs::path&)> make, repair;
+};
+
+std::vector<Unreadable> unreadables()
+{
+    std::vector<Unreadable> rows = {
+        {"a folder", [](const fs::path& f) { fs::create_directories(f); }, nullptr},
+        {"a FIFO", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); },
+         [](const fs::path& f) { fs::remove(f), writeFile(f, stored); }},
+        {"a device", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }, nullptr},
+        {"over 16 MB", [](const fs::path& f) { writeFile(f, stored + std::string(17 << 20, ' ')); }, nullptr},
+    };
+    if (geteuid() != 0) // root reads whatever the mode says
+        rows.push_back({"unreadable", [](const fs::path& f) { writeFile(f, stored), fs::permissions(f, {}); },
+                        [](const fs::path& f) { fs::permissions(f, fs::perms::owner_all); }});
+    return rows;
+}
+
+} // namespace
+
+TEST_F(Store, AFileThatCannotBeReadIsNeverWrittenWhileTheStoreAndTheWindowRunOnDefaults)
+{
+    for (const auto& row : unreadables()) {
+        SCOPED_TRACE(row.what);
+        fs::remove_all(file.parent_path());
+        fs::create_directories(file.parent_path());
+        row.make(file);
+        const auto type = fs::symlink_status(file).type();
+        const auto size = fs::is_regular_file(file) ? fs::file_size(file) : 0;
+        {
+            SettingsStore store(file, log);
+            EXPECT_TRUE(store.isUnreadable());
+            EXPECT_NE(store.problem().find("Couldn't read your settings"), std::string::npos) << store.problem();
+            store.setObject("other", "x");
+            EXPECT_EQ(store.stringForKey("other"), "x");
+            EXPECT_TRUE(store.hasUnsavedChanges());
+        }
+        {
+            TestApp t(home);
+            EXPECT_FALSE(t.app().settings().problem().empty());
+            EXPECT_EQ(t.view<platform::Label>("split.contact").text(), "TAVRIN: 911");
+        }
+        EXPECT_EQ(fs::symlink_status(file).type(), type);
+        EXPECT_EQ(fs::is_regular_file(file) ? fs::file_size(file) : 0, size);
     }
 }
 
-TEST_F(StoreFixture, AFailedWriteIsReportedOnceKeptInMemoryAndSavedOnRetry)
+TEST_F(Store, OnceAnUnreadableFileIsRepairedItsValuesWinOverDefaultsAndTheRestIsSaved)
+{
+    for (const auto& row : unreadables()) {
+        if (!row.repair)
+            continue;
+        SCOPED_TRACE(row.what);
+        fs::remove_all(file.parent_path());
+        fs::create_directories(file.parent_path());
+        row.make(file);
+        SettingsStore store(file, log);
+        store.setObject("phone", "911"); // a default, as the start-up writes
+        store.setObject("other", "x");
+        row.repair(file);
+        EXPECT_TRUE(store.reloadIfChanged());
+        EXPECT_EQ(store.problem(), "");
+        EXPECT_EQ(SettingsStore(file, log).all(), (SettingsStore::Value{{"phone", "555"}, {"other", "x"}}));
+    }
+}
+
+TEST_F(Store, AFailedWriteIsReportedOnceKeptInMemoryAndSavedOnRetry)
 {
     SettingsStore store(file, log);
     store.setObject("a", "old");
     const std::string before = readFile(file);
-    bool failing = true;
-    int writes = 0, problems = 0;
+    bool full = true;
+    int problems = 0, writes = 0;
     store.onProblemChanged = [&] { ++problems; };
-    store.setWriterForTesting([&](const std::filesystem::path& f, std::string_view contents, std::string& error) {
-        ++writes;
-        if (failing) {
-            error = "No space left on device";
-            return false;
-        }
-        return platform::writeFileAtomically(f, contents, error);
-    });
+    fillDisk(store, full, &writes);
     store.setObject("a", "new");
     store.setObject("b", "x");
     EXPECT_EQ(store.stringForKey("a"), "new");
@@ -112,110 +219,83 @@ TEST_F(StoreFixture, AFailedWriteIsReportedOnceKeptInMemoryAndSavedOnRetry)
     EXPECT_EQ(problems, 1);
     EXPECT_EQ(readFile(file), before);
 
-    failing = false;
+    full = false;
     EXPECT_TRUE(store.saveUnsavedChanges());
     EXPECT_EQ(store.problem(), "");
     EXPECT_EQ(problems, 2);
-    SettingsStore reread(file, log);
-    EXPECT_EQ(reread.stringForKey("a"), "new");
-    EXPECT_EQ(reread.stringForKey("b"), "x");
-    // Once saved, setting a value it already holds writes nothing.
+    EXPECT_EQ(SettingsStore(file, log).all(), (SettingsStore::Value{{"a", "new"}, {"b", "x"}}));
     store.setObject("b", "x");
-    EXPECT_EQ(writes, 3);
+    EXPECT_EQ(writes, 3) << "setting a value it already holds writes nothing";
+}
 
-    // A folder that cannot exist (a plain file in its place) fails the same way, whoever runs it.
-    writeFile(home.path() / "blocker", "x");
-    SettingsStore blocked(home.path() / "blocker" / "settings.json", log);
+TEST_F(Store, AFolderThatCannotBeMadeFailsTheWriteWhoeverRunsIt)
+{
+    writeFile(home->path() / "blocker", "x"); // a plain file where the folder should be
+    SettingsStore blocked(home->path() / "blocker" / "settings.json", log);
     blocked.setObject("a", "x");
     EXPECT_EQ(blocked.stringForKey("a"), "x");
     EXPECT_FALSE(blocked.problem().empty());
-    EXPECT_EQ(readFile(home.path() / "blocker"), "x");
+    EXPECT_EQ(readFile(home->path() / "blocker"), "x");
 }
 
-TEST_F(StoreFixture, TwoStoresOnOneFileKeepEachOthersChanges)
+TEST_F(Store, TwoStoresOnOneFileKeepEachOthersChangesAndTellOnceOfTheOthers)
 {
     SettingsStore window(file, log), command(file, log);
     window.setObject("phone", "1");
     command.setObject("other", "2");
-    window.setObject("layout", "classic");
-    SettingsStore reread(file, log);
-    EXPECT_EQ(reread.all(), (SettingsStore::Value{{"phone", "1"}, {"other", "2"}, {"layout", "classic"}}));
-    // The window's write took in the command's change, and says so once.
+    window.setObject("layout", "classic"); // takes in the command's change
+    EXPECT_EQ(SettingsStore(file, log).all(), (SettingsStore::Value{{"phone", "1"}, {"other", "2"}, {"layout", "classic"}}));
     EXPECT_TRUE(window.reloadIfChanged());
     EXPECT_FALSE(window.reloadIfChanged());
     EXPECT_TRUE(command.reloadIfChanged());
     EXPECT_EQ(command.stringForKey("layout"), "classic");
     EXPECT_FALSE(command.reloadIfChanged());
-    // A change not yet saved wins over the file's older value.
-    command.setWriterForTesting([](auto&, auto, std::string& error) { return error = "full", false; });
+}
+
+TEST_F(Store, AChangeNotYetSavedWinsOverTheFilesOlderValue)
+{
+    SettingsStore window(file, log), command(file, log);
+    const bool full = true;
+    fillDisk(command, full);
     command.setObject("phone", "3");
     window.setObject("phone", "4");
     command.reloadIfChanged();
     EXPECT_EQ(command.stringForKey("phone"), "3");
 }
 
-TEST_F(StoreFixture, AFileThatCannotBeReadIsLeftAsItIsAndNeverWritten)
+TEST_F(Store, ALinkedFileIsWrittenAtItsTargetKeepingItsModeUnlessNoOneMayWriteIt)
 {
-    struct Case {
-        const char* name;
-        std::function<void()> make;
-        std::function<void()> repair;
-    };
-    const std::string stored = R"({"phone": "555"})";
-    std::vector<Case> cases = {
-        {"a folder", [&] { std::filesystem::create_directories(file); }, nullptr},
-        {"a FIFO", [&] { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); },
-         [&] { std::filesystem::remove(file), writeFile(file, stored); }},
-        {"a device", [&] { std::filesystem::create_symlink("/dev/zero", file); }, nullptr},
-        {"over 16 MB", [&] { writeFile(file, "{\"phone\": \"555\"}" + std::string(17 << 20, ' ')); }, nullptr},
-    };
-    if (geteuid() != 0) // root reads whatever the mode says
-        cases.push_back({"unreadable", [&] { writeFile(file, stored), std::filesystem::permissions(file, {}); },
-                         [&] { std::filesystem::permissions(file, std::filesystem::perms::owner_all); }});
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::filesystem::remove_all(file.parent_path());
-        std::filesystem::create_directories(file.parent_path());
-        c.make();
-        const auto status = std::filesystem::symlink_status(file);
-        const auto size = std::filesystem::is_regular_file(status) ? std::filesystem::file_size(file) : 0;
-        SettingsStore store(file, log);
-        EXPECT_TRUE(store.isUnreadable());
-        EXPECT_NE(store.problem().find("Couldn't read your settings"), std::string::npos) << store.problem();
-        store.setObject("phone", "911"); // a default, as the start-up writes
-        store.setObject("other", "x");
-        EXPECT_EQ(store.stringForKey("other"), "x");
-        EXPECT_TRUE(store.hasUnsavedChanges());
-        EXPECT_EQ(std::filesystem::symlink_status(file).type(), status.type());
-        if (std::filesystem::is_regular_file(status)) {
-            EXPECT_EQ(std::filesystem::file_size(file), size);
-        }
-        if (c.repair) {
-            c.repair();
-            // Once readable, the file's values win over what was set on defaults; the rest is saved.
-            EXPECT_TRUE(store.reloadIfChanged());
-            EXPECT_EQ(store.problem(), "");
-            EXPECT_EQ(SettingsStore(file, log).all(), (SettingsStore::Value{{"phone", "555"}, {"other", "x"}}));
-        }
-    }
-}
-
-TEST_F(StoreFixture, ALinkedFileIsWrittenAtItsTargetKeepingItsMode)
-{
-    auto target = home.path() / "dotfiles" / "tavrin.json";
-    writeFile(target, R"({"phone": "555"})");
-    std::filesystem::permissions(target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    std::filesystem::create_directories(file.parent_path());
-    std::filesystem::create_symlink("../dotfiles/tavrin.json", file);
+    const auto target = home->path() / "dotfiles" / "tavrin.json";
+    writeFile(target, stored);
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_directories(file.parent_path());
+    fs::create_symlink("../../dotfiles/tavrin.json", file);
     SettingsStore(file, log).setObject("other", "x");
-    EXPECT_TRUE(std::filesystem::is_symlink(file));
+    EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(SettingsStore(target, log).all(), (SettingsStore::Value{{"phone", "555"}, {"other", "x"}}));
-    EXPECT_EQ(std::filesystem::status(target).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    // A file no one may write is refused, not replaced.
-    std::filesystem::permissions(target, std::filesystem::perms::owner_read);
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    fs::permissions(target, fs::perms::owner_read);
     SettingsStore readOnly(file, log);
     readOnly.setObject("other", "y");
     EXPECT_NE(readOnly.problem().find("Permission denied"), std::string::npos) << readOnly.problem();
     EXPECT_EQ(SettingsStore(target, log).stringForKey("other"), "x");
+}
+
+TEST(SettingsInTheWindow, AFailedWriteIsShownUnderTheStatusBarUntilItIsSaved)
+{
+    TestApp t;
+    desktop::SettingsWatcher watcher(t.runtime());
+    bool full = true;
+    fillDisk(t.app().settings(), full);
+    auto noticeShown = [&] {
+        unsigned rgb = rgbAt(t.screenshot(), 12, 30);
+        return (rgb >> 16) > 150 && ((rgb >> 8) & 0xFF) < 60;
+    };
+    t.main().setBGColor(unpackColor(0x336699FF));
+    EXPECT_TRUE(noticeShown());
+    full = false;
+    watcher.check();
+    EXPECT_EQ(settingsIn(*t.home)["bg_color"], 0x336699FFu);
+    EXPECT_FALSE(noticeShown());
 }

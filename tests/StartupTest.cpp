@@ -1,29 +1,15 @@
-#include "support/TestApp.h"
+#include "support/Files.h"
 
-#include "MainViewController.h"
-#include "platform/Label.h"
 #include "Dialogs/MainDialogViewController.h"
+#include "MainViewController.h"
 #include "SettingsKeys.h"
+
+#include "platform/Application.h"
+#include "platform/Label.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <nlohmann/json.hpp>
-
-using testing_support::TempHome;
-using testing_support::TestApp;
-
-namespace {
-
-std::string readSettingsText(const TempHome& home)
-{
-    std::ifstream in(home.settingsFile());
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-nlohmann::json readSettings(const TempHome& home) { return nlohmann::json::parse(readSettingsText(home)); }
-
-} // namespace
+using namespace testing_support;
 
 TEST(Startup, AFreshStartWritesExactlyTheEightDefaults)
 {
@@ -34,13 +20,18 @@ TEST(Startup, AFreshStartWritesExactlyTheEightDefaults)
         {"font_face", 0xFFFFFFFFu},   {"font_highlight", 0x000000FFu}, {"strip_color", 0x1B1C1CFFu},
         {"bg_color", 0xA8A8A8FFu},    {"style_name", "Artsy Photograph"},
     };
-    EXPECT_EQ(readSettings(*home), expected);
+    EXPECT_EQ(settingsIn(*home), expected);
+}
 
-    const auto before = std::filesystem::last_write_time(home->settingsFile());
-    const std::string text = readSettingsText(*home);
+TEST(Startup, ASecondStartWritesNothing)
+{
+    auto home = std::make_shared<TempHome>();
     TestApp{home};
-    EXPECT_EQ(std::filesystem::last_write_time(home->settingsFile()), before) << "a second start writes nothing";
-    EXPECT_EQ(readSettingsText(*home), text);
+    const auto before = std::filesystem::last_write_time(home->settingsFile());
+    const std::string text = readFile(home->settingsFile());
+    TestApp{home};
+    EXPECT_EQ(std::filesystem::last_write_time(home->settingsFile()), before);
+    EXPECT_EQ(readFile(home->settingsFile()), text);
 }
 
 TEST(Startup, StoredValuesWinOverDefaultsAndOnlyMissingKeysAreRestored)
@@ -51,15 +42,15 @@ TEST(Startup, StoredValuesWinOverDefaultsAndOnlyMissingKeysAreRestored)
         t.app().settings().setObject(keys::phonePreference, "");
         t.app().settings().setObject(keys::bgColor, 0x11223344u);
     }
-    auto json = readSettings(*home);
+    auto json = settingsIn(*home);
     json.erase("strip_color");
     json["style_name"] = 42; // wrong type: present, so left alone
     std::ofstream(home->settingsFile()) << json.dump();
     {
         TestApp t(home);
-        EXPECT_EQ(t.main().splitTopOnlyContact->text(), "TAVRIN: ");
+        EXPECT_EQ(t.view<platform::Label>("topOnly.contact").text(), "TAVRIN: ");
     }
-    auto after = readSettings(*home);
+    auto after = settingsIn(*home);
     EXPECT_EQ(after["phone_preference"], "");
     EXPECT_EQ(after["bg_color"], 0x11223344u);
     EXPECT_EQ(after["strip_color"], 0x1B1C1CFFu);

@@ -1,17 +1,22 @@
+// The wallpaper on the main screen: what the refresh shows of the stored settings, the setters, the
+// model kept in step with the views, layout previews and the photograph.
 #include "support/TestApp.h"
 
 #include "MainViewController.h"
 #include "PackedColor.h"
 #include "SettingsKeys.h"
 
+#include "platform/Application.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <functional>
+#include <random>
 
 using platform::Color;
+using platform::Label;
 using testing_support::TempHome;
 using testing_support::TestApp;
 
@@ -22,16 +27,20 @@ struct Wallpaper : ::testing::Test {
     MainViewController& m = t.main();
     platform::SettingsStore& settings = t.app().settings();
 
-    std::string visibleLayout() const
+    bool shown(const char* id) { return !t.view(id).isHidden(); }
+    std::string visibleLayout()
     {
         std::string s;
-        if (!m.classicLayout->isHidden())
-            s += "classic";
-        if (!m.splitLayout->isHidden())
-            s += "split";
-        if (!m.splitLayoutTopOnly->isHidden())
-            s += "topOnly";
+        for (const char* layout : {"classic", "split", "topOnly"})
+            if (shown(("layout." + std::string(layout)).c_str()))
+                s += layout;
         return s.empty() ? "none" : s;
+    }
+    Label& label(const char* id) { return t.view<Label>(id); }
+    void refreshWith(const char* key, platform::SettingsStore::Value value)
+    {
+        settings.setObject(key, std::move(value));
+        m.viewWillAppear(false);
     }
 };
 
@@ -40,48 +49,44 @@ struct Wallpaper : ::testing::Test {
 TEST_F(Wallpaper, AFirstStartShowsTheTopOnlySplitFormInTheDefaultColours)
 {
     EXPECT_EQ(visibleLayout(), "topOnly");
-    EXPECT_EQ(m.splitTopOnlyContact->text(), "TAVRIN: 911");
-    EXPECT_EQ(packColor(m.splitTopOnlyContact->textColor()), 0xFFFFFFFFu);
-    EXPECT_EQ(packColor(*m.splitTopOnlyContact->shadowColor()), 0x000000FFu);
-    EXPECT_EQ(packColor(*m.splitStripTopOnlyColor->backgroundColor()), 0x1B1C1CFFu);
+    EXPECT_EQ(label("topOnly.contact").text(), "TAVRIN: 911");
+    EXPECT_EQ(packColor(label("topOnly.contact").textColor()), 0xFFFFFFFFu);
+    EXPECT_EQ(packColor(*label("topOnly.contact").shadowColor()), 0x000000FFu);
+    EXPECT_EQ(packColor(*label("topOnly.strip").backgroundColor()), 0x1B1C1CFFu);
     EXPECT_EQ(packColor(m.BGColor()), 0xA8A8A8FFu);
-    // What these look like on screen is checked where the wallpaper is captured alone.
 }
 
-TEST_F(Wallpaper, TheRefreshFollowsTheStoredTextsAndLayouts)
+TEST_F(Wallpaper, TheSplitLayoutShowsItsLowerStripOnlyForALineOfInformation)
 {
-    settings.setObject(keys::otherPreference, "Reward if found");
-    m.viewWillAppear(false);
+    refreshWith(keys::otherPreference, "Reward if found");
     EXPECT_EQ(visibleLayout(), "split");
-    EXPECT_EQ(m.splitInfo->text(), "Reward if found");
-    settings.setObject(keys::otherPreference, "");
-    m.viewWillAppear(false);
+    EXPECT_EQ(label("split.info").text(), "Reward if found");
+    refreshWith(keys::otherPreference, "");
     EXPECT_EQ(visibleLayout(), "topOnly");
-
-    struct Case { const char* stored; const char* shown; } cases[] = {
-        {"classic", "classic"}, {"none", "none"}, {"Classic", "none"}, {"", "none"}, {"split", "topOnly"}};
-    for (const auto& c : cases) {
-        settings.setObject(keys::stripLayout, c.stored);
-        m.viewWillAppear(false);
-        EXPECT_EQ(visibleLayout(), c.shown) << c.stored;
-    }
-    settings.setObject(keys::stripLayout, 5u); // not a string: read as absent
-    m.viewWillAppear(false);
-    EXPECT_EQ(visibleLayout(), "none");
-    EXPECT_FALSE(m.isClassicLayout() || m.isSplitLayout() || m.isNoneLayout());
 }
 
-TEST_F(Wallpaper, TheClassicLayoutShowsTheLabelAndContactApartWhileSplitLabelsStillFollow)
+TEST_F(Wallpaper, TheRefreshShowsTheStoredLayoutAndNoneForAnyOtherValue)
+{
+    const std::pair<platform::SettingsStore::Value, const char*> rows[] = {
+        {"classic", "classic"}, {"none", "none"}, {"Classic", "none"}, {"", "none"}, {"split", "topOnly"}, {5u, "none"}};
+    for (const auto& [stored, layout] : rows) {
+        refreshWith(keys::stripLayout, stored);
+        EXPECT_EQ(visibleLayout(), layout) << stored;
+    }
+    EXPECT_FALSE(m.isClassicLayout() || m.isSplitLayout() || m.isNoneLayout()) << "5 is no layout at all";
+}
+
+TEST_F(Wallpaper, TheClassicLayoutShowsTheLabelAndContactApartWhileTheSplitLetteringStillFollows)
 {
     settings.setObject(keys::phonePreference, "+1 555 0100");
     m.setClassicLayout();
     m.viewWillAppear(false);
     EXPECT_EQ(visibleLayout(), "classic");
-    EXPECT_EQ(m.classicTavrin->text(), "TAVRIN:");
-    EXPECT_EQ(m.classicContact->text(), "+1 555 0100");
-    EXPECT_EQ(m.splitContact->text(), "TAVRIN: +1 555 0100");
+    EXPECT_EQ(label("classic.tavrin").text(), "TAVRIN:");
+    EXPECT_EQ(label("classic.contact").text(), "+1 555 0100");
+    EXPECT_EQ(label("split.contact").text(), "TAVRIN: +1 555 0100");
     m.setFontFaceColor(Color::rgb255(255, 0, 0));
-    EXPECT_EQ(packColor(m.splitContact->textColor()), 0xFF0000FFu);
+    EXPECT_EQ(packColor(label("split.contact").textColor()), 0xFF0000FFu);
 }
 
 TEST_F(Wallpaper, SettersPreviewWithoutStoringAndStoreWhenAsked)
@@ -91,28 +96,67 @@ TEST_F(Wallpaper, SettersPreviewWithoutStoringAndStoreWhenAsked)
     EXPECT_EQ(settings.unsignedForKey(keys::stripColor), 0x1B1C1CFFu);
     m.setStripColor(Color::rgb255(10, 20, 30, 0.4f));
     EXPECT_EQ(settings.unsignedForKey(keys::stripColor), 0x0A141E66u);
-    // The classic strip and the split strip stay equal, so the getter reads the same in every layout.
-    m.setClassicLayout();
-    EXPECT_EQ(packColor(m.stripColor()), 0x0A141E66u);
-    m.setNoLayout();
-    EXPECT_EQ(packColor(m.stripColor()), 0x0A141E66u);
 }
 
-TEST_F(Wallpaper, ALayoutPreviewDrawsTheGivenLayoutAndKeepsTheStoredOne)
+TEST_F(Wallpaper, TheStripColourReadsTheSameInEveryLayout)
+{
+    m.setStripColor(Color::rgb255(10, 20, 30, 0.4f));
+    for (auto layout : {&MainViewController::setClassicLayout, &MainViewController::setNoLayout}) {
+        (m.*layout)();
+        EXPECT_EQ(packColor(m.stripColor()), 0x0A141E66u);
+    }
+}
+
+TEST_F(Wallpaper, ALayoutPreviewDrawsTheGivenLayoutAndKeepsTheStoredOneEvenWhenAbsent)
 {
     auto preview = m.getLayoutPreview("classic");
     ASSERT_TRUE(preview);
     EXPECT_EQ(preview->size(), (platform::Size{320, 460}));
     EXPECT_EQ(settings.stringForKey(keys::stripLayout), "split");
     EXPECT_EQ(visibleLayout(), "topOnly");
-    // An absent layout stays absent, in memory and in the file.
     settings.removeObjectForKey(keys::stripLayout);
     m.getLayoutPreview("classic");
     EXPECT_EQ(settings.valueForKey(keys::stripLayout), nullptr);
     EXPECT_EQ(platform::SettingsStore(settings.file(), t.log).valueForKey(keys::stripLayout), nullptr);
 }
 
-TEST(WallpaperPhoto, APhotographSurvivesARestartAndABadFileChangesNothing)
+TEST_F(Wallpaper, ViewsAndModelAgreeAfterAnySequenceOfSetters)
+{
+    std::mt19937 random(42);
+    auto colour = [&] { return unpackColor(std::uint32_t(random())); };
+    const std::vector<std::function<void()>> setters = {
+        [&] { m.setStripColor(colour(), random() % 2); },
+        [&] { m.setBGColor(colour(), random() % 2); },
+        [&] { m.setFontFaceColor(colour(), random() % 2); },
+        [&] { m.setFontHighlightColor(colour(), random() % 2); },
+        [&] { m.setClassicLayoutSaveDefaults(random() % 2); },
+        [&] { m.setSplitLayoutSaveDefaults(random() % 2); },
+        [&] { m.setNoLayoutSaveDefaults(random() % 2); },
+        [&] { m.setSelectedStyleName("Style " + std::to_string(random() % 5)); },
+        [&] { m.viewWillAppear(false); },
+        [&] { m.getLayoutPreview(random() % 2 ? "classic" : "split"); },
+    };
+    for (int step = 0; step < 120 && !HasFailure(); ++step) {
+        setters[random() % setters.size()]();
+        SCOPED_TRACE(step);
+        const WallpaperStyle& style = m.style();
+        EXPECT_EQ(packColor(m.stripColor()), style.stripColor);
+        EXPECT_EQ(packColor(m.BGColor()), style.backgroundColor);
+        EXPECT_EQ(packColor(m.fontFaceColor()), style.fontFaceColor);
+        EXPECT_EQ(packColor(m.fontHighlightColor()), style.fontHighlightColor);
+        EXPECT_EQ(shown("layout.classic"), style.layout == StripLayout::Classic);
+        EXPECT_EQ(shown("layout.split") || shown("layout.topOnly"), style.layout == StripLayout::Split);
+        EXPECT_EQ(label("classic.contact").text(), style.contact);
+    }
+    // And what is stored reads back as what the refresh then shows.
+    m.viewWillAppear(false);
+    WallpaperStyle stored = WallpaperStyle::read(settings);
+    stored.hasPhotograph = m.style().hasPhotograph;
+    EXPECT_EQ(stored, m.style());
+}
+
+// Photographs that cannot be shown are in BadInputTest.
+TEST(WallpaperPhoto, ASavedPhotographIsShownAfterARestart)
 {
     auto home = std::make_shared<TempHome>();
     {
@@ -125,22 +169,14 @@ TEST(WallpaperPhoto, APhotographSurvivesARestartAndABadFileChangesNothing)
         for (size_t i = 0; i < photo.bytes.size(); i += 4) // opaque orange, B G R A in memory
             std::copy_n("\x20\x80\xF0\xFF", 4, &photo.bytes[i]);
         ASSERT_TRUE(t.main().saveImage(photo));
-        EXPECT_FALSE(std::filesystem::exists(home->documentsDir() / "wallpaper.jpg.tmp"));
     }
-    {
-        TestApp t(home);
-        auto shown = t.main().wallpaper->image();
-        ASSERT_TRUE(shown);
-        EXPECT_EQ(shown->width, 64);
-        t.main().hideTopDialog();
-        t.settle();
-        unsigned px = testing_support::rgbAt(t.screenshot(1), 160, 300);
-        EXPECT_NEAR(int(px >> 16), 0xF0, 6);
-        EXPECT_NEAR(int((px >> 8) & 0xFF), 0x80, 6);
-    }
-    // An undecodable file: nothing shown, nothing crashes, and the file is left as it is.
-    std::ofstream(home->documentsDir() / "wallpaper.jpg") << "not a jpeg";
     TestApp t(home);
-    EXPECT_FALSE(t.main().wallpaper->image());
-    EXPECT_EQ(std::filesystem::file_size(home->documentsDir() / "wallpaper.jpg"), 10u);
+    auto shown = t.view<platform::ImageView>("wallpaper").image();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->width, 64);
+    t.main().hideTopDialog();
+    t.settle();
+    unsigned px = testing_support::rgbAt(t.screenshot(1), 160, 300);
+    EXPECT_NEAR(int(px >> 16), 0xF0, 6);
+    EXPECT_NEAR(int((px >> 8) & 0xFF), 0x80, 6);
 }
