@@ -1,6 +1,7 @@
 // Several processes on one settings file at once: command-line calls racing each other, a reader
 // watching for torn files, and an open window that follows what the others write.
 #include "support/Commands.h"
+#include "support/Events.h"
 
 #include "desktop/SettingsWatcher.h"
 
@@ -10,7 +11,6 @@
 #include "platform/ImageView.h"
 #include "platform/Label.h"
 
-#include <QCoreApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -47,16 +47,6 @@ struct Racing : ::testing::Test {
         EXPECT_EQ(torn, 0);
     }
 };
-
-// Lets the event loop run until `done` holds or a second has passed.
-template <class Condition>
-bool withinASecond(Condition done)
-{
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (!done() && std::chrono::steady_clock::now() < deadline)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 } // namespace
 
@@ -100,7 +90,7 @@ struct OpenWindow : ::testing::Test {
 TEST_F(OpenWindow, ShowsANumberAnotherProcessSet)
 {
     ASSERT_TRUE(finishCommands({startCommand({"set", "phone_preference", "+1 555 0100"})}));
-    EXPECT_TRUE(withinASecond([&] { return t.view<platform::Label>("split.contact").text() == "TAVRIN: +1 555 0100"; }));
+    EXPECT_TRUE(runEventsUntil([&] { return t.view<platform::Label>("split.contact").text() == "TAVRIN: +1 555 0100"; }));
 }
 
 TEST_F(OpenWindow, KeepsAnotherProcesssChangeWhenItSavesItsOwn)
@@ -118,5 +108,5 @@ TEST_F(OpenWindow, ShowsAPhotographAnotherProgramPutInPlace)
     photo.fill(QColor(200, 30, 30));
     std::filesystem::create_directories(t.home->documentsDir());
     ASSERT_TRUE(photo.save(QString::fromStdString((t.home->documentsDir() / "wallpaper.jpg").string()), "JPEG"));
-    EXPECT_TRUE(withinASecond([&] { return t.view<platform::ImageView>("wallpaper").image() != nullptr; }));
+    EXPECT_TRUE(runEventsUntil([&] { return t.view<platform::ImageView>("wallpaper").image() != nullptr; }));
 }

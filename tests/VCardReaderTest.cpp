@@ -210,8 +210,7 @@ TEST(VCardReader, KeepsCardsAroundAgentsAndSkipsBinaryValues)
     EXPECT_EQ(phonesOf(contacts[1]), (std::vector<Labelled>{{"phone", "9"}}));
 }
 
-// ---- real exports --------------------------------------------------------------------------------------------------
-
+// Sample exports of real address books, when they are there.
 const std::filesystem::path kCorpus = TAVRIN_SOURCE_DIR "/../shared/vcards/";
 
 // File name -> contents of every sample export; empty when there are none.
@@ -227,20 +226,23 @@ std::map<std::string, std::string> corpus()
     return texts;
 }
 
-TEST(VCardReader, RealExportsListEveryNumberAsStoredAndTheirDetails)
-{
-    if (!std::filesystem::is_directory(kCorpus))
-        GTEST_SKIP() << "no sample exports at " << kCorpus;
-    const auto files = corpus();
+struct RealExports : ::testing::Test {
+    std::map<std::string, std::string> files = corpus();
+    void SetUp() override
+    {
+        if (files.empty())
+            GTEST_SKIP() << "no sample exports at " << kCorpus;
+    }
+};
 
-    // For every file, with or without a table entry: one number per TEL line, each found verbatim in the file once
-    // its folds are removed.
+TEST_F(RealExports, ListOneNumberATelLineEachAsStoredInTheFile)
+{
     const std::regex telLine(R"(^([^.;:]*\.)?(X-MS-)?TEL([;:]|$))", std::regex::icase);
     for (const auto& [name, text] : files) {
         SCOPED_TRACE(name);
         const auto contacts = readVCards(text);
         EXPECT_FALSE(contacts.empty());
-        std::string flat;
+        std::string flat; // the file with its folds removed
         std::size_t telLines = 0, numbers = 0;
         std::istringstream lines(text);
         for (std::string line; std::getline(lines, line);) {
@@ -258,8 +260,10 @@ TEST(VCardReader, RealExportsListEveryNumberAsStoredAndTheirDetails)
         }
         EXPECT_EQ(numbers, telLines);
     }
+}
 
-    // Those with numbers, in file order.
+TEST_F(RealExports, NameThePeopleWithNumbersAndLabelTheirNumbers)
+{
     using People = std::vector<std::pair<std::string, std::vector<Labelled>>>;
     const std::vector<Labelled> appleRest = {{"home fax", "905-888-1234"}, {"work fax", "905-999-1234"},
                                              {"pager", "905-111-1234"}};
@@ -305,8 +309,10 @@ TEST(VCardReader, RealExportsListEveryNumberAsStoredAndTheirDetails)
                 got.emplace_back(c.displayName, phonesOf(c));
         EXPECT_EQ(got, people);
     }
+}
 
-    // Other details.
+TEST_F(RealExports, KeepAddressesNotesAndQuotedPrintableTextWhole)
+{
     const auto gmail = readVCards(files.at("John_Doe_GMAIL.vcf"));
     ASSERT_EQ(gmail.size(), 1u);
     ASSERT_EQ(gmail[0].values.size(), 9u);
@@ -324,8 +330,6 @@ TEST(VCardReader, RealExportsListEveryNumberAsStoredAndTheirDetails)
     EXPECT_EQ(android[0].displayName, "john.doe@company.com");
     EXPECT_EQ(android[5].values[3].value, repeat("Ñ", 44) + "\uFFFD");
 }
-
-// ---- robustness ----------------------------------------------------------------------------------------------------
 
 TEST(VCardReader, SurvivesMutatedAndRandomInput)
 {
