@@ -57,7 +57,8 @@ struct BGOptions : ::testing::Test {
         main.pushDialog(dialog);
         t.settle();
     }
-    Point onPalette(float x, float y) { return dialog.colorSwatchImage->convertToWindow({x, y}); }
+    platform::ImageView& palette() { return t.view<platform::ImageView>("bg.paletteImage"); }
+    Point onPalette(float x, float y) { return palette().convertToWindow({x, y}); }
     std::uint32_t stored() { return settings.unsignedForKey(keys::bgColor).value_or(0xDEADBEEF); }
     Color shownBackground() { return *t.view<platform::Label>("background.upper").backgroundColor(); }
 };
@@ -73,7 +74,7 @@ TEST_F(BGOptions, DraggingPreviewsTheBackgroundOpaqueLiftingStoresItAndEndingOff
 
     t.drag(onPalette(10, 10), onPalette(120, 50), 8, /*lift=*/false);
     Color shown = shownBackground();
-    EXPECT_EQ(shown, *SwatchPalette::sample(*dialog.colorSwatchImage->image(), {120, 50}, 1.0f, t.log));
+    EXPECT_EQ(shown, *SwatchPalette::sample(*palette().image(), {120, 50}, 1.0f, t.log));
     EXPECT_EQ(shown.alpha, 1.0f) << "not the strip's opacity";
     EXPECT_EQ(stored(), before);
     t.app().window().touchUp(onPalette(120, 50));
@@ -90,12 +91,12 @@ TEST_F(BGOptions, ArrowsStepAndWrapKeepingThePaletteCentred)
     open();
     t.tap("bg.previousPalette");
     EXPECT_EQ(dialog.currentSwatch(), 7);
-    EXPECT_EQ(dialog.colorSwatchImage->frame().width(), SwatchPalette::roundWidth);
+    EXPECT_EQ(palette().frame().width(), SwatchPalette::roundWidth);
     t.tap("bg.nextPalette");
     EXPECT_EQ(dialog.currentSwatch(), 0);
-    EXPECT_EQ(dialog.colorSwatchImage->frame().width(), SwatchPalette::spectrumWidth);
-    platform::Rect image = dialog.colorSwatchImage->frame();
-    platform::Rect area = dialog.colorSwatchImage->superview()->bounds();
+    EXPECT_EQ(palette().frame().width(), SwatchPalette::spectrumWidth);
+    platform::Rect image = palette().frame();
+    platform::Rect area = t.view("bg.palette").bounds();
     EXPECT_NEAR(image.x() + image.width() / 2, area.width() / 2, 0.5f);
 }
 

@@ -1,8 +1,7 @@
 #include "support/FakeFileChooser.h"
 #include "support/TestApp.h"
 
-#include "Dialogs/ChangeInformationDialogViewController.h"
-#include "Dialogs/MainDialogViewController.h"
+#include "Dialogs/DialogBase.h"
 #include "MainViewController.h"
 #include "SettingsKeys.h"
 
@@ -31,7 +30,6 @@ struct Information : ::testing::Test {
     std::shared_ptr<TempHome> home = std::make_shared<TempHome>();
     std::unique_ptr<TestApp> t = std::make_unique<TestApp>(home);
 
-    ChangeInformationDialogViewController& dialog() { return *t->main().mainDialog().dlgChangeInformation; }
     platform::TextField& contact() { return t->find<platform::TextField>("info.contact"); }
     platform::TextField& other() { return t->find<platform::TextField>("info.other"); }
     std::optional<std::string> stored(const char* key) { return t->app().settings().stringForKey(key); }
@@ -70,7 +68,7 @@ TEST_F(Information, ReturnInEitherFieldStoresBothAndRedrawsTheWallpaper)
     t->type(" 112");
     // Moving on to the other field keeps the dialog up.
     t->tapAndSettle("info.other");
-    EXPECT_EQ(dialog().view()->frame().y(), 20);
+    EXPECT_EQ(t->main().CurrentDialog()->view()->frame().y(), 20);
     EXPECT_EQ(frameButtonsShown(*t), 0);
     t->type("Call me");
     expectStoredAndShown("911", ""); // nothing before a return

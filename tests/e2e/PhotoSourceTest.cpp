@@ -91,7 +91,8 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
     PhotoSourceDialogViewController dialog("PhotoSourceDialog", t->main());
     t->main().pushDialog(dialog);
     t->settle();
-    EXPECT_FALSE(dialog.iconPreview->image()); // no photograph yet
+    auto& preview = t->view<platform::ImageView>("photo.preview");
+    EXPECT_FALSE(preview.image()); // no photograph yet
     // No camera on this machine: its button is there but does nothing.
     EXPECT_FALSE(t->find<platform::Button>("photo.camera").isEnabled());
     dialog.cameraButtonClick();
@@ -107,8 +108,8 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
     const float outputScale = picker()->framing()->outputScale();
     t->tapAndSettle("picker.choose");
 
-    ASSERT_TRUE(dialog.iconPreview->image());
-    EXPECT_EQ(dialog.iconPreview->image(), t->view<platform::ImageView>("wallpaper").image());
+    ASSERT_TRUE(preview.image());
+    EXPECT_EQ(preview.image(), t->view<platform::ImageView>("wallpaper").image());
     const platform::Image& framed = *t->view<platform::ImageView>("wallpaper").image();
     // Closer in, each point holds fewer of the photograph's pixels; the picture keeps to those.
     EXPECT_EQ(framed.width, std::lround(320 * outputScale));

@@ -5,7 +5,7 @@
 #include "MainViewController.h"
 #include "PackedColor.h"
 #include "SettingsKeys.h"
-#include "ThemeCellViewController.h"
+#include "StyleLibrary.h"
 
 #include "platform/Button.h"
 #include "platform/TextField.h"
@@ -61,7 +61,7 @@ struct SaveStyleAs : ::testing::Test {
         std::snprintf(text, sizeof text, "2026_12_05_2315%02d", seconds);
         return text;
     }
-    platform::TextField& field() { return *dialog.editStyleName; }
+    platform::TextField& field() { return t.view<platform::TextField>("saveStyle.name"); }
     // How many of the frame's back, hide and save buttons can be touched.
     int frameButtons() { return t.isReachable("dialog.back") + t.isReachable("dialog.hide") + t.isReachable("dialog.save"); }
     void tapClearButton()
@@ -158,10 +158,10 @@ TEST_F(SaveStyleAs, LeavingWhileEditingEndsTheEditingAndTheNextVisitShowsTheFram
     EXPECT_EQ(t.editingField(), nullptr);
     t.settle();
     EXPECT_FALSE(dialog.view()->superview());
+    const StyleLibrary styles(settings);
+    auto isPurpular = [](const StyleRecord& style) { return style.name == "Purpular"; };
+    EXPECT_EQ(std::ranges::count_if(styles.styles(), isPurpular), 2);
     StyleLibraryDialogViewController store("StyleLibraryDialog", main);
-    store.refreshThemes();
-    auto isPurpular = [](const auto& theme) { return theme->name == "Purpular"; };
-    EXPECT_EQ(std::count_if(store.themes.begin(), store.themes.end(), isPurpular), 2);
     EXPECT_TRUE(store.styleIsModified("Purpular")) << "the built-in one comes first";
 
     open();

@@ -43,14 +43,18 @@ struct StripOptions : ::testing::Test {
         dialog = dynamic_cast<StripOptionsDialogViewController*>(main.CurrentDialog());
         ASSERT_NE(dialog, nullptr);
     }
+    platform::ImageView& palette() { return t.view<platform::ImageView>("strip.paletteImage"); }
+    platform::Label& paletteTitle() { return t.view<platform::Label>("strip.paletteTitle"); }
+    platform::Slider& slider() { return t.view<platform::Slider>("strip.opacity"); }
+    bool selected(const std::string& button) { return t.view<platform::Button>("strip." + button).isSelected(); }
     // A point on the shown palette image, in window points.
-    Point onPalette(float x, float y) { return dialog->colorSwatchImage->convertToWindow({x, y}); }
+    Point onPalette(float x, float y) { return palette().convertToWindow({x, y}); }
     std::uint32_t stored(const char* key = keys::stripColor) { return settings.unsignedForKey(key).value_or(0xDEADBEEF); }
     Color shownStrip() { return *t.view<platform::Label>("classic.strip").backgroundColor(); }
     // What the shown palette holds at a pixel, with the given alpha.
     Color paletteColor(int x, int y, float alpha)
     {
-        return *SwatchPalette::sample(*dialog->colorSwatchImage->image(), {float(x), float(y)}, alpha, t.log);
+        return *SwatchPalette::sample(*palette().image(), {float(x), float(y)}, alpha, t.log);
     }
     void setStoredStrip(Color color)
     {
@@ -59,8 +63,7 @@ struct StripOptions : ::testing::Test {
     }
     std::vector<bool> layoutButtons()
     {
-        return {dialog->classicLayoutButton->isSelected(), dialog->splitLayoutButton->isSelected(),
-                dialog->noneLayoutButton->isSelected()};
+        return {selected("layout.classic"), selected("layout.split"), selected("layout.none")};
     }
 };
 
@@ -73,7 +76,7 @@ TEST_F(StripOptions, DraggingPreviewsTheStripLiftingOverThePaletteStoresItAndTwo
     open();
 
     t.drag(onPalette(20, 20), onPalette(150.7f, 30.2f), 8, /*lift=*/false);
-    Color picked = paletteColor(150, 30, dialog->stripOpacitySlider->value());
+    Color picked = paletteColor(150, 30, slider().value());
     EXPECT_EQ(shownStrip(), picked);
     EXPECT_EQ(stored(), before);
     t.app().window().touchUp(onPalette(150.7f, 30.2f));
@@ -99,9 +102,9 @@ TEST_F(StripOptions, OpensOnTheCentredSpectrumAndTheArrowsStepThroughAllEightAnd
     EXPECT_TRUE(t.isReachable("strip.palette"));
     EXPECT_FALSE(t.isReachable("strip.opacity"));
     EXPECT_FALSE(t.isReachable("strip.layout.split"));
-    EXPECT_EQ(dialog->swatchTitleLabel->text(), "spectrum");
+    EXPECT_EQ(paletteTitle().text(), "spectrum");
     auto expectCentred = [&](float width, float height) {
-        platform::Rect image = dialog->colorSwatchImage->frame(), area = dialog->swatchPaletteView->bounds();
+        platform::Rect image = palette().frame(), area = t.view("strip.palette").bounds();
         EXPECT_EQ(image.size, (platform::Size{width, height}));
         EXPECT_NEAR(midX(image), midX(area), 0.5f);
         EXPECT_NEAR(midY(image), midY(area), 0.5f);
@@ -113,7 +116,7 @@ TEST_F(StripOptions, OpensOnTheCentredSpectrumAndTheArrowsStepThroughAllEightAnd
     expectCentred(SwatchPalette::roundWidth, SwatchPalette::roundHeight);
     for (int i = 0; i <= SwatchPalette::count; ++i) {
         t.tap("strip.nextPalette");
-        EXPECT_EQ(dialog->swatchTitleLabel->text(), SwatchPalette::entries()[std::size_t(i % SwatchPalette::count)].title);
+        EXPECT_EQ(paletteTitle().text(), SwatchPalette::entries()[std::size_t(i % SwatchPalette::count)].title);
     }
     EXPECT_EQ(dialog->currentSwatch(), 0);
 }
@@ -122,7 +125,7 @@ TEST_F(StripOptions, APickedColourCarriesTheSlidersOpacityAndRoundPalettesSnapTo
 {
     setStoredStrip(Color::rgba(1, 0, 0, 0.4f));
     open();
-    EXPECT_FLOAT_EQ(dialog->stripOpacitySlider->value(), 0.4f);
+    EXPECT_FLOAT_EQ(slider().value(), 0.4f);
     t.tap("strip.nextPalette"); // earth tones
     t.tapAt(onPalette(175, 59));
     EXPECT_FLOAT_EQ(shownStrip().alpha, 0.4f);
@@ -136,8 +139,7 @@ TEST_F(StripOptions, OnlyTheSelectedTabShowsAndThePaletteCountsOnlyOnItsTab)
     open();
     const Color strip = shownStrip();
     const std::uint32_t before = stored();
-    platform::View* panels[] = {dialog->tabColorView.get(), dialog->tabLayoutView.get(), dialog->tabFadeView.get()};
-    platform::Button* buttons[] = {dialog->tabButtonColor.get(), dialog->tabButtonLayout.get(), dialog->tabButtonFade.get()};
+    platform::View* panels[] = {&t.view("strip.colorPanel"), &t.view("strip.layoutPanel"), &t.view("strip.fadePanel")};
     // Where the palette lies on the colour tab; on the fade tab, below the slider, where only its hint is.
     const std::pair<const char*, Point> cases[] = {
         {"color", {}}, {"layout", onPalette(100, 40)}, {"fade", onPalette(100, 72)}};
@@ -146,7 +148,7 @@ TEST_F(StripOptions, OnlyTheSelectedTabShowsAndThePaletteCountsOnlyOnItsTab)
         t.tap(std::string("strip.tab.") + tab);
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(panels[i]->isHidden(), i != shown) << tab << " panel " << i;
-            EXPECT_EQ(buttons[i]->isSelected(), i == shown) << tab << " button " << i;
+            EXPECT_EQ(selected(std::string("tab.") + cases[i].first), i == shown) << tab << " button " << i;
             EXPECT_EQ(panels[i]->frame().origin, panels[0]->frame().origin) << "panels lie on one another";
         }
         if (shown > 0)
@@ -163,10 +165,9 @@ TEST_F(StripOptions, TheSliderPreviewsWhileDraggedAndStoresWhenLetGoAndTheStepBu
     const std::uint32_t before = stored();
     open();
     t.tap("strip.tab.fade");
-    auto& slider = *dialog->stripOpacitySlider;
-    platform::Rect f = slider.frame();
-    Point left = slider.superview()->convertToWindow({f.x() + 14, midY(f)});
-    Point middle = slider.superview()->convertToWindow({midX(f), midY(f)});
+    platform::Rect f = slider().frame();
+    Point left = slider().superview()->convertToWindow({f.x() + 14, midY(f)});
+    Point middle = slider().superview()->convertToWindow({midX(f), midY(f)});
 
     t.drag(middle, left, 6, /*lift=*/false);
     EXPECT_FLOAT_EQ(shownStrip().alpha, 0.0f);
@@ -194,7 +195,7 @@ TEST_F(StripOptions, TheSliderPreviewsWhileDraggedAndStoresWhenLetGoAndTheStepBu
         settings.setObject(keys::stripColor, 0x12345678u);
         for (int i = 0; i < std::abs(c.presses); ++i)
             t.tap(c.presses > 0 ? "strip.opacityUp" : "strip.opacityDown");
-        EXPECT_EQ(slider.value(), c.expected);
+        EXPECT_EQ(slider().value(), c.expected);
         EXPECT_EQ(shownStrip().alpha, c.expected);
         EXPECT_EQ(stored(), packColor(Color::rgba(0.5f, 0.25f, 0.125f, c.expected)));
     }
@@ -212,8 +213,8 @@ TEST_F(StripOptions, LetteringAndLayoutButtonsSelectOneStoreItAndMirrorTheWallpa
         t.tap(c.button);
         EXPECT_EQ(stored(keys::fontFace), c.face) << c.button;
         EXPECT_EQ(stored(keys::fontHighlight), c.highlight) << c.button;
-        EXPECT_EQ(dialog->blackFontButton->isSelected(), c.black) << c.button;
-        EXPECT_EQ(dialog->whiteFontButton->isSelected(), !c.black) << c.button;
+        EXPECT_EQ(selected("fontBlack"), c.black) << c.button;
+        EXPECT_EQ(selected("fontWhite"), !c.black) << c.button;
     }
 
     t.tap("strip.tab.layout");
@@ -231,7 +232,7 @@ TEST_F(StripOptions, LetteringAndLayoutButtonsSelectOneStoreItAndMirrorTheWallpa
     settings.setValue(keys::stripLayout, "split");
     main.viewWillAppear(false);
     dialog->viewWillAppear(false);
-    EXPECT_TRUE(dialog->blackFontButton->isSelected());
-    EXPECT_FALSE(dialog->whiteFontButton->isSelected());
+    EXPECT_TRUE(selected("fontBlack"));
+    EXPECT_FALSE(selected("fontWhite"));
     EXPECT_EQ(layoutButtons(), (std::vector<bool>{false, true, false}));
 }

@@ -10,12 +10,16 @@ BGOptionsDialogViewController::BGOptionsDialogViewController(std::string nibName
 
 BGOptionsDialogViewController::~BGOptionsDialogViewController() = default;
 
-void BGOptionsDialogViewController::loadView() { setView(buildBGOptionsDialog(*this)); }
+void BGOptionsDialogViewController::loadView()
+{
+    static_cast<BGOptionsDialogOutlets&>(*this) = buildBGOptionsDialog(*this);
+    setDialogFrame(frame);
+}
 
 void BGOptionsDialogViewController::viewDidLoad()
 {
     DialogBase::viewDidLoad();
-    picker.colorSwatchImage = colorSwatchImage;
+    picker.colorSwatchImage = colorSwatchImage.get();
     loadSwatchPalette(0);
 }
 

@@ -1,14 +1,11 @@
 #pragma once
 
 #include "Dialogs/DialogBase.h"
+#include "Interfaces/BGOptionsDialog.h"
 #include "SwatchPicker.h"
 
-namespace platform {
-class ImageView;
-}
-
 // Picks the wallpaper's background colour on the palettes; every picked colour is opaque.
-class BGOptionsDialogViewController final : public DialogBase {
+class BGOptionsDialogViewController final : public DialogBase, private BGOptionsDialogOutlets {
 public:
     BGOptionsDialogViewController(std::string nibName, DialogHost& preview);
     ~BGOptionsDialogViewController() override;
@@ -24,9 +21,6 @@ public:
     void touchesBegan(const platform::Touch& touch) override;
     void touchesMoved(const platform::Touch& touch) override;
     void touchesEnded(const platform::Touch& touch) override;
-
-    // Outlet, connected by the interface description "BGOptionsDialog"; held by the view tree.
-    platform::ImageView* colorSwatchImage = nullptr;
 
 protected:
     void loadView() override;

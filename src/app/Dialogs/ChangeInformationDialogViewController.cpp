@@ -11,7 +11,11 @@ ChangeInformationDialogViewController::ChangeInformationDialogViewController(std
 
 ChangeInformationDialogViewController::~ChangeInformationDialogViewController() = default;
 
-void ChangeInformationDialogViewController::loadView() { setView(buildChangeInformationDialog(*this)); }
+void ChangeInformationDialogViewController::loadView()
+{
+    static_cast<ChangeInformationDialogOutlets&>(*this) = buildChangeInformationDialog(*this);
+    setDialogFrame(frame);
+}
 
 void ChangeInformationDialogViewController::viewWillAppear(bool)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs/DialogBase.h"
+#include "Interfaces/ChangeInformationDialog.h"
 #include "PeoplePickerNavigationController.h"
 
 #include "platform/TextField.h"
@@ -9,7 +10,9 @@
 
 // Edits the wallpaper's contact text and its line of other information, typed or taken from a
 // phone number among the user's contacts.
-class ChangeInformationDialogViewController final : public DialogBase, public PeoplePickerNavigationControllerDelegate {
+class ChangeInformationDialogViewController final : public DialogBase,
+                                                    public PeoplePickerNavigationControllerDelegate,
+                                                    private ChangeInformationDialogOutlets {
 public:
     ChangeInformationDialogViewController(std::string nibName, DialogHost& preview);
     ~ChangeInformationDialogViewController() override;
@@ -24,10 +27,6 @@ public:
     void peoplePickerNavigationControllerDidCancel(PeoplePickerNavigationController& picker) override;
 
     PeoplePickerNavigationController* peoplePicker() const { return peoplePicker_.get(); }
-
-    // Outlets, connected by the interface description "ChangeInformationDialog"; held by the view tree.
-    platform::TextField* editContactField = nullptr;
-    platform::TextField* editInfoField = nullptr;
 
 protected:
     void loadView() override;

@@ -16,7 +16,11 @@ ChangeStyleDialogViewController::ChangeStyleDialogViewController(std::string nib
 
 ChangeStyleDialogViewController::~ChangeStyleDialogViewController() = default;
 
-void ChangeStyleDialogViewController::loadView() { setView(buildChangeStyleDialog(*this)); }
+void ChangeStyleDialogViewController::loadView()
+{
+    static_cast<ChangeStyleDialogOutlets&>(*this) = buildChangeStyleDialog(*this);
+    setDialogFrame(frame);
+}
 
 StyleLibraryDialogViewController& ChangeStyleDialogViewController::styleLibrary()
 {

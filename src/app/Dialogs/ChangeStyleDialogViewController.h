@@ -1,17 +1,15 @@
 #pragma once
 
 #include "Dialogs/DialogBase.h"
+#include "Interfaces/ChangeStyleDialog.h"
 
 #include <memory>
 
-namespace platform {
-class Label;
-}
 class NewStyleDialogViewController;
 class StyleLibraryDialogViewController;
 
 // The style menu: the current style's name, the style library and the new-style menu.
-class ChangeStyleDialogViewController final : public DialogBase {
+class ChangeStyleDialogViewController final : public DialogBase, private ChangeStyleDialogOutlets {
 public:
     ChangeStyleDialogViewController(std::string nibName, DialogHost& preview);
     ~ChangeStyleDialogViewController() override;
@@ -22,13 +20,12 @@ public:
     void styleLibraryButtonClick();
     void newStyleButtonClick();
 
-    std::unique_ptr<StyleLibraryDialogViewController> dlgStyleLibrary;
-    std::unique_ptr<NewStyleDialogViewController> dlgNewStyle;
-    std::shared_ptr<platform::Label> currentStyleLabel;
-
 protected:
     void loadView() override;
 
 private:
     StyleLibraryDialogViewController& styleLibrary();
+
+    std::unique_ptr<StyleLibraryDialogViewController> dlgStyleLibrary;
+    std::unique_ptr<NewStyleDialogViewController> dlgNewStyle;
 };

@@ -21,6 +21,13 @@ DialogBase::~DialogBase()
         app.setFirstResponder(nullptr);
 }
 
+void DialogBase::setDialogFrame(const DialogFrame& frame)
+{
+    setView(frame.root);
+    backButton = frame.backButton;
+    hideButton = frame.hideButton;
+    saveButton = frame.saveButton;
+}
 
 void DialogBase::hideButtonClick() { preview().hideTopDialog(); }
 
@@ -50,6 +57,7 @@ void DialogBase::textFieldDidEndEditing(platform::TextField&)
 
 void DialogBase::setFrameButtonsHidden(bool hidden)
 {
-    for (platform::Button* b : {backButton, saveButton, hideButton})
-        b->setHidden(hidden);
+    for (platform::Button* b : {backButton.get(), saveButton.get(), hideButton.get()})
+        if (b)
+            b->setHidden(hidden);
 }

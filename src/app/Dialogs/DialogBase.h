@@ -3,10 +3,22 @@
 #include "platform/TextField.h"
 #include "platform/ViewController.h"
 
+#include <memory>
+
 namespace platform {
 class Button;
-}
+class View;
+} // namespace platform
 class DialogHost;
+
+// What every dialog's builder hands its controller of the frame: the dialog's view and the common
+// buttons, which editing hides.
+struct DialogFrame {
+    std::shared_ptr<platform::View> root;
+    std::shared_ptr<platform::Button> backButton; // null at the bottom of the stack
+    std::shared_ptr<platform::Button> hideButton;
+    std::shared_ptr<platform::Button> saveButton;
+};
 
 // The base of every dialog on the stack: the way back to the main screen, the three common actions,
 // and the editing of the dialog's text fields. While one is being edited the dialog is slid up and
@@ -28,16 +40,16 @@ public:
     bool textFieldShouldReturn(platform::TextField& field) override;
     void textFieldDidEndEditing(platform::TextField& field) override;
 
-    // Outlets of the dialog's frame, connected by its interface description; held by the view tree.
-    platform::Button* backButton = nullptr;
-    platform::Button* saveButton = nullptr;
-    platform::Button* hideButton = nullptr;
-
 protected:
+    // Makes the frame's root the dialog's view and keeps its buttons; for loadView.
+    void setDialogFrame(const DialogFrame& frame);
     // The text of a field confirmed with Return; its editing has ended.
     virtual void textEntered(platform::TextField&) {}
     void setFrameButtonsHidden(bool hidden);
 
 private:
     DialogHost* preview_;
+    std::shared_ptr<platform::Button> backButton;
+    std::shared_ptr<platform::Button> hideButton;
+    std::shared_ptr<platform::Button> saveButton;
 };

@@ -11,7 +11,7 @@ MainDialogViewController::MainDialogViewController(std::string nibName, DialogHo
 
 MainDialogViewController::~MainDialogViewController() = default;
 
-void MainDialogViewController::loadView() { setView(buildMainDialog(*this)); }
+void MainDialogViewController::loadView() { setDialogFrame(buildMainDialog(*this)); }
 
 void MainDialogViewController::changeInformationButtonClick()
 {

@@ -23,10 +23,11 @@ public:
     // What the web-page button does; the root controller, which owns the web side, sets it.
     std::function<void()> onWebPage;
 
+protected:
+    void loadView() override;
+
+private:
     std::unique_ptr<ChangeInformationDialogViewController> dlgChangeInformation;
     std::unique_ptr<ChangeStyleDialogViewController> dlgChangeStyle;
     std::unique_ptr<PhotoSourceDialogViewController> dlgPhoto;
-
-protected:
-    void loadView() override;
 };

@@ -11,7 +11,7 @@ NewStyleDialogViewController::NewStyleDialogViewController(std::string nibName, 
 
 NewStyleDialogViewController::~NewStyleDialogViewController() = default;
 
-void NewStyleDialogViewController::loadView() { setView(buildNewStyleDialog(*this)); }
+void NewStyleDialogViewController::loadView() { setDialogFrame(buildNewStyleDialog(*this)); }
 
 void NewStyleDialogViewController::stripButtonClick()
 {

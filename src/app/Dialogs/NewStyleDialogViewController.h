@@ -18,10 +18,11 @@ public:
     void bgButtonClick();
     void saveStyleAsClick();
 
+protected:
+    void loadView() override;
+
+private:
     std::unique_ptr<StripOptionsDialogViewController> dlgStrip;
     std::unique_ptr<BGOptionsDialogViewController> dlgBG;
     std::unique_ptr<SaveStyleAsDialogViewController> dlgSaveStyleAs;
-
-protected:
-    void loadView() override;
 };

@@ -12,7 +12,11 @@ PhotoSourceDialogViewController::PhotoSourceDialogViewController(std::string nib
 
 PhotoSourceDialogViewController::~PhotoSourceDialogViewController() = default;
 
-void PhotoSourceDialogViewController::loadView() { setView(buildPhotoSourceDialog(*this)); }
+void PhotoSourceDialogViewController::loadView()
+{
+    static_cast<PhotoSourceDialogOutlets&>(*this) = buildPhotoSourceDialog(*this);
+    setDialogFrame(frame);
+}
 
 void PhotoSourceDialogViewController::viewWillAppear(bool)
 {

@@ -1,18 +1,17 @@
 #pragma once
 
 #include "Dialogs/DialogBase.h"
+#include "Interfaces/PhotoSourceDialog.h"
 
 #include "platform/ImagePickerController.h"
 
 #include <memory>
 
-namespace platform {
-class ImageView;
-}
-
 // Puts a photograph behind the strip: from the camera or the photo library, with a small preview of
 // the one in use. The picked photograph shows at once and is kept as "wallpaper.jpg".
-class PhotoSourceDialogViewController final : public DialogBase, public platform::ImagePickerControllerDelegate {
+class PhotoSourceDialogViewController final : public DialogBase,
+                                              public platform::ImagePickerControllerDelegate,
+                                              private PhotoSourceDialogOutlets {
 public:
     PhotoSourceDialogViewController(std::string nibName, DialogHost& preview);
     ~PhotoSourceDialogViewController() override;
@@ -25,9 +24,6 @@ public:
 
     void didFinishPickingImage(platform::ImagePickerController& picker, platform::ImageRef image,
                                const platform::ImageEditingInfo& info) override;
-
-    // Outlet, connected by the interface description "PhotoSourceDialog".
-    std::shared_ptr<platform::ImageView> iconPreview;
 
 protected:
     void loadView() override;

@@ -15,7 +15,11 @@ SaveStyleAsDialogViewController::SaveStyleAsDialogViewController(std::string nib
 
 SaveStyleAsDialogViewController::~SaveStyleAsDialogViewController() = default;
 
-void SaveStyleAsDialogViewController::loadView() { setView(buildSaveStyleAsDialog(*this)); }
+void SaveStyleAsDialogViewController::loadView()
+{
+    static_cast<SaveStyleAsDialogOutlets&>(*this) = buildSaveStyleAsDialog(*this);
+    setDialogFrame(frame);
+}
 
 void SaveStyleAsDialogViewController::viewWillAppear(bool)
 {

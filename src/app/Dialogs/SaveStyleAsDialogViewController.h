@@ -1,15 +1,12 @@
 #pragma once
 
 #include "Dialogs/DialogBase.h"
+#include "Interfaces/SaveStyleAsDialog.h"
 
 #include "platform/TextField.h"
 
-namespace platform {
-class Button;
-}
-
 // Saves the current colours as a new user style under a typed or proposed name.
-class SaveStyleAsDialogViewController final : public DialogBase {
+class SaveStyleAsDialogViewController final : public DialogBase, private SaveStyleAsDialogOutlets {
 public:
     SaveStyleAsDialogViewController(std::string nibName, DialogHost& preview);
     ~SaveStyleAsDialogViewController() override;
@@ -22,10 +19,6 @@ public:
     bool shouldChangeCharactersInRange(platform::TextField& field, platform::TextRange range,
                                        const std::string& replacement) override;
     bool textFieldShouldClear(platform::TextField& field) override;
-
-    // Outlets, connected by the interface description "SaveStyleAsDialog"; held by the view tree.
-    platform::TextField* editStyleName = nullptr;
-    platform::Button* saveStyleAsButton = nullptr;
 
 protected:
     void loadView() override;

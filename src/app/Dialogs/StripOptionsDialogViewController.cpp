@@ -15,7 +15,11 @@ StripOptionsDialogViewController::StripOptionsDialogViewController(std::string n
 
 StripOptionsDialogViewController::~StripOptionsDialogViewController() = default;
 
-void StripOptionsDialogViewController::loadView() { setView(buildStripOptionsDialog(*this)); }
+void StripOptionsDialogViewController::loadView()
+{
+    static_cast<StripOptionsDialogOutlets&>(*this) = buildStripOptionsDialog(*this);
+    setDialogFrame(frame);
+}
 
 void StripOptionsDialogViewController::viewDidLoad()
 {

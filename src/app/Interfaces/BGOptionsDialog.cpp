@@ -13,7 +13,7 @@ constexpr float paletteHeight = 84; // the spectrum's 74 pixels and a little air
 constexpr float gap = 8;
 } // namespace
 
-std::shared_ptr<View> buildBGOptionsDialog(BGOptionsDialogViewController& controller)
+BGOptionsDialogOutlets buildBGOptionsDialog(BGOptionsDialogViewController& controller)
 {
     constexpr float height = chrome::headerHeight + 8 + 16 + paletteHeight + 6 + chrome::rowHeight + 8 + chrome::footerHeight;
     DialogChrome c = makeDialogChrome(controller, {280, height}, "Background");
@@ -38,7 +38,5 @@ std::shared_ptr<View> buildBGOptionsDialog(BGOptionsDialogViewController& contro
     auto next = chrome::menuButton({area.x() + width + gap, rowY, width, chrome::rowHeight}, "Next \u203A", "bg.nextPalette");
     next->setAction([&controller] { controller.nextSwatchButtonClicked(); });
     c.panel->addSubview(next);
-
-    controller.colorSwatchImage = image.get();
-    return c.root;
+    return {c, image};
 }

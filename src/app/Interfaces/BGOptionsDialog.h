@@ -1,10 +1,17 @@
 #pragma once
 
+#include "Dialogs/DialogBase.h"
+
 #include <memory>
 
 namespace platform {
-class View;
+class ImageView;
 }
 class BGOptionsDialogViewController;
 
-std::shared_ptr<platform::View> buildBGOptionsDialog(BGOptionsDialogViewController& controller);
+struct BGOptionsDialogOutlets {
+    DialogFrame frame;
+    std::shared_ptr<platform::ImageView> colorSwatchImage;
+};
+
+BGOptionsDialogOutlets buildBGOptionsDialog(BGOptionsDialogViewController& controller);

@@ -22,7 +22,7 @@ std::shared_ptr<TextField> field(Rect frame, const std::string& placeholder, con
 
 } // namespace
 
-std::shared_ptr<View> buildChangeInformationDialog(ChangeInformationDialogViewController& controller)
+ChangeInformationDialogOutlets buildChangeInformationDialog(ChangeInformationDialogViewController& controller)
 {
     constexpr float captionHeight = 16;
     constexpr float contactsWidth = 96;
@@ -50,11 +50,5 @@ std::shared_ptr<View> buildChangeInformationDialog(ChangeInformationDialogViewCo
     auto other = field({area.x(), y, area.width(), chrome::rowHeight}, "Reward, e-mail address, note", "info.other",
                        controller);
     c.panel->addSubview(other);
-
-    controller.editContactField = contact.get();
-    controller.editInfoField = other.get();
-    controller.backButton = c.backButton.get();
-    controller.saveButton = c.saveButton.get();
-    controller.hideButton = c.hideButton.get();
-    return c.root;
+    return {c, contact, other};
 }

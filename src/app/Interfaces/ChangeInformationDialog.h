@@ -1,10 +1,18 @@
 #pragma once
 
+#include "Dialogs/DialogBase.h"
+
 #include <memory>
 
 namespace platform {
-class View;
+class TextField;
 }
 class ChangeInformationDialogViewController;
 
-std::shared_ptr<platform::View> buildChangeInformationDialog(ChangeInformationDialogViewController& controller);
+struct ChangeInformationDialogOutlets {
+    DialogFrame frame;
+    std::shared_ptr<platform::TextField> editContactField;
+    std::shared_ptr<platform::TextField> editInfoField;
+};
+
+ChangeInformationDialogOutlets buildChangeInformationDialog(ChangeInformationDialogViewController& controller);

@@ -5,7 +5,7 @@
 
 using namespace platform;
 
-std::shared_ptr<View> buildChangeStyleDialog(ChangeStyleDialogViewController& controller)
+ChangeStyleDialogOutlets buildChangeStyleDialog(ChangeStyleDialogViewController& controller)
 {
     using C = ChangeStyleDialogViewController;
     static constexpr chrome::MenuItem<C> items[] = {
@@ -22,7 +22,6 @@ std::shared_ptr<View> buildChangeStyleDialog(ChangeStyleDialogViewController& co
     name->setMinimumFontSize(12);
     name->setIdentifier("style.current");
     c.panel->addSubview(name);
-    controller.currentStyleLabel = name;
     chrome::addMenuButtons(c, controller, items, area.y() + captionHeight + nameHeight + spacing);
-    return c.root;
+    return {c, name};
 }

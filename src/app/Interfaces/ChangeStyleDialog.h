@@ -1,10 +1,17 @@
 #pragma once
 
+#include "Dialogs/DialogBase.h"
+
 #include <memory>
 
 namespace platform {
-class View;
+class Label;
 }
 class ChangeStyleDialogViewController;
 
-std::shared_ptr<platform::View> buildChangeStyleDialog(ChangeStyleDialogViewController& controller);
+struct ChangeStyleDialogOutlets {
+    DialogFrame frame;
+    std::shared_ptr<platform::Label> currentStyleLabel;
+};
+
+ChangeStyleDialogOutlets buildChangeStyleDialog(ChangeStyleDialogViewController& controller);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dialogs/DialogBase.h"
+
 #include "platform/Button.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
@@ -9,18 +11,13 @@
 #include <memory>
 #include <string>
 
-class DialogBase;
-
 // The frame every dialog's interface description starts from, so that all dialogs look alike: a
 // clipping root (its contents slide sideways on push and pop), a rounded translucent panel, a title,
-// and the common back, hide and save buttons wired to the dialog's actions.
-struct DialogChrome {
-    std::shared_ptr<platform::View> root;
+// and the common back, hide and save buttons wired to the dialog's actions. The controller keeps the
+// DialogFrame part.
+struct DialogChrome : DialogFrame {
     std::shared_ptr<platform::View> panel; // add the dialog's own controls here
     std::shared_ptr<platform::Label> title;
-    std::shared_ptr<platform::Button> backButton; // null when the dialog has none
-    std::shared_ptr<platform::Button> hideButton;
-    std::shared_ptr<platform::Button> saveButton;
 
     // The area between the header and the save button, in panel coordinates.
     platform::Rect contentArea;

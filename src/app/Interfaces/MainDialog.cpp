@@ -5,7 +5,7 @@
 
 using namespace platform;
 
-std::shared_ptr<View> buildMainDialog(MainDialogViewController& controller)
+DialogFrame buildMainDialog(MainDialogViewController& controller)
 {
     using C = MainDialogViewController;
     static constexpr chrome::MenuItem<C> items[] = {
@@ -17,5 +17,5 @@ std::shared_ptr<View> buildMainDialog(MainDialogViewController& controller)
     // The bottom of the stack has nowhere to go back to.
     DialogChrome c = makeDialogChrome(controller, {280, chrome::menuDialogHeight(4)}, "TavrinPlus", {.backButton = false});
     chrome::addMenuButtons(c, controller, items, c.contentArea.y());
-    return c.root;
+    return c;
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <memory>
+#include "Dialogs/DialogBase.h"
 
-namespace platform {
-class View;
-}
 class MainDialogViewController;
 
-std::shared_ptr<platform::View> buildMainDialog(MainDialogViewController& controller);
+// The main menu has no outlets but its frame.
+DialogFrame buildMainDialog(MainDialogViewController& controller);

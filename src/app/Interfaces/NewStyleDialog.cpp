@@ -5,7 +5,7 @@
 
 using namespace platform;
 
-std::shared_ptr<View> buildNewStyleDialog(NewStyleDialogViewController& controller)
+DialogFrame buildNewStyleDialog(NewStyleDialogViewController& controller)
 {
     using C = NewStyleDialogViewController;
     static constexpr chrome::MenuItem<C> items[] = {
@@ -15,5 +15,5 @@ std::shared_ptr<View> buildNewStyleDialog(NewStyleDialogViewController& controll
     };
     DialogChrome c = makeDialogChrome(controller, {280, chrome::menuDialogHeight(3)}, "New Style");
     chrome::addMenuButtons(c, controller, items, c.contentArea.y());
-    return c.root;
+    return c;
 }

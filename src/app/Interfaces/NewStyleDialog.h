@@ -1,10 +1,8 @@
 #pragma once
 
-#include <memory>
+#include "Dialogs/DialogBase.h"
 
-namespace platform {
-class View;
-}
 class NewStyleDialogViewController;
 
-std::shared_ptr<platform::View> buildNewStyleDialog(NewStyleDialogViewController& controller);
+// The new-style menu has no outlets but its frame.
+DialogFrame buildNewStyleDialog(NewStyleDialogViewController& controller);

@@ -13,7 +13,7 @@ namespace {
 constexpr Size previewSize{80, 120};
 } // namespace
 
-std::shared_ptr<View> buildPhotoSourceDialog(PhotoSourceDialogViewController& controller)
+PhotoSourceDialogOutlets buildPhotoSourceDialog(PhotoSourceDialogViewController& controller)
 {
     constexpr float height = chrome::headerHeight + 8 + previewSize.height + 8 + chrome::footerHeight;
     DialogChrome c = makeDialogChrome(controller, {280, height}, "Photo");
@@ -43,7 +43,5 @@ std::shared_ptr<View> buildPhotoSourceDialog(PhotoSourceDialogViewController& co
                                       "Photo Library", "photo.library");
     library->setAction([&controller] { controller.libraryButtonClick(); });
     c.panel->addSubview(library);
-
-    controller.iconPreview = preview;
-    return c.root;
+    return {c, preview};
 }

@@ -1,10 +1,17 @@
 #pragma once
 
+#include "Dialogs/DialogBase.h"
+
 #include <memory>
 
 namespace platform {
-class View;
+class ImageView;
 }
 class PhotoSourceDialogViewController;
 
-std::shared_ptr<platform::View> buildPhotoSourceDialog(PhotoSourceDialogViewController& controller);
+struct PhotoSourceDialogOutlets {
+    DialogFrame frame;
+    std::shared_ptr<platform::ImageView> iconPreview;
+};
+
+PhotoSourceDialogOutlets buildPhotoSourceDialog(PhotoSourceDialogViewController& controller);

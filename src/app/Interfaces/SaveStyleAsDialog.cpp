@@ -8,7 +8,7 @@
 
 using namespace platform;
 
-std::shared_ptr<View> buildSaveStyleAsDialog(SaveStyleAsDialogViewController& controller)
+SaveStyleAsDialogOutlets buildSaveStyleAsDialog(SaveStyleAsDialogViewController& controller)
 {
     DialogChrome c = makeDialogChrome(controller, {280, 230}, "Save Style As");
     Rect area = c.contentArea;
@@ -29,11 +29,5 @@ std::shared_ptr<View> buildSaveStyleAsDialog(SaveStyleAsDialogViewController& co
     save->setBackgroundColor(theme::accent);
     save->setAction([&controller] { controller.saveStyleButtonClick(); });
     c.panel->addSubview(save);
-
-    controller.editStyleName = field.get();
-    controller.saveStyleAsButton = save.get();
-    controller.backButton = c.backButton.get();
-    controller.saveButton = c.saveButton.get();
-    controller.hideButton = c.hideButton.get();
-    return c.root;
+    return {c, field, save};
 }

@@ -1,10 +1,19 @@
 #pragma once
 
+#include "Dialogs/DialogBase.h"
+
 #include <memory>
 
 namespace platform {
-class View;
-}
+class Button;
+class TextField;
+} // namespace platform
 class SaveStyleAsDialogViewController;
 
-std::shared_ptr<platform::View> buildSaveStyleAsDialog(SaveStyleAsDialogViewController& controller);
+struct SaveStyleAsDialogOutlets {
+    DialogFrame frame;
+    std::shared_ptr<platform::TextField> editStyleName;
+    std::shared_ptr<platform::Button> saveStyleAsButton;
+};
+
+SaveStyleAsDialogOutlets buildSaveStyleAsDialog(SaveStyleAsDialogViewController& controller);

@@ -26,7 +26,7 @@ std::shared_ptr<Button> arrow(Rect frame, const std::string& title, const std::s
     return b;
 }
 
-std::shared_ptr<View> colorPanel(StripOptionsDialogViewController& controller)
+void colorPanel(StripOptionsDialogViewController& controller, StripOptionsDialogOutlets& o)
 {
     auto panel = std::make_shared<View>(Rect{0, 0, panelWidth, panelHeight});
     panel->setIdentifier("strip.colorPanel");
@@ -66,32 +66,32 @@ std::shared_ptr<View> colorPanel(StripOptionsDialogViewController& controller)
     black->setAction([&controller] { controller.setFontBlack(); });
     panel->addSubview(black);
 
-    controller.tabColorView = panel;
-    controller.swatchPaletteView = palette;
-    controller.colorSwatchImage = image;
-    controller.swatchTitleLabel = title;
-    controller.whiteFontButton = white;
-    controller.blackFontButton = black;
-    return panel;
+    o.tabColorView = panel;
+    o.swatchPaletteView = palette;
+    o.colorSwatchImage = image;
+    o.swatchTitleLabel = title;
+    o.whiteFontButton = white;
+    o.blackFontButton = black;
 }
 
-std::shared_ptr<View> layoutPanel(StripOptionsDialogViewController& controller)
+void layoutPanel(StripOptionsDialogViewController& controller, StripOptionsDialogOutlets& o)
 {
     auto panel = std::make_shared<View>(Rect{0, 0, panelWidth, panelHeight});
     panel->setIdentifier("strip.layoutPanel");
     panel->addSubview(chrome::caption({0, 0, panelWidth, 16}, "STRIP LAYOUT"));
 
     using C = StripOptionsDialogViewController;
+    using O = StripOptionsDialogOutlets;
     struct Choice {
         const char* title;
         const char* id;
         void (C::*action)();
-        std::shared_ptr<Button> C::*outlet;
+        std::shared_ptr<Button> O::*outlet;
     };
     static constexpr Choice choices[] = {
-        {"Classic", "strip.layout.classic", &C::classicStripSelected, &C::classicLayoutButton},
-        {"Split", "strip.layout.split", &C::splitStripSelected, &C::splitLayoutButton},
-        {"None", "strip.layout.none", &C::noneStripSelected, &C::noneLayoutButton},
+        {"Classic", "strip.layout.classic", &C::classicStripSelected, &O::classicLayoutButton},
+        {"Split", "strip.layout.split", &C::splitStripSelected, &O::splitLayoutButton},
+        {"None", "strip.layout.none", &C::noneStripSelected, &O::noneLayoutButton},
     };
     float width = (panelWidth - 2 * gap) / 3;
     float x = 0;
@@ -100,7 +100,7 @@ std::shared_ptr<View> layoutPanel(StripOptionsDialogViewController& controller)
         auto action = choice.action;
         b->setAction([&controller, action] { (controller.*action)(); });
         panel->addSubview(b);
-        controller.*choice.outlet = b;
+        o.*choice.outlet = b;
         x += width + gap;
     }
     auto hint = chrome::caption({0, 84, panelWidth, 60}, "Classic: one strip across the middle. Split: contact above, "
@@ -109,11 +109,10 @@ std::shared_ptr<View> layoutPanel(StripOptionsDialogViewController& controller)
     hint->setFont({12, false});
     panel->addSubview(hint);
 
-    controller.tabLayoutView = panel;
-    return panel;
+    o.tabLayoutView = panel;
 }
 
-std::shared_ptr<View> fadePanel(StripOptionsDialogViewController& controller)
+void fadePanel(StripOptionsDialogViewController& controller, StripOptionsDialogOutlets& o)
 {
     auto panel = std::make_shared<View>(Rect{0, 0, panelWidth, panelHeight});
     panel->setIdentifier("strip.fadePanel");
@@ -138,31 +137,33 @@ std::shared_ptr<View> fadePanel(StripOptionsDialogViewController& controller)
     hint->setFont({12, false});
     panel->addSubview(hint);
 
-    controller.tabFadeView = panel;
-    controller.opacityDialog = area;
-    controller.stripOpacitySlider = slider;
-    return panel;
+    o.tabFadeView = panel;
+    o.opacityDialog = area;
+    o.stripOpacitySlider = slider;
 }
 
 } // namespace
 
-std::shared_ptr<View> buildStripOptionsDialog(StripOptionsDialogViewController& controller)
+StripOptionsDialogOutlets buildStripOptionsDialog(StripOptionsDialogViewController& controller)
 {
     DialogChrome c = makeDialogChrome(controller, {280, dialogHeight}, "Strip Options");
+    StripOptionsDialogOutlets o;
+    o.frame = c;
     Rect area = c.contentArea;
 
     float tabWidth = (area.width() - 2 * gap) / 3;
+    using C = StripOptionsDialogViewController;
+    using O = StripOptionsDialogOutlets;
     struct Tab {
         const char* title;
         const char* id;
-        void (StripOptionsDialogViewController::*action)();
-        std::shared_ptr<Button> StripOptionsDialogViewController::*outlet;
+        void (C::*action)();
+        std::shared_ptr<Button> O::*outlet;
     };
-    using C = StripOptionsDialogViewController;
     static constexpr Tab tabs[] = {
-        {"Colour", "strip.tab.color", &C::tabButtonColorClick, &C::tabButtonColor},
-        {"Layout", "strip.tab.layout", &C::tabButtonLayoutClick, &C::tabButtonLayout},
-        {"Opacity", "strip.tab.fade", &C::tabButtonFadeClick, &C::tabButtonFade},
+        {"Colour", "strip.tab.color", &C::tabButtonColorClick, &O::tabButtonColor},
+        {"Layout", "strip.tab.layout", &C::tabButtonLayoutClick, &O::tabButtonLayout},
+        {"Opacity", "strip.tab.fade", &C::tabButtonFadeClick, &O::tabButtonFade},
     };
     float x = area.x();
     for (const Tab& tab : tabs) {
@@ -170,14 +171,14 @@ std::shared_ptr<View> buildStripOptionsDialog(StripOptionsDialogViewController& 
         auto action = tab.action;
         b->setAction([&controller, action] { (controller.*action)(); });
         c.panel->addSubview(b);
-        controller.*tab.outlet = b;
+        o.*tab.outlet = b;
         x += tabWidth + gap;
     }
 
     // The panels go into the dialog's view when it loads, one on another at the tab origin.
-    colorPanel(controller);
-    layoutPanel(controller);
-    fadePanel(controller);
-    controller.tabOrigin = {area.x(), panelsTop};
-    return c.root;
+    colorPanel(controller, o);
+    layoutPanel(controller, o);
+    fadePanel(controller, o);
+    o.tabOrigin = {area.x(), panelsTop};
+    return o;
 }

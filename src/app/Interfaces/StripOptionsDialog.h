@@ -1,10 +1,42 @@
 #pragma once
 
+#include "Dialogs/DialogBase.h"
+
+#include "platform/Geometry.h"
+
 #include <memory>
 
 namespace platform {
+class Button;
+class ImageView;
+class Label;
+class Slider;
 class View;
-}
+} // namespace platform
 class StripOptionsDialogViewController;
 
-std::shared_ptr<platform::View> buildStripOptionsDialog(StripOptionsDialogViewController& controller);
+// The three tab panels are not in the frame's view yet: the controller places them when it loads.
+struct StripOptionsDialogOutlets {
+    DialogFrame frame;
+    std::shared_ptr<platform::View> tabColorView;
+    std::shared_ptr<platform::Button> tabButtonColor;
+    std::shared_ptr<platform::View> tabLayoutView;
+    std::shared_ptr<platform::Button> tabButtonLayout;
+    std::shared_ptr<platform::View> tabFadeView;
+    std::shared_ptr<platform::Button> tabButtonFade;
+    std::shared_ptr<platform::Button> whiteFontButton;
+    std::shared_ptr<platform::Button> blackFontButton;
+    std::shared_ptr<platform::View> swatchPaletteView;
+    std::shared_ptr<platform::ImageView> colorSwatchImage;
+    std::shared_ptr<platform::Label> swatchTitleLabel;
+    std::shared_ptr<platform::View> opacityDialog;
+    std::shared_ptr<platform::Slider> stripOpacitySlider;
+    std::shared_ptr<platform::Button> classicLayoutButton;
+    std::shared_ptr<platform::Button> splitLayoutButton;
+    std::shared_ptr<platform::Button> noneLayoutButton;
+
+    // Where the three panels lie on one another.
+    platform::Point tabOrigin;
+};
+
+StripOptionsDialogOutlets buildStripOptionsDialog(StripOptionsDialogViewController& controller);
