@@ -15,7 +15,11 @@ ThemeCellViewController::~ThemeCellViewController()
         alert_->removeFromSuperview();
 }
 
-void ThemeCellViewController::loadView() { setView(buildThemeCell(*this)); }
+void ThemeCellViewController::loadView()
+{
+    static_cast<ThemeCellOutlets&>(*this) = buildThemeCell(*this);
+    setView(root);
+}
 
 void ThemeCellViewController::updateControls()
 {
@@ -35,6 +39,21 @@ void ThemeCellViewController::setSelectionMarkShown(bool shown)
 {
     if (isViewLoaded())
         selectionBar->setHidden(!shown);
+}
+
+void ThemeCellViewController::setRowIdentifier(const std::string& id)
+{
+    view();
+    const std::pair<platform::View*, const char*> parts[] = {
+        {themeName.get(), ".name"},
+        {selectionBar.get(), ".mark"},
+        {stripColor.get(), ".strip"},
+        {bgColor.get(), ".background"},
+        {fontColor.get(), ".font"},
+        {actionButton.get(), ".delete"},
+    };
+    for (auto [part, suffix] : parts)
+        part->setIdentifier(id + suffix);
 }
 
 void ThemeCellViewController::actionButtonClicked()

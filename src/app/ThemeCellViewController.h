@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Interfaces/ThemeCell.h"
+
 #include "platform/AlertView.h"
 #include "platform/Color.h"
 #include "platform/ViewController.h"
@@ -7,17 +9,13 @@
 #include <memory>
 #include <string>
 
-namespace platform {
-class Button;
-class ImageView;
-class Label;
-} // namespace platform
-
 class ThemeCellManager;
 
 // One style of the style list and the controller of its row: the name, the four colours, whether the
 // user saved it, and the row's controls.
-class ThemeCellViewController final : public platform::ViewController, public platform::AlertViewDelegate {
+class ThemeCellViewController final : public platform::ViewController,
+                                      public platform::AlertViewDelegate,
+                                      private ThemeCellOutlets {
 public:
     explicit ThemeCellViewController(std::string nibName);
     ~ThemeCellViewController() override;
@@ -26,6 +24,8 @@ public:
     void updateControls();
     void themeManager(ThemeCellManager* manager) { _thmManager = manager; }
     void setSelectionMarkShown(bool shown);
+    // Names the row's views after the row: <id>.name, .mark, .strip, .background, .font, .delete.
+    void setRowIdentifier(const std::string& id);
     // The delete button: asks for confirmation first.
     void actionButtonClicked();
     void didDismissWithButtonIndex(platform::AlertView& alert, int buttonIndex) override;
@@ -36,14 +36,6 @@ public:
     platform::Color fnt;
     platform::Color hgh;
     bool isUserTheme = false;
-
-    // Outlets, connected by the interface description "ThemeCell".
-    std::shared_ptr<platform::ImageView> selectionBar;
-    std::shared_ptr<platform::Label> themeName;
-    std::shared_ptr<platform::Label> stripColor;
-    std::shared_ptr<platform::Label> bgColor;
-    std::shared_ptr<platform::Label> fontColor;
-    std::shared_ptr<platform::Button> actionButton;
 
 protected:
     void loadView() override;

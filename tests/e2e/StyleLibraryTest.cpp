@@ -4,11 +4,9 @@
 #include "MainViewController.h"
 #include "PackedColor.h"
 #include "SettingsKeys.h"
-#include "ThemeCellViewController.h"
 
 #include "platform/AlertView.h"
 #include "platform/Button.h"
-#include "platform/ImageView.h"
 #include "platform/Label.h"
 #include "platform/TableView.h"
 
@@ -36,16 +34,21 @@ struct Library : ::testing::Test {
         t.settle();
     }
 
-    platform::TableView& table() { return *library.themeSelectionTable; }
-    int rowOf(const std::string& name) const
+    platform::TableView& table() { return t.view<platform::TableView>("library.table"); }
+    std::string row(int index) const { return "library.row." + std::to_string(index); }
+    std::string name(int index) { return t.view<platform::Label>(row(index) + ".name").text(); }
+    int rowOf(const std::string& style)
     {
-        for (std::size_t i = 0; i < library.themes.size(); ++i)
-            if (library.themes[i]->name == name)
-                return int(i);
+        for (int i = 0; i < table().numberOfRows(); ++i)
+            if (name(i) == style)
+                return i;
         return -1;
     }
-    std::string row(int index) const { return "library.row." + std::to_string(index); }
-    bool marked(int index) const { return !library.themes[std::size_t(index)]->selectionBar->isHidden(); }
+    bool marked(int index) { return !t.view(row(index) + ".mark").isHidden(); }
+    std::uint32_t swatch(int index, const char* part)
+    {
+        return packColor(*t.view<platform::Label>(row(index) + part).backgroundColor());
+    }
     // Brings a row whole into view with the wheel, as a user would.
     void wheelTo(int index)
     {
@@ -98,19 +101,19 @@ TEST_F(Library, RowsShowTheSwatchesAndOnlyUserStylesCanBeDeleted)
 {
     settings.setObject(keys::userSavedThemes, Value::array({entry("Zebra", 0xFFFFFF80, 0x000000FF, 0xFF0000FF, 0)}));
     open();
-    const auto& zebra = *library.themes.back();
-    EXPECT_EQ(zebra.themeName->text(), "Zebra");
-    EXPECT_EQ(packColor(*zebra.stripColor->backgroundColor()), 0xFFFFFF80u);
-    EXPECT_EQ(packColor(*zebra.bgColor->backgroundColor()), 0x000000FFu);
-    EXPECT_EQ(packColor(*zebra.fontColor->backgroundColor()), 0xFF0000FFu);
+    const int zebra = table().numberOfRows() - 1;
+    EXPECT_EQ(name(zebra), "Zebra");
+    EXPECT_EQ(swatch(zebra, ".strip"), 0xFFFFFF80u);
+    EXPECT_EQ(swatch(zebra, ".background"), 0x000000FFu);
+    EXPECT_EQ(swatch(zebra, ".font"), 0xFF0000FFu);
     // The first row's background swatch on screen: the yellow-green of "A Tisket, A Tasket".
     QImage shot = t.screenshot(2);
-    auto* swatch = library.themes[0]->bgColor.get();
-    platform::Point p = swatch->convertToWindow({swatch->frame().width() / 2, swatch->frame().height() / 2});
+    const platform::View& swatch0 = t.view(row(0) + ".background");
+    platform::Point p = swatch0.convertToWindow({swatch0.frame().width() / 2, swatch0.frame().height() / 2});
     EXPECT_EQ(testing_support::rgbAt(shot, int(p.x * 2), int(p.y * 2)), 0x4BC600u);
 
-    for (const auto& theme : library.themes)
-        EXPECT_EQ(theme->actionButton->isEnabled(), theme.get() == &zebra) << theme->name;
+    for (int i = 0; i <= zebra; ++i)
+        EXPECT_EQ(t.view<platform::Button>(row(i) + ".delete").isEnabled(), i == zebra) << name(i);
     // A touch on a built-in row's disabled delete button applies the row.
     t.tapAt(t.findAll(row(0) + ".delete").front()->convertToWindow({28, 17}));
     EXPECT_EQ(alert(), nullptr);
@@ -126,7 +129,7 @@ TEST_F(Library, DeletingAsksFirstCancelKeepsTheStyleAndOKRemovesItWithItsTwin)
     open();
     ASSERT_EQ(table().numberOfRows(), 11);
     const int first = rowOf("Mine");
-    ASSERT_EQ(library.themes[std::size_t(first) + 1]->name, "Mine");
+    ASSERT_EQ(name(first + 1), "Mine");
 
     // Cancel on the second "Mine", then OK on the first.
     for (int button : {1, 0}) {

@@ -8,9 +8,6 @@
 #include "ThemeCellViewController.h"
 
 #include "platform/Application.h"
-#include "platform/Button.h"
-#include "platform/ImageView.h"
-#include "platform/Label.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -28,7 +25,11 @@ StyleLibraryDialogViewController::StyleLibraryDialogViewController(std::string n
 
 StyleLibraryDialogViewController::~StyleLibraryDialogViewController() = default;
 
-void StyleLibraryDialogViewController::loadView() { setView(buildStyleLibraryDialog(*this)); }
+void StyleLibraryDialogViewController::loadView()
+{
+    static_cast<StyleLibraryDialogOutlets&>(*this) = buildStyleLibraryDialog(*this);
+    setDialogFrame(frame);
+}
 
 void StyleLibraryDialogViewController::viewWillAppear(bool) { refreshThemes(); }
 
@@ -113,9 +114,7 @@ std::shared_ptr<platform::View> StyleLibraryDialogViewController::cellForRowAtIn
 
     std::string id = "library.row." + std::to_string(path.row);
     cell->setIdentifier(id);
-    theme.themeName->setIdentifier(id + ".name");
-    theme.selectionBar->setIdentifier(id + ".mark");
-    theme.actionButton->setIdentifier(id + ".delete");
+    theme.setRowIdentifier(id);
     return cell;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs/DialogBase.h"
+#include "Interfaces/StyleLibraryDialog.h"
 #include "ThemeCellManager.h"
 
 #include "platform/Color.h"
@@ -17,7 +18,8 @@ class ThemeCellViewController;
 class StyleLibraryDialogViewController final : public DialogBase,
                                                public ThemeCellManager,
                                                public platform::TableViewDataSource,
-                                               public platform::TableViewDelegate {
+                                               public platform::TableViewDelegate,
+                                               private StyleLibraryDialogOutlets {
 public:
     StyleLibraryDialogViewController(std::string nibName, DialogHost& preview);
     ~StyleLibraryDialogViewController() override;
@@ -41,11 +43,10 @@ public:
     std::shared_ptr<platform::View> cellForRowAtIndexPath(platform::TableView& table, platform::IndexPath path) override;
     void didSelectRowAtIndexPath(platform::TableView& table, platform::IndexPath path) override;
 
-    // In row order, as of the last refresh.
-    std::vector<std::unique_ptr<ThemeCellViewController>> themes;
-    // Outlet, connected by the interface description "StyleLibraryDialog"; held by the view tree.
-    platform::TableView* themeSelectionTable = nullptr;
-
 protected:
     void loadView() override;
+
+private:
+    // In row order, as of the last refresh.
+    std::vector<std::unique_ptr<ThemeCellViewController>> themes;
 };

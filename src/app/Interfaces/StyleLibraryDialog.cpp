@@ -9,7 +9,7 @@
 
 using namespace platform;
 
-std::shared_ptr<View> buildStyleLibraryDialog(StyleLibraryDialogViewController& controller)
+StyleLibraryDialogOutlets buildStyleLibraryDialog(StyleLibraryDialogViewController& controller)
 {
     // Short enough to stay below the status bar when the classic layout lifts the dialogs.
     DialogChrome c = makeDialogChrome(controller, {280, 380}, "Style Library");
@@ -23,6 +23,5 @@ std::shared_ptr<View> buildStyleLibraryDialog(StyleLibraryDialogViewController& 
     table->setBackgroundColor(Color::rgb255(12, 12, 16, 0.7f));
     table->setCornerRadius(theme::controlRadius);
     c.panel->addSubview(table);
-    controller.themeSelectionTable = table.get();
-    return c.root;
+    return {c, table};
 }

@@ -1,10 +1,17 @@
 #pragma once
 
+#include "Dialogs/DialogBase.h"
+
 #include <memory>
 
 namespace platform {
-class View;
+class TableView;
 }
 class StyleLibraryDialogViewController;
 
-std::shared_ptr<platform::View> buildStyleLibraryDialog(StyleLibraryDialogViewController& controller);
+struct StyleLibraryDialogOutlets {
+    DialogFrame frame;
+    std::shared_ptr<platform::TableView> themeSelectionTable;
+};
+
+StyleLibraryDialogOutlets buildStyleLibraryDialog(StyleLibraryDialogViewController& controller);

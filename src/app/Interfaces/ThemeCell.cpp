@@ -66,34 +66,35 @@ std::shared_ptr<Label> swatch(float x)
 
 } // namespace
 
-std::shared_ptr<View> buildThemeCell(ThemeCellViewController& controller)
+ThemeCellOutlets buildThemeCell(ThemeCellViewController& controller)
 {
-    auto root = std::make_shared<View>(Rect{0, 0, themeCellSize.width, themeCellSize.height});
+    ThemeCellOutlets o;
+    o.root = std::make_shared<View>(Rect{0, 0, themeCellSize.width, themeCellSize.height});
 
-    controller.selectionBar = std::make_shared<SelectionMark>(Rect{0, 0, 24, themeCellSize.height});
-    controller.selectionBar->setUserInteractionEnabled(false);
-    controller.selectionBar->setHidden(true);
-    root->addSubview(controller.selectionBar);
+    o.selectionBar = std::make_shared<SelectionMark>(Rect{0, 0, 24, themeCellSize.height});
+    o.selectionBar->setUserInteractionEnabled(false);
+    o.selectionBar->setHidden(true);
+    o.root->addSubview(o.selectionBar);
 
-    controller.themeName = std::make_shared<Label>(Rect{26, 7, 164, 20});
-    controller.themeName->setFont({15, true});
-    controller.themeName->setTextColor(Color::white());
-    controller.themeName->setMinimumFontSize(11);
-    root->addSubview(controller.themeName);
+    o.themeName = std::make_shared<Label>(Rect{26, 7, 164, 20});
+    o.themeName->setFont({15, true});
+    o.themeName->setTextColor(Color::white());
+    o.themeName->setMinimumFontSize(11);
+    o.root->addSubview(o.themeName);
 
-    controller.stripColor = swatch(26);
-    controller.bgColor = swatch(76);
-    controller.fontColor = swatch(126);
-    for (const auto& s : {controller.stripColor, controller.bgColor, controller.fontColor})
-        root->addSubview(s);
+    o.stripColor = swatch(26);
+    o.bgColor = swatch(76);
+    o.fontColor = swatch(126);
+    for (const auto& s : {o.stripColor, o.bgColor, o.fontColor})
+        o.root->addSubview(s);
 
-    controller.actionButton = std::make_shared<DeleteButton>(Rect{themeCellSize.width - 62, 9, 56, 34});
-    controller.actionButton->setTitle("Delete");
-    controller.actionButton->setFont({13, true});
-    controller.actionButton->setTitleColor(deleteRed);
-    controller.actionButton->setBackgroundColor(theme::controlFill);
-    controller.actionButton->setCornerRadius(theme::controlRadius);
-    controller.actionButton->setAction([&controller] { controller.actionButtonClicked(); });
-    root->addSubview(controller.actionButton);
-    return root;
+    o.actionButton = std::make_shared<DeleteButton>(Rect{themeCellSize.width - 62, 9, 56, 34});
+    o.actionButton->setTitle("Delete");
+    o.actionButton->setFont({13, true});
+    o.actionButton->setTitleColor(deleteRed);
+    o.actionButton->setBackgroundColor(theme::controlFill);
+    o.actionButton->setCornerRadius(theme::controlRadius);
+    o.actionButton->setAction([&controller] { controller.actionButtonClicked(); });
+    o.root->addSubview(o.actionButton);
+    return o;
 }

@@ -5,11 +5,24 @@
 #include <memory>
 
 namespace platform {
+class Button;
+class ImageView;
+class Label;
 class View;
-}
+} // namespace platform
 class ThemeCellViewController;
 
 // A style row fills the style library's table.
 inline constexpr platform::Size themeCellSize{256, 52};
 
-std::shared_ptr<platform::View> buildThemeCell(ThemeCellViewController& controller);
+struct ThemeCellOutlets {
+    std::shared_ptr<platform::View> root;
+    std::shared_ptr<platform::ImageView> selectionBar;
+    std::shared_ptr<platform::Label> themeName;
+    std::shared_ptr<platform::Label> stripColor;
+    std::shared_ptr<platform::Label> bgColor;
+    std::shared_ptr<platform::Label> fontColor;
+    std::shared_ptr<platform::Button> actionButton;
+};
+
+ThemeCellOutlets buildThemeCell(ThemeCellViewController& controller);
