@@ -30,13 +30,16 @@ std::string escapeHtml(const std::string& text)
 
 FlipsideViewController::FlipsideViewController(std::string nibName) : ViewController(std::move(nibName)) {}
 
-void FlipsideViewController::loadView() { setView(buildFlipsideView(*this)); }
+void FlipsideViewController::loadView()
+{
+    static_cast<FlipsideViewOutlets&>(*this) = buildFlipsideView(*this);
+    setView(root);
+}
 
 void FlipsideViewController::viewDidLoad() { view()->setBackgroundColor(platform::theme::flipsideBackground); }
 
 void FlipsideViewController::viewWillAppear(bool)
 {
-    entryPage->setDelegate(this);
     entryPage->loadRequest(entryURL);
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "Interfaces/FlipsideView.h"
+
 #include "platform/ViewController.h"
 #include "platform/WebView.h"
 
 #include <string>
 
 // The web side: the maker's mobile web page, loaded afresh each time the side is about to appear.
-class FlipsideViewController final : public platform::ViewController, public platform::WebViewDelegate {
+class FlipsideViewController final : public platform::ViewController,
+                                     public platform::WebViewDelegate,
+                                     private FlipsideViewOutlets {
 public:
     static constexpr const char* host = "m.tavrinplus.com";
 
@@ -24,9 +28,6 @@ public:
 
     // The address loaded on every appearance; tests point it at a server of their own.
     std::string entryURL = std::string("https://") + host + "/entry/";
-
-    // Outlet, connected by the interface description "FlipsideView"; held by the view tree.
-    platform::WebView* entryPage = nullptr;
 
 protected:
     void loadView() override;

@@ -79,7 +79,11 @@ std::filesystem::path PeoplePickerNavigationController::contactsFilePath()
     return Application::shared().services().paths->documentsDirectory() / "contacts.vcf";
 }
 
-void PeoplePickerNavigationController::loadView() { setView(buildPeoplePicker(*this)); }
+void PeoplePickerNavigationController::loadView()
+{
+    static_cast<PeoplePickerOutlets&>(*this) = buildPeoplePicker(*this);
+    setView(root);
+}
 
 void PeoplePickerNavigationController::viewDidLoad() { loadContacts(); }
 
@@ -204,7 +208,7 @@ void PeoplePickerNavigationController::showPerson(std::optional<std::size_t> ind
 
 int PeoplePickerNavigationController::numberOfRowsInSection(TableView& table, int)
 {
-    if (&table == peopleTable)
+    if (&table == peopleTable.get())
         return int(people_.size());
     return shown_ ? int(valueRows_.size()) : 0;
 }
@@ -212,7 +216,7 @@ int PeoplePickerNavigationController::numberOfRowsInSection(TableView& table, in
 std::shared_ptr<View> PeoplePickerNavigationController::cellForRowAtIndexPath(TableView& table, IndexPath path)
 {
     const auto row = std::size_t(path.row);
-    if (&table == peopleTable)
+    if (&table == peopleTable.get())
         return buildPersonCell(people_.at(row), path.row);
     return buildValueCell(people_.at(*shown_).values.at(valueRows_.at(row)), path.row);
 }
@@ -223,7 +227,7 @@ void PeoplePickerNavigationController::didSelectRowAtIndexPath(TableView& table,
     if (!delegate_ || path.row < 0)
         return;
     const auto row = std::size_t(path.row);
-    if (&table == peopleTable) {
+    if (&table == peopleTable.get()) {
         if (row < people_.size() && delegate_->shouldContinueAfterSelectingPerson(*this, people_[row]))
             showPerson(row);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Interfaces/PeoplePicker.h"
 #include "VCardReader.h"
 
 #include "platform/TableView.h"
@@ -12,9 +13,6 @@
 #include <string>
 #include <vector>
 
-namespace platform {
-class Label;
-}
 class PeoplePickerNavigationController;
 
 class PeoplePickerNavigationControllerDelegate {
@@ -34,7 +32,8 @@ public:
 // desktop's file chooser. With no such file yet, the import is offered as soon as the picker shows.
 class PeoplePickerNavigationController final : public platform::ViewController,
                                                public platform::TableViewDataSource,
-                                               public platform::TableViewDelegate {
+                                               public platform::TableViewDelegate,
+                                               private PeoplePickerOutlets {
 public:
     // Imports larger than this are refused: the biggest real address books stay far below it.
     static constexpr std::uintmax_t maxImportBytes = 64u << 20;
@@ -61,14 +60,6 @@ public:
     // The people in the order shown, and the one whose values are shown.
     const std::vector<Contact>& people() const { return people_; }
     const Contact* shownPerson() const { return shown_ ? &people_[*shown_] : nullptr; }
-
-    // Outlets, connected by the picker's interface; held by the view tree.
-    platform::View* peoplePage = nullptr;
-    platform::View* personPage = nullptr;
-    platform::TableView* peopleTable = nullptr;
-    platform::TableView* valuesTable = nullptr;
-    platform::Label* personTitle = nullptr;
-    platform::Label* emptyHint = nullptr;
 
 protected:
     void loadView() override;

@@ -49,7 +49,7 @@ struct WebSide : ::testing::Test {
         t.app().servicesForTesting().urlOpener = &opener;
     }
     RootViewController& root() { return t.runtime().delegate().rootViewController(); }
-    platform::WebView& page() { return *root().flipsideViewController()->entryPage; }
+    platform::WebView& page() { return t.view<platform::WebView>("flipside.page"); }
     // The flip just started: one second, in this direction.
     void expectFlip(AnimationTransition direction)
     {

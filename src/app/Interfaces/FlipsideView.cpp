@@ -8,14 +8,14 @@
 
 using namespace platform;
 
-std::shared_ptr<View> buildFlipsideView(FlipsideViewController& controller)
+FlipsideViewOutlets buildFlipsideView(FlipsideViewController& controller)
 {
     const float width = Application::screenWidth, height = Application::screenHeight - Application::statusBarHeight;
     auto view = std::make_shared<View>(Rect{0, 0, width, height});
     view->setIdentifier("flipside");
     auto page = std::make_shared<WebView>(Rect{0, navigationBarHeight, width, height - navigationBarHeight});
     page->setIdentifier("flipside.page");
+    page->setDelegate(&controller);
     view->addSubview(page);
-    controller.entryPage = page.get();
-    return view;
+    return {view, page};
 }

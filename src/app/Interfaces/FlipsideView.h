@@ -4,8 +4,14 @@
 
 namespace platform {
 class View;
-}
+class WebView;
+} // namespace platform
 class FlipsideViewController;
 
-// The web side: the page under the root controller's navigation bar. Connects `entryPage`.
-std::shared_ptr<platform::View> buildFlipsideView(FlipsideViewController& controller);
+struct FlipsideViewOutlets {
+    std::shared_ptr<platform::View> root;
+    std::shared_ptr<platform::WebView> entryPage;
+};
+
+// The web side: the page under the root controller's navigation bar.
+FlipsideViewOutlets buildFlipsideView(FlipsideViewController& controller);

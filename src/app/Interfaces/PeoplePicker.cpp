@@ -95,7 +95,7 @@ std::shared_ptr<Label> cellLabel(Rect frame, const std::string& text, const Font
 
 } // namespace
 
-std::shared_ptr<View> buildPeoplePicker(PeoplePickerNavigationController& controller)
+PeoplePickerOutlets buildPeoplePicker(PeoplePickerNavigationController& controller)
 {
     const Rect screen{0, 0, Application::screenWidth, Application::screenHeight - Application::statusBarHeight};
     auto root = std::make_shared<View>(screen);
@@ -120,14 +120,7 @@ std::shared_ptr<View> buildPeoplePicker(PeoplePickerNavigationController& contro
                            valueRowHeight, "picker.values");
     person.left->setAction([&controller] { controller.backButtonClick(); });
     root->addSubview(person.page);
-
-    controller.peoplePage = people.page.get();
-    controller.personPage = person.page.get();
-    controller.peopleTable = people.table.get();
-    controller.valuesTable = person.table.get();
-    controller.personTitle = person.title.get();
-    controller.emptyHint = hint.get();
-    return root;
+    return {root, people.page, person.page, people.table, person.table, person.title, hint};
 }
 
 std::shared_ptr<View> buildPersonCell(const Contact& person, int row)
