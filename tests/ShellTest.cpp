@@ -1,3 +1,4 @@
+// The shell's image codec and its captures into the photo album.
 #include "support/TestApp.h"
 
 #include "MainViewController.h"
@@ -28,7 +29,7 @@ std::vector<std::uint8_t> encoded(const QImage& image, const char* format)
 
 } // namespace
 
-TEST(Codec, DecodesToAlphaFirstSoWhiteReadsAsAllOnesAndReportsQtFormatsInItsNumbering)
+TEST(Codec, DecodesToAlphaFirstSoWhiteReadsAsAllOnes)
 {
     QImage white(3, 2, QImage::Format_RGB888);
     white.fill(Qt::white);
@@ -40,7 +41,10 @@ TEST(Codec, DecodesToAlphaFirstSoWhiteReadsAsAllOnesAndReportsQtFormatsInItsNumb
     EXPECT_GE(image->bytesPerRow, 12);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(image->bytes[size_t(i)], 0xFF);
+}
 
+TEST(Codec, TellsQtFormatsInThePlatformsNumbering)
+{
     EXPECT_EQ(desktop::alphaInfoOf(QImage::Format_RGBA8888_Premultiplied), 1);
     EXPECT_EQ(desktop::alphaInfoOf(QImage::Format_ARGB32), 4);
     EXPECT_EQ(desktop::alphaInfoOf(QImage::Format_RGBX8888), 5);
@@ -49,7 +53,7 @@ TEST(Codec, DecodesToAlphaFirstSoWhiteReadsAsAllOnesAndReportsQtFormatsInItsNumb
 }
 
 // The files it must refuse are in BadInputTest's table of photographs.
-TEST(Codec, ScalesPhotographsWhileDecodingAndKeepsOneCutShortNearItsEnd)
+TEST(Codec, ScalesALargePhotographWhileDecodingIt)
 {
     desktop::QtImageCodec codec;
     TempHome home;
@@ -62,9 +66,12 @@ TEST(Codec, ScalesPhotographsWhileDecodingAndKeepsOneCutShortNearItsEnd)
     ASSERT_TRUE(photo);
     EXPECT_EQ(photo->width, 1000);
     EXPECT_EQ(photo->height, 750);
-    EXPECT_FALSE(codec.decodeFile(path.string()));
+    EXPECT_FALSE(codec.decodeFile(path.string())) << "beyond what is decoded in full";
+}
 
-    // A JPEG missing its last bytes is still the photograph, grey at the bottom.
+TEST(Codec, KeepsAJpegMissingItsLastBytesGreyAtTheBottom)
+{
+    desktop::QtImageCodec codec;
     QImage red(64, 64, QImage::Format_RGB32);
     red.fill(Qt::red);
     auto jpeg = encoded(red, "JPEG");
@@ -75,7 +82,7 @@ TEST(Codec, ScalesPhotographsWhileDecodingAndKeepsOneCutShortNearItsEnd)
     EXPECT_GT(qRed(top) - qGreen(top), 200) << "the picture, not the grey fill";
 }
 
-TEST(AlbumCapture, SavesTheScreenAsANewPictureNeverOverwritesOneAndReportsAnAlbumItCannotMake)
+TEST(AlbumCapture, SavesTheScreenAsANewPictureNeverOverwritingOne)
 {
     TestApp t;
     std::string error;
@@ -96,7 +103,12 @@ TEST(AlbumCapture, SavesTheScreenAsANewPictureNeverOverwritesOneAndReportsAnAlbu
     QImage saved(QString::fromStdString(names[0].string()));
     EXPECT_EQ(saved.size(), QSize(320, 480));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), t.screenshot(1).convertToFormat(QImage::Format_RGB32));
+}
 
+TEST(AlbumCapture, SaysWhichAlbumItCannotMake)
+{
+    TestApp t;
+    std::string error;
     // A plain file where the pictures folder should be: even root cannot create a folder in it.
     std::ofstream(t.home->path() / "blocker") << "x";
     setenv("XDG_PICTURES_DIR", (t.home->path() / "blocker").c_str(), 1);

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <set>
 
 using platform::Color;
@@ -95,7 +94,7 @@ TEST(SwatchPalette, RoundTouchesSnapToTheNearestCentreFirstVisitedWinningTies)
                 << "palette " << index << " touch " << touch.x << "," << touch.y;
 }
 
-TEST(SwatchPalette, DecodesEachLayoutByItsOwnByteOrderAndScaleAndLogsUnknownOnes)
+TEST(SwatchPalette, DecodesEachLayoutByItsOwnByteOrderAndScaleWithTheAlphaGiven)
 {
     const std::array<int, 3> alphaFirst{2, 4, 6}, alphaLast{1, 3, 5};
     struct Case {
@@ -121,7 +120,10 @@ TEST(SwatchPalette, DecodesEachLayoutByItsOwnByteOrderAndScaleAndLogsUnknownOnes
     RecordingLog log;
     for (float alpha : {0.0f, 0.35f})
         EXPECT_EQ(SwatchPalette::sample(onePixel(4, 1, 2, 3), {0, 0}, alpha, log)->alpha, alpha);
+}
 
+TEST(SwatchPalette, AnUnknownLayoutReadsAsNothingAndIsLogged)
+{
     for (int alphaInfo : {0, 7, 8, -1}) {
         RecordingLog unknown;
         EXPECT_FALSE(SwatchPalette::sample(onePixel(alphaInfo, 1, 2, 3), {0, 0}, 1, unknown)) << alphaInfo;
