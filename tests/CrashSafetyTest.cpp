@@ -29,7 +29,7 @@ struct Writer {
     int rounds;
     std::string initial;
     std::function<void(const std::filesystem::path&, int round)> writeForever;
-    std::function<std::string(const std::string& fileBytes)> filling; // the repeated part of what is on disk
+    std::function<std::string(const std::string& fileBytes)> filling; // the run of one repeated character on disk
 };
 void PrintTo(const Writer& w, std::ostream* os) { *os << w.what; }
 

@@ -6,7 +6,6 @@
 #include "desktop/SettingsWatcher.h"
 
 #include "MainViewController.h"
-#include "PackedColor.h"
 
 #include "platform/ImageView.h"
 #include "platform/Label.h"
@@ -91,15 +90,6 @@ TEST_F(OpenWindow, ShowsANumberAnotherProcessSet)
 {
     ASSERT_TRUE(finishCommands({startCommand({"set", "phone_preference", "+1 555 0100"})}));
     EXPECT_TRUE(runEventsUntil([&] { return t.view<platform::Label>("split.contact").text() == "TAVRIN: +1 555 0100"; }));
-}
-
-TEST_F(OpenWindow, KeepsAnotherProcesssChangeWhenItSavesItsOwn)
-{
-    ASSERT_TRUE(finishCommands({startCommand({"set", "phone_preference", "+1 555 0100"})}));
-    t.main().setStripColor(unpackColor(0x11223380));
-    auto stored = settingsIn(*t.home);
-    EXPECT_EQ(stored["phone_preference"], "+1 555 0100");
-    EXPECT_EQ(stored["strip_color"], 0x11223380u);
 }
 
 TEST_F(OpenWindow, ShowsAPhotographAnotherProgramPutInPlace)
