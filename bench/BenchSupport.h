@@ -5,6 +5,8 @@
 #include "platform/Animator.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
+#include "platform/View.h"
+#include "platform/Window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -68,6 +70,18 @@ struct Session {
     }
 
     platform::Application& app() { return runtime.application(); }
+
+    // The first view of this identifier in the window, as a finger would find it.
+    platform::View* find(const std::string& id) { return find(app().window(), id); }
+    static platform::View* find(platform::View& view, const std::string& id)
+    {
+        if (view.identifier() == id)
+            return &view;
+        for (const auto& sub : view.subviews())
+            if (auto* found = find(*sub, id))
+                return found;
+        return nullptr;
+    }
 
     // Lets every running animation finish, in 60 Hz steps.
     void settle()

@@ -8,8 +8,6 @@
 #include "desktop/QtViewRenderer.h"
 
 #include "platform/Application.h"
-#include "platform/ImageView.h"
-#include "platform/Label.h"
 #include "platform/Window.h"
 
 namespace {
@@ -23,7 +21,7 @@ struct PaletteSession {
     {
         s.runtime.mainViewController().pushDialog(dialog);
         s.settle();
-        origin = dialog.colorSwatchImage->convertToWindow({0, 0});
+        origin = s.find("strip.paletteImage")->convertToWindow({0, 0});
         s.app().window().touchDown({origin.x + 10, origin.y + 10});
     }
     // Points sweep the spectrum so every move picks a new colour.
@@ -33,12 +31,12 @@ struct PaletteSession {
 void BM_TouchOnPalette(benchmark::State& state)
 {
     PaletteSession p;
-    auto& strip = *p.s.runtime.mainViewController().classicStripColor;
-    auto before = strip.backgroundColor();
+    auto& main = p.s.runtime.mainViewController();
+    auto before = main.stripColor();
     int i = 0;
     for (auto _ : state)
         p.s.app().window().touchMove(p.next(i++));
-    if (strip.backgroundColor() == before)
+    if (main.stripColor() == before)
         state.SkipWithError("the touches picked no colour");
 }
 BENCHMARK(BM_TouchOnPalette)->Unit(benchmark::kMicrosecond);
