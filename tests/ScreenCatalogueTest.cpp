@@ -87,7 +87,8 @@ TEST(WallpaperLayout, OnTheClassicScreenTheLayoutsLieWhereTheyAlwaysHave)
     WallpaperLayout layout(catalogue().classic());
     EXPECT_EQ(layout.scale(), 1);
     EXPECT_EQ(layout.box(), (platform::Rect{0, 116, 320, 268}));
-    EXPECT_EQ(layout.place({14, 100, 292, 64}), (platform::Rect{14, 216, 292, 64}));
+    EXPECT_EQ(layout.frameOf(WallpaperLayout::Part::ClassicContact), (platform::Rect{14, 216, 292, 64}));
+    EXPECT_EQ(layout.fontSizeOf(WallpaperLayout::Part::ClassicContact), 50);
 }
 
 TEST(WallpaperLayout, OnEveryScreenTheDefaultsLieInsideItAndClearOfItsLockScreen)

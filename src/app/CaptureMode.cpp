@@ -31,8 +31,8 @@ void CaptureMode::showInstructions()
             top->view()->setAlpha(0);
     }
     views_.instructions->setFrame(
-        {0, -Application::statusBarHeight, Application::screenWidth, Application::screenHeight});
-    views_.instructions->setBounds({0, 0, Application::screenWidth, Application::screenHeight});
+        {{0, -Application::statusBarHeight}, app.screenSize()});
+    views_.instructions->setBounds({{0, 0}, app.screenSize()});
     views_.instructions->setHidden(false);
     state_ = State::Instructions;
 }

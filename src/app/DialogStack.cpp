@@ -11,21 +11,18 @@ using platform::Application;
 
 namespace {
 
-constexpr float dialogCentreX = 160;
-constexpr float dialogCentreY = 230;
-constexpr float classicLift = 33;
 constexpr float slidUpTop = 20;
-constexpr float launcherX = 230;
-constexpr float launcherY = 132;
-constexpr float launcherClassicY = 99;
 constexpr double pushPopDuration = 0.5;
 constexpr double minimiseDuration = 0.25;
 
 } // namespace
 
-DialogStack::DialogStack(std::shared_ptr<platform::View> host, std::shared_ptr<platform::View> launcher,
+DialogStack::DialogStack(std::shared_ptr<platform::View> host, std::shared_ptr<platform::View> launcher, Places places,
                          std::function<bool()> isClassicLayout)
-    : host_(std::move(host)), launcher_(std::move(launcher)), isClassicLayout_(std::move(isClassicLayout))
+    : host_(std::move(host))
+    , launcher_(std::move(launcher))
+    , places_(places)
+    , isClassicLayout_(std::move(isClassicLayout))
 {
     dialogs_.reserve(5);
 }
@@ -38,10 +35,10 @@ void DialogStack::position(DialogBase* dialog)
     if (!(v.alpha() > 0))
         return;
     platform::Size size = v.frame().size;
-    float x = dialogCentreX - 0.5f * size.width;
-    float y = dialogCentreY - 0.5f * size.height;
+    float x = places_.centre.x - 0.5f * size.width;
+    float y = places_.centre.y - 0.5f * size.height;
     if (isClassicLayout_())
-        y -= classicLift;
+        y -= places_.classicLift;
     v.setFrame({x, y, size.width, size.height});
 }
 
@@ -106,7 +103,7 @@ void DialogStack::hideTop()
     if (dialogs_.empty() || minimized_)
         return;
     auto& shown = *top()->view();
-    platform::Point point{launcherX, isClassicLayout_() ? launcherClassicY : launcherY};
+    platform::Point point = isClassicLayout_() ? places_.launcherClassic : places_.launcher;
     launcher_->setFrame({point, launcher_->frame().size});
     dialogFrame_ = shown.frame();
     {

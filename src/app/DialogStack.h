@@ -16,9 +16,18 @@ class DialogBase;
 // the keyboard's way while a field is edited.
 class DialogStack {
 public:
+    // Where dialogs and the launcher go on the screen, in the host's coordinates. They keep clear of
+    // the strip, which lies higher in the classic layout.
+    struct Places {
+        platform::Point centre;          // of a dialog
+        float classicLift = 0;           // how much higher a dialog sits over the classic layout
+        platform::Point launcher;        // a minimised dialog's pill
+        platform::Point launcherClassic; // the pill over the classic layout
+    };
+
     // `host` receives the dialogs' views; `launcher` is the pill a minimised dialog shrinks into;
-    // `isClassicLayout` tells where the strip is, which dialogs and the launcher keep clear of.
-    DialogStack(std::shared_ptr<platform::View> host, std::shared_ptr<platform::View> launcher,
+    // `isClassicLayout` tells which layout shows.
+    DialogStack(std::shared_ptr<platform::View> host, std::shared_ptr<platform::View> launcher, Places places,
                 std::function<bool()> isClassicLayout);
 
     void push(DialogBase& dialog);
@@ -39,6 +48,7 @@ public:
 private:
     std::shared_ptr<platform::View> host_;
     std::shared_ptr<platform::View> launcher_;
+    Places places_;
     std::function<bool()> isClassicLayout_;
     std::vector<DialogBase*> dialogs_;
     bool minimized_ = false;

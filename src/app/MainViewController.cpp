@@ -3,6 +3,7 @@
 #include "Dialogs/DialogBase.h"
 #include "CaptureMode.h"
 #include "DialogStack.h"
+#include "LockScreenGuide.h"
 #include "Dialogs/MainDialogViewController.h"
 #include "PackedColor.h"
 #include "SettingsKeys.h"
@@ -21,14 +22,15 @@ using platform::Rect;
 
 namespace {
 
-constexpr Rect layoutContainerFrame{0, 96, 320, 268};
-constexpr platform::Point launcherStartOrigin{223, 143};
 
 platform::SettingsStore& settings() { return Application::shared().settings(); }
 
 } // namespace
 
-MainViewController::MainViewController(std::string nibName) : ViewController(std::move(nibName)) {}
+MainViewController::MainViewController(std::string nibName, Screen screen)
+    : ViewController(std::move(nibName)), screen_(std::move(screen))
+{
+}
 
 MainViewController::~MainViewController() = default;
 
@@ -40,22 +42,28 @@ void MainViewController::loadView()
 
 void MainViewController::viewDidLoad()
 {
-    stack_ = std::make_unique<DialogStack>(view(), menuLauncher, [this] { return isClassicLayout(); });
+    // The layout's box in this view's coordinates, which start under the status bar.
+    const WallpaperLayout layout(screen_);
+    const float scale = layout.scale(), right = screen_.points.width;
+    const Rect box = layout.box().offsetBy(0, -Application::statusBarHeight);
+    layOutStrips(layout);
+    DialogStack::Places places{{right / 2, (screen_.points.height - Application::statusBarHeight) / 2},
+                               33 * scale,
+                               {right - 90, box.y() + 36 * scale},
+                               {right - 90, box.y() + 3 * scale}};
+    stack_ = std::make_unique<DialogStack>(view(), menuLauncher, places, [this] { return isClassicLayout(); });
     capture_ = std::make_unique<CaptureMode>(
         CaptureMode::Views{view(), menuLauncher, overlayImage, saveInstructions, saveScreenshotDoneButton}, *stack_, [this] {
             if (onCaptureStateEntered)
                 onCaptureStateEntered();
         });
 
-    for (auto* container : {&splitLayout, &splitLayoutTopOnly, &classicLayout})
-        (*container)->setFrame(layoutContainerFrame);
     for (auto* v : {&splitLayout, &splitLayoutTopOnly, &classicLayout, &saveInstructions})
         view()->addSubview(*v);
     saveInstructions->setHidden(true);
 
     view()->addSubview(menuLauncher);
-    Rect launcher = menuLauncher->frame();
-    menuLauncher->setFrame({launcherStartOrigin, launcher.size});
+    menuLauncher->setFrame({{right - 97, box.y() + 47 * scale}, menuLauncher->frame().size});
     menuLauncher->setAlpha(0);
 
     dlgMain = std::make_unique<MainDialogViewController>("MainDialog", *this);
@@ -100,6 +108,29 @@ void MainViewController::viewWillAppear(bool)
 }
 
 bool MainViewController::photoChangedOnDisk() const { return photograph_.changedOnDisk(); }
+
+void MainViewController::layOutStrips(const WallpaperLayout& layout)
+{
+    using Part = WallpaperLayout::Part;
+    const Rect box = layout.box();
+    for (auto* container : {&splitLayout, &splitLayoutTopOnly, &classicLayout})
+        (*container)->setFrame(box.offsetBy(0, -Application::statusBarHeight));
+    const float scale = layout.scale();
+    const std::pair<platform::Label*, Part> parts[] = {
+        {classicStripColor.get(), Part::ClassicStrip},       {classicTavrin.get(), Part::ClassicTavrin},
+        {classicContact.get(), Part::ClassicContact},        {classicInfo.get(), Part::ClassicInfo},
+        {splitStripUpperColor.get(), Part::SplitUpperStrip}, {splitContact.get(), Part::SplitContact},
+        {splitStripLowerColor.get(), Part::SplitLowerStrip}, {splitInfo.get(), Part::SplitInfo},
+        {splitStripTopOnlyColor.get(), Part::SplitUpperStrip}, {splitTopOnlyContact.get(), Part::SplitContact},
+    };
+    for (auto [view, part] : parts) {
+        view->setFrame(layout.frameOf(part).offsetBy(0, -box.y()));
+        if (float size = layout.fontSizeOf(part); size > 0) {
+            view->setFont({size, true});
+            view->setShadowOffset({scale, 1.5f * scale});
+        }
+    }
+}
 
 // Style state.
 

@@ -4,6 +4,8 @@
 #include "DialogHost.h"
 #include "Interfaces/MainView.h"
 #include "PhotographStore.h"
+#include "Screen.h"
+#include "WallpaperLayout.h"
 #include "WallpaperStyle.h"
 
 #include "platform/Color.h"
@@ -26,7 +28,10 @@ class MainDialogViewController;
 // the host of every dialog.
 class MainViewController final : public platform::ViewController, public DialogHost, private MainViewOutlets {
 public:
-    explicit MainViewController(std::string nibName);
+    // `screen` is the phone the wallpaper is composed for; the views lay out for it once.
+    MainViewController(std::string nibName, Screen screen);
+
+    const Screen& screen() const { return screen_; }
     ~MainViewController() override;
 
     void viewDidLoad() override;
@@ -116,10 +121,12 @@ protected:
 
 private:
     void setLayoutVisibility(bool split, bool topOnly, bool classic);
+    void layOutStrips(const WallpaperLayout& layout);
 
     std::unique_ptr<MainDialogViewController> dlgMain;
     PhotographStore photograph_;
     std::unique_ptr<DialogStack> stack_;
     std::unique_ptr<CaptureMode> capture_;
     WallpaperStyle style_;
+    Screen screen_;
 };

@@ -4,6 +4,7 @@
 #include "Dialogs/MainDialogViewController.h"
 #include "Interfaces/NavigationBar.h"
 #include "MainViewController.h"
+#include "ScreenCatalogue.h"
 
 #include "platform/Application.h"
 #include "platform/View.h"
@@ -16,21 +17,22 @@ constexpr double flipDuration = 1.0;
 
 } // namespace
 
-RootViewController::RootViewController() : ViewController("MainWindow") {}
+RootViewController::RootViewController() : ViewController("MainWindow"), screen_(ScreenCatalogue::builtIn().classic()) {}
 
 RootViewController::~RootViewController() = default;
 
 void RootViewController::loadView()
 {
     // The root view is the screen below the status bar.
-    setView(std::make_shared<platform::View>(platform::Rect{0, Application::statusBarHeight, Application::screenWidth,
-                                                            Application::screenHeight - Application::statusBarHeight}));
-    flipsideNavigationBar_ = makeNavigationBar(Application::screenWidth, "TavrinPlus", "Done", "flipside", [this] { toggleView(); });
+    const platform::Size screen = Application::shared().screenSize();
+    setView(std::make_shared<platform::View>(
+        platform::Rect{0, Application::statusBarHeight, screen.width, screen.height - Application::statusBarHeight}));
+    flipsideNavigationBar_ = makeNavigationBar(screen.width, "TavrinPlus", "Done", "flipside", [this] { toggleView(); });
 }
 
 void RootViewController::viewDidLoad()
 {
-    mainViewController_ = std::make_unique<MainViewController>("MainView");
+    mainViewController_ = std::make_unique<MainViewController>("MainView", screen_);
     view()->addSubview(mainViewController_->view());
     mainViewController_->mainDialog().onWebPage = [this] { toggleView(); };
 }

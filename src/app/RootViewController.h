@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Screen.h"
+
 #include "platform/ViewController.h"
 
 #include <memory>
@@ -14,6 +16,8 @@ public:
     ~RootViewController() override;
 
     MainViewController& mainViewController() const { return *mainViewController_; }
+    // The phone the wallpaper is composed for; set before the view is loaded.
+    void setScreen(Screen screen) { screen_ = std::move(screen); }
     // Absent until the first flip.
     FlipsideViewController* flipsideViewController() const { return flipsideViewController_.get(); }
 
@@ -29,4 +33,5 @@ private:
     std::unique_ptr<MainViewController> mainViewController_;
     std::unique_ptr<FlipsideViewController> flipsideViewController_;
     std::shared_ptr<platform::View> flipsideNavigationBar_;
+    Screen screen_;
 };

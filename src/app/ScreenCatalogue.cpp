@@ -126,3 +126,11 @@ std::optional<Screen> ScreenCatalogue::resolve(std::string_view choice) const
         return *screen;
     return Screen::parseCustom(choice);
 }
+
+Screen ScreenCatalogue::screenFor(const std::optional<std::string>& choice) const
+{
+    if (choice)
+        if (auto screen = resolve(*choice))
+            return *screen;
+    return classic();
+}

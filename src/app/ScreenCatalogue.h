@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     const Screen* find(std::string_view id) const;
     // A catalogue id or a custom `WIDTHxHEIGHT@SCALE`; nothing for anything else.
     std::optional<Screen> resolve(std::string_view choice) const;
+    // The screen a stored choice names; the classic one when none is stored or it names none.
+    Screen screenFor(const std::optional<std::string>& choice) const;
 
 private:
     std::vector<Screen> screens_;

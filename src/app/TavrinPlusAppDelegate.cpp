@@ -1,6 +1,7 @@
 #include "TavrinPlusAppDelegate.h"
 
 #include "RootViewController.h"
+#include "ScreenCatalogue.h"
 #include "SettingsKeys.h"
 
 #include "platform/View.h"
@@ -28,6 +29,10 @@ TavrinPlusAppDelegate& TavrinPlusAppDelegate::shared()
 
 void TavrinPlusAppDelegate::applicationDidFinishLaunching(Application& application)
 {
+    const Screen screen =
+        screen_ ? *screen_ : ScreenCatalogue::builtIn().screenFor(application.settings().stringForKey(keys::device));
+    application.setScreenSize(screen.points);
+    rootViewController_->setScreen(screen);
     window_->addSubview(rootViewController_->view());
     application.setStatusBarStyle(Application::statusBarStyleBlackTranslucent, false);
 }

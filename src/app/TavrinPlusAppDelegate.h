@@ -1,9 +1,12 @@
 #pragma once
 
+#include "Screen.h"
+
 #include "platform/Application.h"
 #include "platform/SettingsStore.h"
 
 #include <memory>
+#include <optional>
 
 namespace platform {
 class Window;
@@ -21,6 +24,8 @@ public:
     const std::shared_ptr<platform::Window>& window() const { return window_; }
     RootViewController& rootViewController() const { return *rootViewController_; }
 
+    // Composes for this screen instead of the one the settings choose; before the launch.
+    void setScreen(Screen screen) { screen_ = std::move(screen); }
     void applicationDidFinishLaunching(platform::Application& application) override;
     void AddDefaultUserSettings();
     void createDefaultUserValueIfEmpty(const std::string& key, platform::SettingsStore::Value defaultValue);
@@ -29,4 +34,5 @@ public:
 private:
     std::shared_ptr<platform::Window> window_;
     std::unique_ptr<RootViewController> rootViewController_;
+    std::optional<Screen> screen_;
 };

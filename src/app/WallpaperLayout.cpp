@@ -8,15 +8,25 @@ using platform::Rect;
 
 namespace {
 
-// The parts of the three layouts in the design's box; lettering sits inside its strip.
-constexpr Rect classicStrip{0, 50, 320, 168};
-constexpr Rect classicContact{14, 100, 292, 64};
-constexpr Rect classicInfo{14, 166, 292, 40};
-constexpr Rect classicTavrin{14, 60, 292, 40};
-constexpr Rect splitUpperStrip{0, 16, 320, 92};
-constexpr Rect splitContact{12, 16, 296, 92};
-constexpr Rect splitLowerStrip{0, 160, 320, 92};
-constexpr Rect splitInfo{12, 160, 296, 92};
+struct Design {
+    const char* name; // as told to the user
+    Rect rect;        // in the design's box; strips reach across the whole screen
+    float fontSize;   // 0 for a strip
+};
+
+// Indexed by WallpaperLayout::Part; lettering sits inside its strip.
+constexpr Design designs[] = {
+    {"the strip", {0, 50, 320, 168}, 0},
+    {"\"TAVRIN:\"", {14, 60, 292, 40}, 30},
+    {"the number", {14, 100, 292, 64}, 50},
+    {"the information line", {14, 166, 292, 40}, 22},
+    {"the upper strip", {0, 16, 320, 92}, 0},
+    {"the number", {12, 16, 296, 92}, 38},
+    {"the lower strip", {0, 160, 320, 92}, 0},
+    {"the information line", {12, 160, 296, 92}, 28},
+};
+
+const Design& design(WallpaperLayout::Part part) { return designs[static_cast<int>(part)]; }
 
 std::string pointsRange(float from, float to)
 {
@@ -35,59 +45,45 @@ WallpaperLayout::WallpaperLayout(const Screen& screen) : screen_(screen)
     box_ = {0, band.top + (band.height() - height) / 2, screen.points.width, height};
 }
 
-Rect WallpaperLayout::place(Rect design) const
+Rect WallpaperLayout::frameOf(Part part) const
 {
+    const Design& d = design(part);
+    const float y = box_.y() + d.rect.y() * scale_, height = d.rect.height() * scale_;
+    if (d.fontSize == 0)
+        return {0, y, screen_.points.width, height};
     const float left = (screen_.points.width - designWidth * scale_) / 2;
-    return {left + design.x() * scale_, box_.y() + design.y() * scale_, design.width() * scale_,
-            design.height() * scale_};
+    return {left + d.rect.x() * scale_, y, d.rect.width() * scale_, height};
 }
 
-Rect WallpaperLayout::placeAcross(float designY, float designHeight) const
-{
-    return {0, box_.y() + designY * scale_, screen_.points.width, designHeight * scale_};
-}
-
-std::vector<WallpaperLayout::Part> WallpaperLayout::visibleParts(StripLayout layout, bool withInformation) const
-{
-    auto across = [&](Rect design) { return placeAcross(design.y(), design.height()); };
-    switch (layout) {
-    case StripLayout::Classic: {
-        std::vector<Part> parts{{"the strip", across(classicStrip)},
-                                {"\"TAVRIN:\"", place(classicTavrin)},
-                                {"the number", place(classicContact)}};
-        if (withInformation)
-            parts.push_back({"the information line", place(classicInfo)});
-        return parts;
-    }
-    case StripLayout::Split: {
-        std::vector<Part> parts{{"the upper strip", across(splitUpperStrip)}, {"the number", place(splitContact)}};
-        if (withInformation) {
-            parts.push_back({"the lower strip", across(splitLowerStrip)});
-            parts.push_back({"the information line", place(splitInfo)});
-        }
-        return parts;
-    }
-    case StripLayout::None: return {};
-    }
-    return {};
-}
+float WallpaperLayout::fontSizeOf(Part part) const { return design(part).fontSize * scale_; }
 
 std::vector<std::string> WallpaperLayout::problems(StripLayout layout, bool withInformation) const
 {
+    std::vector<Part> shown;
+    if (layout == StripLayout::Classic) {
+        shown = {Part::ClassicStrip, Part::ClassicTavrin, Part::ClassicContact};
+        if (withInformation)
+            shown.push_back(Part::ClassicInfo);
+    } else if (layout == StripLayout::Split) {
+        shown = {Part::SplitUpperStrip, Part::SplitContact};
+        if (withInformation)
+            shown.insert(shown.end(), {Part::SplitLowerStrip, Part::SplitInfo});
+    }
     // Half a point of overlap is rounding, not a covered part.
     constexpr float tolerance = 0.5f;
     std::vector<std::string> found;
-    for (const Part& part : visibleParts(layout, withInformation)) {
-        const Rect& r = part.rect;
+    for (Part part : shown) {
+        const Rect r = frameOf(part);
+        const std::string name = design(part).name;
         if (r.x() < -tolerance || r.y() < -tolerance || r.maxX() > screen_.points.width + tolerance ||
             r.maxY() > screen_.points.height + tolerance) {
-            found.push_back(part.name + " reaches beyond the screen's edge");
+            found.push_back(name + " reaches beyond the screen's edge");
             continue;
         }
         for (const CoveredRegion& region : screen_.regions) {
             Rect covered = r.intersection(region.rect);
             if (covered.width() > tolerance && covered.height() > tolerance)
-                found.push_back(part.name + " lies under the " + describeRegionKind(region.kind) + " (" +
+                found.push_back(name + " lies under the " + describeRegionKind(region.kind) + " (" +
                                 pointsRange(covered.y(), covered.maxY()) + " from the top)");
         }
     }

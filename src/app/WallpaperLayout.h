@@ -20,27 +20,22 @@ public:
     // Below this the lettering grows too small to read; the layout overflows its band instead.
     static constexpr float smallestScale = 0.75f;
 
+    // The parts of the layouts; the top-only layout is the split layout's upper half.
+    enum class Part { ClassicStrip, ClassicTavrin, ClassicContact, ClassicInfo, SplitUpperStrip, SplitContact, SplitLowerStrip, SplitInfo };
+
     explicit WallpaperLayout(const Screen& screen);
 
     const Screen& screen() const { return screen_; }
     float scale() const { return scale_; }
     // The box the three layouts share: from edge to edge, as tall as the scaled design.
     platform::Rect box() const { return box_; }
-    // A rectangle of the design's box, in screen points. Horizontally the design is centred.
-    platform::Rect place(platform::Rect design) const;
-    // Where a part reaching across the whole design lies: from edge to edge of the screen.
-    platform::Rect placeAcross(float designY, float designHeight) const;
+    // Where a part lies on the screen, and the size of its lettering (0 for a strip).
+    platform::Rect frameOf(Part part) const;
+    float fontSizeOf(Part part) const;
 
-    // The parts a finder must see, as they lie for `layout` (the split layout's lower strip is left
-    // out when it holds no information line).
-    struct Part {
-        std::string name; // "the number", "the strip", "the information line", …
-        platform::Rect rect;
-    };
-    std::vector<Part> visibleParts(StripLayout layout, bool withInformation) const;
-
-    // Every part that lies under a region the lock screen covers or beyond the screen's edge, one
-    // line each, e.g. "the number lies under the clock (points 59 to 194)".
+    // Every part a finder must see that lies under a region the lock screen covers or beyond the
+    // screen's edge, one line each, e.g. "the number lies under the clock (points 59 to 194 from the
+    // top)". The split layout's lower half counts only when it holds an information line.
     std::vector<std::string> problems(StripLayout layout, bool withInformation) const;
 
 private:

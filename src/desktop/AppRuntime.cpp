@@ -65,9 +65,10 @@ QByteArray encodeScreen(const QImage& screen, const char* format)
 
 MainViewController& AppRuntime::mainViewController() { return delegate_->rootViewController().mainViewController(); }
 
-std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::string& error, float scale)
+std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::string& error, std::optional<float> scale)
 {
-    QByteArray png = encodeScreen(renderer_.renderScreen(*application_, scale), "PNG");
+    const float pixelsAPoint = scale.value_or(mainViewController().screen().scale());
+    QByteArray png = encodeScreen(renderer_.renderScreen(*application_, pixelsAPoint), "PNG");
     if (png.isEmpty()) {
         error = "cannot encode the picture";
         return std::nullopt;

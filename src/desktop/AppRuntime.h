@@ -44,7 +44,8 @@ public:
 
     // The device's screen capture: the screen as shown now, as a PNG in the photo album folder under a
     // new name. The path written, or nothing with the reason in `error`.
-    std::optional<std::filesystem::path> captureScreenToAlbum(std::string& error, float scale = 1);
+    // At the phone's own pixels unless a scale is given.
+    std::optional<std::filesystem::path> captureScreenToAlbum(std::string& error, std::optional<float> scale = {});
 
 private:
     QtImageCodec codec_;

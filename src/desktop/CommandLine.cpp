@@ -70,7 +70,9 @@ class Session {
 public:
     enum class Start { ModelOnly, WithViews };
 
-    explicit Session(std::ostream& err, Start start = Start::ModelOnly) : err_(err), log_(err), runtime_(clock_, log_)
+    // `screen` stands in for the stored choice of phone.
+    explicit Session(std::ostream& err, Start start = Start::ModelOnly, const std::optional<Screen>& screen = {})
+        : err_(err), log_(err), runtime_(clock_, log_)
     {
         auto& store = settings();
         // Defaults in place of settings that exist but cannot be read would be a wrong answer.
@@ -78,6 +80,8 @@ public:
         if (store.isUnreadable() || !store.begin(std::chrono::minutes(1)))
             throw CommandFailure{store.problem() + " (" + store.file().string() + ")"};
         if (start == Start::WithViews) {
+            if (screen)
+                runtime_.delegate().setScreen(*screen);
             runtime_.launch();
             return;
         }
@@ -288,13 +292,38 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
                      "strip_layout, strip_color, bg_color, font_face, font_highlight and device"};
 }
 
+Screen screenNamed(const std::string& choice)
+{
+    requireUtf8(choice, "--device");
+    auto screen = ScreenCatalogue::builtIn().resolve(choice);
+    if (!screen)
+        throw UsageError{"there is no screen '" + escaped(choice) + "'; 'tavrin-plus devices' lists them, or give "
+                         "WIDTHxHEIGHT@SCALE in points"};
+    return *screen;
+}
+
+// The stored choice of screen; the classic one when none is stored or the stored one is unknown.
+Screen storedScreen(const platform::SettingsStore& store, std::ostream& err)
+{
+    const auto choice = store.stringForKey(keys::device);
+    if (!choice)
+        return ScreenCatalogue::builtIn().classic();
+    if (auto screen = ScreenCatalogue::builtIn().resolve(*choice))
+        return *screen;
+    err << "tavrin-plus: note: device holds '" << escaped(*choice) << "', no screen known; the classic one is used\n";
+    return ScreenCatalogue::builtIn().classic();
+}
+
 int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     std::optional<std::string> file;
-    float scale = 1;
+    std::optional<float> scale;
+    std::optional<Screen> screen;
     for (size_t i = 1; i < args.size(); ++i) {
         if ((args[i] == "-o" || args[i] == "--output") && i + 1 < args.size()) {
             file = args[++i];
+        } else if (args[i] == "--device" && i + 1 < args.size()) {
+            screen = screenNamed(args[++i]);
         } else if (args[i] == "--scale" && i + 1 < args.size()) {
             const std::string& s = args[++i];
             int n = 0;
@@ -303,7 +332,7 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
                 throw UsageError{"--scale is a whole number from 1 to 4"};
             scale = float(n);
         } else {
-            throw UsageError{"export takes [-o FILE] [--scale N], not '" + escaped(args[i]) + "'"};
+            throw UsageError{"export takes [-o FILE] [--device ID] [--scale N], not '" + escaped(args[i]) + "'"};
         }
     }
     const char* format = "PNG";
@@ -321,8 +350,15 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
             throw UsageError{"the output file ends in .png, .jpg or .jpeg"};
     }
 
-    Session session(err, Session::Start::WithViews);
+    Session session(err, Session::Start::WithViews, screen);
     auto& main = session.main();
+    // A phone's picture is made at its own pixels; the scale is for the classic screen alone.
+    if (scale && main.screen().system != "classic") {
+        err << "tavrin-plus: --scale is for the classic screen; " << escaped(main.screen().name)
+            << "'s picture is made at its own pixels\n";
+        return session.finish(2);
+    }
+    const float pixelsAPoint = scale.value_or(main.screen().scale());
     bool captured = false;
     main.onCaptureStateEntered = [&] { captured = true; };
     // The same steps as the save button and the instructions' continue button.
@@ -334,10 +370,10 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
         err << "tavrin-plus: the capture mode did not reach the wallpaper alone\n";
         return 1;
     }
-    QImage screen = session.runtime().renderer().renderScreen(session.runtime().application(), scale);
+    QImage picture = session.runtime().renderer().renderScreen(session.runtime().application(), pixelsAPoint);
     std::filesystem::path written;
     if (file) {
-        QByteArray bytes = encodeScreen(screen, format);
+        QByteArray bytes = encodeScreen(picture, format);
         std::string error = "cannot encode the picture";
         if (bytes.isEmpty() ||
             !platform::writeFileAtomically(*file, std::string_view(bytes.constData(), size_t(bytes.size())), error)) {
@@ -347,7 +383,7 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
         written = *file;
     } else {
         std::string error;
-        auto path = session.runtime().captureScreenToAlbum(error, scale);
+        auto path = session.runtime().captureScreenToAlbum(error, pixelsAPoint);
         if (!path) {
             err << "tavrin-plus: " << error << "\n";
             return 1;
@@ -433,28 +469,6 @@ int devices(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return 0;
 }
 
-Screen screenNamed(const std::string& choice)
-{
-    requireUtf8(choice, "--device");
-    auto screen = ScreenCatalogue::builtIn().resolve(choice);
-    if (!screen)
-        throw UsageError{"there is no screen '" + escaped(choice) + "'; 'tavrin-plus devices' lists them, or give "
-                         "WIDTHxHEIGHT@SCALE in points"};
-    return *screen;
-}
-
-// The stored choice of screen; the classic one when none is stored or the stored one is unknown.
-Screen storedScreen(const platform::SettingsStore& store, std::ostream& err)
-{
-    const auto choice = store.stringForKey(keys::device);
-    if (!choice)
-        return ScreenCatalogue::builtIn().classic();
-    if (auto screen = ScreenCatalogue::builtIn().resolve(*choice))
-        return *screen;
-    err << "tavrin-plus: note: device holds '" << escaped(*choice) << "', no screen known; the classic one is used\n";
-    return ScreenCatalogue::builtIn().classic();
-}
-
 int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     std::optional<Screen> screen;
@@ -495,9 +509,10 @@ commands()
 std::string usage()
 {
     return "Usage: tavrin-plus [--zoom N]        open the window (N from 1 to 4)\n"
-           "       tavrin-plus export [-o FILE] [--scale N]\n"
+           "       tavrin-plus export [-o FILE] [--device ID] [--scale N]\n"
            "                                     write the wallpaper as PNG or JPEG (into the photo\n"
-           "                                     album folder without -o); prints the path\n"
+           "                                     album folder without -o) at the phone's pixels, or the\n"
+           "                                     classic screen's times N; prints the path\n"
            "       tavrin-plus get [KEY]         print the settings in effect, colours as 0xRRGGBBAA;\n"
            "                                     with backslash, tab, newline and control characters\n"
            "                                     escaped (\\\\, \\t, \\n, \\xNN): one record a line\n"

@@ -35,7 +35,8 @@ constexpr float pointsPerNotch = 40;
 PhoneWindow::PhoneWindow(AppRuntime& runtime, int zoom) : runtime_(runtime), zoom_(zoom)
 {
     setWindowTitle(title);
-    setFixedSize(int(platform::Application::screenWidth) * zoom, int(platform::Application::screenHeight) * zoom);
+    const platform::Size screen = runtime_.application().screenSize();
+    setFixedSize(int(std::lround(screen.width * float(zoom))), int(std::lround(screen.height * float(zoom))));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus);

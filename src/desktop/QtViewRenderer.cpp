@@ -48,8 +48,9 @@ platform::ImageRef QtViewRenderer::render(const platform::View& view, float scal
 
 QImage QtViewRenderer::renderScreen(platform::Application& app, float scale)
 {
-    QImage image(int(std::lround(platform::Application::screenWidth * scale)),
-                 int(std::lround(platform::Application::screenHeight * scale)), QImage::Format_ARGB32_Premultiplied);
+    const platform::Size screen = app.screenSize();
+    QImage image(int(std::lround(screen.width * scale)), int(std::lround(screen.height * scale)),
+                 QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.scale(scale, scale);
     paintScreen(app, p);
@@ -59,7 +60,7 @@ QImage QtViewRenderer::renderScreen(platform::Application& app, float scale)
 void QtViewRenderer::paintScreen(platform::Application& app, QPainter& p)
 {
     double now = clock_.now();
-    p.fillRect(QRectF(0, 0, platform::Application::screenWidth, platform::Application::screenHeight), Qt::black);
+    p.fillRect(QRectF(0, 0, app.screenSize().width, app.screenSize().height), Qt::black);
     {
         QtPainter painter(p);
         platform::drawViewTree(app.window(), painter, now);
@@ -79,7 +80,7 @@ void QtViewRenderer::paintSettingsNotice(platform::Application& app, QPainter& p
     if (problem.empty())
         return;
     const qreal margin = 8, padding = 8;
-    const qreal width = platform::Application::screenWidth - 2 * margin;
+    const qreal width = app.screenSize().width - 2 * margin;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -141,7 +142,7 @@ void QtViewRenderer::paintTransitions(platform::Application& app, QPainter& p, d
 
 void QtViewRenderer::paintStatusBar(platform::Application& app, QPainter& p)
 {
-    const qreal w = platform::Application::screenWidth, h = platform::Application::statusBarHeight;
+    const qreal w = app.screenSize().width, h = platform::Application::statusBarHeight;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

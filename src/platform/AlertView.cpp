@@ -15,7 +15,7 @@ constexpr float buttonHeight = 44;
 
 AlertView::AlertView(std::string title, std::string message, AlertViewDelegate* delegate, std::string cancelButtonTitle,
                      std::vector<std::string> otherButtonTitles)
-    : View(Rect{0, 0, Application::screenWidth, Application::screenHeight})
+    : View(Rect{{0, 0}, Application::shared().screenSize()})
     , title_(std::move(title))
     , message_(std::move(message))
     , delegate_(delegate)
@@ -33,8 +33,8 @@ void AlertView::build()
     float buttonsHeight = sideBySide ? buttonHeight : buttonHeight * float(buttonTitles_.size());
     float messageHeight = 60;
     float height = 20 + 24 + 6 + messageHeight + 10 + buttonsHeight;
-    auto box = std::make_shared<View>(Rect{(Application::screenWidth - boxWidth) / 2,
-                                           (Application::screenHeight - height) / 2, boxWidth, height});
+    const Size screen = Application::shared().screenSize();
+    auto box = std::make_shared<View>(Rect{(screen.width - boxWidth) / 2, (screen.height - height) / 2, boxWidth, height});
     box->setBackgroundColor(Color::rgb255(44, 44, 48, 0.97f));
     box->setCornerRadius(14);
     box->setClipsToBounds(true);

@@ -18,7 +18,13 @@ Application::Application(Services services)
 {
     assert(!instance);
     instance = this;
-    window_ = std::make_shared<Window>();
+    window_ = std::make_shared<Window>(screenSize_);
+}
+
+void Application::setScreenSize(Size size)
+{
+    screenSize_ = size;
+    window_->setFrame({0, 0, size.width, size.height});
 }
 
 Application::~Application()

@@ -2,6 +2,7 @@
 
 #include "platform/Animator.h"
 #include "platform/Clock.h"
+#include "platform/Geometry.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 
@@ -36,8 +37,8 @@ struct Services {
 // The one application object: its window, delegate, animator, settings store and status bar.
 class Application {
 public:
-    static constexpr float screenWidth = 320;
-    static constexpr float screenHeight = 480;
+    // The original phone's screen, which the application's own controls are drawn for.
+    static constexpr Size classicScreenSize{320, 480};
     static constexpr float statusBarHeight = 20;
     static constexpr int statusBarStyleBlackTranslucent = 1;
 
@@ -48,6 +49,10 @@ public:
 
     static Application& shared();
     static bool exists();
+
+    // The phone screen shown, in points. Set before the view tree is made, which lays out for it.
+    Size screenSize() const { return screenSize_; }
+    void setScreenSize(Size size);
 
     ApplicationDelegate* delegate() const { return delegate_; }
     void setDelegate(ApplicationDelegate* delegate) { delegate_ = delegate; }
@@ -77,6 +82,7 @@ public:
 
 private:
     Services services_;
+    Size screenSize_ = classicScreenSize;
     Animator animator_;
     SettingsStore settings_;
     std::shared_ptr<Window> window_;

@@ -41,8 +41,8 @@ bool ImagePickerController::isSourceTypeAvailable(SourceType type)
 void ImagePickerController::loadView()
 {
     // A modal screen lies below the status bar; the framing still covers the whole screen.
-    const float w = Application::screenWidth;
-    const float h = Application::screenHeight - Application::statusBarHeight;
+    const float w = Application::shared().screenSize().width;
+    const float h = Application::shared().screenSize().height - Application::statusBarHeight;
     auto root = std::make_shared<View>(Rect{0, 0, w, h});
     root->setBackgroundColor(Color::black());
     root->setClipsToBounds(true);
@@ -119,7 +119,7 @@ void ImagePickerController::fileChosen(const std::optional<std::string>& path)
         finish(photo_, {photo_, {0, 0, float(photo_->width), float(photo_->height)}});
         return;
     }
-    framing_.emplace(Size{float(photo_->width), float(photo_->height)}, Size{Application::screenWidth, Application::screenHeight});
+    framing_.emplace(Size{float(photo_->width), float(photo_->height)}, Application::shared().screenSize());
     photoView_->setImage(photo_);
     hint_->setHidden(true);
     topBar_->setHidden(false);
@@ -162,7 +162,7 @@ void ImagePickerController::choose()
     if (!framing_)
         return;
     // The framed picture is drawn as the screen shows it, without the bars.
-    auto screen = std::make_shared<View>(Rect{0, 0, Application::screenWidth, Application::screenHeight});
+    auto screen = std::make_shared<View>(Rect{{0, 0}, Application::shared().screenSize()});
     auto photo = std::make_shared<ImageView>(framing_->frame());
     photo->setImage(photo_);
     screen->addSubview(photo);

@@ -29,8 +29,8 @@ const std::shared_ptr<View>& ViewController::view()
     if (!view_) {
         loadView();
         if (!view_)
-            setView(std::make_shared<View>(Rect{0, 0, Application::screenWidth,
-                                                Application::screenHeight - Application::statusBarHeight}));
+            setView(std::make_shared<View>(Rect{0, 0, Application::shared().screenSize().width,
+                                                Application::shared().screenSize().height - Application::statusBarHeight}));
         viewDidLoad();
     }
     return view_;
@@ -57,8 +57,8 @@ void ViewController::presentModalViewController(ViewController& modal, bool anim
     modal.parent_ = this;
     auto& app = Application::shared();
     const auto& v = modal.view();
-    Rect place{0, Application::statusBarHeight, Application::screenWidth,
-               Application::screenHeight - Application::statusBarHeight};
+    const Size screen = app.screenSize();
+    Rect place{0, Application::statusBarHeight, screen.width, screen.height - Application::statusBarHeight};
     modal.viewWillAppear(animated);
     app.window().addSubview(v);
     if (animated) {
@@ -89,10 +89,10 @@ void ViewController::dismissModalViewControllerAnimated(bool animated)
         Animation slide(Application::shared().animator(), modalSlideDuration);
         std::weak_ptr<View> weak = v;
         slide.onStop([weak] {
-            if (auto view = weak.lock(); view && view->frame().y() >= Application::screenHeight)
+            if (auto view = weak.lock(); view && view->frame().y() >= Application::shared().screenSize().height)
                 view->removeFromSuperview();
         });
-        v->setFrame(v->frame().offsetBy(0, Application::screenHeight));
+        v->setFrame(v->frame().offsetBy(0, Application::shared().screenSize().height));
     } else {
         v->removeFromSuperview();
     }

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-Window::Window() : View(Rect{0, 0, Application::screenWidth, Application::screenHeight}) {}
+Window::Window(Size screen) : View(Rect{{0, 0}, screen}) {}
 
 void Window::touchDown(Point p)
 {

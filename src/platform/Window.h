@@ -8,7 +8,7 @@ namespace platform {
 // the view under the finger at the start gets the whole touch, as on a touch screen.
 class Window final : public View {
 public:
-    Window();
+    explicit Window(Size screen);
 
     void touchDown(Point windowLocation);
     void touchMove(Point windowLocation);

@@ -10,7 +10,8 @@ using namespace platform;
 
 FlipsideViewOutlets buildFlipsideView(FlipsideViewController& controller)
 {
-    const float width = Application::screenWidth, height = Application::screenHeight - Application::statusBarHeight;
+    const float width = Application::shared().screenSize().width;
+    const float height = Application::shared().screenSize().height - Application::statusBarHeight;
     auto view = std::make_shared<View>(Rect{0, 0, width, height});
     view->setIdentifier("flipside");
     auto page = std::make_shared<WebView>(Rect{0, navigationBarHeight, width, height - navigationBarHeight});

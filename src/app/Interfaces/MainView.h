@@ -8,6 +8,7 @@ class ImageView;
 class Label;
 class View;
 } // namespace platform
+class LockScreenGuide;
 class MainViewController;
 
 // The views of the main screen its controller works with. The strips and backgrounds are labels
@@ -34,7 +35,7 @@ struct MainViewOutlets {
     std::shared_ptr<platform::View> splitLayoutTopOnly;
     std::shared_ptr<platform::Label> splitTopOnlyContact;
     std::shared_ptr<platform::Label> splitStripTopOnlyColor;
-    std::shared_ptr<platform::View> overlayImage; // the lock screen's clock and slider, as a guide
+    std::shared_ptr<LockScreenGuide> overlayImage; // the phone's own lock screen, as a guide
 };
 
 // Builds the main screen's views and connects their actions to `controller`.

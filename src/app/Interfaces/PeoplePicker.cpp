@@ -97,7 +97,7 @@ std::shared_ptr<Label> cellLabel(Rect frame, const std::string& text, const Font
 
 PeoplePickerOutlets buildPeoplePicker(PeoplePickerNavigationController& controller)
 {
-    const Rect screen{0, 0, Application::screenWidth, Application::screenHeight - Application::statusBarHeight};
+    const Rect screen{0, 0, Application::shared().screenSize().width, Application::shared().screenSize().height - Application::statusBarHeight};
     auto root = std::make_shared<View>(screen);
     root->setBackgroundColor(pageColor);
     root->setClipsToBounds(true);
@@ -125,7 +125,7 @@ PeoplePickerOutlets buildPeoplePicker(PeoplePickerNavigationController& controll
 
 std::shared_ptr<View> buildPersonCell(const Contact& person, int row)
 {
-    const float width = Application::screenWidth;
+    const float width = Application::shared().screenSize().width;
     auto cell = std::make_shared<TableViewCell>();
     cell->setIdentifier("picker.person." + std::to_string(row));
     cell->addSubview(cellLabel({16, 0, width - 48, personRowHeight}, person.displayName, {17, true}, Color::white()));
@@ -138,7 +138,7 @@ std::shared_ptr<View> buildPersonCell(const Contact& person, int row)
 
 std::shared_ptr<View> buildValueCell(const ContactValue& value, int row)
 {
-    const float width = Application::screenWidth;
+    const float width = Application::shared().screenSize().width;
     const bool phone = value.kind == ContactValue::Kind::Phone;
     auto cell = std::make_shared<TableViewCell>();
     cell->setIdentifier("picker.value." + std::to_string(row));
