@@ -37,8 +37,12 @@ void drawShortcut(Painter& painter, Rect r, bool left)
     const float u = r.width() / 50;
     const Color glyph = Color::white(0.9f);
     if (left) {
-        painter.fillRoundedRect({c.x - 5 * u, c.y - 12 * u, 10 * u, 7 * u}, 1.5f * u, glyph);
-        painter.fillRoundedRect({c.x - 3.5f * u, c.y - 4 * u, 7 * u, 16 * u}, 1.5f * u, glyph);
+        // A torch: a wide head over a narrow handle with its switch.
+        painter.fillRoundedRect({c.x - 6 * u, c.y - 12 * u, 12 * u, 4 * u}, 1 * u, glyph);
+        painter.drawLine({c.x - 5 * u, c.y - 7 * u}, {c.x - 3 * u, c.y - 2 * u}, 2 * u, glyph);
+        painter.drawLine({c.x + 5 * u, c.y - 7 * u}, {c.x + 3 * u, c.y - 2 * u}, 2 * u, glyph);
+        painter.strokeRoundedRect({c.x - 3 * u, c.y - 2 * u, 6 * u, 14 * u}, 1.5f * u, 1.6f * u, glyph);
+        painter.fillEllipse({c.x - 1.2f * u, c.y + 1 * u, 2.4f * u, 2.4f * u}, glyph);
     } else {
         painter.fillRoundedRect({c.x - 12 * u, c.y - 7 * u, 24 * u, 17 * u}, 3 * u, glyph);
         painter.fillRoundedRect({c.x - 5 * u, c.y - 10 * u, 10 * u, 4 * u}, 1 * u, glyph);
@@ -114,8 +118,8 @@ void LockScreenGuide::drawRegion(Painter& painter, const CoveredRegion& region) 
     const bool ios = screen_.system == "ios";
     switch (region.kind) {
     case RegionKind::Status: {
-        // Carrier or time on the left, battery on the right, both inside the bar's lower part.
-        const float baseline = r.maxY() - 26;
+        // Carrier or time on the left, battery on the right, in the bar's lower part beside the camera.
+        const float baseline = std::max(0.0f, r.maxY() - 26);
         const std::string left = ios ? "Carrier" : localTime("H:mm");
         painter.drawText({22, baseline, 90, 20}, left, lettering(15, true, TextAlignment::Left));
         Rect battery{r.maxX() - 46, baseline + 5, 25, 12};

@@ -67,7 +67,9 @@ void QtViewRenderer::paintScreen(platform::Application& app, QPainter& p)
     }
     paintTransitions(app, p, now);
     if (!app.isStatusBarHidden()) {
-        paintStatusBar(app, p);
+        // Today's phones draw their own status bar, around the camera, in the lock-screen guide.
+        if (app.screenSize() == platform::Application::classicScreenSize)
+            paintStatusBar(app, p);
         paintSettingsNotice(app, p);
     }
 }
