@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Screen.h"
 #include "WallpaperStyle.h"
 
 #include "platform/Color.h"
@@ -65,4 +66,9 @@ public:
     virtual void setWallpaperImage(platform::ImageRef image) = 0;
     // False when it could not be written; the earlier file is kept.
     virtual bool saveImage(const platform::Image& image) = 0;
+
+    // The phone the wallpaper is composed for. Choosing another stores it; the screen is made anew
+    // for it once the current event is over, so the dialog that chose it is gone by then.
+    virtual const Screen& screen() const = 0;
+    virtual void chooseScreen(const Screen& screen) = 0;
 };

@@ -231,6 +231,13 @@ void MainViewController::setSelectedStyleName(const std::string& name)
 
 std::uint32_t MainViewController::colorNumber(const Color& color) const { return packColor(color); }
 
+void MainViewController::chooseScreen(const Screen& screen)
+{
+    settings().setObject(keys::device, screen.id);
+    if (screen.id != screen_.id && onScreenChosen)
+        onScreenChosen(screen);
+}
+
 // Previews.
 
 platform::ImageRef MainViewController::getLayoutPreview(const std::string& layout)

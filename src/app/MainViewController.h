@@ -31,7 +31,10 @@ public:
     // `screen` is the phone the wallpaper is composed for; the views lay out for it once.
     MainViewController(std::string nibName, Screen screen);
 
-    const Screen& screen() const { return screen_; }
+    const Screen& screen() const override { return screen_; }
+    void chooseScreen(const Screen& screen) override;
+    // Told of a phone chosen here; whoever owns this controller makes the screen anew for it.
+    std::function<void(const Screen&)> onScreenChosen;
     ~MainViewController() override;
 
     void viewDidLoad() override;

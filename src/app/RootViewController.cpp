@@ -35,6 +35,10 @@ void RootViewController::viewDidLoad()
     mainViewController_ = std::make_unique<MainViewController>("MainView", screen_);
     view()->addSubview(mainViewController_->view());
     mainViewController_->mainDialog().onWebPage = [this] { toggleView(); };
+    mainViewController_->onScreenChosen = [this](const Screen& screen) {
+        if (onScreenChosen)
+            onScreenChosen(screen);
+    };
 }
 
 void RootViewController::loadFlipsideViewController()

@@ -4,6 +4,7 @@
 
 #include "platform/ViewController.h"
 
+#include <functional>
 #include <memory>
 
 class FlipsideViewController;
@@ -18,6 +19,8 @@ public:
     MainViewController& mainViewController() const { return *mainViewController_; }
     // The phone the wallpaper is composed for; set before the view is loaded.
     void setScreen(Screen screen) { screen_ = std::move(screen); }
+    // Told of a phone chosen on the main screen.
+    std::function<void(const Screen&)> onScreenChosen;
     // Absent until the first flip.
     FlipsideViewController* flipsideViewController() const { return flipsideViewController_.get(); }
 

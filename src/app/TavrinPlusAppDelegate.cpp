@@ -4,6 +4,7 @@
 #include "ScreenCatalogue.h"
 #include "SettingsKeys.h"
 
+#include "platform/Animator.h"
 #include "platform/View.h"
 #include "platform/Window.h"
 
@@ -34,7 +35,32 @@ void TavrinPlusAppDelegate::applicationDidFinishLaunching(Application& applicati
     application.setScreenSize(screen.points);
     rootViewController_->setScreen(screen);
     window_->addSubview(rootViewController_->view());
+    followScreenChoices();
     application.setStatusBarStyle(Application::statusBarStyleBlackTranslucent, false);
+}
+
+void TavrinPlusAppDelegate::showScreen(const Screen& screen)
+{
+    auto& application = Application::shared();
+    application.setFirstResponder(nullptr);
+    rootViewController_->view()->removeFromSuperview();
+    rootViewController_ = std::make_unique<RootViewController>();
+    application.setScreenSize(screen.points);
+    rootViewController_->setScreen(screen);
+    window_->addSubview(rootViewController_->view());
+    followScreenChoices();
+    application.setNeedsDisplay();
+    if (onScreenChanged)
+        onScreenChanged();
+}
+
+void TavrinPlusAppDelegate::followScreenChoices()
+{
+    rootViewController_->onScreenChosen = [this](const Screen& screen) {
+        // The views that asked are torn down by the change: wait until their event is over.
+        platform::Animation afterThisEvent(Application::shared().animator(), 0);
+        afterThisEvent.onStop([this, screen] { showScreen(screen); });
+    };
 }
 
 void TavrinPlusAppDelegate::AddDefaultUserSettings()

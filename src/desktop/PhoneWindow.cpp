@@ -3,6 +3,7 @@
 #include "desktop/AppRuntime.h"
 
 #include "MainViewController.h"
+#include "TavrinPlusAppDelegate.h"
 
 #include "platform/Animator.h"
 #include "platform/Application.h"
@@ -35,8 +36,7 @@ constexpr float pointsPerNotch = 40;
 PhoneWindow::PhoneWindow(AppRuntime& runtime, int zoom) : runtime_(runtime), zoom_(zoom)
 {
     setWindowTitle(title);
-    const platform::Size screen = runtime_.application().screenSize();
-    setFixedSize(int(std::lround(screen.width * float(zoom))), int(std::lround(screen.height * float(zoom))));
+    fitScreen();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus);
@@ -58,6 +58,10 @@ PhoneWindow::PhoneWindow(AppRuntime& runtime, int zoom) : runtime_(runtime), zoo
         scheduleFrames();
     };
     runtime_.mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
+    runtime_.delegate().onScreenChanged = [this] {
+        fitScreen();
+        runtime_.mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
+    };
     scheduleClockUpdate();
     // Start-up already began animations (the main menu sliding in).
     scheduleFrames();
@@ -68,6 +72,13 @@ PhoneWindow::~PhoneWindow()
     // The application outlives the window and still redraws while it is torn down.
     runtime_.application().onNeedsDisplay = nullptr;
     runtime_.mainViewController().onCaptureStateEntered = nullptr;
+    runtime_.delegate().onScreenChanged = nullptr;
+}
+
+void PhoneWindow::fitScreen()
+{
+    const platform::Size screen = runtime_.application().screenSize();
+    setFixedSize(int(std::lround(screen.width * float(zoom_))), int(std::lround(screen.height * float(zoom_))));
 }
 
 void PhoneWindow::captureScreen()

@@ -31,6 +31,8 @@ protected:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
+    // Takes the phone screen's size at the zoom.
+    void fitScreen();
     void scheduleFrames();
     void frame();
     void scheduleClockUpdate();

@@ -3,6 +3,9 @@
 #include "desktop/AppRuntime.h"
 
 #include "MainViewController.h"
+#include "ScreenCatalogue.h"
+#include "SettingsKeys.h"
+#include "TavrinPlusAppDelegate.h"
 
 #include "platform/Application.h"
 #include "platform/Services.h"
@@ -58,7 +61,11 @@ void SettingsWatcher::check()
     auto& main = runtime_.mainViewController();
     settings.saveUnsavedChanges();
     bool settingsChanged = settings.reloadIfChanged();
-    if (settingsChanged || main.photoChangedOnDisk()) {
+    // Another phone chosen elsewhere: the screen is made anew for it, which refreshes it too.
+    const Screen chosen = ScreenCatalogue::builtIn().screenFor(settings.stringForKey(keys::device));
+    if (settingsChanged && chosen.id != main.screen().id)
+        runtime_.delegate().showScreen(chosen);
+    else if (settingsChanged || main.photoChangedOnDisk()) {
         main.viewWillAppear(false);
         app.setNeedsDisplay();
     }
