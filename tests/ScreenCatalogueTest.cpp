@@ -1,9 +1,16 @@
 #include "ScreenCatalogue.h"
 #include "WallpaperLayout.h"
 
+#include "support/TestApp.h"
+
+#include "desktop/CommandLine.h"
+
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -113,4 +120,40 @@ TEST(WallpaperLayout, AScreenTooShortForTheLayoutSaysWhichPartIsCoveredAndWhere)
     ASSERT_FALSE(problems.empty());
     EXPECT_EQ(problems.front().rfind("the upper strip lies under the clock (points ", 0), 0u) << problems.front();
     EXPECT_EQ(layout.problems(StripLayout::None, true), std::vector<std::string>{});
+}
+
+// The real export for every phone: its own pixels, and nothing of the wallpaper but the background
+// outside the free band; the lettering under no region its lock screen covers.
+TEST(WallpaperLayout, EveryPhonesExportIsItsPixelsWithTheLetteringClearOfItsLockScreen)
+{
+    testing_support::TempHome home;
+    const QRgb background = qRgb(0xA8, 0xA8, 0xA8), lettering = qRgb(0xFF, 0xFF, 0xFF);
+    for (const Screen& screen : catalogue().screens()) {
+        const std::string file = (home.path() / (screen.id + ".png")).string();
+        std::ostringstream out, err;
+        ASSERT_EQ(desktop::runCommand({"export", "--device", screen.id, "-o", file}, out, err), 0) << err.str();
+        QImage picture(QString::fromStdString(file));
+        ASSERT_EQ(picture.size(), QSize(screen.pixelWidth, screen.pixelHeight)) << screen.id;
+        const float scale = screen.scale();
+        const auto band = screen.freeBand();
+        auto covered = [&](int x, int y) {
+            for (const CoveredRegion& region : screen.regions)
+                if (region.rect.contains({float(x) / scale, float(y) / scale}))
+                    return true;
+            return false;
+        };
+        int letteringPixels = 0;
+        for (int y = 0; y < picture.height(); y += 2) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            const bool inBand = y >= band.top * scale && y < band.bottom * scale;
+            for (int x = 0; x < picture.width(); x += 2) {
+                const QRgb pixel = line[x] | 0xFF000000u;
+                if (!inBand)
+                    ASSERT_EQ(pixel, background) << screen.id << " at " << x << "," << y;
+                else if (pixel == lettering && ++letteringPixels && covered(x, y))
+                    FAIL() << screen.id << ": lettering under a covered region at " << x << "," << y;
+            }
+        }
+        EXPECT_GT(letteringPixels, 100) << screen.id;
+    }
 }
