@@ -66,9 +66,14 @@ public:
     virtual void setWallpaperImage(platform::ImageRef image) = 0;
     // False when it could not be written; the earlier file is kept.
     virtual bool saveImage(const platform::Image& image) = 0;
+    // Keeps the photograph as chosen and the part of it framed, to frame it anew for another phone.
+    virtual void keepOriginalPhotograph(const platform::Image& original, platform::Rect crop) = 0;
 
     // The phone the wallpaper is composed for. Choosing another stores it; the screen is made anew
     // for it once the current event is over, so the dialog that chose it is gone by then.
     virtual const Screen& screen() const = 0;
     virtual void chooseScreen(const Screen& screen) = 0;
+    // The phone's own lock screen drawn over the wallpaper as a guide; shown at start, not stored.
+    virtual bool isLockScreenShown() const = 0;
+    virtual void setLockScreenShown(bool shown) = 0;
 };

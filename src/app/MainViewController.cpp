@@ -238,6 +238,11 @@ void MainViewController::chooseScreen(const Screen& screen)
         onScreenChosen(screen);
 }
 
+bool MainViewController::isLockScreenShown() const { return !overlayImage->isHidden(); }
+
+// Hidden rather than faded: the capture fades the guide out and back in and must not show it again.
+void MainViewController::setLockScreenShown(bool shown) { overlayImage->setHidden(!shown); }
+
 // Previews.
 
 platform::ImageRef MainViewController::getLayoutPreview(const std::string& layout)
@@ -311,7 +316,12 @@ void MainViewController::setWallpaperImage(platform::ImageRef image)
 
 bool MainViewController::saveImage(const platform::Image& image) { return photograph_.save(image); }
 
-platform::ImageRef MainViewController::loadImage() { return photograph_.load(); }
+void MainViewController::keepOriginalPhotograph(const platform::Image& original, Rect crop)
+{
+    photograph_.keepOriginal(original, crop);
+}
+
+platform::ImageRef MainViewController::loadImage() { return photograph_.load(screen_.points, screen_.scale()); }
 
 platform::ImageRef MainViewController::getSnapshot()
 {

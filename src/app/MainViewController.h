@@ -35,6 +35,8 @@ public:
     void chooseScreen(const Screen& screen) override;
     // Told of a phone chosen here; whoever owns this controller makes the screen anew for it.
     std::function<void(const Screen&)> onScreenChosen;
+    bool isLockScreenShown() const override;
+    void setLockScreenShown(bool shown) override;
     ~MainViewController() override;
 
     void viewDidLoad() override;
@@ -112,6 +114,7 @@ public:
     platform::ImageRef wallpaperImage() const override;
     void setWallpaperImage(platform::ImageRef image) override;
     bool saveImage(const platform::Image& image) override;
+    void keepOriginalPhotograph(const platform::Image& original, platform::Rect crop) override;
     platform::ImageRef loadImage();
     // True when "wallpaper.jpg" is not the file last shown or saved here: another process replaced it.
     bool photoChangedOnDisk() const;

@@ -119,7 +119,7 @@ void ImagePickerController::fileChosen(const std::optional<std::string>& path)
         finish(photo_, {photo_, {0, 0, float(photo_->width), float(photo_->height)}});
         return;
     }
-    framing_.emplace(Size{float(photo_->width), float(photo_->height)}, Application::shared().screenSize());
+    framing_.emplace(Size{float(photo_->width), float(photo_->height)}, Application::shared().screenSize(), pixelsPerPoint_);
     photoView_->setImage(photo_);
     hint_->setHidden(true);
     topBar_->setHidden(false);

@@ -44,6 +44,8 @@ public:
     void setSourceType(SourceType type) { sourceType_ = type; }
     void setDelegate(ImagePickerControllerDelegate* delegate) { delegate_ = delegate; }
     void setAllowsImageEditing(bool allows) { allowsImageEditing_ = allows; }
+    // The phone's pixels a point, which the framed picture is made at.
+    void setPixelsPerPoint(float scale) { pixelsPerPoint_ = scale; }
 
     // Asks for the file as soon as the picker is on screen.
     void viewDidAppear(bool animated) override;
@@ -71,6 +73,7 @@ private:
     SourceType sourceType_ = PhotoLibrary;
     ImagePickerControllerDelegate* delegate_ = nullptr;
     bool allowsImageEditing_ = false;
+    float pixelsPerPoint_ = 2;
     bool asked_ = false;
 
     ImageRef photo_;

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-PhotoFraming::PhotoFraming(Size photoPixels, Size screen)
-    : photo_(photoPixels), screen_(screen),
+PhotoFraming::PhotoFraming(Size photoPixels, Size screen, float pixelsPerPoint)
+    : photo_(photoPixels), screen_(screen), maxOutputScale_(std::max(2.0f, pixelsPerPoint)),
       coverScale_(std::max(screen.width / photoPixels.width, screen.height / photoPixels.height)), scale_(coverScale_)
 {
     // Centred, as the picker first shows it.
@@ -38,7 +38,21 @@ void PhotoFraming::clamp()
     origin_.y = std::clamp(origin_.y, std::min(0.0f, screen_.height - photo_.height * scale_), 0.0f);
 }
 
-float PhotoFraming::outputScale() const { return std::min(maxOutputScale, 1 / scale_); }
+float PhotoFraming::outputScale() const { return std::min(maxOutputScale_, 1 / scale_); }
+
+Rect PhotoFraming::reframedCrop(Size photo, Rect crop, Size screen)
+{
+    const float aspect = screen.width / screen.height;
+    float height = std::min(crop.height(), photo.height);
+    float width = height * aspect;
+    if (width > photo.width) {
+        width = photo.width;
+        height = width / aspect;
+    }
+    const float centreX = crop.x() + crop.width() / 2, centreY = crop.y() + crop.height() / 2;
+    return {std::clamp(centreX - width / 2, 0.0f, photo.width - width), std::clamp(centreY - height / 2, 0.0f, photo.height - height),
+            width, height};
+}
 
 Rect PhotoFraming::cropRect() const
 {

@@ -37,17 +37,19 @@ void PhotoSourceDialogViewController::openPicker(ImagePickerController::SourceTy
     picker_->setSourceType(source);
     picker_->setDelegate(this);
     picker_->setAllowsImageEditing(true);
+    picker_->setPixelsPerPoint(preview().screen().scale());
     preview().presentModalViewController(*picker_, true);
 }
 
 void PhotoSourceDialogViewController::didFinishPickingImage(ImagePickerController& picker, ImageRef image,
-                                                            const ImageEditingInfo&)
+                                                            const ImageEditingInfo& info)
 {
     DialogHost& main = preview();
     main.setWallpaperImage(image);
     viewWillAppear(false);
     // A failed write keeps the earlier file; the new photograph stays on screen regardless.
-    main.saveImage(*image);
+    if (main.saveImage(*image) && info.originalImage)
+        main.keepOriginalPhotograph(*info.originalImage, info.cropRect);
     if (ViewController* presenter = picker.parentViewController())
         presenter->dismissModalViewControllerAnimated(false);
     picker_.reset();
