@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 namespace {
@@ -93,26 +94,19 @@ TEST(QtWebLoader, FollowsRedirectsAndDecodesTheNamedCharset)
     EXPECT_EQ(loadOnce(loader, server.url("/plain")).body, "<p>\xc3\xa9t\xc3\xa9</p>");
 }
 
-TEST(QtWebLoader, ServerErrorsUnreachableHostsAndOversizedBodiesFailOnce)
+TEST(QtWebLoader, AServerErrorAndAnOversizedBodyFailOnce)
 {
     LocalServer server;
     server.responses["/entry/"] = response("500 Internal Server Error", "", "<p>oops</p>");
     server.responses["/huge"] =
         response("200 OK", "Content-Type: text/html\r\n", QByteArray(desktop::QtWebLoader::maxBodyBytes + 4096, 'x'));
-    std::string closed; // a port nobody listens on any more
-    {
-        LocalServer gone;
-        closed = gone.url("/entry/");
-    }
-    const std::pair<std::string, std::string> cases[] = {
-        {server.url("/entry/"), ""}, {closed, ""}, {"not a url at all", ""}, {server.url("/huge"), "larger"}};
     desktop::QtWebLoader loader;
-    for (const auto& [url, why] : cases) {
-        const auto page = loadOnce(loader, url);
-        EXPECT_FALSE(page.ok) << url;
-        EXPECT_TRUE(page.body.empty()) << url;
-        EXPECT_FALSE(page.errorDescription.empty()) << url;
+    for (const auto& [path, why] : {std::pair{"/entry/", ""}, std::pair{"/huge", "larger"}}) {
+        const auto page = loadOnce(loader, server.url(path));
+        EXPECT_FALSE(page.ok) << path;
+        EXPECT_TRUE(page.body.empty()) << path;
         EXPECT_NE(page.errorDescription.find(why), std::string::npos) << page.errorDescription;
+        EXPECT_FALSE(page.errorDescription.empty()) << path;
     }
 }
 
@@ -139,14 +133,14 @@ TEST(WebSideOverNetwork, ShowsThePageWithoutFetchingWhatItRefersTo)
 
 TEST(ResolveLink, RelativeLinksResolveAgainstThePageAndOnlyWebAndMailOpen)
 {
-    using desktop::resolveLink;
-    EXPECT_EQ(resolveLink("/about/", "https://m.example.com/entry/"), "https://m.example.com/about/");
-    EXPECT_EQ(resolveLink("news.html", "https://m.example.com/entry/"), "https://m.example.com/entry/news.html");
-    EXPECT_EQ(resolveLink("http://other.example.org/x", "https://m.example.com/entry/"), "http://other.example.org/x");
-    EXPECT_EQ(resolveLink("mailto:hi@example.com", ""), "mailto:hi@example.com");
-    EXPECT_EQ(resolveLink("javascript:alert(1)", "https://m.example.com/"), std::nullopt);
-    EXPECT_EQ(resolveLink("file:///etc/passwd", "https://m.example.com/"), std::nullopt);
-    EXPECT_EQ(resolveLink("/about/", ""), std::nullopt); // the error page has no address to resolve against
+    const std::array<std::string, 3> rows[] = { // link, page, what opens ("" for nothing)
+        {"/about/", "https://m.example.com/entry/", "https://m.example.com/about/"},
+        {"mailto:hi@example.com", "", "mailto:hi@example.com"},
+        {"javascript:alert(1)", "https://m.example.com/", ""},
+        {"/about/", "", ""}, // the error page has no address to resolve against
+    };
+    for (const auto& [link, page, opened] : rows)
+        EXPECT_EQ(desktop::resolveLink(link, page).value_or(""), opened) << link;
 }
 
 } // namespace

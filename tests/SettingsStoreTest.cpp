@@ -1,7 +1,7 @@
-// The settings store on its own, and what the window makes of a settings file that is damaged, cannot
-// be read or cannot be written.
+// The settings file: the store on its own, files that are damaged, cannot be read or cannot be
+// written, several processes on one file, and writers killed at any moment.
 #include "support/Files.h"
-#include "support/Rows.h"
+#include "support/Events.h"
 
 #include "desktop/SettingsWatcher.h"
 
@@ -10,13 +10,23 @@
 
 #include "platform/Application.h"
 #include "platform/AtomicFile.h"
+#include "platform/ImageView.h"
 #include "platform/Label.h"
 #include "platform/SettingsStore.h"
 
+#include <QImage>
+
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <csignal>
+#include <cstdlib>
 #include <functional>
+#include <random>
+#include <set>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using platform::SettingsStore;
@@ -37,169 +47,96 @@ void fillDisk(SettingsStore& store, const bool& full, int* writes = nullptr)
     });
 }
 
+// Starts the real binary once for each command, all at once; whether every one exited 0.
+bool runAtOnce(const std::vector<std::string>& commands)
+{
+    std::string script, waits = "s=0";
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        script += std::string(TAVRIN_BINARY) + " " + commands[i] + " >/dev/null & p" + std::to_string(i) + "=$!; ";
+        waits += "; wait $p" + std::to_string(i) + " || s=1";
+    }
+    return std::system((script + waits + "; exit $s").c_str()) == 0;
+}
+
 struct Store : ::testing::Test {
     std::shared_ptr<TempHome> home = std::make_shared<TempHome>();
     RecordingLog log;
     fs::path file = home->settingsFile();
+    SettingsStore::Value reread() { return SettingsStore(file, log).all(); }
 };
 
 } // namespace
 
-TEST_F(Store, ValuesKeepTheirTypesAcrossRestarts)
+TEST_F(Store, ADamagedFileIsMovedAsideWholeNeverOverAnEarlierOneAndTheStoreStartsAfresh)
 {
-    {
+    const std::pair<const char*, std::string> rows[] = {
+        {"not JSON", "{\"strip_layout\": \"spl"},
+        {"not an object", "[1, 2]"},
+        {"65 levels deep", "{\"a\":" + std::string(64, '[') + std::string(64, ']') + "}"},
+    };
+    std::vector<std::string> aside;
+    for (const auto& [what, contents] : rows) {
+        writeFile(file, contents);
         SettingsStore store(file, log);
-        store.setObject("text", "911");
-        store.setObject("empty", "");
-        store.setObject("colour", std::uint32_t(0xFFFFFFFF));
-        store.setObject("list", SettingsStore::Value::array({{{"theme_name", "x"}, {"bg_color", 255u}}}));
+        EXPECT_TRUE(store.all().empty()) << what;
+        aside.push_back(contents); // all within a second or two: each gets a name of its own
+        std::sort(aside.begin(), aside.end());
+        EXPECT_EQ(filesStartingWith(file.parent_path(), "settings.json.corrupt-"), aside) << what;
+        store.setObject("k", what);
+        EXPECT_EQ(SettingsStore(file, log).stringForKey("k"), what);
     }
-    SettingsStore again(file, log);
-    EXPECT_EQ(again.stringForKey("text"), "911");
-    EXPECT_EQ(again.stringForKey("empty"), "");
-    EXPECT_EQ(again.unsignedForKey("colour"), 0xFFFFFFFFu);
-    ASSERT_NE(again.arrayForKey("list"), nullptr);
-    EXPECT_EQ((*again.arrayForKey("list"))[0]["bg_color"], 255u);
-    EXPECT_EQ(again.valueForKey("never"), nullptr);
-    EXPECT_NE(readFile(file).find("4294967295"), std::string::npos) << "a plain JSON integer, not negative, not text";
+    EXPECT_EQ(log.lines.size(), 3u);
 }
 
-TEST_F(Store, ValuesOfTheWrongTypeArePresentButReadAsNothing)
+TEST_F(Store, AFileThatCannotBeReadIsNeverWrittenAndOnceRepairedItsValuesWinOverDefaults)
 {
-    writeFile(file, R"({"a": -1, "b": 1099511627776, "c": "0xFF", "d": 3.5, "e": {"x": 1}, "f": [1]})");
-    SettingsStore store(file, log);
-    for (const char* key : {"a", "b", "c", "d", "e"}) {
-        EXPECT_NE(store.valueForKey(key), nullptr) << key;
-        EXPECT_EQ(store.unsignedForKey(key), std::nullopt) << key;
-    }
-    EXPECT_EQ(store.stringForKey("a"), std::nullopt);
-    EXPECT_EQ(store.arrayForKey("e"), nullptr);
-    EXPECT_NE(store.arrayForKey("f"), nullptr);
-}
-
-namespace {
-
-struct Damage {
-    const char* what;
-    std::string contents;
-};
-void PrintTo(const Damage& d, std::ostream* os) { *os << d.what; }
-
-std::string nested(int depth) { return "{\"a\":" + std::string(depth - 1, '[') + std::string(depth - 1, ']') + "}"; }
-
-struct DamagedSettings : Store, ::testing::WithParamInterface<Damage> {
-    void SetUp() override { writeFile(file, GetParam().contents); }
-};
-
-} // namespace
-
-TEST_P(DamagedSettings, IsMovedAsideWholeAndTheStoreStartsAfresh)
-{
-    SettingsStore store(file, log);
-    EXPECT_TRUE(store.all().empty());
-    EXPECT_EQ(log.lines.size(), 1u);
-    EXPECT_EQ(filesStartingWith(file.parent_path(), "settings.json.corrupt-"), std::vector{GetParam().contents});
-    store.setObject("k", "v");
-    EXPECT_EQ(SettingsStore(file, log).stringForKey("k"), "v");
-}
-
-TEST_P(DamagedSettings, TheWindowStartsOnTheDefaultsAndSaysSo)
-{
-    TestApp t(home);
-    EXPECT_EQ(t.view<platform::Label>("split.contact").text(), "TAVRIN: 911");
-    EXPECT_TRUE(t.main().isSplitLayout());
-    EXPECT_TRUE(t.log.contains("moved aside"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, DamagedSettings,
-                         ::testing::Values(Damage{"empty", ""}, Damage{"cut short", "{\"strip_layout\": \"spl"},
-                                           Damage{"not JSON", "not json"}, Damage{"an array", "[1, 2]"},
-                                           Damage{"a string", "\"text\""}, Damage{"binary", "\xff\xfe{"},
-                                           Damage{"five million brackets", std::string(5'000'000, '[')},
-                                           Damage{"a value not UTF-8", "{\"phone_preference\": \"9\xff" "1\"}"},
-                                           Damage{"65 levels deep", nested(65)},
-                                           Damage{"100000 levels deep", nested(100'000)}),
-                         ByWhat());
-
-TEST_F(Store, TwoDamagedFilesInOneSecondAreBothKept)
-{
-    for (const char* damage : {"first damage", "second damage"}) {
-        writeFile(file, damage);
-        SettingsStore{file, log};
-    }
-    EXPECT_EQ(filesStartingWith(file.parent_path(), "settings.json.corrupt-"),
-              (std::vector<std::string>{"first damage", "second damage"}));
-}
-
-namespace {
-
-// Each way a settings file can exist and yet not be read; `repair` makes it readable, holding `stored`.
-struct Unreadable {
-    const char* what;
-    std::function<void(const fs::path&)> make, repair;
-};
-
-std::vector<Unreadable> unreadables()
-{
+    // Each way a settings file can exist and yet not be read; `repair` makes it readable, holding `stored`.
+    struct Unreadable {
+        const char* what;
+        std::function<void(const fs::path&)> make, repair;
+    };
     std::vector<Unreadable> rows = {
-        {"a folder", [](const fs::path& f) { fs::create_directories(f); }, nullptr},
         {"a FIFO", [](const fs::path& f) { ASSERT_EQ(mkfifo(f.c_str(), 0600), 0); },
          [](const fs::path& f) { fs::remove(f), writeFile(f, stored); }},
-        {"a device", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }, nullptr},
         {"over 16 MB", [](const fs::path& f) { writeFile(f, stored + std::string(17 << 20, ' ')); }, nullptr},
     };
     if (geteuid() != 0) // root reads whatever the mode says
         rows.push_back({"unreadable", [](const fs::path& f) { writeFile(f, stored), fs::permissions(f, {}); },
                         [](const fs::path& f) { fs::permissions(f, fs::perms::owner_all); }});
-    return rows;
-}
-
-} // namespace
-
-TEST_F(Store, AFileThatCannotBeReadIsNeverWrittenWhileTheStoreAndTheWindowRunOnDefaults)
-{
-    for (const auto& row : unreadables()) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         fs::remove_all(file.parent_path());
         fs::create_directories(file.parent_path());
         row.make(file);
         const auto type = fs::symlink_status(file).type();
         const auto size = fs::is_regular_file(file) ? fs::file_size(file) : 0;
-        {
-            SettingsStore store(file, log);
-            EXPECT_TRUE(store.isUnreadable());
-            EXPECT_NE(store.problem().find("Couldn't read your settings"), std::string::npos) << store.problem();
-            store.setObject("other", "x");
-            EXPECT_EQ(store.stringForKey("other"), "x");
-            EXPECT_TRUE(store.hasUnsavedChanges());
-        }
-        {
-            TestApp t(home);
-            EXPECT_FALSE(t.app().settings().problem().empty());
-            EXPECT_EQ(t.view<platform::Label>("split.contact").text(), "TAVRIN: 911");
-        }
-        EXPECT_EQ(fs::symlink_status(file).type(), type);
-        EXPECT_EQ(fs::is_regular_file(file) ? fs::file_size(file) : 0, size);
-    }
-}
-
-TEST_F(Store, OnceAnUnreadableFileIsRepairedItsValuesWinOverDefaultsAndTheRestIsSaved)
-{
-    for (const auto& row : unreadables()) {
-        if (!row.repair)
-            continue;
-        SCOPED_TRACE(row.what);
-        fs::remove_all(file.parent_path());
-        fs::create_directories(file.parent_path());
-        row.make(file);
         SettingsStore store(file, log);
+        EXPECT_TRUE(store.isUnreadable());
+        EXPECT_NE(store.problem().find("Couldn't read your settings"), std::string::npos) << store.problem();
         store.setObject("phone", "911"); // a default, as the start-up writes
         store.setObject("other", "x");
+        EXPECT_EQ(store.stringForKey("other"), "x");
+        EXPECT_TRUE(store.hasUnsavedChanges());
+        EXPECT_EQ(fs::symlink_status(file).type(), type);
+        EXPECT_EQ(fs::is_regular_file(file) ? fs::file_size(file) : 0, size);
+        if (!row.repair)
+            continue;
         row.repair(file);
         EXPECT_TRUE(store.reloadIfChanged());
         EXPECT_EQ(store.problem(), "");
-        EXPECT_EQ(SettingsStore(file, log).all(), (SettingsStore::Value{{"phone", "555"}, {"other", "x"}}));
+        EXPECT_EQ(reread(), (SettingsStore::Value{{"phone", "555"}, {"other", "x"}}));
     }
+}
+
+// Where commands refuse to run.
+TEST_F(Store, TheWindowRunsOnTheDefaultsOverAFileThatCannotBeReadAndSaysSo)
+{
+    fs::create_directories(file.parent_path());
+    ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    TestApp t(home);
+    EXPECT_FALSE(t.app().settings().problem().empty());
+    EXPECT_EQ(t.view<platform::Label>("split.contact").text(), "TAVRIN: 911");
+    EXPECT_TRUE(fs::is_fifo(file));
 }
 
 TEST_F(Store, AFailedWriteIsReportedOnceKeptInMemoryAndSavedOnRetry)
@@ -223,19 +160,27 @@ TEST_F(Store, AFailedWriteIsReportedOnceKeptInMemoryAndSavedOnRetry)
     EXPECT_TRUE(store.saveUnsavedChanges());
     EXPECT_EQ(store.problem(), "");
     EXPECT_EQ(problems, 2);
-    EXPECT_EQ(SettingsStore(file, log).all(), (SettingsStore::Value{{"a", "new"}, {"b", "x"}}));
+    EXPECT_EQ(reread(), (SettingsStore::Value{{"a", "new"}, {"b", "x"}}));
     store.setObject("b", "x");
     EXPECT_EQ(writes, 3) << "setting a value it already holds writes nothing";
 }
 
-TEST_F(Store, AFolderThatCannotBeMadeFailsTheWriteWhoeverRunsIt)
+TEST(SettingsInTheWindow, AFailedWriteIsShownUnderTheStatusBarUntilItIsSaved)
 {
-    writeFile(home->path() / "blocker", "x"); // a plain file where the folder should be
-    SettingsStore blocked(home->path() / "blocker" / "settings.json", log);
-    blocked.setObject("a", "x");
-    EXPECT_EQ(blocked.stringForKey("a"), "x");
-    EXPECT_FALSE(blocked.problem().empty());
-    EXPECT_EQ(readFile(home->path() / "blocker"), "x");
+    TestApp t;
+    desktop::SettingsWatcher watcher(t.runtime());
+    bool full = true;
+    fillDisk(t.app().settings(), full);
+    auto noticeShown = [&] {
+        unsigned rgb = rgbAt(t.screenshot(), 12, 30);
+        return (rgb >> 16) > 150 && ((rgb >> 8) & 0xFF) < 60;
+    };
+    t.main().setBGColor(unpackColor(0x336699FF));
+    EXPECT_TRUE(noticeShown());
+    full = false;
+    watcher.check();
+    EXPECT_EQ(settingsIn(*t.home)["bg_color"], 0x336699FFu);
+    EXPECT_FALSE(noticeShown());
 }
 
 TEST_F(Store, TwoStoresOnOneFileKeepEachOthersChangesAndTellOnceOfTheOthers)
@@ -244,7 +189,7 @@ TEST_F(Store, TwoStoresOnOneFileKeepEachOthersChangesAndTellOnceOfTheOthers)
     window.setObject("phone", "1");
     command.setObject("other", "2");
     window.setObject("layout", "classic"); // takes in the command's change
-    EXPECT_EQ(SettingsStore(file, log).all(), (SettingsStore::Value{{"phone", "1"}, {"other", "2"}, {"layout", "classic"}}));
+    EXPECT_EQ(reread(), (SettingsStore::Value{{"phone", "1"}, {"other", "2"}, {"layout", "classic"}}));
     EXPECT_TRUE(window.reloadIfChanged());
     EXPECT_FALSE(window.reloadIfChanged());
     EXPECT_TRUE(command.reloadIfChanged());
@@ -282,20 +227,97 @@ TEST_F(Store, ALinkedFileIsWrittenAtItsTargetKeepingItsModeUnlessNoOneMayWriteIt
     EXPECT_EQ(SettingsStore(target, log).stringForKey("other"), "x");
 }
 
-TEST(SettingsInTheWindow, AFailedWriteIsShownUnderTheStatusBarUntilItIsSaved)
+// Commands racing each other while a reader watches for torn files: sets of different keys and
+// saves of styles, all kept.
+TEST(SharedSettings, ConcurrentCommandsLoseNoUpdateAndNeverShowATornFile)
+{
+    TempHome home;
+    std::atomic<bool> stop{false};
+    std::atomic<int> reads{0}, torn{0};
+    std::thread watch([&] {
+        while (!stop) {
+            std::error_code ec;
+            if (!fs::exists(home.settingsFile(), ec))
+                continue;
+            ++reads;
+            auto parsed = settingsIn(home);
+            torn += parsed.is_discarded() || !parsed.is_object();
+        }
+    });
+    for (int round = 0; round < 30 && !testing::Test::HasFailure(); ++round) {
+        const std::string n = std::to_string(round);
+        EXPECT_TRUE(runAtOnce({"set phone_preference p" + n, "set other_preference o" + n, "save-style A" + n,
+                               "save-style B" + n}))
+            << "round " << round;
+        auto now = settingsIn(home);
+        EXPECT_EQ(now["phone_preference"], "p" + n);
+        EXPECT_EQ(now["other_preference"], "o" + n);
+    }
+    stop = true;
+    watch.join();
+    std::set<std::string> names;
+    const auto saved = settingsIn(home);
+    for (const auto& style : saved["user_saved_themes"])
+        names.insert(style["theme_name"].get<std::string>());
+    EXPECT_EQ(names.size(), 60u);
+    EXPECT_GT(reads, 100);
+    EXPECT_EQ(torn, 0);
+}
+
+TEST(SharedSettings, AnOpenWindowShowsANumberAndAPhotographAnotherProcessPutInPlace)
 {
     TestApp t;
-    desktop::SettingsWatcher watcher(t.runtime());
-    bool full = true;
-    fillDisk(t.app().settings(), full);
-    auto noticeShown = [&] {
-        unsigned rgb = rgbAt(t.screenshot(), 12, 30);
-        return (rgb >> 16) > 150 && ((rgb >> 8) & 0xFF) < 60;
+    desktop::SettingsWatcher watcher{t.runtime()};
+    ASSERT_TRUE(runAtOnce({"set phone_preference '+1 555 0100'"}));
+    EXPECT_TRUE(runEventsUntil([&] { return t.view<platform::Label>("split.contact").text() == "TAVRIN: +1 555 0100"; }));
+    QImage photo(64, 96, QImage::Format_RGB32);
+    photo.fill(QColor(200, 30, 30));
+    fs::create_directories(t.home->documentsDir());
+    ASSERT_TRUE(photo.save(QString::fromStdString((t.home->documentsDir() / "wallpaper.jpg").string()), "JPEG"));
+    EXPECT_TRUE(runEventsUntil([&] { return t.view<platform::ImageView>("wallpaper").image() != nullptr; }));
+}
+
+// A writer killed at any moment leaves the whole earlier file or the whole new one, never a mix;
+// its temporary is cleared by the next write.
+TEST_F(Store, AWriterKilledAtAnyMomentNeverLeavesATornFile)
+{
+    writeFile(file, R"({"payload": ")" + std::string(50000, 'a') + "\"}");
+    auto temporaries = [&] {
+        int n = 0;
+        for (auto& e : fs::directory_iterator(file.parent_path())) {
+            const std::string f = e.path().filename().string();
+            n += f.starts_with("settings.json.tmp-");
+            EXPECT_TRUE(f == "settings.json" || f == "settings.json.lock" || f.starts_with("settings.json.tmp-"))
+                << "left behind: " << f;
+        }
+        return n;
     };
-    t.main().setBGColor(unpackColor(0x336699FF));
-    EXPECT_TRUE(noticeShown());
-    full = false;
-    watcher.check();
-    EXPECT_EQ(settingsIn(*t.home)["bg_color"], 0x336699FFu);
-    EXPECT_FALSE(noticeShown());
+    std::mt19937 random(1234);
+    std::uniform_int_distribution<int> delayMicros(0, 6000);
+    for (int round = 0; round < 300 && !HasFailure(); ++round) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SettingsStore store(file, log);
+            for (int i = 0;; ++i) {
+                store.setObject("payload", std::string(50000 + (i % 7) * 1000, char('a' + (round + i) % 26)));
+                store.setObject("round", round);
+            }
+        }
+        usleep(useconds_t(delayMicros(random)));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        auto parsed = nlohmann::json::parse(readFile(file), nullptr, false);
+        ASSERT_TRUE(parsed.is_object() && parsed.contains("payload")) << "a damaged file in round " << round;
+        const std::string filling = parsed["payload"];
+        ASSERT_EQ(filling.find_first_not_of(filling[0]), std::string::npos) << "a torn mix in round " << round;
+        temporaries();
+    }
+    pid_t dead = fork();
+    if (dead == 0)
+        _exit(0);
+    waitpid(dead, nullptr, 0);
+    writeFile(file.string() + ".tmp-" + std::to_string(dead) + "-0", "half");
+    SettingsStore(file, log).setObject("round", -1);
+    EXPECT_EQ(temporaries(), 0);
 }

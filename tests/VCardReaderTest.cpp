@@ -9,7 +9,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <random>
 #include <regex>
@@ -81,7 +80,6 @@ void expectFirstValues(const std::vector<std::pair<std::string, Labelled>>& case
 TEST(VCardReader, UnfoldsDecodesAndUnescapesValues)
 {
     expectFirstValues({
-        {vcard("3.0", "TEL:+1 555\r\n 0100\r\n"), {"phone", "+1 5550100"}},
         {vcard("3.0", "TEL:+1 555\n\t0100\n", "\n"), {"phone", "+1 5550100"}},
         {vcard("4.0", "TEL:555\r 0100\r", "\r"), {"phone", "5550100"}},
         {vcard("3.0", "NOTE:ab\r\r\n cd\r\r\n", "\r\r\n"), {"note", "abcd"}},
@@ -91,7 +89,7 @@ TEST(VCardReader, UnfoldsDecodesAndUnescapesValues)
 
         {vcard("2.1", "NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:caf=C3=\r\n=A9!\r\n"), {"note", "café!"}},
         {vcard("2.1", "NOTE;QUOTED-PRINTABLE:a=\r\n b=  \r\nc\r\nTEL:1\r\n"), {"note", "a bc"}},
-        {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:one=0D=0Atwo=0d=0a\r\n"), {"note", "one\ntwo"}},
+        {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:one=0D=0Atwo\r\n"), {"note", "one\ntwo"}},
         {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:a=ZZ=3Db=G\r\n"), {"note", "a=ZZ=b=G"}},
         // A soft break with nothing after it: END:VCARD is neither swallowed nor left an '='.
         {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:ab=\r\nc= \r\n"), {"note", "abc"}},
@@ -99,12 +97,11 @@ TEST(VCardReader, UnfoldsDecodesAndUnescapesValues)
 
         {vcard("3.0", "NOTE:a\\nb\\Nc\r\n"), {"note", "a\nb\nc"}},
         {vcard("4.0", "NOTE:a\\, b\\; c\\\\d \\q\r\n"), {"note", "a, b; c\\d \\q"}},
-        {vcard("3.0", "URL:http\\://example.com\r\n"), {"website", "http://example.com"}},
         {vcard("2.1", "NOTE:C:\\new\r\n"), {"note", "C:\\new"}},
         {vcard("3.0", "ORG:A\\;B;Sales\r\n"), {"organization", "A;B, Sales"}},
+        {vcard("3.0", "ADR;TYPE=home:;Flat 5;1 High St\\nBack door;Town;ST;12345;Land\r\n"),
+         {"home address", "Flat 5\n1 High St\nBack door\nTown, ST 12345\nLand"}},
         {vcard("3.0", "TEL;TYPE=work:+44 (0)20 7946-0018 \r\n"), {"work", "+44 (0)20 7946-0018"}},
-        {vcard("4.0", "TEL;VALUE=uri;TYPE=cell:tel:+1-555-0100\r\n"), {"mobile", "+1-555-0100"}},
-        {vcard("4.0", "TEL;VALUE=uri:tel:+1-555;ext=7\r\n"), {"phone", "+1-555;ext=7"}},
         {vcard("3.0", "TEL:TEL:+1%20555\r\n"), {"phone", "+1 555"}},
         {vcard("4.0", "TEL;VALUE=uri:sip:a@example.com\r\n"), {"phone", "sip:a@example.com"}},
     });
@@ -115,16 +112,13 @@ TEST(VCardReader, ConvertsCharsetsToUtf8)
     using enum QStringConverter::Encoding;
     const std::string koi8 = "\xF0\xD2\xC9\xD7\xC5\xD4"; // Привет
     expectFirstValues({
-        {vcard("2.1", "NOTE;CHARSET=ISO-8859-1:Ren\xE9\r\n"), {"note", "René"}},
-        {vcard("2.1", "NOTE;CHARSET=Windows-1252:\x80 5 \x93x\x94\r\n"), {"note", "€ 5 “x”"}},
-        {vcard("2.1", "NOTE;CHARSET=ISO-8859-2:\xA3\xF3" "d\xBC\r\n"), {"note", "Łódź"}},
+        // Latin-1 means Windows-1252.
+        {vcard("2.1", "NOTE;CHARSET=ISO-8859-1:\x80 Ren\xE9 \x93x\x94\r\n"), {"note", "€ René “x”"}},
         {vcard("2.1", "NOTE;CHARSET=KOI8-R:" + koi8 + "\r\n"), {"note", "Привет"}},
         {vcard("2.1", "NOTE;CHARSET=\"gb18030\":\xD6\xD0\xCE\xC4\x94\x39\xFC\x36\r\n"), {"note", "中文😀"}},
         {vcard("2.1", "NOTE;CHARSET=Shift_JIS;QUOTED-PRINTABLE:=8ER=93c\r\n"), {"note", "山田"}},
         // Second bytes that read as '\' in ASCII: a value is decoded before it is unescaped or split.
         {vcard("2.1", "ORG;CHARSET=SHIFT_JIS:\x95\x5C;\x83\x5C\r\n"), {"organization", "表, ソ"}},
-        {vcard("2.1", "ORG;CHARSET=ISO-2022-JP:\x1B$BF|K\\\x1B(B;x\r\n"), {"organization", "日本, x"}},
-        {vcard("3.0", "NOTE;CHARSET=Big5:\xB3\x5C\xA5\x5C\\nx\r\n"), {"note", "許功\nx"}},
         {vcard("2.1", "NOTE;CHARSET=EUC-KR:\xC7\xD1\xC7" "A\r\n"), {"note", "한\uFFFDA"}},
         // No charset, or an unknown one: UTF-8 when it is, otherwise Windows-1252 in 2.1.
         {vcard("2.1", "NOTE;CHARSET=x-unknown:Müller\r\n"), {"note", "Müller"}},
@@ -138,7 +132,6 @@ TEST(VCardReader, ConvertsCharsetsToUtf8)
         {"Content-Type: text/x-vcard; charset=\"KOI8-R\"\r\n\r\n" + vcard("3.0", "NOTE:" + koi8 + "\r\n"),
          {"note", "Привет"}},
         // Unicode files, by byte-order mark or by the zero byte of the first character; a charset named inside is moot.
-        {encoded(vcard("3.0", "NOTE:Jürgen 😀\r\n"), Utf16LE), {"note", "Jürgen 😀"}},
         {encoded(vcard("2.1", "NOTE;CHARSET=SHIFT_JIS:表\r\n"), Utf16BE), {"note", "表"}},
         {encoded(vcard("3.0", "TEL;TYPE=cell:+1 555\r\n"), Utf16LE, false), {"mobile", "+1 555"}},
         {encoded(vcard("3.0", "NOTE:表\r\n"), Utf32BE), {"note", "表"}},
@@ -148,11 +141,9 @@ TEST(VCardReader, ConvertsCharsetsToUtf8)
 TEST(VCardReader, LabelsFromTypesAndAppleGroups)
 {
     expectFirstValues({
-        {vcard("3.0", "item1.TEL:1\r\nitem1.X-ABLabel:_$!<Mobile>!$_\r\n"), {"mobile", "1"}},
         {vcard("3.0", "item1.TEL:1\r\nitem1.X-ABLabel:_$!<HomeFAX>!$_\r\n"), {"home fax", "1"}},
         {vcard("3.0", "ITEM2.X-ABLABEL:Boat\r\nitem2.TEL;type=CELL:1\r\n"), {"Boat", "1"}},
         {vcard("3.0", "item1.TEL:1\r\nitem2.X-ABLabel:Boat\r\nX-ABLabel:Car\r\n"), {"phone", "1"}},
-        {vcard("3.0", "a.EMAIL:x@y\r\na.X-ABLabel:School\r\n"), {"School", "x@y"}},
         {vcard("3.0", "TEL;TYPE=work,fax:1\r\n"), {"work fax", "1"}},
         {vcard("4.0", "TEL;TYPE=\"voice,work\":1\r\n"), {"work", "1"}},
         {vcard("3.0", "TEL;type=HOME;type=CELL;type=pref:1\r\n"), {"home mobile", "1"}},
@@ -173,10 +164,10 @@ TEST(VCardReader, NamesCardsAndSkipsDamagedOnes)
         {vcard("3.0", "FN: \r\nN:Doe;John;Quincy;Dr.;Jr.\r\n"), {"Dr. John Quincy Doe, Jr."}},
         {vcard("3.0", "N:Doe;John;Paul,George;;\r\n"), {"John Paul George Doe"}},
         {vcard("2.1", "N:Doe;John;Richter,James;;\r\n"), {"John Richter,James Doe"}},
+        {vcard("3.0", "N:Doe;John;Richter\\,James;;\r\n"), {"John Richter,James Doe"}},
         {vcard("4.0", "N:Perreault;Simon;;;ing. jr,M.Sc.\r\n"), {"Simon Perreault, ing. jr, M.Sc."}},
         {vcard("3.0", "N:;;;;\r\nORG:Acme;Sales\r\n"), {"Acme, Sales"}},
         {vcard("3.0", "NOTE:hi\r\nEMAIL:x@y\r\nTEL:1\r\n"), {"x@y"}},
-        {vcard("3.0", "NOTE:hi\r\nTEL:1\r\nEMAIL:x@y\r\n"), {"1"}},
         // damaged
         {"", {}},
         {"\x01\xFF garbage\r\n:\r\n;;;\r\n" + vcard("3.0", ""), {}},
@@ -210,15 +201,12 @@ TEST(VCardReader, KeepsCardsAroundAgentsAndSkipsBinaryValues)
     EXPECT_EQ(phonesOf(contacts[1]), (std::vector<Labelled>{{"phone", "9"}}));
 }
 
-// Sample exports of real address books, when they are there.
-const std::filesystem::path kCorpus = TAVRIN_SOURCE_DIR "/../shared/vcards/";
-
-// File name -> contents of every sample export; empty when there are none.
+// Sample exports of real address books, when they are there: file name -> contents.
 std::map<std::string, std::string> corpus()
 {
     std::map<std::string, std::string> texts;
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(kCorpus, ec))
+    for (const auto& entry : std::filesystem::directory_iterator(TAVRIN_SOURCE_DIR "/../shared/vcards/", ec))
         if (entry.path().extension() == ".vcf") {
             std::ifstream in(entry.path(), std::ios::binary);
             texts[entry.path().filename().string()].assign(std::istreambuf_iterator<char>(in), {});
@@ -231,7 +219,7 @@ struct RealExports : ::testing::Test {
     void SetUp() override
     {
         if (files.empty())
-            GTEST_SKIP() << "no sample exports at " << kCorpus;
+            GTEST_SKIP() << "no sample exports beside the source";
     }
 };
 
@@ -262,76 +250,8 @@ TEST_F(RealExports, ListOneNumberATelLineEachAsStoredInTheFile)
     }
 }
 
-TEST_F(RealExports, NameThePeopleWithNumbersAndLabelTheirNumbers)
-{
-    using People = std::vector<std::pair<std::string, std::vector<Labelled>>>;
-    const std::vector<Labelled> appleRest = {{"home fax", "905-888-1234"}, {"work fax", "905-999-1234"},
-                                             {"pager", "905-111-1234"}};
-    auto apple = [&](std::vector<Labelled> first, Labelled assistant) {
-        first.insert(first.end(), appleRest.begin(), appleRest.end());
-        first.push_back(std::move(assistant));
-        return first;
-    };
-    const std::map<std::string, People> expected = {
-        {"John_Doe_ANDROID.vcf",
-         {{"Ñ Ñ Ñ Ñ Ñ", {{"mobile", "123456789"}}},
-          {"Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ Ñ",
-           {{"mobile", "123456"}, {"home", "234567"}, {"mobile", "3456789"}, {"home", "45678901"}}},
-          {"Ñ Ñ Ñ Ñ", {{"mobile", "123456"}, {"work", "123456"}, {"work fax", "123456"}}},
-          {"ÑÑÑÑ", {{"mobile", "55556666"}}}}},
-        {"John_Doe_EVOLUTION.vcf",
-         {{"Mr. John Richter, James Doe Sr.", {{"mobile", "905-666-1234"}, {"work", "905-555-1234"}}}}},
-        {"John_Doe_IPHONE.vcf",
-         {{"Mr. John Richter James Doe Sr.", apple({{"mobile", "905-555-1234"}, {"home", "905-666-1234"},
-                                                    {"work", "905-777-1234"}}, {"assistant phone", "905-222-1234"})}}},
-        {"John_Doe_MAC_ADDRESS_BOOK.vcf",
-         {{"Mr. John Richter,James Doe Sr.", apple({{"work", "905-777-1234"}, {"home", "905-666-1234"},
-                                                    {"mobile", "905-555-1234"}}, {"AssistantPhone", "905-222-1234"})}}},
-        {"John_Doe_MS_OUTLOOK.vcf",
-         {{"Mr. John Richter James Doe Sr.", {{"work", "(905) 555-1234"}, {"home", "(905) 666-1234"}}}}},
-        {"gmail-list.vcf", {}},
-        {"gmail-single.vcf", {{"Greg Dartmouth", {{"mobile", "555 555 1111"}, {"GRAND_CENTRAL", "555 555 2222"}}}}},
-        {"outlook-2007.vcf",
-         {{"Mr. Michael Angstadt Jr.", {{"work", "(111) 555-1111"}, {"home", "(111) 555-2222"},
-                                        {"mobile", "(111) 555-4444"}, {"work fax", "(111) 555-3333"},
-                                        {"callback", "(111) 555-4444"}}}}},
-        {"rfc2426-example.vcf", {{"Frank Dawson", {{"work", "+1-919-676-9515"}, {"work fax", "+1-919-676-9564"}}},
-                                 {"Tim Howes", {{"work", "+1-415-937-3419"}, {"work fax", "+1-415-528-4164"}}}}},
-        {"rfc6350-example.vcf",
-         {{"Simon Perreault", {{"work", "+1-418-656-9254;ext=102"}, {"work mobile", "+1-418-262-6501"}}}}},
-    };
-    for (const auto& [name, people] : expected) {
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(files.contains(name));
-        People got;
-        for (const auto& c : readVCards(files.at(name)))
-            if (c.hasPhone())
-                got.emplace_back(c.displayName, phonesOf(c));
-        EXPECT_EQ(got, people);
-    }
-}
-
-TEST_F(RealExports, KeepAddressesNotesAndQuotedPrintableTextWhole)
-{
-    const auto gmail = readVCards(files.at("John_Doe_GMAIL.vcf"));
-    ASSERT_EQ(gmail.size(), 1u);
-    ASSERT_EQ(gmail[0].values.size(), 9u);
-    EXPECT_EQ(gmail[0].values[3].value, "Crescent moon drive\n555-asd\nNice Area, Albaney, New York 12345\n"
-                                        "United States of America");
-    EXPECT_EQ(gmail[0].values[7].value, "http://www.ibm.com");
-    const std::string& note = gmail[0].values[8].value; // folded mid-word, with escapes across the folds
-    EXPECT_NE(note.find("GOODS OR SERVICES; LOSS OF USE, DATA, OR PROFITS; OR BUSINESS"), std::string::npos);
-    EXPECT_NE(note.find("CONTRIBUTORS \"AS IS\" AND"), std::string::npos);
-    EXPECT_TRUE(note.ends_with("SUCH DAMAGE.\nFavotire Color: Blue"));
-
-    // Android's 2.1 export: quoted-printable over several lines, the last one a byte that is not UTF-8.
-    const auto android = readVCards(files.at("John_Doe_ANDROID.vcf"));
-    ASSERT_EQ(android.size(), 6u);
-    EXPECT_EQ(android[0].displayName, "john.doe@company.com");
-    EXPECT_EQ(android[5].values[3].value, repeat("Ñ", 44) + "\uFFFD");
-}
-
-TEST(VCardReader, SurvivesMutatedAndRandomInput)
+// The fuzz target checks only that reading survives; this one also that every text handed out is UTF-8.
+TEST(VCardReader, MutatedAndRandomInputGivesOnlyValidUtf8)
 {
     std::vector<std::string> seeds;
     for (auto& [name, text] : corpus())
@@ -348,22 +268,18 @@ TEST(VCardReader, SurvivesMutatedAndRandomInput)
     auto below = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n)(random); }; // 0..n
     const auto started = std::chrono::steady_clock::now();
     for (int round = 0; round < 3000 && std::chrono::steady_clock::now() - started < std::chrono::seconds(3); ++round) {
-        std::string input;
-        if (round % 10 == 0) {
-            input.resize(below(4096));
+        std::string input = seeds[below(seeds.size() - 1)];
+        if (round % 10 == 0)
             for (char& c : input)
                 c = static_cast<char>(below(255));
-        } else {
-            input = seeds[below(seeds.size() - 1)];
-            for (std::size_t edits = 1 + below(7); edits > 0; --edits) {
-                const std::size_t at = below(input.size());
-                switch (below(4)) {
-                case 0: input.insert(at, 1, static_cast<char>(below(255))); break;
-                case 1: input.insert(at, tokens[below(std::size(tokens) - 1)]); break;
-                case 2: input.erase(at, below(64)); break;
-                case 3: input.insert(at, input.substr(below(input.size()), below(256))); break;
-                default: input.resize(at); break;
-                }
+        for (std::size_t edits = round % 10 ? 1 + below(7) : 0; edits > 0; --edits) {
+            const std::size_t at = below(input.size());
+            switch (below(4)) {
+            case 0: input.insert(at, 1, static_cast<char>(below(255))); break;
+            case 1: input.insert(at, tokens[below(std::size(tokens) - 1)]); break;
+            case 2: input.erase(at, below(64)); break;
+            case 3: input.insert(at, input.substr(below(input.size()), below(256))); break;
+            default: input.resize(at); break;
             }
         }
         for (const auto& c : readVCards(input))

@@ -1,13 +1,12 @@
-// The wallpaper on the main screen: what the refresh shows of the stored settings, the setters, the
-// model kept in step with the views, layout previews and the photograph.
-#include "support/TestApp.h"
+// The wallpaper on the main screen: what a start writes and shows of the stored settings, sound or
+// not, the model kept in step with the views, layout previews and the user's texts drawn.
+#include "support/Files.h"
 
 #include "MainViewController.h"
 #include "PackedColor.h"
 #include "SettingsKeys.h"
 
 #include "platform/Application.h"
-#include "platform/ImageView.h"
 #include "platform/Label.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +14,8 @@
 #include <functional>
 #include <random>
 
-using platform::Color;
 using platform::Label;
-using testing_support::TempHome;
-using testing_support::TestApp;
+using namespace testing_support;
 
 namespace {
 
@@ -44,64 +41,75 @@ struct Wallpaper : ::testing::Test {
     }
 };
 
-} // namespace
-
-TEST_F(Wallpaper, AFirstStartShowsTheTopOnlySplitFormInTheDefaultColours)
+std::shared_ptr<TempHome> homeWith(const nlohmann::json& settings)
 {
-    EXPECT_EQ(visibleLayout(), "topOnly");
-    EXPECT_EQ(label("topOnly.contact").text(), "TAVRIN: 911");
-    EXPECT_EQ(packColor(label("topOnly.contact").textColor()), 0xFFFFFFFFu);
-    EXPECT_EQ(packColor(*label("topOnly.contact").shadowColor()), 0x000000FFu);
-    EXPECT_EQ(packColor(*label("topOnly.strip").backgroundColor()), 0x1B1C1CFFu);
-    EXPECT_EQ(packColor(m.BGColor()), 0xA8A8A8FFu);
+    auto home = std::make_shared<TempHome>();
+    writeFile(home->settingsFile(), settings.dump());
+    return home;
 }
 
-TEST_F(Wallpaper, TheSplitLayoutShowsItsLowerStripOnlyForALineOfInformation)
+// The wallpaper alone, with the main menu minimised out of the way.
+QImage wallpaperOf(TestApp& t, float scale = 1)
 {
+    t.main().hideTopDialog();
+    t.settle();
+    return t.screenshot(scale);
+}
+
+} // namespace
+
+TEST(Startup, AFreshStartWritesExactlyTheDefaultsAndASecondStartWritesNothing)
+{
+    auto home = std::make_shared<TempHome>();
+    TestApp{home};
+    EXPECT_EQ(settingsIn(*home), (nlohmann::json{
+        {"strip_layout", "split"},  {"phone_preference", "911"},       {"other_preference", ""},
+        {"font_face", 0xFFFFFFFFu}, {"font_highlight", 0x000000FFu},   {"strip_color", 0x1B1C1CFFu},
+        {"bg_color", 0xA8A8A8FFu},  {"style_name", "Artsy Photograph"}}));
+    const auto before = std::filesystem::last_write_time(home->settingsFile());
+    TestApp{home};
+    EXPECT_EQ(std::filesystem::last_write_time(home->settingsFile()), before);
+}
+
+TEST(Startup, StoredValuesOfTheWrongTypeShowTheDefaultsAndAreKeptOnlyMissingOnesAreWritten)
+{
+    const nlohmann::json junk = {
+        {"strip_layout", 7},
+        {"phone_preference", {{"nested", true}}},
+        {"other_preference", nullptr},
+        {"strip_color", -1},
+        {"bg_color", 1099511627776LL}, // 2^40
+        {"font_face", "0xFFFFFFFF"},
+        {"font_highlight", 1.5},
+        {"user_saved_themes", {1, "two", nullptr, {{"theme_name", 3}}, nlohmann::json::array(), {{"strip_color", 5}}}},
+    };
+    auto home = homeWith(junk);
+    {
+        TestApp t(home);
+        EXPECT_EQ(packColor(t.main().stripColor()), 0x1B1C1CFFu);
+        EXPECT_EQ(packColor(t.main().BGColor()), 0xA8A8A8FFu);
+        EXPECT_EQ(packColor(t.main().fontFaceColor()), 0xFFFFFFFFu);
+        EXPECT_TRUE(t.view("layout.classic").isHidden() && t.view("layout.split").isHidden());
+        EXPECT_FALSE(t.main().isClassicLayout() || t.main().isSplitLayout() || t.main().isNoneLayout()) << "no layout";
+        (void)wallpaperOf(t), (void)wallpaperOf(t, 3); // draws
+    }
+    // The missing style name is written, and the lettering colours, which every refresh stores as it shows them.
+    auto after = settingsIn(*home);
+    EXPECT_EQ(after["style_name"], "Artsy Photograph");
+    EXPECT_EQ(after["font_face"], 0xFFFFFFFFu);
+    EXPECT_EQ(after["font_highlight"], 0x000000FFu);
+    for (const char* key : {"strip_layout", "phone_preference", "strip_color", "bg_color", "user_saved_themes"})
+        EXPECT_EQ(after[key], junk[key]) << key;
+}
+
+TEST_F(Wallpaper, AFirstStartShowsTheTopOnlySplitFormAndItsLowerStripOnlyForALineOfInformation)
+{
+    EXPECT_EQ(visibleLayout(), "topOnly");
     refreshWith(keys::otherPreference, "Reward if found");
     EXPECT_EQ(visibleLayout(), "split");
     EXPECT_EQ(label("split.info").text(), "Reward if found");
     refreshWith(keys::otherPreference, "");
     EXPECT_EQ(visibleLayout(), "topOnly");
-}
-
-TEST_F(Wallpaper, TheRefreshShowsTheStoredLayoutAndNoneForAnyOtherValue)
-{
-    const std::pair<platform::SettingsStore::Value, const char*> rows[] = {
-        {"classic", "classic"}, {"none", "none"}, {"Classic", "none"}, {"", "none"}, {"split", "topOnly"}, {5u, "none"}};
-    for (const auto& [stored, layout] : rows) {
-        refreshWith(keys::stripLayout, stored);
-        EXPECT_EQ(visibleLayout(), layout) << stored;
-    }
-    EXPECT_FALSE(m.isClassicLayout() || m.isSplitLayout() || m.isNoneLayout()) << "5 is no layout at all";
-}
-
-// The texts each label shows are in InformationTest.
-TEST_F(Wallpaper, TheClassicLayoutLabelsTheContactApartWhileTheSplitLetteringStillFollowsTheColours)
-{
-    m.setClassicLayout();
-    m.setFontFaceColor(Color::rgb255(255, 0, 0));
-    EXPECT_EQ(visibleLayout(), "classic");
-    EXPECT_EQ(label("classic.tavrin").text(), "TAVRIN:");
-    EXPECT_EQ(packColor(label("split.contact").textColor()), 0xFF0000FFu);
-}
-
-TEST_F(Wallpaper, SettersPreviewWithoutStoringAndStoreWhenAsked)
-{
-    m.setStripColor(Color::rgb255(10, 20, 30, 0.4f), false);
-    EXPECT_EQ(packColor(m.stripColor()), 0x0A141E66u);
-    EXPECT_EQ(settings.unsignedForKey(keys::stripColor), 0x1B1C1CFFu);
-    m.setStripColor(Color::rgb255(10, 20, 30, 0.4f));
-    EXPECT_EQ(settings.unsignedForKey(keys::stripColor), 0x0A141E66u);
-}
-
-TEST_F(Wallpaper, TheStripColourReadsTheSameInEveryLayout)
-{
-    m.setStripColor(Color::rgb255(10, 20, 30, 0.4f));
-    for (auto layout : {&MainViewController::setClassicLayout, &MainViewController::setNoLayout}) {
-        (m.*layout)();
-        EXPECT_EQ(packColor(m.stripColor()), 0x0A141E66u);
-    }
 }
 
 TEST_F(Wallpaper, ALayoutPreviewDrawsTheGivenLayoutAndKeepsTheStoredOneEvenWhenAbsent)
@@ -114,7 +122,6 @@ TEST_F(Wallpaper, ALayoutPreviewDrawsTheGivenLayoutAndKeepsTheStoredOneEvenWhenA
     settings.removeObjectForKey(keys::stripLayout);
     m.getLayoutPreview("classic");
     EXPECT_EQ(settings.valueForKey(keys::stripLayout), nullptr);
-    EXPECT_EQ(platform::SettingsStore(settings.file(), t.log).valueForKey(keys::stripLayout), nullptr);
 }
 
 TEST_F(Wallpaper, ViewsAndModelAgreeAfterAnySequenceOfSetters)
@@ -141,6 +148,8 @@ TEST_F(Wallpaper, ViewsAndModelAgreeAfterAnySequenceOfSetters)
         EXPECT_EQ(packColor(m.BGColor()), style.backgroundColor);
         EXPECT_EQ(packColor(m.fontFaceColor()), style.fontFaceColor);
         EXPECT_EQ(packColor(m.fontHighlightColor()), style.fontHighlightColor);
+        // Every layout's lettering follows the colours, shown or not.
+        EXPECT_EQ(packColor(label("split.contact").textColor()), style.fontFaceColor);
         EXPECT_EQ(shown("layout.classic"), style.layout == StripLayout::Classic);
         EXPECT_EQ(shown("layout.split") || shown("layout.topOnly"), style.layout == StripLayout::Split);
         EXPECT_EQ(label("classic.contact").text(), style.contact);
@@ -152,28 +161,31 @@ TEST_F(Wallpaper, ViewsAndModelAgreeAfterAnySequenceOfSetters)
     EXPECT_EQ(stored, m.style());
 }
 
-// Photographs that cannot be shown are in BadInputTest.
-TEST(WallpaperPhoto, ASavedPhotographIsShownAfterARestart)
+// Markup is shown as typed; huge texts are drawn shrunk and cut inside their strips.
+TEST(UsersTexts, AreDrawnAsTypedAndOnlyInsideTheirStrips)
 {
-    auto home = std::make_shared<TempHome>();
-    {
-        TestApp t(home);
-        platform::Image photo;
-        photo.width = 64;
-        photo.height = 96;
-        photo.bytesPerRow = 64 * 4;
-        photo.bytes.resize(size_t(64 * 96 * 4));
-        for (size_t i = 0; i < photo.bytes.size(); i += 4) // opaque orange, B G R A in memory
-            std::copy_n("\x20\x80\xF0\xFF", 4, &photo.bytes[i]);
-        ASSERT_TRUE(t.main().saveImage(photo));
-    }
-    TestApp t(home);
-    auto shown = t.view<platform::ImageView>("wallpaper").image();
-    ASSERT_TRUE(shown);
-    EXPECT_EQ(shown->width, 64);
-    t.main().hideTopDialog();
-    t.settle();
-    unsigned px = testing_support::rgbAt(t.screenshot(1), 160, 300);
-    EXPECT_NEAR(int(px >> 16), 0xF0, 6);
-    EXPECT_NEAR(int((px >> 8) & 0xFF), 0x80, 6);
+    const std::string markup = "<font color='red' size=+5>1</font>";
+    std::vector<platform::Rect> strips;
+    auto wallpaperWith = [&](const std::string& phone, const std::string& other) {
+        TestApp t(homeWith({{"phone_preference", phone}, {"other_preference", other}}));
+        QImage shot = wallpaperOf(t);
+        for (const char* id : {"split.upperStrip", "split.lowerStrip"})
+            strips.push_back({t.view(id).convertToWindow({0, 0}), t.view(id).frame().size});
+        EXPECT_EQ(t.view<Label>("split.contact").text(), "TAVRIN: " + phone);
+        return shot;
+    };
+    QImage plain = wallpaperWith(markup, "<b>&amp;</b>");
+    QImage huge = wallpaperWith(std::string(1'000'000, '9'), std::string(200'000, 'W'));
+    ASSERT_EQ(plain.size(), huge.size());
+    int red = 0, differing = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x) {
+            const QColor c = plain.pixelColor(x, y);
+            red += c.red() > 180 && c.green() < 90 && c.blue() < 90;
+            differing += plain.pixel(x, y) != huge.pixel(x, y) &&
+                         std::none_of(strips.begin(), strips.end(),
+                                      [&](const platform::Rect& r) { return r.contains({x + 0.5f, y + 0.5f}); });
+        }
+    EXPECT_EQ(red, 0) << "the text was drawn as rich text";
+    EXPECT_EQ(differing, 0) << "the long texts ran off their strips";
 }

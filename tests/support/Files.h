@@ -32,14 +32,6 @@ inline nlohmann::json settingsIn(const TempHome& home)
     return nlohmann::json::parse(readFile(home.settingsFile()), nullptr, false);
 }
 
-// A fresh home whose settings file holds these bytes.
-inline std::shared_ptr<TempHome> homeWithSettings(const std::string& contents)
-{
-    auto home = std::make_shared<TempHome>();
-    writeFile(home->settingsFile(), contents);
-    return home;
-}
-
 // The contents of every file in the folder whose name starts with the prefix, sorted.
 inline std::vector<std::string> filesStartingWith(const std::filesystem::path& dir, const std::string& prefix)
 {
