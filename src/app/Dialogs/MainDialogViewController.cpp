@@ -2,16 +2,25 @@
 
 #include "Dialogs/ChangeInformationDialogViewController.h"
 #include "Dialogs/ChangeStyleDialogViewController.h"
+#include "Dialogs/PhoneDialogViewController.h"
 #include "Dialogs/PhotoSourceDialogViewController.h"
 #include "Interfaces/MainDialog.h"
 #include "DialogHost.h"
+
+#include "platform/Button.h"
 
 MainDialogViewController::MainDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
 
 MainDialogViewController::~MainDialogViewController() = default;
 
-void MainDialogViewController::loadView() { setDialogFrame(buildMainDialog(*this)); }
+void MainDialogViewController::loadView()
+{
+    static_cast<MainDialogOutlets&>(*this) = buildMainDialog(*this);
+    setDialogFrame(frame);
+}
+
+void MainDialogViewController::viewWillAppear(bool) { lockScreenToggle->setSelected(preview().isLockScreenShown()); }
 
 void MainDialogViewController::changeInformationButtonClick()
 {
@@ -42,4 +51,17 @@ void MainDialogViewController::gruvoButtonClick()
 {
     if (onWebPage)
         onWebPage();
+}
+
+void MainDialogViewController::phoneButtonClick()
+{
+    if (!dlgPhone)
+        dlgPhone = std::make_unique<PhoneDialogViewController>("PhoneDialog", preview());
+    preview().pushDialog(*dlgPhone);
+}
+
+void MainDialogViewController::lockScreenButtonClick()
+{
+    preview().setLockScreenShown(!preview().isLockScreenShown());
+    lockScreenToggle->setSelected(preview().isLockScreenShown());
 }

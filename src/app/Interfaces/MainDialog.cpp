@@ -5,17 +5,32 @@
 
 using namespace platform;
 
-DialogFrame buildMainDialog(MainDialogViewController& controller)
+MainDialogOutlets buildMainDialog(MainDialogViewController& controller)
 {
     using C = MainDialogViewController;
-    static constexpr chrome::MenuItem<C> items[] = {
+    static constexpr chrome::MenuItem<C> composing[] = {
         {"Information", "main.information", &C::changeInformationButtonClick},
         {"Style", "main.style", &C::changeStyleButtonClick},
         {"Photo", "main.photo", &C::photoButtonClick},
-        {"Web Page", "main.web", &C::gruvoButtonClick},
     };
+    static constexpr chrome::MenuItem<C> leaving[] = {{"Web Page", "main.web", &C::gruvoButtonClick}};
+    constexpr float step = chrome::rowHeight + chrome::menuGap;
     // The bottom of the stack has nowhere to go back to.
-    DialogChrome c = makeDialogChrome(controller, {280, chrome::menuDialogHeight(4)}, "TavrinPlus", {.backButton = false});
-    chrome::addMenuButtons(c, controller, items, c.contentArea.y());
-    return c;
+    DialogChrome c = makeDialogChrome(controller, {280, chrome::menuDialogHeight(5)}, "TavrinPlus", {.backButton = false});
+    const Rect area = c.contentArea;
+    chrome::addMenuButtons(c, controller, composing, area.y());
+
+    // Two half-width buttons share a row, to keep the menu short on the smallest screen.
+    const float y = area.y() + 3 * step;
+    const float half = (area.width() - chrome::menuGap) / 2;
+    auto phone = chrome::menuButton({area.x(), y, half, chrome::rowHeight}, "Phone", "main.phone");
+    phone->setAction([&controller] { controller.phoneButtonClick(); });
+    c.panel->addSubview(phone);
+    auto lockScreen = chrome::toggleButton({area.maxX() - half, y, half, chrome::rowHeight}, "Lock Screen", "main.lockscreen");
+    lockScreen->setFont({16, true});
+    lockScreen->setAction([&controller] { controller.lockScreenButtonClick(); });
+    c.panel->addSubview(lockScreen);
+
+    chrome::addMenuButtons(c, controller, leaving, y + step);
+    return {c, lockScreen};
 }

@@ -2,7 +2,16 @@
 
 #include "Dialogs/DialogBase.h"
 
+#include <memory>
+
+namespace platform {
+class Button;
+}
 class MainDialogViewController;
 
-// The main menu has no outlets but its frame.
-DialogFrame buildMainDialog(MainDialogViewController& controller);
+struct MainDialogOutlets {
+    DialogFrame frame;
+    std::shared_ptr<platform::Button> lockScreenToggle;
+};
+
+MainDialogOutlets buildMainDialog(MainDialogViewController& controller);
