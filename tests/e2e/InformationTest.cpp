@@ -1,79 +1,110 @@
-#include "support/FakeFileChooser.h"
-#include "support/TestApp.h"
+// The information dialog, and the contacts picker that can fill in its number.
+#include "support/Files.h"
 
 #include "Dialogs/DialogBase.h"
 #include "MainViewController.h"
+#include "PeoplePickerNavigationController.h"
 #include "SettingsKeys.h"
 
+#include "platform/AlertView.h"
 #include "platform/Label.h"
-#include "platform/TextField.h"
+#include "platform/Window.h"
 
 #include <gtest/gtest.h>
+#include <unicode/locid.h>
 
-#include <fstream>
-#include <functional>
-#include <vector>
-
-using testing_support::FakeFileChooser;
-using testing_support::TempHome;
-using testing_support::TestApp;
+using namespace testing_support;
+using platform::Label;
+using platform::TextField;
 
 namespace {
 
-// How many of the back, hide and save buttons can be tapped.
-int frameButtonsShown(TestApp& t)
+// Two people: one with a formatted name, one with only a structured name; a number with an
+// extension and odd spacing that must come back exactly as written.
+const std::string kCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Zo\xC3\xAB Quinn\r\nN:Quinn;Zo\xC3\xAB;;;\r\n"
+                           "TEL;TYPE=CELL:+44 20  7946-0958;ext=7\r\nEMAIL;TYPE=HOME:zoe@example.org\r\n"
+                           "TEL;TYPE=WORK:(020) 7946 0000\r\nEND:VCARD\r\n"
+                           "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Adams;Ann\r\nTEL;HOME:555-0100\r\nEND:VCARD\r\n";
+const std::vector<std::string> kNames = {"Ann Adams", "Zo\xC3\xAB Quinn"};
+
+// One card a name, each with a number.
+std::string cardsNamed(const std::vector<std::string>& names)
 {
-    return t.isReachable("dialog.back") + t.isReachable("dialog.hide") + t.isReachable("dialog.save");
+    std::string cards;
+    for (const auto& name : names)
+        cards += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + name + "\r\nTEL:1\r\nEND:VCARD\r\n";
+    return cards;
 }
 
 struct Information : ::testing::Test {
     std::shared_ptr<TempHome> home = std::make_shared<TempHome>();
     std::unique_ptr<TestApp> t = std::make_unique<TestApp>(home);
 
-    platform::TextField& contact() { return t->find<platform::TextField>("info.contact"); }
-    platform::TextField& other() { return t->find<platform::TextField>("info.other"); }
+    TextField& field(const char* id) { return t->find<TextField>(id); }
     std::optional<std::string> stored(const char* key) { return t->app().settings().stringForKey(key); }
-    // The stored texts, and what the wallpaper shows in both layouts that carry them.
+    // The stored texts, and what the wallpaper shows of them.
     void expectStoredAndShown(const std::string& phone, const std::string& info)
     {
         EXPECT_EQ(stored(keys::phonePreference), phone);
         EXPECT_EQ(stored(keys::otherPreference), info);
-        EXPECT_EQ(t->view<platform::Label>("classic.contact").text(), phone);
-        EXPECT_EQ(t->view<platform::Label>("split.contact").text(), "TAVRIN: " + phone);
-        EXPECT_EQ(t->view<platform::Label>("classic.info").text(), info);
-        EXPECT_EQ(t->view<platform::Label>("split.info").text(), info);
+        EXPECT_EQ(t->view<Label>("classic.contact").text(), phone);
+        EXPECT_EQ(t->view<Label>("split.info").text(), info);
+    }
+    // Answers the file window with a file of these contents.
+    void import(const std::string& name, const std::string& contents)
+    {
+        writeFile(home->path() / name, contents);
+        t->choose((home->path() / name).string());
+    }
+    // From the main menu to the picker, on these contacts imported at its first open.
+    void openPicker(const std::string& cards = kCards)
+    {
+        t->tapAndSettle({"main.information", "info.contacts"});
+        import("friends.vcf", cards);
+    }
+    std::string kept() { return readFile(home->documentsDir() / "contacts.vcf"); }
+    auto* picker() { return dynamic_cast<PeoplePickerNavigationController*>(t->main().modalViewController()); }
+    std::vector<std::string> namesShown()
+    {
+        std::vector<std::string> names;
+        for (const auto& c : picker()->people())
+            names.push_back(c.displayName);
+        return names;
+    }
+    auto* alert() { return dynamic_cast<platform::AlertView*>(t->app().window().findByIdentifier("alert")); }
+    // Types into the information field, then picks Ann's number: the field is still being edited.
+    void pickWhileEditing()
+    {
+        t->tapAndSettle({"main.information", "info.other"});
+        t->type("Thanks");
+        t->tapAndSettle("info.contacts");
+        import("friends.vcf", kCards);
+        t->tapAndSettle({"picker.person.0", "picker.value.0"});
     }
 };
+struct ContactsPicker : Information {};
 
 } // namespace
 
-TEST_F(Information, FirstStartShowsTheDefaultsAndLaterTheStoredTexts)
+TEST_F(Information, EachOpeningShowsTheTextsStoredThen)
 {
-    t->tapAndSettle("main.information");
-    EXPECT_EQ(contact().text(), "911");
-    EXPECT_EQ(other().text(), "");
-
-    t->tapAndSettle("dialog.back");
+    t->tapAndSettle({"main.information", "dialog.back"});
     t->app().settings().setObject(keys::phonePreference, "+1 555 0100");
     t->app().settings().setObject(keys::otherPreference, "Reward!");
     t->tapAndSettle("main.information");
-    EXPECT_EQ(contact().text(), "+1 555 0100");
-    EXPECT_EQ(other().text(), "Reward!");
+    EXPECT_EQ(field("info.contact").text(), "+1 555 0100");
+    EXPECT_EQ(field("info.other").text(), "Reward!");
 }
 
 TEST_F(Information, ReturnInEitherFieldStoresBothAndRedrawsTheWallpaper)
 {
-    t->tapAndSettle("main.information");
-    t->tap("info.contact");
+    t->tapAndSettle({"main.information", "info.contact"});
     t->type(" 112");
-    // Moving on to the other field keeps the dialog up.
     t->tapAndSettle("info.other");
-    EXPECT_EQ(t->main().CurrentDialog()->view()->frame().y(), 20);
-    EXPECT_EQ(frameButtonsShown(*t), 0);
+    EXPECT_EQ(t->main().CurrentDialog()->view()->frame().y(), 20) << "moving on to the other field keeps the dialog up";
     t->type("Call me");
     expectStoredAndShown("911", ""); // nothing before a return
-
-    t->pressReturn(); // in the information field
+    t->pressReturn();
     expectStoredAndShown("911 112", "Call me");
     t->settle();
 
@@ -87,90 +118,162 @@ TEST_F(Information, ReturnInEitherFieldStoresBothAndRedrawsTheWallpaper)
     expectStoredAndShown("", "Call me  ");
 }
 
-TEST_F(Information, ClearedOrTypedTextNotConfirmedWithReturnIsNotKept)
-{
-    t->tapAndSettle("main.information");
-    t->tap("info.contact");
-    const platform::Rect f = contact().frame();
-    t->tapAt(contact().convertToWindow({f.width() - 18, f.height() / 2})); // the clear button
-    EXPECT_EQ(contact().text(), "");
-    t->type("0");
-    t->tap("info.other");
-    t->type("lost");
-    EXPECT_EQ(contact().text(), "0");
-    t.reset();
-
-    t = std::make_unique<TestApp>(home);
-    EXPECT_EQ(stored(keys::phonePreference), "911");
-    EXPECT_EQ(stored(keys::otherPreference), "");
-    t->tapAndSettle("main.information");
-    EXPECT_EQ(contact().text(), "911");
-    EXPECT_EQ(other().text(), "");
-}
-
-TEST_F(Information, AfterAPickedNumberBackEndsTheEditingSoTypingAndReturnChangeNothing)
-{
-    FakeFileChooser chooser;
-    t->app().servicesForTesting().fileChooser = &chooser;
-    const auto cards = home->path() / "ann.vcf";
-    std::ofstream(cards) << "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Adams;Ann\r\nTEL;HOME:555-0100\r\nEND:VCARD\r\n";
-
-    t->tapAndSettle("main.information");
-    t->tap("info.other");
-    t->type("Thanks");
-    t->tapAndSettle("info.contacts");
-    chooser.answer(cards.string());
-    t->settle();
-    t->tapAndSettle("picker.person.0");
-    t->tapAndSettle("picker.value.0");
-    platform::TextField* const field = t->editingField();
-    ASSERT_EQ(field, &other());
-
-    t->tapAndSettle("dialog.back");
-    EXPECT_EQ(t->editingField(), nullptr);
-    // Keys sent to the field regardless, as the keyboard did while the field stayed first responder.
-    field->insertText(" blind");
-    field->returnKey();
-    expectStoredAndShown("555-0100", "");
-}
-
 // The editing both text dialogs share: the dialog slides up out of the way with its frame buttons
 // hidden; Return brings both back and hands the text to the dialog.
 TEST(TextDialogs, EditingSlidesUpAndHidesTheFrameButtonsReturnRestoresThemAndKeepsTheText)
 {
     const struct {
         const char* field;
-        std::vector<const char*> opening;
+        std::initializer_list<const char*> opening;
         std::function<std::string(TestApp&)> kept;
     } rows[] = {
         {"info.contact", {"main.information"},
          [](TestApp& t) { return t.app().settings().stringForKey(keys::phonePreference).value_or("?"); }},
         // A name is kept in its field until the style is saved.
         {"saveStyle.name", {"main.style", "style.new", "newstyle.saveas"},
-         [](TestApp& t) { return t.find<platform::TextField>("saveStyle.name").text(); }},
+         [](TestApp& t) { return t.find<TextField>("saveStyle.name").text(); }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.field);
         TestApp t;
-        for (const char* id : row.opening)
-            t.tapAndSettle(id);
+        t.tapAndSettle(row.opening);
         platform::View& dialog = *t.main().CurrentDialog()->view();
-        auto& field = t.find<platform::TextField>(row.field);
-        const std::string before = field.text();
+        const std::string before = t.find<TextField>(row.field).text();
         const float top = dialog.frame().y();
-        EXPECT_EQ(frameButtonsShown(t), 3);
+        EXPECT_EQ(t.frameButtonsShown(), 3);
 
         t.tapAndSettle(row.field);
-        EXPECT_EQ(t.editingField(), &field);
+        EXPECT_EQ(t.editingField(), &t.find<TextField>(row.field));
         EXPECT_EQ(dialog.frame().y(), 20);
-        EXPECT_EQ(frameButtonsShown(t), 0);
+        EXPECT_EQ(t.frameButtonsShown(), 0);
 
         t.type("x");
         t.pressReturn();
         t.settle();
         EXPECT_EQ(t.editingField(), nullptr);
         EXPECT_EQ(dialog.frame().y(), top);
-        EXPECT_EQ(frameButtonsShown(t), 3);
+        EXPECT_EQ(t.frameButtonsShown(), 3);
         EXPECT_EQ(row.kept(t), before + "x");
     }
+}
+
+TEST_F(ContactsPicker, FirstOpenAsksForAFileAndTheImportIsKeptForLaterStarts)
+{
+    t->tapAndSettle({"main.information", "info.contacts"});
+    ASSERT_NE(picker(), nullptr);
+    EXPECT_EQ(t->chooser.lastPatterns.front(), "*.vcf");
+    EXPECT_TRUE(t->view("picker.empty").isEffectivelyVisible());
+    import("friends.vcf", kCards);
+    EXPECT_EQ(namesShown(), kNames);
+    EXPECT_FALSE(t->view("picker.empty").isEffectivelyVisible());
+    EXPECT_EQ(kept(), kCards);
+
+    t.reset();
+    t = std::make_unique<TestApp>(home);
+    t->tapAndSettle({"main.information", "info.contacts"});
+    EXPECT_FALSE(t->chooser.isAsking()) << "kept contacts need no new import";
+    EXPECT_EQ(namesShown(), kNames);
+}
+
+TEST_F(ContactsPicker, APickedNumberIsStoredAsWrittenAndShownAtOnce)
+{
+    openPicker();
+    t->tapAndSettle("picker.person.1");
+    t->tap("picker.value.0");
+    EXPECT_EQ(stored(keys::phonePreference), "+44 20  7946-0958;ext=7");
+    EXPECT_EQ(stored(keys::otherPreference), "") << "only the contact is taken";
+    EXPECT_EQ(t->view<Label>("classic.contact").text(), "+44 20  7946-0958;ext=7");
+    t->settle();
+    EXPECT_EQ(picker(), nullptr);
+    EXPECT_EQ(field("info.contact").text(), "+44 20  7946-0958;ext=7");
+}
+
+TEST_F(ContactsPicker, AnotherValueKeepsThePickerOpenAndCancelLeavesWithNothingChanged)
+{
+    openPicker();
+    const auto before = t->app().settings().all();
+    t->tapAndSettle({"picker.person.1", "picker.value.2"}); // the e-mail address, shown after the numbers
+    EXPECT_TRUE(t->isReachable("picker.values"));
+    t->tapAndSettle({"picker.back", "picker.person.0", "picker.cancel"});
+    EXPECT_EQ(picker(), nullptr);
+    EXPECT_EQ(t->app().settings().all(), before);
+    EXPECT_EQ(field("info.contact").text(), "911");
+}
+
+TEST_F(ContactsPicker, APickWhileEditingShowsTheFrameButtonsAndLeavesTheRestToReturn)
+{
+    pickWhileEditing();
+    EXPECT_EQ(t->frameButtonsShown(), 3);
+    EXPECT_EQ(stored(keys::phonePreference), "555-0100");
+    EXPECT_EQ(stored(keys::otherPreference), "") << "the information is confirmed only by a return";
+    ASSERT_NE(t->editingField(), nullptr);
+    t->pressReturn();
+    EXPECT_EQ(stored(keys::otherPreference), "Thanks");
+}
+
+TEST_F(ContactsPicker, BackAfterAPickWhileEditingEndsTheEditingSoLaterKeysChangeNothing)
+{
+    pickWhileEditing();
+    TextField* const editing = t->editingField();
+    ASSERT_NE(editing, nullptr);
+    t->tapAndSettle("dialog.back");
+    EXPECT_EQ(t->editingField(), nullptr);
+    // Keys sent to the field regardless, as the keyboard did while the field stayed first responder.
+    editing->insertText(" blind");
+    editing->returnKey();
+    EXPECT_EQ(stored(keys::otherPreference), "");
+    EXPECT_EQ(t->view<Label>("classic.info").text(), "");
+}
+
+TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesThem)
+{
+    openPicker();
+    t->tapAndSettle("picker.import");
+    t->choose(std::nullopt);
+    EXPECT_EQ(alert(), nullptr) << "a cancelled chooser is no failure";
+
+    const std::pair<std::string, std::optional<std::string>> bad[] = {{"notes.vcf", "some text without a card\n"},
+                                                                       {"empty.vcf", ""},
+                                                                       {"binary.vcf", std::string("\x89PNG\r\n\x1A\n\0\0\0", 11)},
+                                                                       {"missing.vcf", std::nullopt}};
+    for (const auto& [name, contents] : bad) {
+        t->tapAndSettle("picker.import");
+        if (contents)
+            writeFile(home->path() / name, *contents);
+        t->choose((home->path() / name).string());
+        ASSERT_NE(alert(), nullptr) << name;
+        EXPECT_NE(alert()->message().find(name), std::string::npos) << alert()->message();
+        alert()->dismissWithClickedButtonIndex(0, false);
+        t->settle();
+        EXPECT_EQ(namesShown(), kNames) << name;
+        EXPECT_EQ(kept(), kCards) << name;
+    }
+    t->tapAndSettle("picker.import");
+    import("other.vcf", cardsNamed({"bo"}));
+    EXPECT_EQ(namesShown(), std::vector<std::string>{"bo"});
+    EXPECT_EQ(kept(), cardsNamed({"bo"}));
+}
+
+TEST_F(ContactsPicker, PeopleAreListedInTheOrderOfTheUsersLanguage)
+{
+    // ICU reads the user's locale from the environment once; the rows set it in its stead.
+    const icu::Locale before = icu::Locale::getDefault();
+    const struct {
+        const char* locale;
+        std::vector<std::string> names;
+    } rows[] = {
+        // The C locale chooses no language: the root order, not that of ASCII codes.
+        {"en_US_POSIX", {"bo", "\xC3\x89mile", "\xC3\x96" "berg", "Zo\xC3\xAB"}},
+        {"sv_SE", {"bo", "\xC3\x89mile", "Zo\xC3\xAB", "\xC3\x96" "berg"}},
+    };
+    t->tapAndSettle({"main.information", "info.contacts"});
+    for (const auto& row : rows) {
+        UErrorCode status = U_ZERO_ERROR;
+        icu::Locale::setDefault(icu::Locale(row.locale), status);
+        import("people.vcf", cardsNamed({"Zo\xC3\xAB", "\xC3\x96" "berg", "\xC3\x89mile", "bo"}));
+        EXPECT_EQ(namesShown(), row.names) << row.locale;
+        t->tapAndSettle("picker.import");
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(before, status);
 }

@@ -13,13 +13,11 @@ namespace testing_support {
 // as the user would, with a path or a cancel.
 class FakeFileChooser final : public platform::FileChooser {
 public:
-    void chooseFileToOpen(const std::string& title, const std::vector<std::string>& patterns,
+    void chooseFileToOpen(const std::string&, const std::vector<std::string>& patterns,
                           std::function<void(std::optional<std::string>)> done) override
     {
-        lastTitle = title;
         lastPatterns = patterns;
         pending = std::move(done);
-        ++asked;
     }
     bool isAsking() const { return bool(pending); }
     void answer(std::optional<std::string> path)
@@ -30,8 +28,6 @@ public:
             done(std::move(path));
     }
 
-    int asked = 0;
-    std::string lastTitle;
     std::vector<std::string> lastPatterns;
     std::function<void(std::optional<std::string>)> pending;
 };

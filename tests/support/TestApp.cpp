@@ -2,7 +2,6 @@
 
 #include "MainViewController.h"
 
-#include "platform/Application.h"
 #include "platform/TextField.h"
 #include "platform/Window.h"
 
@@ -13,14 +12,6 @@
 #include <stdexcept>
 
 namespace testing_support {
-
-bool RecordingLog::contains(const std::string& text) const
-{
-    for (const auto& line : lines)
-        if (line.find(text) != std::string::npos)
-            return true;
-    return false;
-}
 
 TempHome::TempHome()
 {
@@ -52,16 +43,12 @@ TempHome::~TempHome()
     std::filesystem::remove_all(path_, ec);
 }
 
-TestApp::TestApp(std::shared_ptr<TempHome> h, bool doLaunch) : home(h ? std::move(h) : std::make_shared<TempHome>())
+TestApp::TestApp(std::shared_ptr<TempHome> h) : home(h ? std::move(h) : std::make_shared<TempHome>())
 {
     runtime_ = std::make_unique<desktop::AppRuntime>(clock, log);
-    if (doLaunch)
-        launch();
+    runtime_->launch();
+    app().servicesForTesting().fileChooser = &chooser;
 }
-
-TestApp::~TestApp() = default;
-
-void TestApp::launch() { runtime_->launch(); }
 
 platform::Application& TestApp::app() { return runtime_->application(); }
 
@@ -92,23 +79,20 @@ std::vector<platform::View*> TestApp::findAll(const std::string& id)
     return out;
 }
 
-bool TestApp::isReachable(const std::string& id)
+platform::View* TestApp::reachable(const std::string& id)
 {
     for (platform::View* v : findAll(id)) {
         platform::View* hit = app().window().hitTest(centre(*v));
         if (hit && hit->isDescendantOf(*v))
-            return true;
+            return v;
     }
-    return false;
+    return nullptr;
 }
 
 platform::View& TestApp::find(const std::string& id)
 {
-    for (platform::View* v : findAll(id)) {
-        platform::View* hit = app().window().hitTest(centre(*v));
-        if (hit && hit->isDescendantOf(*v))
-            return *v;
-    }
+    if (platform::View* v = reachable(id))
+        return *v;
     failMissing(id);
 }
 
@@ -129,6 +113,14 @@ void TestApp::failMissing(const std::string& id)
 platform::Point TestApp::centreOf(const std::string& id) { return centre(find(id)); }
 
 void TestApp::tap(const std::string& id) { tapAt(centreOf(id)); }
+
+void TestApp::tapAndSettle(std::initializer_list<const char*> ids)
+{
+    for (const char* id : ids) {
+        tap(id);
+        settle();
+    }
+}
 
 void TestApp::tapAt(platform::Point p)
 {
@@ -155,25 +147,33 @@ void TestApp::wheel(platform::Point p, float dy) { app().window().wheel(p, dy); 
 
 platform::TextField* TestApp::editingField() { return app().firstResponder(); }
 
-void TestApp::type(const std::string& text)
+void TestApp::tapClearButton(const std::string& fieldId)
 {
-    auto* field = editingField();
-    ASSERT_NE(field, nullptr) << "no text field is being edited";
-    field->insertText(text);
+    platform::View& field = find(fieldId);
+    tapAt(field.convertToWindow({field.bounds().width() - 18, field.bounds().height() / 2}));
 }
 
-void TestApp::backspace()
+void TestApp::choose(std::optional<std::string> path)
 {
-    auto* field = editingField();
-    ASSERT_NE(field, nullptr) << "no text field is being edited";
-    field->deleteBackward();
+    ASSERT_TRUE(chooser.isAsking()) << "no file window is open";
+    chooser.answer(std::move(path));
+    settle();
 }
+
+platform::TextField& TestApp::editing()
+{
+    if (platform::TextField* field = editingField())
+        return *field;
+    failMissing("text field being edited");
+}
+
+void TestApp::type(const std::string& text) { editing().insertText(text); }
+
+void TestApp::backspace() { editing().deleteBackward(); }
 
 void TestApp::pressReturn()
 {
-    auto* field = editingField();
-    ASSERT_NE(field, nullptr) << "no text field is being edited";
-    field->returnKey();
+    editing().returnKey();
     advance(0);
 }
 

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "desktop/AppRuntime.h"
+#include "support/FakeFileChooser.h"
 
-#include "platform/Clock.h"
-#include "platform/Services.h"
+#include "desktop/AppRuntime.h" // the application, its clock and its services
 
 #include <QImage>
 
+#include <algorithm>
 #include <filesystem>
-#include <memory>
 #include <string>
-#include <vector>
 
 class MainViewController;
 namespace platform {
@@ -23,7 +21,10 @@ namespace testing_support {
 class RecordingLog final : public platform::Log {
 public:
     void log(const std::string& line) override { lines.push_back(line); }
-    bool contains(const std::string& text) const;
+    bool contains(const std::string& text) const
+    {
+        return std::ranges::any_of(lines, [&](const std::string& line) { return line.find(text) != std::string::npos; });
+    }
     std::vector<std::string> lines;
 };
 
@@ -51,57 +52,45 @@ private:
 class TestApp {
 public:
     // Starts on a fresh home unless one is given (to test what survives a restart).
-    explicit TestApp(std::shared_ptr<TempHome> home = nullptr, bool launch = true);
-    ~TestApp();
+    explicit TestApp(std::shared_ptr<TempHome> home = nullptr);
 
     std::shared_ptr<TempHome> home;
     platform::ManualClock clock;
     RecordingLog log;
+    // Stands in for the desktop's file window.
+    FakeFileChooser chooser;
 
     platform::Application& app();
     MainViewController& main();
     desktop::AppRuntime& runtime() { return *runtime_; }
-    void launch();
 
     // The view with this identifier that a tap at its centre would reach; fails the test when none.
     platform::View& find(const std::string& id);
     template <class T>
-    T& find(const std::string& id)
-    {
-        auto* v = dynamic_cast<T*>(&find(id));
-        if (!v)
-            failMissing(id + " (of the expected type)");
-        return *v;
-    }
+    T& find(const std::string& id) { return as<T>(find(id), id); }
     // The one view of this identifier in the window, shown or hidden: for reading what a view holds
     // without a tap. Fails the test when there is none or more than one.
     platform::View& view(const std::string& id);
     template <class T>
-    T& view(const std::string& id)
-    {
-        auto* v = dynamic_cast<T*>(&view(id));
-        if (!v)
-            failMissing(id + " (of the expected type)");
-        return *v;
-    }
+    T& view(const std::string& id) { return as<T>(view(id), id); }
     // Whether a view of this identifier is on screen and reachable by a tap.
-    bool isReachable(const std::string& id);
+    bool isReachable(const std::string& id) { return reachable(id); }
     // Every view of this identifier in the window, reachable or not.
     std::vector<platform::View*> findAll(const std::string& id);
 
     void tap(const std::string& id);
-    // A tap followed by every animation it starts.
-    void tapAndSettle(const std::string& id)
-    {
-        tap(id);
-        settle();
-    }
+    // A tap followed by every animation it starts; with several, one after the other.
+    void tapAndSettle(const std::string& id) { tapAndSettle({id.c_str()}); }
+    void tapAndSettle(std::initializer_list<const char*> ids);
     void tapAt(platform::Point windowPoint);
     void drag(platform::Point from, platform::Point to, int steps = 8, bool lift = true);
     void wheel(platform::Point windowPoint, float dy);
     platform::Point centreOf(const std::string& id);
+    // How many of a dialog frame's back, hide and save buttons can be tapped.
+    int frameButtonsShown() { return isReachable("dialog.back") + isReachable("dialog.hide") + isReachable("dialog.save"); }
 
     platform::TextField* editingField();
+    void tapClearButton(const std::string& fieldId);
     void type(const std::string& text);
     void backspace();
     void pressReturn();
@@ -110,11 +99,22 @@ public:
     void advance(double seconds);
     // Lets every running animation finish.
     void settle() { advance(1.5); }
+    // Answers the file window the application is waiting on, as the user would, and settles.
+    void choose(std::optional<std::string> path);
 
     QImage screenshot(float scale = 1);
 
 private:
     [[noreturn]] void failMissing(const std::string& id);
+    platform::View* reachable(const std::string& id);
+    platform::TextField& editing();
+    template <class T>
+    T& as(platform::View& v, const std::string& id)
+    {
+        if (auto* typed = dynamic_cast<T*>(&v))
+            return *typed;
+        failMissing(id + " (of the expected type)");
+    }
 
     std::unique_ptr<desktop::AppRuntime> runtime_;
 };

@@ -1,0 +1,200 @@
+// What the main screen does with its dialogs: the stack that slides them in and out, minimises and
+// moves them, and the capture mode that puts them all out of the way.
+#include "support/TestApp.h"
+
+#include "Dialogs/DialogBase.h"
+#include "Dialogs/MainDialogViewController.h"
+#include "MainViewController.h"
+
+#include <gtest/gtest.h>
+
+using platform::Rect;
+using testing_support::rgbAt;
+using testing_support::TestApp;
+
+namespace {
+
+struct MainScreen : ::testing::Test {
+    TestApp t;
+    MainViewController& main = t.main();
+    platform::View& mainMenu = *main.mainDialog().view();
+
+    // The style menu, pushed by its button and still sliding in.
+    DialogBase& pushStyleMenu()
+    {
+        t.tap("main.style");
+        return *main.CurrentDialog();
+    }
+};
+struct Stack : MainScreen {};
+struct Capture : MainScreen {};
+
+float midY(const Rect& r) { return r.y() + r.height() / 2; }
+
+} // namespace
+
+TEST_F(Stack, PushAndPopSlideTheDialogsAndTheViewIsRemovedOnlyAfterThePop)
+{
+    platform::View& v = *pushStyleMenu().view();
+    const float width = v.frame().width();
+    EXPECT_EQ(v.presentedBoundsOrigin(t.clock.now()).x, -width) << "starts one width to the right";
+    EXPECT_EQ(mainMenu.bounds().origin.x, mainMenu.frame().width());
+    // The menu's contents slide out within its own box, never over the wallpaper beside it.
+    EXPECT_TRUE(mainMenu.clipsToBounds());
+    t.settle();
+    EXPECT_TRUE(mainMenu.superview()) << "the dialog below stays in the tree";
+    EXPECT_FALSE(t.isReachable("main.style"));
+
+    t.tap("dialog.back");
+    EXPECT_EQ(main.dialogStack().size(), 1u);
+    EXPECT_TRUE(v.superview()) << "removed only when the slide has ended";
+    EXPECT_EQ(v.bounds().origin.x, -width);
+    t.advance(0.6);
+    EXPECT_FALSE(v.superview());
+    EXPECT_TRUE(t.isReachable("main.style"));
+
+    // Pushed again: added anew and starting one width to the right again.
+    pushStyleMenu();
+    EXPECT_TRUE(v.superview());
+    EXPECT_EQ(v.presentedBoundsOrigin(t.clock.now()).x, -width);
+}
+
+TEST_F(Stack, ADialogPushedAgainDuringItsPopSlideKeepsItsView)
+{
+    DialogBase& style = pushStyleMenu();
+    t.settle();
+    t.tap("dialog.back");
+    t.advance(0.2);
+    main.pushDialog(style);
+    t.settle();
+    EXPECT_TRUE(t.isReachable("style.new"));
+}
+
+TEST_F(Stack, PoppingTheLastEntryEmptiesTheStackAndLaterRequestsDoNothing)
+{
+    main.popDialog();
+    t.settle();
+    EXPECT_EQ(main.CurrentDialog(), nullptr);
+    EXPECT_FALSE(mainMenu.superview());
+    main.popDialog();
+    main.hideTopDialog();
+    main.showTopDialog();
+    EXPECT_FALSE(main.isDialogMinimized());
+}
+
+TEST_F(Stack, DialogsAreCentredAndSitHigherOverTheClassicStripWhenPushedOrWhenItChanges)
+{
+    platform::View& style = *pushStyleMenu().view();
+    const Rect centred = style.frame();
+    EXPECT_EQ(centred.x() + centred.width() / 2, 160);
+    main.setClassicLayout();
+    EXPECT_EQ(style.frame(), (Rect{centred.x(), centred.y() - 33, centred.width(), centred.height()}));
+    main.setNoLayout();
+    EXPECT_EQ(style.frame(), centred);
+    main.setClassicLayout();
+    t.tap("style.new");
+    EXPECT_EQ(midY(main.CurrentDialog()->view()->frame()), midY(centred) - 33);
+}
+
+TEST_F(Stack, AMinimisedDialogShrinksIntoTheLauncherAndComesBackPlacedForTheLayoutThen)
+{
+    const Rect own = mainMenu.frame(), lifted{own.x(), own.y() - 33, own.width(), own.height()};
+    t.tap("dialog.hide");
+    EXPECT_TRUE(main.isDialogMinimized());
+    EXPECT_EQ(mainMenu.alpha(), 0);
+    EXPECT_EQ(mainMenu.frame(), t.view("launcher").frame());
+    EXPECT_EQ(main.view()->subviews().back().get(), &t.view("launcher"));
+    t.settle();
+    EXPECT_FALSE(t.isReachable("main.style"));
+
+    // A second hide changes nothing: the remembered frame stays the dialog's own. Nor does a layout
+    // change move the launcher while it is shown.
+    main.hideTopDialog();
+    const platform::Point launcher = t.view("launcher").frame().origin;
+    main.setClassicLayout();
+    EXPECT_EQ(t.view("launcher").frame().origin, launcher);
+
+    t.tap("launcher.show");
+    EXPECT_FALSE(main.isDialogMinimized());
+    EXPECT_EQ(mainMenu.frame(), lifted) << "placed for the new layout, at its own size";
+    EXPECT_EQ(t.view("launcher").alpha(), 0);
+    t.settle();
+    EXPECT_TRUE(t.isReachable("main.style"));
+    EXPECT_FALSE(t.isReachable("launcher.show"));
+    main.showTopDialog(); // already shown: nothing moves
+    EXPECT_EQ(mainMenu.frame(), lifted);
+
+    main.hideTopDialog();
+    EXPECT_EQ(t.view("launcher").frame().origin.y, launcher.y - 33) << "clear of the classic strip";
+}
+
+TEST_F(Stack, SlideUpAndDownReturnToTheExactPlaceEvenAfterTwoSlideUps)
+{
+    DialogBase& menu = main.mainDialog();
+    const float top = mainMenu.frame().y();
+    main.slideDialogUp(menu);
+    EXPECT_EQ(mainMenu.frame().y(), 20);
+    t.advance(0.1);
+    main.slideDialogUp(menu); // focus moved to another field
+    main.slideDialogDown(menu);
+    EXPECT_EQ(mainMenu.frame().y(), top);
+    t.settle();
+    EXPECT_EQ(mainMenu.presentedFrame(t.clock.now()).y(), top);
+}
+
+TEST_F(Capture, CancelFromTheInstructionsReturnsExactlyToTheStateBefore)
+{
+    auto state = [&] {
+        return std::tuple(main.captureState(), t.app().isStatusBarHidden(), mainMenu.alpha(), t.view("overlay").alpha(),
+                          t.view("launcher").alpha(), t.view("capture.instructions").isHidden(), t.isReachable("main.style"));
+    };
+    const auto before = state();
+    t.tapAndSettle("dialog.save");
+    EXPECT_EQ(main.captureState(), MainViewController::CaptureState::Instructions);
+    EXPECT_TRUE(t.app().isStatusBarHidden());
+    EXPECT_EQ(mainMenu.alpha(), 0);
+    // Over the whole screen, the status bar's band included, so Continue is reachable where it shows.
+    EXPECT_EQ(t.view("capture.instructions").frame(), (Rect{0, -20, 320, 480}));
+    EXPECT_TRUE(t.isReachable("capture.continue"));
+
+    t.tapAndSettle("capture.cancel");
+    EXPECT_EQ(state(), before);
+}
+
+TEST_F(Capture, TheCaptureShowsTheWallpaperAloneAndDoneBringsEverythingBack)
+{
+    QImage atCapture;
+    main.onCaptureStateEntered = [&] {
+        t.settle();
+        atCapture = t.screenshot(1);
+    };
+    t.tapAndSettle("dialog.save");
+    t.tap("capture.continue");
+    ASSERT_FALSE(atCapture.isNull());
+    EXPECT_EQ(main.captureState(), MainViewController::CaptureState::Capture);
+    // Nothing but the wallpaper: the strip and the background, top to bottom, no status bar.
+    EXPECT_EQ(rgbAt(atCapture, 160, 2), 0xA8A8A8u);
+    EXPECT_EQ(rgbAt(atCapture, 160, 478), 0xA8A8A8u);
+    EXPECT_EQ(rgbAt(atCapture, 5, 150), 0x1B1C1Cu);
+    EXPECT_EQ(rgbAt(atCapture, 160, 300), 0xA8A8A8u) << "no dialog";
+
+    t.tapAt({10, 300}); // the done button covers the screen
+    t.settle();
+    EXPECT_EQ(main.captureState(), MainViewController::CaptureState::Normal);
+    EXPECT_EQ(main.view()->subviews().front().get(), &t.view("capture.done"));
+    EXPECT_EQ(mainMenu.alpha(), 1);
+    EXPECT_FALSE(t.app().isStatusBarHidden());
+}
+
+TEST_F(Capture, WithAMinimisedDialogLeavingShowsTheLauncherAgain)
+{
+    t.tapAndSettle("dialog.hide");
+    main.saveCurrentWallpaperClick();
+    t.settle();
+    EXPECT_EQ(t.view("launcher").alpha(), 0);
+    t.tap("capture.continue");
+    t.tapAt({160, 300});
+    t.settle();
+    EXPECT_EQ(mainMenu.alpha(), 0);
+    EXPECT_TRUE(t.isReachable("launcher.show"));
+}
