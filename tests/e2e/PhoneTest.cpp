@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+using platform::theme::accent;
 using testing_support::TestApp;
 
 namespace {
@@ -27,7 +28,9 @@ struct Phone : ::testing::Test {
     platform::TableView& table() { return t.view<platform::TableView>("phone.table"); }
     std::string firstRow() { return table().cellForRow(0)->identifier(); }
     std::optional<std::string> device() { return t.app().settings().stringForKey(keys::device); }
-    bool marked(const std::string& row) { return t.view<platform::Label>(row + ".name").textColor() == platform::theme::accent; }
+    // The current phone's row is in the accent colour.
+    bool marked(const std::string& row) { return t.view<platform::Label>(row + ".name").textColor() == accent; }
+    bool guideToggled() { return t.find<platform::Button>("main.lockscreen").isSelected(); }
 };
 
 } // namespace
@@ -46,7 +49,7 @@ TEST_F(Phone, TheSearchNarrowsTheListAndARowChoosesItsPhoneForTheWholeWindow)
     EXPECT_FLOAT_EQ(t.app().screenSize().width, 411.43f);
     ASSERT_EQ(t.main().dialogStack().size(), 1u) << "the new screen starts at the main menu";
 
-    // The current phone is marked, and touching it only goes back.
+    // Touching the current phone only goes back.
     MainViewController* before = &t.main();
     search("pixel 9");
     EXPECT_TRUE(marked("phone.row.pixel-9"));
@@ -71,12 +74,11 @@ TEST_F(Phone, ACustomSizeIsTheFirstRowAndStaysListedOnceChosen)
 
 TEST_F(Phone, TheLockScreenToggleHidesTheGuideAndTheCaptureDoesNotBringItBack)
 {
-    auto& toggle = t.find<platform::Button>("main.lockscreen");
-    EXPECT_TRUE(toggle.isSelected());
+    EXPECT_TRUE(guideToggled());
     t.tapAndSettle({"main.lockscreen", "dialog.save", "capture.cancel"});
     EXPECT_TRUE(t.view("overlay").isHidden());
-    EXPECT_FALSE(t.find<platform::Button>("main.lockscreen").isSelected());
+    EXPECT_FALSE(guideToggled());
     t.tapAndSettle("main.lockscreen");
     EXPECT_FALSE(t.view("overlay").isHidden());
-    EXPECT_TRUE(t.find<platform::Button>("main.lockscreen").isSelected());
+    EXPECT_TRUE(guideToggled());
 }

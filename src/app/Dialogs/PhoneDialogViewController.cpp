@@ -55,7 +55,18 @@ void PhoneDialogViewController::loadView()
     setDialogFrame(frame);
 }
 
-void PhoneDialogViewController::viewWillAppear(bool) { showMatches(searchField->text()); }
+void PhoneDialogViewController::viewWillAppear(bool)
+{
+    showMatches(searchField->text());
+    // The current phone may be far down the list: it shows with a couple of its neighbours below it.
+    const auto current = std::find_if(rows.begin(), rows.end(),
+                                      [&](const Screen& screen) { return screen.id == preview().screen().id; });
+    if (current != rows.end()) {
+        const int row = int(current - rows.begin());
+        phoneTable->scrollToRow(std::min(row + 2, int(rows.size()) - 1));
+        phoneTable->scrollToRow(row);
+    }
+}
 
 std::vector<Screen> PhoneDialogViewController::matching(std::string_view text, const Screen& current)
 {

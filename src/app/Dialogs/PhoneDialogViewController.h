@@ -33,7 +33,8 @@ public:
     bool textFieldShouldClear(platform::TextField& field) override;
 
     int numberOfRowsInSection(platform::TableView& table, int section) override;
-    std::shared_ptr<platform::View> cellForRowAtIndexPath(platform::TableView& table, platform::IndexPath path) override;
+    std::shared_ptr<platform::View> cellForRowAtIndexPath(platform::TableView& table,
+                                                          platform::IndexPath path) override;
     void didSelectRowAtIndexPath(platform::TableView& table, platform::IndexPath path) override;
 
 protected:

@@ -26,7 +26,8 @@ MainDialogOutlets buildMainDialog(MainDialogViewController& controller)
     auto phone = chrome::menuButton({area.x(), y, half, chrome::rowHeight}, "Phone", "main.phone");
     phone->setAction([&controller] { controller.phoneButtonClick(); });
     c.panel->addSubview(phone);
-    auto lockScreen = chrome::toggleButton({area.maxX() - half, y, half, chrome::rowHeight}, "Lock Screen", "main.lockscreen");
+    auto lockScreen =
+        chrome::toggleButton({area.maxX() - half, y, half, chrome::rowHeight}, "Lock Screen", "main.lockscreen");
     lockScreen->setFont({16, true});
     lockScreen->setAction([&controller] { controller.lockScreenButtonClick(); });
     c.panel->addSubview(lockScreen);

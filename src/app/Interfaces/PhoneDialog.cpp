@@ -98,7 +98,8 @@ PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller)
     return {c, field, table};
 }
 
-std::shared_ptr<TableViewCell> buildPhoneRow(const Screen& screen, bool current, Size size, const std::string& identifier)
+std::shared_ptr<TableViewCell> buildPhoneRow(const Screen& screen, bool current, Size size,
+                                             const std::string& identifier)
 {
     auto cell = std::make_shared<TableViewCell>();
     const Rect rowRect{0, 0, size.width, size.height};
