@@ -47,11 +47,11 @@ public:
         TextStyle maker = name;
         maker.font.bold = false;
         maker.color = name.color.withAlpha(0.6f);
-        const std::string makerPart = maker_ + " ";
-        const float full = painter.textWidth(makerPart, maker.font) + painter.textWidth(name_, name.font);
+        const std::string makerAndSpace = maker_ + " ";
+        const float full = painter.textWidth(makerAndSpace, maker.font) + painter.textWidth(name_, name.font);
         if (full > width)
             name.font.size = maker.font.size = std::max(minimumSize, std::floor(name.font.size * width / full));
-        const float makerWidth = painter.textWidth(makerPart, maker.font);
+        const float makerWidth = painter.textWidth(makerAndSpace, maker.font);
         painter.drawText({0, 0, makerWidth + 1, height}, maker_, maker);
         painter.drawText({makerWidth, 0, std::max(0.f, width - makerWidth), height}, name_, name);
     }

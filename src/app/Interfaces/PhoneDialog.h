@@ -23,7 +23,7 @@ struct PhoneDialogOutlets {
 
 PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller);
 
-// One row of the phone list, named `identifier` (its parts <identifier>.name and .size): the maker and
+// One row of the phone list, named `identifier` (its labels <identifier>.name and .size): the maker and
 // name, and the pixel size at the right; the current phone's row is in the accent colour.
 std::shared_ptr<platform::TableViewCell> buildPhoneRow(const Screen& screen, bool current, platform::Size size,
                                                        const std::string& identifier);
