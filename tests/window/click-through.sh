@@ -54,9 +54,9 @@ wallpaper_is_default() {
 
 shot
 wallpaper_is_default "at start"
-expect 40 382 "srgb(10,132,255)" "at start: the main menu's save button"
+expect 40 400 "srgb(10,132,255)" "at start: the main menu's save button"
 
-click 160 220   # Style
+click 160 194   # Style
 click 160 300   # New Style
 click 160 194   # Strip
 shot
@@ -69,7 +69,7 @@ click 58 140    # back to Style
 click 58 138    # back to the main menu
 shot
 wallpaper_is_default "back at the main menu"
-expect 40 382 "srgb(10,132,255)" "back at the main menu: the save button"
+expect 40 400 "srgb(10,132,255)" "back at the main menu: the save button"
 
 if [ "$failures" -ne 0 ]; then
   cp "$SCRATCH/shot.png" /tmp/click-through-last.png 2>/dev/null || true
