@@ -139,11 +139,12 @@ TEST(Photograph, OnAFullDiskTheSaveFailsAndLeavesNothingBehind)
     EXPECT_TRUE(std::filesystem::is_empty(home->documentsDir(), missing) || missing) << "a photograph or temporary left";
 }
 
-// Centred at the photograph's own density is in PhotoSourceTest.
-TEST(PhotoFraming, ALargePhotographIsCroppedToTheScreenAtThePhonesDensityButAtLeastTwice)
+TEST(PhotoFraming, StartsCentredCoveringTheScreenAtThePhonesDensityButAtLeastTwiceOrThePhotographsOwn)
 {
     EXPECT_FLOAT_EQ(PhotoFraming(platform::Size{6000, 4000}, {390, 844}, 3).outputScale(), 3);
-    PhotoFraming large(platform::Size{3000, 2000}, {320, 480}, 1);
+    EXPECT_FLOAT_EQ(PhotoFraming(platform::Size{400, 300}, {320, 480}, 3).outputScale(), 0.625f); // 1.6 points a pixel
+    PhotoFraming large(platform::Size{3000, 2000}, {320, 480}, 1); // 720 x 480 points
+    EXPECT_EQ(large.frame(), (Rect{-200, 0, 720, 480}));
     EXPECT_FLOAT_EQ(large.outputScale(), 2);
     Rect crop = large.cropRect(); // 2000 / 480 pixels per point
     EXPECT_NEAR(crop.height(), 2000, 0.5f);

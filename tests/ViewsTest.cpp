@@ -104,7 +104,7 @@ TEST(Animator, DidStopComesOnALaterTickOnceTheDurationHasPassed)
     EXPECT_EQ(stops, (std::vector<std::string>{"zero", "pop"}));
 }
 
-// A disabled button is in StyleLibraryTest.
+// A disabled button is in StylesTest.
 TEST(Button, FiresOnlyWhenTheTouchEndsOnIt)
 {
     PlatformHarness h;
@@ -275,7 +275,7 @@ TEST_F(Scrolling, AMoveShorterThanTheThresholdIsATapAndATapAfterScrollingReaches
     }
 }
 
-// Both ends by drag and wheel are in StyleLibraryTest.
+// Both ends by drag and wheel are in StylesTest.
 TEST_F(Scrolling, AShorterListIsNotLeftScrolledPastItsEnd)
 {
     view->setContentOffset(view->maximumContentOffset());
