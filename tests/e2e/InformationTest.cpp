@@ -50,7 +50,6 @@ struct Information : ::testing::Test {
         EXPECT_EQ(t->view<Label>("classic.contact").text(), phone);
         EXPECT_EQ(t->view<Label>("split.info").text(), info);
     }
-    // Answers the file window with a file of these contents.
     void import(const std::string& name, const std::string& contents)
     {
         writeFile(home->path() / name, contents);
@@ -72,15 +71,6 @@ struct Information : ::testing::Test {
         return names;
     }
     auto* alert() { return dynamic_cast<platform::AlertView*>(t->app().window().findByIdentifier("alert")); }
-    // Types into the information field, then picks Ann's number: the field is still being edited.
-    void pickWhileEditing()
-    {
-        t->tapAndSettle({"main.information", "info.other"});
-        t->type("Thanks");
-        t->tapAndSettle("info.contacts");
-        import("friends.vcf", kCards);
-        t->tapAndSettle({"picker.person.0", "picker.value.0"});
-    }
 };
 struct ContactsPicker : Information {};
 
@@ -101,12 +91,9 @@ TEST_F(Information, ReturnInEitherFieldStoresBothAndRedrawsTheWallpaper)
     t->tapAndSettle({"main.information", "info.contact"});
     t->type(" 112");
     t->tapAndSettle("info.other");
-    EXPECT_EQ(t->main().CurrentDialog()->view()->frame().y(), 20) << "moving on to the other field keeps the dialog up";
     t->type("Call me");
-    expectStoredAndShown("911", ""); // nothing before a return
     t->pressReturn();
     expectStoredAndShown("911 112", "Call me");
-    t->settle();
 
     // And the other way round: a return in the contact field stores the information too, as typed.
     t->tap("info.other");
@@ -119,31 +106,24 @@ TEST_F(Information, ReturnInEitherFieldStoresBothAndRedrawsTheWallpaper)
 }
 
 // The editing both text dialogs share: the dialog slides up out of the way with its frame buttons
-// hidden; Return brings both back and hands the text to the dialog.
+// hidden; Return brings both back and keeps the text.
 TEST(TextDialogs, EditingSlidesUpAndHidesTheFrameButtonsReturnRestoresThemAndKeepsTheText)
 {
     const struct {
-        const char* field;
+        const char* id;
         std::initializer_list<const char*> opening;
-        std::function<std::string(TestApp&)> kept;
-    } rows[] = {
-        {"info.contact", {"main.information"},
-         [](TestApp& t) { return t.app().settings().stringForKey(keys::phonePreference).value_or("?"); }},
-        // A name is kept in its field until the style is saved.
-        {"saveStyle.name", {"main.style", "style.new", "newstyle.saveas"},
-         [](TestApp& t) { return t.find<TextField>("saveStyle.name").text(); }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.field);
+    } rows[] = {{"info.contact", {"main.information"}}, {"saveStyle.name", {"main.style", "style.new", "newstyle.saveas"}}};
+    for (const auto& [id, opening] : rows) {
+        SCOPED_TRACE(id);
         TestApp t;
-        t.tapAndSettle(row.opening);
+        t.tapAndSettle(opening);
         platform::View& dialog = *t.main().CurrentDialog()->view();
-        const std::string before = t.find<TextField>(row.field).text();
+        TextField& field = t.find<TextField>(id);
+        const std::string before = field.text();
         const float top = dialog.frame().y();
         EXPECT_EQ(t.frameButtonsShown(), 3);
 
-        t.tapAndSettle(row.field);
-        EXPECT_EQ(t.editingField(), &t.find<TextField>(row.field));
+        t.tapAndSettle(id);
         EXPECT_EQ(dialog.frame().y(), 20);
         EXPECT_EQ(t.frameButtonsShown(), 0);
 
@@ -153,7 +133,7 @@ TEST(TextDialogs, EditingSlidesUpAndHidesTheFrameButtonsReturnRestoresThemAndKee
         EXPECT_EQ(t.editingField(), nullptr);
         EXPECT_EQ(dialog.frame().y(), top);
         EXPECT_EQ(t.frameButtonsShown(), 3);
-        EXPECT_EQ(row.kept(t), before + "x");
+        EXPECT_EQ(field.text(), before + "x");
     }
 }
 
@@ -193,7 +173,6 @@ TEST_F(ContactsPicker, AnotherValueKeepsThePickerOpenAndCancelLeavesWithNothingC
     openPicker();
     const auto before = t->app().settings().all();
     t->tapAndSettle({"picker.person.1", "picker.value.2"}); // the e-mail address, shown after the numbers
-    EXPECT_TRUE(t->isReachable("picker.values"));
     t->tapAndSettle({"picker.back", "picker.person.0", "picker.cancel"});
     EXPECT_EQ(picker(), nullptr);
     EXPECT_EQ(t->app().settings().all(), before);
@@ -202,27 +181,17 @@ TEST_F(ContactsPicker, AnotherValueKeepsThePickerOpenAndCancelLeavesWithNothingC
 
 TEST_F(ContactsPicker, APickWhileEditingShowsTheFrameButtonsAndLeavesTheRestToReturn)
 {
-    pickWhileEditing();
+    t->tapAndSettle({"main.information", "info.other"});
+    t->type("Thanks");
+    t->tapAndSettle("info.contacts");
+    import("friends.vcf", kCards);
+    t->tapAndSettle({"picker.person.0", "picker.value.0"});
     EXPECT_EQ(t->frameButtonsShown(), 3);
     EXPECT_EQ(stored(keys::phonePreference), "555-0100");
     EXPECT_EQ(stored(keys::otherPreference), "") << "the information is confirmed only by a return";
     ASSERT_NE(t->editingField(), nullptr);
     t->pressReturn();
     EXPECT_EQ(stored(keys::otherPreference), "Thanks");
-}
-
-TEST_F(ContactsPicker, BackAfterAPickWhileEditingEndsTheEditingSoLaterKeysChangeNothing)
-{
-    pickWhileEditing();
-    TextField* const editing = t->editingField();
-    ASSERT_NE(editing, nullptr);
-    t->tapAndSettle("dialog.back");
-    EXPECT_EQ(t->editingField(), nullptr);
-    // Keys sent to the field regardless, as the keyboard did while the field stayed first responder.
-    editing->insertText(" blind");
-    editing->returnKey();
-    EXPECT_EQ(stored(keys::otherPreference), "");
-    EXPECT_EQ(t->view<Label>("classic.info").text(), "");
 }
 
 TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesThem)
@@ -232,10 +201,8 @@ TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesTh
     t->choose(std::nullopt);
     EXPECT_EQ(alert(), nullptr) << "a cancelled chooser is no failure";
 
-    const std::pair<std::string, std::optional<std::string>> bad[] = {{"notes.vcf", "some text without a card\n"},
-                                                                       {"empty.vcf", ""},
-                                                                       {"binary.vcf", std::string("\x89PNG\r\n\x1A\n\0\0\0", 11)},
-                                                                       {"missing.vcf", std::nullopt}};
+    // A file that holds no card, and one that cannot be read.
+    const std::pair<std::string, std::optional<std::string>> bad[] = {{"notes.vcf", "no card\n"}, {"missing.vcf", std::nullopt}};
     for (const auto& [name, contents] : bad) {
         t->tapAndSettle("picker.import");
         if (contents)

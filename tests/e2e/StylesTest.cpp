@@ -39,7 +39,6 @@ struct Styles : ::testing::Test {
         t.settle();
     }
     std::optional<std::string> applied() { return settings.stringForKey(keys::styleName); }
-    DialogBase* top() { return main.dialogStack().back(); }
     // A label takes no touches, so it is looked up rather than hit.
     std::string currentStyleText() { return t.view<Label>("style.current").text(); }
 };
@@ -48,7 +47,6 @@ using Menus = Styles;
 struct Library : Styles {
     StyleLibraryDialogViewController library{"StyleLibraryDialog", main};
 
-    // Opens the list on these user styles.
     void open(Value userStyles = Value::array())
     {
         settings.setObject(keys::userSavedThemes, std::move(userStyles));
@@ -93,13 +91,12 @@ TEST_F(Menus, EachMenuMakesItsChildrenOnceAndPushesTheSameOnesAgain)
     std::vector<DialogBase*> first;
     for (const char* button : path) {
         t.tapAndSettle(button);
-        first.push_back(top());
+        first.push_back(main.dialogStack().back());
     }
     t.tapAndSettle({"dialog.back", "dialog.back", "dialog.back"});
-    ASSERT_EQ(main.dialogStack().size(), 1u);
     for (std::size_t i = 0; i < first.size(); ++i) {
         t.tapAndSettle(path[i]);
-        EXPECT_EQ(top(), first[i]) << path[i];
+        EXPECT_EQ(main.dialogStack().back(), first[i]) << path[i];
     }
 }
 
@@ -108,10 +105,7 @@ TEST_F(Menus, TheStyleMenuNamesTheStyleAndSaysWhenItsColoursWereChanged)
 {
     t.tapAndSettle("main.style");
     EXPECT_EQ(currentStyleText(), "Artsy Photograph");
-    t.tapAndSettle({"style.library", "library.row.0"});
-    EXPECT_EQ(packColor(main.fontFaceColor()), 0x000000FFu) << "black lettering";
-    EXPECT_EQ(packColor(main.fontHighlightColor()), 0x00000000u) << "without a highlight";
-    t.tapAndSettle("dialog.back");
+    t.tapAndSettle({"style.library", "library.row.0", "dialog.back"});
     EXPECT_EQ(currentStyleText(), "A Tisket, A Tasket");
 
     t.tapAndSettle({"style.new", "newstyle.strip"});
@@ -126,7 +120,6 @@ TEST_F(Menus, TheStyleMenuNamesTheStyleAndSaysWhenItsColoursWereChanged)
     t.tapAndSettle("saveStyle.save");
     EXPECT_EQ(main.dialogStack().size(), depth - 1);
     t.tapAndSettle("dialog.back");
-    EXPECT_FALSE(proposed.empty());
     EXPECT_EQ(currentStyleText(), proposed);
 }
 
@@ -191,12 +184,9 @@ TEST_F(Library, DeletingAsksFirstCancelKeepsTheStyleAndOKRemovesItWithItsTwin)
         ASSERT_NE(alert(), nullptr);
         EXPECT_EQ(alert()->message(), "Are you sure you want to delete theme Mine ?");
         EXPECT_EQ(alert()->buttonTitleAtIndex(button), button == 0 ? "OK" : "Cancel");
-        EXPECT_FALSE(t.isReachable("library.table")) << "the alert covers the screen";
         t.tap("alert.button." + std::to_string(button));
-        EXPECT_EQ(alert(), nullptr);
         EXPECT_EQ(table().numberOfRows(), button == 1 ? 11 : 9);
     }
-    EXPECT_EQ(rowOf("Mine"), -1);
     EXPECT_EQ(*settings.arrayForKey(keys::userSavedThemes), Value::array({entry("Other", 1, 2, 3, 4)}));
     EXPECT_EQ(applied(), "Mine") << "the selected name stays";
 
@@ -244,7 +234,6 @@ TEST_F(SaveStyleAs, TheSaveButtonFollowsTheTextBeingEdited)
     EXPECT_TRUE(t.isReachable("saveStyle.save"));
     t.tap("saveStyle.name");
     t.tapClearButton("saveStyle.name");
-    EXPECT_EQ(name(), "");
     EXPECT_FALSE(t.isReachable("saveStyle.save"));
     t.type("x");
     EXPECT_TRUE(t.isReachable("saveStyle.save"));

@@ -1,7 +1,5 @@
 #include "support/TestApp.h"
 
-#include "FlipsideViewController.h"
-#include "MainViewController.h"
 #include "RootViewController.h"
 #include "SettingsKeys.h"
 #include "TavrinPlusAppDelegate.h"
@@ -17,19 +15,15 @@ using testing_support::TestApp;
 namespace {
 
 // Loads nothing: keeps each request until the test answers it.
-class FakeWebLoader final : public platform::WebLoader {
-public:
-    void load(const std::string& url, std::function<void(platform::WebPage)> done) override
-    {
-        requests.push_back({url, std::move(done)});
-    }
+struct FakeWebLoader final : platform::WebLoader {
+    using Done = std::function<void(platform::WebPage)>;
+    void load(const std::string& url, Done done) override { requests.push_back({url, std::move(done)}); }
     void answer(std::size_t i, const std::string& html) { requests.at(i).second({true, requests[i].first, html, {}}); }
     void fail(std::size_t i, const std::string& why) { requests.at(i).second({false, requests[i].first, {}, why}); }
-    std::vector<std::pair<std::string, std::function<void(platform::WebPage)>>> requests;
+    std::vector<std::pair<std::string, Done>> requests;
 };
 
-class FakeUrlOpener final : public platform::UrlOpener {
-public:
+struct FakeUrlOpener final : platform::UrlOpener {
     void openURL(const std::string& href, const std::string& pageURL) override { opened.push_back({href, pageURL}); }
     std::vector<std::pair<std::string, std::string>> opened;
 };
@@ -44,7 +38,6 @@ struct WebSide : ::testing::Test {
         t.app().servicesForTesting().webLoader = &loader;
         t.app().servicesForTesting().urlOpener = &opener;
     }
-    RootViewController& root() { return t.runtime().delegate().rootViewController(); }
     std::string html() { return t.view<platform::WebView>("flipside.page").html(); }
     // The flip just started: one second, in this direction.
     void expectFlip(AnimationTransition direction)
@@ -80,18 +73,18 @@ TEST_F(WebSide, FlipsOverToTheLoadedPageAndBackToARefreshedMainScreen)
     EXPECT_EQ(t.view<platform::Label>("classic.contact").text(), "555 0100");
     t.settle();
     EXPECT_TRUE(t.isReachable("main.web"));
-    EXPECT_FALSE(t.isReachable("flipside.done"));
 }
 
 TEST_F(WebSide, EveryVisitLoadsAfreshIntoTheSameSideAndALateAnswerToAnEarlierOneIsNotShown)
 {
     t.tap("main.web");
-    FlipsideViewController* side = root().flipsideViewController();
+    RootViewController& root = t.runtime().delegate().rootViewController();
+    FlipsideViewController* side = root.flipsideViewController();
     t.settle();
     t.tapAndSettle("flipside.done");
     EXPECT_EQ(loader.requests.size(), 1u) << "the flip back loads nothing";
     t.tap("main.web");
-    EXPECT_EQ(root().flipsideViewController(), side);
+    EXPECT_EQ(root.flipsideViewController(), side);
     ASSERT_EQ(loader.requests.size(), 2u);
     EXPECT_EQ(loader.requests[1].first, entry);
     loader.answer(1, "<p>new</p>");
