@@ -105,8 +105,8 @@ TEST(QtWebLoader, AServerErrorAndAnOversizedBodyFailOnce)
         const auto page = loadOnce(loader, server.url(path));
         EXPECT_FALSE(page.ok) << path;
         EXPECT_TRUE(page.body.empty()) << path;
-        EXPECT_NE(page.errorDescription.find(why), std::string::npos) << page.errorDescription;
-        EXPECT_FALSE(page.errorDescription.empty()) << path;
+        EXPECT_TRUE(!page.errorDescription.empty() && page.errorDescription.find(why) != std::string::npos)
+            << path << ": " << page.errorDescription;
     }
 }
 

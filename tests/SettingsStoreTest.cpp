@@ -165,6 +165,17 @@ TEST_F(Store, AFailedWriteIsReportedOnceKeptInMemoryAndSavedOnRetry)
     EXPECT_EQ(writes, 3) << "setting a value it already holds writes nothing";
 }
 
+// No lock can be taken where no folder can be made: the store still runs and says why it cannot save.
+TEST_F(Store, AFolderThatCannotBeMadeFailsTheWriteAndTheValueIsKept)
+{
+    writeFile(home->path() / "blocker", "x"); // a plain file where the folder should be
+    SettingsStore blocked(home->path() / "blocker" / "settings.json", log);
+    blocked.setObject("a", "x");
+    EXPECT_EQ(blocked.stringForKey("a"), "x");
+    EXPECT_FALSE(blocked.problem().empty());
+    EXPECT_EQ(readFile(home->path() / "blocker"), "x");
+}
+
 TEST(SettingsInTheWindow, AFailedWriteIsShownUnderTheStatusBarUntilItIsSaved)
 {
     TestApp t;

@@ -162,6 +162,7 @@ TEST_F(StyleStore, TheModifiedTestComparesStripBackgroundAndFontFaceOnlyUnderThe
         {"Autumn Line", false}, // the highlight is not compared
         {"Autumn Copy", false},
         {"autumn line", true}, // names are compared exactly
+        {"Nowhere", true},
         {"Blue Velvet", true}, // the built-in record of that name comes first
     };
     for (const auto& [name, modified] : rows)

@@ -89,14 +89,14 @@ TEST(VCardReader, UnfoldsDecodesAndUnescapesValues)
 
         {vcard("2.1", "NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:caf=C3=\r\n=A9!\r\n"), {"note", "café!"}},
         {vcard("2.1", "NOTE;QUOTED-PRINTABLE:a=\r\n b=  \r\nc\r\nTEL:1\r\n"), {"note", "a bc"}},
-        {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:one=0D=0Atwo\r\n"), {"note", "one\ntwo"}},
+        {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:one=0d=0Atwo\r\n"), {"note", "one\ntwo"}},
         {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:a=ZZ=3Db=G\r\n"), {"note", "a=ZZ=b=G"}},
         // A soft break with nothing after it: END:VCARD is neither swallowed nor left an '='.
         {vcard("2.1", "NOTE;ENCODING=QUOTED-PRINTABLE:ab=\r\nc= \r\n"), {"note", "abc"}},
         {vcard("2.1", "TEL:12=\r\nTEL:34\r\n"), {"phone", "12="}},
 
         {vcard("3.0", "NOTE:a\\nb\\Nc\r\n"), {"note", "a\nb\nc"}},
-        {vcard("4.0", "NOTE:a\\, b\\; c\\\\d \\q\r\n"), {"note", "a, b; c\\d \\q"}},
+        {vcard("4.0", "NOTE:a\\, b\\; c\\\\d \\q\\:\r\n"), {"note", "a, b; c\\d \\q:"}},
         {vcard("2.1", "NOTE:C:\\new\r\n"), {"note", "C:\\new"}},
         {vcard("3.0", "ORG:A\\;B;Sales\r\n"), {"organization", "A;B, Sales"}},
         {vcard("3.0", "ADR;TYPE=home:;Flat 5;1 High St\\nBack door;Town;ST;12345;Land\r\n"),

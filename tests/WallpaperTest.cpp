@@ -34,11 +34,6 @@ struct Wallpaper : ::testing::Test {
         return s.empty() ? "none" : s;
     }
     Label& label(const char* id) { return t.view<Label>(id); }
-    void refreshWith(const char* key, platform::SettingsStore::Value value)
-    {
-        settings.setObject(key, std::move(value));
-        m.viewWillAppear(false);
-    }
 };
 
 std::shared_ptr<TempHome> homeWith(const nlohmann::json& settings)
@@ -89,6 +84,7 @@ TEST(Startup, StoredValuesOfTheWrongTypeShowTheDefaultsAndAreKeptOnlyMissingOnes
         EXPECT_EQ(packColor(t.main().stripColor()), 0x1B1C1CFFu);
         EXPECT_EQ(packColor(t.main().BGColor()), 0xA8A8A8FFu);
         EXPECT_EQ(packColor(t.main().fontFaceColor()), 0xFFFFFFFFu);
+        EXPECT_EQ(t.view<Label>("split.contact").text(), "TAVRIN: ") << "a number that is not text reads as empty";
         EXPECT_TRUE(t.view("layout.classic").isHidden() && t.view("layout.split").isHidden());
         EXPECT_FALSE(t.main().isClassicLayout() || t.main().isSplitLayout() || t.main().isNoneLayout()) << "no layout";
         (void)wallpaperOf(t), (void)wallpaperOf(t, 3); // draws
@@ -105,11 +101,11 @@ TEST(Startup, StoredValuesOfTheWrongTypeShowTheDefaultsAndAreKeptOnlyMissingOnes
 TEST_F(Wallpaper, AFirstStartShowsTheTopOnlySplitFormAndItsLowerStripOnlyForALineOfInformation)
 {
     EXPECT_EQ(visibleLayout(), "topOnly");
-    refreshWith(keys::otherPreference, "Reward if found");
-    EXPECT_EQ(visibleLayout(), "split");
-    EXPECT_EQ(label("split.info").text(), "Reward if found");
-    refreshWith(keys::otherPreference, "");
-    EXPECT_EQ(visibleLayout(), "topOnly");
+    for (const char* info : {"Reward if found", ""}) {
+        settings.setObject(keys::otherPreference, info);
+        m.viewWillAppear(false);
+        EXPECT_EQ(visibleLayout(), *info ? "split" : "topOnly") << info;
+    }
 }
 
 TEST_F(Wallpaper, ALayoutPreviewDrawsTheGivenLayoutAndKeepsTheStoredOneEvenWhenAbsent)
