@@ -63,7 +63,7 @@ struct Library : Styles {
         return -1;
     }
     bool marked(int index) { return !t.view(row(index) + ".mark").isHidden(); }
-    std::uint32_t swatch(int index, const char* part) { return packColor(*t.view<Label>(row(index) + part).backgroundColor()); }
+    std::uint32_t swatch(int index, const char* which) { return packColor(*t.view<Label>(row(index) + which).backgroundColor()); }
     auto* alert() { return dynamic_cast<platform::AlertView*>(t.app().window().findByIdentifier("alert")); }
 };
 
