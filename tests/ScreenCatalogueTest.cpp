@@ -63,7 +63,7 @@ TEST(ScreenCatalogue, ACustomSizeIsPointsAtAScale)
     EXPECT_EQ(screen->pixelWidth, 1170);
     EXPECT_EQ(screen->pixelHeight, 2532);
     EXPECT_LT(screen->freeBand().top, screen->freeBand().bottom);
-    for (const char* wrong : {"", "390x844", "390x844@", "x844@3", "390x844@0.5", "390x844@9", "100x200@2", "240x300@1",
+    for (const char* wrong : {"", "390x844", "390x844@", "x844@3", "390x844@0.5", "390x844@9", "100x200@2", "240x320@1",
                               "390x844@3x", "390 x 844@3", "nan x844@3", "iphone-99", "390x844@inf", "200x400@1"})
         EXPECT_FALSE(catalogue().resolve(wrong)) << wrong;
 }
@@ -112,7 +112,7 @@ TEST(WallpaperLayout, OnEveryScreenTheDefaultsLieInsideItAndClearOfItsLockScreen
 
 TEST(WallpaperLayout, AScreenTooShortForTheLayoutSaysWhichPartIsCoveredAndWhere)
 {
-    auto screen = catalogue().resolve("240x320@1");
+    auto screen = catalogue().resolve("320x480@2");
     ASSERT_TRUE(screen);
     WallpaperLayout layout(*screen);
     EXPECT_EQ(layout.scale(), WallpaperLayout::smallestScale);

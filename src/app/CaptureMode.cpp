@@ -27,6 +27,7 @@ void CaptureMode::showInstructions()
         platform::Animation fade(app.animator(), fadeDuration);
         views_.launcher->setAlpha(0);
         views_.guide->setAlpha(0);
+        views_.notice->setAlpha(0);
         if (DialogBase* top = stack_.top())
             top->view()->setAlpha(0);
     }
@@ -54,6 +55,7 @@ void CaptureMode::leave()
         platform::Animation fade(app.animator(), fadeDuration);
         views_.launcher->setAlpha(stack_.isMinimized() ? 1 : 0);
         views_.guide->setAlpha(1);
+        views_.notice->setAlpha(1);
         if (DialogBase* top = stack_.top())
             top->view()->setAlpha(stack_.isMinimized() ? 0 : 1);
     }

@@ -16,7 +16,7 @@ public:
     enum class State { Normal, Instructions, Capture };
 
     struct Views {
-        std::shared_ptr<platform::View> screen, launcher, guide, instructions, doneButton;
+        std::shared_ptr<platform::View> screen, launcher, guide, notice, instructions, doneButton;
     };
     // `wallpaperAlone` is told when the Capture state begins.
     CaptureMode(Views views, const DialogStack& stack, std::function<void()> wallpaperAlone);

@@ -53,7 +53,7 @@ void MainViewController::viewDidLoad()
                                {right - 90, box.y() + 3 * scale}};
     stack_ = std::make_unique<DialogStack>(view(), menuLauncher, places, [this] { return isClassicLayout(); });
     capture_ = std::make_unique<CaptureMode>(
-        CaptureMode::Views{view(), menuLauncher, overlayImage, saveInstructions, saveScreenshotDoneButton}, *stack_, [this] {
+        CaptureMode::Views{view(), menuLauncher, overlayImage, safeZoneNotice, saveInstructions, saveScreenshotDoneButton}, *stack_, [this] {
             if (onCaptureStateEntered)
                 onCaptureStateEntered();
         });
@@ -105,6 +105,22 @@ void MainViewController::viewWillAppear(bool)
             wallpaper->setImage(photo);
     }
     style_.hasPhotograph = wallpaper->image() != nullptr;
+    showSafeZones();
+}
+
+void MainViewController::showSafeZones()
+{
+    // Only a custom screen too short for the layout leaves any: the layout keeps to the free band.
+    const auto problems = WallpaperLayout(screen_).problems(style_.layout, !style_.information.empty());
+    safeZoneNotice->setHidden(problems.empty());
+    if (problems.empty())
+        return;
+    std::string text = "On " + screen_.name + ":";
+    for (const std::string& problem : problems)
+        text += "\n" + problem;
+    safeZoneNotice->setText(text);
+    const Rect f = safeZoneNotice->frame();
+    safeZoneNotice->setFrame({f.x(), f.y(), f.width(), 8 + 16 * float(problems.size() + 1)});
 }
 
 bool MainViewController::photoChangedOnDisk() const { return photograph_.changedOnDisk(); }
@@ -148,6 +164,7 @@ void MainViewController::setClassicLayoutSaveDefaults(bool save)
     if (save)
         settings().setValue(keys::stripLayout, "classic");
     positionDialog(CurrentDialog());
+    showSafeZones();
 }
 
 void MainViewController::setSplitLayoutSaveDefaults(bool save)
@@ -158,6 +175,7 @@ void MainViewController::setSplitLayoutSaveDefaults(bool save)
     if (save)
         settings().setValue(keys::stripLayout, "split");
     positionDialog(CurrentDialog());
+    showSafeZones();
 }
 
 void MainViewController::setNoLayoutSaveDefaults(bool save)
@@ -167,6 +185,7 @@ void MainViewController::setNoLayoutSaveDefaults(bool save)
     if (save)
         settings().setValue(keys::stripLayout, "none");
     positionDialog(CurrentDialog());
+    showSafeZones();
 }
 
 bool MainViewController::isClassicLayout() const { return settings().stringForKey(keys::stripLayout) == "classic"; }

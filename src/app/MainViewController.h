@@ -128,6 +128,8 @@ protected:
 private:
     void setLayoutVisibility(bool split, bool topOnly, bool classic);
     void layOutStrips(const WallpaperLayout& layout);
+    // Says what of the wallpaper the phone's lock screen would cover, if anything.
+    void showSafeZones();
 
     std::unique_ptr<MainDialogViewController> dlgMain;
     PhotographStore photograph_;

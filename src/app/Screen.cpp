@@ -82,8 +82,8 @@ std::optional<Screen> Screen::parseCustom(std::string_view text)
     auto width = parseNumber(text.substr(0, times));
     auto height = parseNumber(text.substr(times + 1, at - times - 1));
     auto scale = parseNumber(text.substr(at + 1));
-    // From the small screens of the first smartphones to a folded-open tablet; a scale of 1 to 5.
-    if (!width || !height || !scale || *width < 240 || *height < 320 || *width > 1200 || *height > 2000 ||
+    // From the original screen, the smallest the dialogs fit, to a folded-open tablet; a scale of 1 to 5.
+    if (!width || !height || !scale || *width < 320 || *height < 480 || *width > 1200 || *height > 2000 ||
         *scale < 1 || *scale > 5)
         return std::nullopt;
 

@@ -17,8 +17,9 @@ public:
     // The design's size: the three layouts share one 320 by 268 box.
     static constexpr float designWidth = 320;
     static constexpr float designHeight = 268;
-    // Below this the lettering grows too small to read; the layout overflows its band instead.
-    static constexpr float smallestScale = 0.75f;
+    // Never smaller than on the original screen, where it was made to be read: a layout too tall
+    // for the band overflows it instead, and the problems say so.
+    static constexpr float smallestScale = 1;
 
     // The parts of the layouts; the top-only layout is the split layout's upper half.
     enum class Part { ClassicStrip, ClassicTavrin, ClassicContact, ClassicInfo, SplitUpperStrip, SplitContact, SplitLowerStrip, SplitInfo };

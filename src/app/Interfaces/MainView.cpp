@@ -146,6 +146,17 @@ MainViewOutlets buildMainView(MainViewController& c)
     o.splitLayoutTopOnly->addSubview(o.splitStripTopOnlyColor);
     o.splitLayoutTopOnly->addSubview(o.splitTopOnlyContact);
 
+    o.safeZoneNotice = std::make_shared<Label>(Rect{8, 4, screen.width - 16, 0});
+    o.safeZoneNotice->setFont({12, true});
+    o.safeZoneNotice->setWraps(true);
+    o.safeZoneNotice->setTextColor(Color::rgb255(28, 20, 0));
+    o.safeZoneNotice->setBackgroundColor(Color::rgb255(255, 179, 64, 0.95f));
+    o.safeZoneNotice->setCornerRadius(8);
+    o.safeZoneNotice->setUserInteractionEnabled(false);
+    o.safeZoneNotice->setHidden(true);
+    o.safeZoneNotice->setIdentifier("main.safeZones");
+    o.root->addSubview(o.safeZoneNotice);
+
     o.saveInstructions = buildInstructions(c, screen);
 
     o.menuLauncher = std::make_shared<View>(Rect{0, 0, 80, 44});

@@ -36,6 +36,7 @@ struct MainViewOutlets {
     std::shared_ptr<platform::Label> splitTopOnlyContact;
     std::shared_ptr<platform::Label> splitStripTopOnlyColor;
     std::shared_ptr<LockScreenGuide> overlayImage; // the phone's own lock screen, as a guide
+    std::shared_ptr<platform::Label> safeZoneNotice; // what of the wallpaper the lock screen would cover
 };
 
 // Builds the main screen's views and connects their actions to `controller`.
