@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <functional>
@@ -114,6 +115,9 @@ TEST(CommandLine, RefusedArgumentsAreUsageErrorsThatSayWhyAndChangeNothing)
         {"save-style ''", "a style needs a name"},
         {"apply", "apply takes one NAME"},
         {"styles extra", "styles takes no arguments"},
+        {"set device iphone-99", "device is a screen that 'tavrin-plus devices' lists"},
+        {"check --device 390x844", "there is no screen '390x844'"},
+        {"export --device iphone-15 --scale 2", "made at its own pixels"},
     };
     const std::vector<std::string> usage = {"set strip_color 0x1122334455", "set strip_layout diagonal",
              "set style_name x", "set phone_preference", "get no_such_key", "export --scale 9", "export -o " + gif,
@@ -127,6 +131,22 @@ TEST(CommandLine, RefusedArgumentsAreUsageErrorsThatSayWhyAndChangeNothing)
         EXPECT_NE(r.err.find(message), std::string::npos) << args << ": " << r.err;
     }
     EXPECT_EQ(filesIn(home), before);
+}
+
+TEST(CommandLine, DevicesListsThePhonesAndCheckSaysWhatALockScreenWouldCover)
+{
+    TempHome home;
+    Outcome devices = runCommand(home, "devices");
+    EXPECT_EQ(devices.status, 0);
+    EXPECT_NE(devices.out.find("iphone-15\tiPhone 15\t1179x2556\t460 ppi\n"), std::string::npos) << devices.out;
+    EXPECT_GE(std::count(devices.out.begin(), devices.out.end(), '\n'), 25);
+
+    EXPECT_EQ(runCommand(home, "check --device galaxy-s24").status, 0);
+    ASSERT_EQ(runCommand(home, "set device 320x480@2").status, 0);
+    Outcome tooShort = runCommand(home, "check");
+    EXPECT_EQ(tooShort.status, 1);
+    EXPECT_EQ(tooShort.out.rfind("Custom 320x480@2: the upper strip lies under the clock (points ", 0), 0u) << tooShort.out;
+    EXPECT_NE(tooShort.out.find("the number lies under the clock"), std::string::npos) << tooShort.out;
 }
 
 TEST(CommandLine, WithoutADisplayTheWindowSaysSoInOneLine)

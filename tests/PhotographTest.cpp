@@ -7,6 +7,7 @@
 #include "desktop/QtImageCodec.h"
 
 #include "platform/Application.h"
+#include "platform/ImageView.h"
 #include "platform/PhotoFraming.h"
 
 #include <QBuffer>
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <ctime>
 #include <sys/resource.h>
@@ -113,6 +115,31 @@ TEST(Photograph, TheWindowDrawsAStoredOneOrTheBackgroundColourForOneItCannotShow
             EXPECT_NEAR(int(shown >> shift & 0xFF), int(colour >> shift & 0xFF), 6) << std::hex << colour;
         EXPECT_EQ(readFile(file), bytes);
     }
+}
+
+TEST(Photograph, AnotherPhonesShapeIsFramedAnewFromTheKeptOriginal)
+{
+    // Red on the left, blue on the right; the classic screen framed the middle 400 by 600.
+    QImage original = filled(800, 600, Qt::red);
+    for (int y = 0; y < 600; ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(original.scanLine(y)) + 400, 400, qRgb(0, 0, 255));
+    auto home = std::make_shared<TempHome>();
+    {
+        TestApp t(home);
+        ASSERT_TRUE(t.main().saveImage(*desktop::toPlatformImage(original.copy(200, 0, 400, 600))));
+        t.main().keepOriginalPhotograph(*desktop::toPlatformImage(original), Rect{200, 0, 400, 600});
+        t.app().settings().setObject("device", "iphone-15");
+    }
+    TestApp t(home);
+    const platform::ImageRef shown = t.view<platform::ImageView>("wallpaper").image();
+    ASSERT_TRUE(shown);
+    // The new shape about the same middle, at the photograph's own density: 277 by 600 pixels.
+    EXPECT_NEAR(float(shown->width) / float(shown->height), 393.0f / 852, 0.005f);
+    EXPECT_EQ(shown->height, 600);
+    const QImage picture = desktop::toQImage(*shown);
+    EXPECT_GT(qRed(picture.pixel(10, 300)), 240); // through JPEG: near, not equal
+    EXPECT_GT(qBlue(picture.pixel(shown->width - 10, 300)), 240);
+    EXPECT_EQ(PhotoFraming::reframedCrop({800, 600}, {700, 0, 100, 600}, {393, 852}).maxX(), 800) << "kept within the photograph";
 }
 
 TEST(Photograph, OnAFullDiskTheSaveFailsAndLeavesNothingBehind)
