@@ -2,6 +2,9 @@
 
 #include "desktop/AppRuntime.h"
 
+#include "ScreenCatalogue.h"
+#include "TavrinPlusAppDelegate.h"
+
 #include "platform/Animator.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
@@ -12,10 +15,14 @@
 
 #include "desktop/QtViewRenderer.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -54,6 +61,33 @@ private:
     std::filesystem::path path_;
 };
 
+// A 12-megapixel photograph (4000 × 3000) as a camera's JPEG, made once per process.
+inline const QByteArray& twelveMegapixelJpeg()
+{
+    static const QByteArray bytes = [] {
+        QImage photo(4000, 3000, QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
+            for (int x = 0; x < photo.width(); ++x)
+                row[x] = qRgb((x / 7 + y / 13) & 255, (x * y / 997) & 255, (y / 5 ^ x / 11) & 255);
+        }
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        photo.save(&buffer, "JPEG", 92);
+        return jpeg;
+    }();
+    return bytes;
+}
+
+// What a session starts with: a phone from the catalogue instead of the classic screen, and a
+// photograph as the wallpaper.
+struct Setup {
+    std::string device;
+    bool photograph = false;
+    bool launch = true;
+};
+
 // A launched application on a hand-driven clock, as the window would hold it.
 struct Session {
     ScratchHome home;
@@ -61,9 +95,19 @@ struct Session {
     QuietLog log;
     desktop::AppRuntime runtime{clock, log};
 
-    explicit Session(bool launch = true)
+    explicit Session(bool launch = true) : Session(Setup{"", false, launch}) {}
+    explicit Session(const Setup& setup)
     {
-        if (launch) {
+        if (!setup.device.empty())
+            runtime.delegate().setScreen(ScreenCatalogue::builtIn().screenFor(setup.device));
+        if (setup.photograph) {
+            auto folder = runtime.application().services().paths->documentsDirectory();
+            std::filesystem::create_directories(folder);
+            QFile file(QString::fromStdString((folder / "wallpaper.jpg").string()));
+            if (!file.open(QIODevice::WriteOnly) || file.write(twelveMegapixelJpeg()) != twelveMegapixelJpeg().size())
+                std::abort();
+        }
+        if (setup.launch) {
             runtime.launch();
             settle();
         }
@@ -105,6 +149,46 @@ public:
         p.scale(scale_, scale_);
         s.runtime.renderer().paintScreen(s.app(), p);
     }
+
+private:
+    float scale_;
+    QImage image_;
+};
+
+// The screen as the window keeps it, at the phone's own pixels: painted whole once, then only where
+// something changed.
+class RepaintedScreen {
+public:
+    RepaintedScreen(Session& s, float scale)
+        : scale_(scale)
+        , image_(int(std::lround(s.app().screenSize().width * scale)), int(std::lround(s.app().screenSize().height * scale)),
+                 QImage::Format_ARGB32_Premultiplied)
+    {
+        s.app().takeDamage(s.clock.now());
+        QPainter p(&image_);
+        p.scale(scale_, scale_);
+        s.runtime.renderer().paintScreen(s.app(), p);
+    }
+    // Repaints what changed since the last frame; the pixels it repainted.
+    std::int64_t repaint(Session& s)
+    {
+        QRegion region = desktop::QtViewRenderer::deviceRegion(s.app().takeDamage(s.clock.now()), scale_);
+        QPainter p(&image_);
+        s.runtime.renderer().paintRegion(s.app(), p, scale_, region);
+        std::int64_t pixels = 0;
+        for (const QRect& r : region)
+            pixels += std::int64_t(r.width()) * r.height();
+        return pixels;
+    }
+    // As the whole screen would be repainted.
+    void repaintWhole(Session& s)
+    {
+        s.app().takeDamage(s.clock.now());
+        QPainter p(&image_);
+        p.scale(scale_, scale_);
+        s.runtime.renderer().paintScreen(s.app(), p);
+    }
+    const QImage& image() const { return image_; }
 
 private:
     float scale_;

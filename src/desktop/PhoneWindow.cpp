@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QNativeGestureEvent>
+#include <QPaintEvent>
 #include <QCoreApplication>
 #include <QTimer>
 #include <QWheelEvent>
@@ -54,7 +55,7 @@ PhoneWindow::PhoneWindow(AppRuntime& runtime, int zoom) : runtime_(runtime), zoo
 
     auto& app = runtime_.application();
     app.onNeedsDisplay = [this] {
-        update();
+        repaintDamage();
         scheduleFrames();
     };
     runtime_.mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
@@ -99,11 +100,10 @@ void PhoneWindow::flashTitle(const QString& message)
     titleTimer_.start(4000);
 }
 
-void PhoneWindow::paintEvent(QPaintEvent*)
+void PhoneWindow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.scale(zoom_, zoom_);
-    runtime_.renderer().paintScreen(runtime_.application(), p);
+    runtime_.renderer().paintRegion(runtime_.application(), p, float(zoom_), event->region());
     // For the start-up benchmark: the process ends once the first frame is on screen.
     static const bool quitAfterFirstFrame = qEnvironmentVariableIsSet("TAVRIN_QUIT_AFTER_FIRST_FRAME");
     if (quitAfterFirstFrame)
@@ -121,9 +121,21 @@ void PhoneWindow::frame()
 {
     auto& app = runtime_.application();
     bool busy = app.animator().tick();
-    update();
+    // The status bar's spinner turns with the clock.
+    if (app.isNetworkActivityIndicatorVisible())
+        app.setNeedsDisplayInRect({0, 0, app.screenSize().width, platform::Application::statusBarHeight});
+    repaintDamage();
     if (!busy && !app.isNetworkActivityIndicatorVisible())
         frameTimer_.stop();
+}
+
+// Only what changed is repainted; Qt gathers the rectangles until the next paint.
+void PhoneWindow::repaintDamage()
+{
+    auto& app = runtime_.application();
+    QRegion region = QtViewRenderer::deviceRegion(app.takeDamage(app.animator().now()), float(zoom_));
+    if (!region.isEmpty())
+        update(region);
 }
 
 // The status bar shows the time: repaint once at the start of each minute, and not otherwise.

@@ -8,8 +8,8 @@ namespace desktop {
 class AppRuntime;
 
 // The desktop window showing the phone screen, `zoom` times its size in points. The mouse is the
-// finger and the keyboard types into the text field being edited. It repaints only when something
-// changed and ticks the animator only while an animation runs, so an idle window costs no CPU.
+// finger and the keyboard types into the text field being edited. It repaints only what changed and
+// ticks the animator only while an animation runs, so an idle window costs no CPU.
 class PhoneWindow final : public QWidget {
 public:
     PhoneWindow(AppRuntime& runtime, int zoom);
@@ -35,6 +35,7 @@ private:
     void fitScreen();
     void scheduleFrames();
     void frame();
+    void repaintDamage();
     void scheduleClockUpdate();
     void flashTitle(const QString& message);
 

@@ -34,6 +34,21 @@ struct ScaledCache {
     QImage scaled;
 };
 
+bool isOpaque(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return true;
+    if (image.format() != QImage::Format_ARGB32_Premultiplied && image.format() != QImage::Format_ARGB32)
+        return false;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(row[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
 QRect sourceRectFor(const QSize& imageSize, const QSizeF& targetSize, platform::ImageFit fit)
 {
     if (fit != platform::ImageFit::AspectFill || targetSize.isEmpty())
@@ -256,16 +271,33 @@ void QtPainter::drawImage(const platform::Rect& rect, const platform::Image& ima
         target = QRectF(target.center() - QPointF(s.width() / 2, s.height() / 2), s);
     }
     QRect from = sourceRectFor(source.size(), target.size(), fit);
-    QSize device = p_.transform().mapRect(target).toAlignedRect().size();
-    if (from.size() == device || p_.transform().isRotating()) {
+    const QTransform transform = p_.transform();
+    QSize device = transform.mapRect(target).toAlignedRect().size();
+    if (from.size() == device || transform.isRotating()) {
         p_.drawImage(target, source, from);
         return;
     }
     auto cache = std::static_pointer_cast<ScaledCache>(image.shellCache);
     if (!cache || cache->target != device || cache->source != from) {
-        cache = std::make_shared<ScaledCache>(
-            ScaledCache{device, from, source.copy(from).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
+        QImage scaled = source.copy(from).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // An opaque picture is copied row by row where a translucent one is blended pixel by pixel.
+        if (isOpaque(scaled))
+            scaled.convertTo(QImage::Format_RGB32);
+        cache = std::make_shared<ScaledCache>(ScaledCache{device, from, std::move(scaled)});
         image.shellCache = cache;
+    }
+    // Already at the device's pixels: placed on whole pixels it is a copy, where the painter's
+    // scale would resample it (the wallpaper photograph every frame).
+    const QRectF mapped = transform.mapRect(target);
+    const QPointF corner(std::round(mapped.x()), std::round(mapped.y()));
+    if (transform.type() <= QTransform::TxScale && std::abs(mapped.x() - corner.x()) < 1e-3 &&
+        std::abs(mapped.y() - corner.y()) < 1e-3 && std::abs(mapped.width() - device.width()) < 1e-3 &&
+        std::abs(mapped.height() - device.height()) < 1e-3) {
+        p_.save();
+        p_.resetTransform();
+        p_.drawImage(corner, cache->scaled);
+        p_.restore();
+        return;
     }
     p_.drawImage(target, cache->scaled);
 }

@@ -57,13 +57,40 @@ QImage QtViewRenderer::renderScreen(platform::Application& app, float scale)
     return image;
 }
 
-void QtViewRenderer::paintScreen(platform::Application& app, QPainter& p)
+void QtViewRenderer::paintScreen(platform::Application& app, QPainter& p) { paintAt(app, p, clock_.now(), nullptr); }
+
+QRegion QtViewRenderer::deviceRegion(const std::vector<platform::Rect>& rects, float scale)
 {
-    double now = clock_.now();
+    QRegion region;
+    for (const auto& r : rects) {
+        // Out to whole pixels: a pixel an edge passes through is repainted whole.
+        int left = int(std::floor(r.x() * scale)), top = int(std::floor(r.y() * scale));
+        int right = int(std::ceil(r.maxX() * scale)), bottom = int(std::ceil(r.maxY() * scale));
+        region += QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    }
+    return region;
+}
+
+void QtViewRenderer::paintRegion(platform::Application& app, QPainter& p, float scale, const QRegion& region)
+{
+    if (region.isEmpty())
+        return;
+    const QRect bounds = region.boundingRect();
+    const platform::Rect area{float(bounds.x() / scale), float(bounds.y() / scale), float(bounds.width() / scale),
+                              float(bounds.height() / scale)};
+    p.save();
+    p.setClipRegion(region);
+    p.scale(scale, scale);
+    paintAt(app, p, app.displayTime(), &area);
+    p.restore();
+}
+
+void QtViewRenderer::paintAt(platform::Application& app, QPainter& p, double now, const platform::Rect* area)
+{
     p.fillRect(QRectF(0, 0, app.screenSize().width, app.screenSize().height), Qt::black);
     {
         QtPainter painter(p);
-        platform::drawViewTree(app.window(), painter, now);
+        platform::drawViewTree(app.window(), painter, now, area);
     }
     paintTransitions(app, p, now);
     if (!app.isStatusBarHidden()) {

@@ -3,6 +3,7 @@
 #include "platform/TextField.h"
 #include "platform/Window.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace platform {
@@ -19,12 +20,14 @@ Application::Application(Services services)
     assert(!instance);
     instance = this;
     window_ = std::make_shared<Window>(screenSize_);
+    displayTime_ = animator_.now();
 }
 
 void Application::setScreenSize(Size size)
 {
     screenSize_ = size;
     window_->setFrame({0, 0, size.width, size.height});
+    setNeedsDisplay();
 }
 
 Application::~Application()
@@ -68,11 +71,85 @@ void Application::setFirstResponder(TextField* field)
 
 void Application::setNeedsDisplay()
 {
+    damagedAll_ = true;
+    damage_.clear();
+    setNeedsDisplayInRect({}); // for the field being edited
+    if (onNeedsDisplay)
+        onNeedsDisplay();
+}
+
+void Application::setNeedsDisplayInRect(const Rect& windowRect)
+{
     // Whatever changed may have taken the field being edited off the screen: no keystroke may reach it.
     if (firstResponder_ && !firstResponder_->isEffectivelyVisible())
         firstResponder_->resignFirstResponder();
-    if (onNeedsDisplay)
+    if (addDamage(windowRect) && onNeedsDisplay)
         onNeedsDisplay();
+}
+
+bool Application::addDamage(const Rect& windowRect)
+{
+    const Rect rect = windowRect.intersection({{0, 0}, screenSize_});
+    if (rect.isEmpty() || damagedAll_)
+        return false;
+    for (const Rect& r : damage_)
+        if (r.intersection(rect) == rect)
+            return false;
+    std::erase_if(damage_, [&](const Rect& r) { return rect.intersection(r) == r; });
+    damage_.push_back(rect);
+    // Many scattered changes cost more as separate repaints than as one.
+    constexpr size_t most = 16;
+    if (damage_.size() > most) {
+        Rect all;
+        for (const Rect& r : damage_)
+            all = all.united(r);
+        damage_ = {all};
+    }
+    return true;
+}
+
+void Application::trackAnimation(const View& view)
+{
+    for (const Moving& m : moving_)
+        if (m.view.lock().get() == &view)
+            return;
+    std::erase_if(moving_, [](const Moving& m) { return m.view.expired(); });
+    // Shown where it is before the change, which is where its animation starts.
+    moving_.push_back({view.weak_from_this(), view.shownRectInWindow(animator_.now())});
+}
+
+std::vector<Rect> Application::takeDamage(double now)
+{
+    displayTime_ = now;
+    // A flip turns a picture over a whole view; its frames, and the one after, are repainted whole.
+    const bool flipping = !animator_.transitions().empty();
+    if (flipping || transitionShown_)
+        damagedAll_ = true;
+    transitionShown_ = flipping;
+    for (auto it = moving_.begin(); it != moving_.end();) {
+        auto view = it->view.lock();
+        // Not yet started: it shows where it was, already damaged.
+        if (view && view->awaitsAnimation()) {
+            ++it;
+            continue;
+        }
+        const Rect shown = view ? view->shownRectInWindow(now) : Rect{};
+        addDamage(it->lastShown);
+        addDamage(shown);
+        it->lastShown = shown;
+        if (!view || !view->isAnimating(now))
+            it = moving_.erase(it);
+        else
+            ++it;
+    }
+    std::vector<Rect> damage;
+    if (damagedAll_)
+        damage = {Rect{{0, 0}, screenSize_}};
+    else
+        damage.swap(damage_);
+    damagedAll_ = false;
+    damage_.clear();
+    return damage;
 }
 
 } // namespace platform

@@ -8,11 +8,13 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
 class Application;
 class TextField;
+class View;
 class Window;
 
 class ApplicationDelegate {
@@ -76,11 +78,22 @@ public:
     TextField* firstResponder() const { return firstResponder_; }
     void setFirstResponder(TextField* field);
 
-    // Something on screen changed. The shell sets onNeedsDisplay to schedule a repaint.
+    // Something on screen changed: the whole screen, or a rectangle of the window, needs a repaint.
+    // The shell sets onNeedsDisplay to schedule one.
     void setNeedsDisplay();
+    void setNeedsDisplayInRect(const Rect& windowRect);
     std::function<void()> onNeedsDisplay;
+    // What needs repainting since the last call, in window points, with what animations have moved by
+    // `now`. The shell then paints as of displayTime(), `now`, so that what it repaints and what it
+    // keeps show the same moment.
+    std::vector<Rect> takeDamage(double now);
+    double displayTime() const { return displayTime_; }
+    // A view has a property on its way to a new value: its place is repainted each frame until it is done.
+    void trackAnimation(const View& view);
 
 private:
+    bool addDamage(const Rect& windowRect);
+
     Services services_;
     Size screenSize_ = classicScreenSize;
     Animator animator_;
@@ -91,6 +104,16 @@ private:
     int statusBarStyle_ = 0;
     bool statusBarHidden_ = false;
     bool networkActivity_ = false;
+
+    struct Moving {
+        std::weak_ptr<const View> view;
+        Rect lastShown;
+    };
+    std::vector<Rect> damage_;
+    bool damagedAll_ = false;
+    std::vector<Moving> moving_;
+    bool transitionShown_ = false;
+    double displayTime_ = 0;
 };
 
 } // namespace platform

@@ -35,6 +35,8 @@ struct Rect {
     Rect offsetBy(float dx, float dy) const { return {x() + dx, y() + dy, width(), height()}; }
     Rect insetBy(float dx, float dy) const { return {x() + dx, y() + dy, width() - 2 * dx, height() - 2 * dy}; }
     Rect intersection(const Rect& o) const;
+    // The smallest rectangle holding both; an empty one adds nothing.
+    Rect united(const Rect& o) const;
     bool isEmpty() const { return size.width <= 0 || size.height <= 0; }
 
     friend bool operator==(const Rect&, const Rect&) = default;
@@ -48,6 +50,19 @@ inline Rect Rect::intersection(const Rect& o) const
     float b = maxY() < o.maxY() ? maxY() : o.maxY();
     if (r <= l || b <= t)
         return {l, t, 0, 0};
+    return {l, t, r - l, b - t};
+}
+
+inline Rect Rect::united(const Rect& o) const
+{
+    if (o.isEmpty())
+        return *this;
+    if (isEmpty())
+        return o;
+    float l = x() < o.x() ? x() : o.x();
+    float t = y() < o.y() ? y() : o.y();
+    float r = maxX() > o.maxX() ? maxX() : o.maxX();
+    float b = maxY() > o.maxY() ? maxY() : o.maxY();
     return {l, t, r - l, b - t};
 }
 

@@ -46,8 +46,12 @@ View::~View()
 template <class T>
 void View::animate(Animated<T>& property, const T& value, T (View::*presentedNow)() const)
 {
+    // Where it shows before the change needs repainting in either case.
+    setNeedsDisplay();
     Animator* animator = Application::exists() ? &Application::shared().animator() : nullptr;
     if (animator && animator->inBlock() && !weak_from_this().expired()) {
+        // The application repaints what it moves frame by frame, from where it is now.
+        Application::shared().trackAnimation(*this);
         // The first set in a block starts from what is on screen; later sets in the same block keep it.
         if (!property.awaitingCommit)
             property.from = (this->*presentedNow)();
@@ -63,12 +67,14 @@ void View::animate(Animated<T>& property, const T& value, T (View::*presentedNow
             target->duration = duration;
             target->awaitingCommit = false;
         });
+        // Its new place may be off the screen: a field being edited in it stops now.
+        Application::shared().setNeedsDisplayInRect({});
     } else {
         property.value = property.from = value;
         property.duration = 0;
         property.awaitingCommit = false;
+        setNeedsDisplay();
     }
-    setNeedsDisplay();
 }
 
 Rect View::presentedFrameNow() const
@@ -103,6 +109,7 @@ void View::setHidden(bool hidden)
 {
     if (hidden_ == hidden)
         return;
+    setNeedsDisplay();
     hidden_ = hidden;
     setNeedsDisplay();
 }
@@ -121,6 +128,7 @@ void View::setCornerRadius(float radius)
 
 void View::setClipsToBounds(bool clips)
 {
+    setNeedsDisplay();
     clipsToBounds_ = clips;
     setNeedsDisplay();
 }
@@ -148,25 +156,29 @@ void View::addSubview(std::shared_ptr<View> view)
 {
     if (!view || view.get() == this)
         return;
-    if (view->superview_)
+    if (view->superview_) {
+        view->setNeedsDisplay();
         view->detachFromSuperview();
+    }
     view->superview_ = this;
     subviews_.push_back(view);
     view->didMoveToWindow();
-    setNeedsDisplay();
+    view->setNeedsDisplay();
 }
 
 void View::insertSubviewAbove(std::shared_ptr<View> view, const View& sibling)
 {
     if (!view || view.get() == this)
         return;
-    if (view->superview_)
+    if (view->superview_) {
+        view->setNeedsDisplay();
         view->detachFromSuperview();
+    }
     auto it = std::find_if(subviews_.begin(), subviews_.end(), [&](auto& v) { return v.get() == &sibling; });
     view->superview_ = this;
     subviews_.insert(it == subviews_.end() ? it : it + 1, view);
     view->didMoveToWindow();
-    setNeedsDisplay();
+    view->setNeedsDisplay();
 }
 
 void View::bringSubviewToFront(const View& view)
@@ -175,7 +187,7 @@ void View::bringSubviewToFront(const View& view)
     if (it == subviews_.end())
         return;
     std::rotate(it, it + 1, subviews_.end());
-    setNeedsDisplay();
+    view.setNeedsDisplay();
 }
 
 void View::sendSubviewToBack(const View& view)
@@ -184,7 +196,7 @@ void View::sendSubviewToBack(const View& view)
     if (it == subviews_.end())
         return;
     std::rotate(subviews_.begin(), it, it + 1);
-    setNeedsDisplay();
+    view.setNeedsDisplay();
 }
 
 void View::removeFromSuperview()
@@ -193,10 +205,12 @@ void View::removeFromSuperview()
         return;
     // Keep this view alive until it is fully detached: the superview may hold the last reference.
     auto keep = shared_from_this();
+    setNeedsDisplay();
     detachFromSuperview();
     didMoveToWindow();
     // After the detaching, so that a field being edited in here is seen to have left the screen.
-    setNeedsDisplay();
+    if (Application::exists())
+        Application::shared().setNeedsDisplayInRect({});
 }
 
 bool View::isDescendantOf(const View& ancestor) const
@@ -273,15 +287,63 @@ void View::draw(Painter& painter) const
         painter.fillRect(local, *backgroundColor_);
 }
 
+bool View::isAnimating(double now) const
+{
+    auto moving = [now](const auto& p) { return p.awaitingCommit || (p.duration > 0 && now < p.start + p.duration); };
+    return moving(frame_) || moving(boundsOrigin_) || moving(alpha_);
+}
+
+namespace {
+
+// Where a view and its subviews draw, in its superview's bounds space.
+Rect extentInSuperview(const View& view, double now)
+{
+    if (view.isHidden() || view.presentedAlpha(now) <= 0)
+        return {};
+    const Rect frame = view.presentedFrame(now);
+    if (view.clipsToBounds())
+        return frame;
+    Rect extent = frame.insetBy(-View::drawingOverhang, -View::drawingOverhang);
+    const Point shift = view.presentedBoundsOrigin(now);
+    for (const auto& sub : view.subviews())
+        extent = extent.united(extentInSuperview(*sub, now).offsetBy(frame.x() - shift.x, frame.y() - shift.y));
+    return extent;
+}
+
+} // namespace
+
+Rect View::shownRectInWindow(double now) const
+{
+    if (!Application::exists())
+        return {};
+    Rect shown = extentInSuperview(*this, now);
+    const View* v = this;
+    for (const View* up = superview_; up && !shown.isEmpty(); v = up, up = up->superview_) {
+        if (up->isHidden() || up->presentedAlpha(now) <= 0)
+            return {};
+        const Rect frame = up->presentedFrame(now);
+        const Point shift = up->presentedBoundsOrigin(now);
+        if (up->clipsToBounds())
+            shown = shown.intersection({shift, frame.size});
+        shown = shown.offsetBy(frame.x() - shift.x, frame.y() - shift.y);
+    }
+    if (shown.isEmpty() || v != static_cast<const View*>(&Application::shared().window()))
+        return {};
+    // The window's own frame places it on the screen.
+    return shown.intersection({{0, 0}, Application::shared().screenSize()});
+}
+
 void View::setNeedsDisplay() const
 {
-    if (Application::exists())
-        Application::shared().setNeedsDisplay();
+    if (!Application::exists())
+        return;
+    auto& app = Application::shared();
+    app.setNeedsDisplayInRect(shownRectInWindow(app.animator().now()));
 }
 
 Point Touch::locationInView(const View& view) const { return view.convertFromWindow(windowLocation); }
 
-void drawViewTree(const View& view, Painter& painter, double now)
+void drawViewTree(const View& view, Painter& painter, double now, const Rect* area)
 {
     if (view.isHidden())
         return;
@@ -289,23 +351,33 @@ void drawViewTree(const View& view, Painter& painter, double now)
     if (alpha <= 0)
         return;
     Rect frame = view.presentedFrame(now);
+    const bool clips = view.clipsToBounds();
+    const Rect reach = clips ? frame : frame.insetBy(-View::drawingOverhang, -View::drawingOverhang);
+    const bool reachesArea = !area || !reach.intersection(*area).isEmpty();
+    // A clipping view or a leaf draws nowhere else; other views' subviews may reach further.
+    if (!reachesArea && (clips || view.subviews().empty() || extentInSuperview(view, now).intersection(*area).isEmpty()))
+        return;
     painter.save();
     painter.translate(frame.origin);
     if (alpha < 1)
         painter.multiplyOpacity(alpha);
-    if (view.clipsToBounds())
+    if (clips)
         painter.clipRect({0, 0, frame.width(), frame.height()});
-    view.draw(painter);
+    if (reachesArea)
+        view.draw(painter);
     if (!view.subviews().empty()) {
         Point shift = view.presentedBoundsOrigin(now);
         painter.translate({-shift.x, -shift.y});
-        // A clipping view shows only its bounds: the rows of a long list that are scrolled away
-        // cost nothing. The margin keeps a subview's shadow drawn just outside its frame.
-        constexpr float overdraw = 4;
-        Rect visible = Rect{shift, frame.size}.insetBy(-overdraw, -overdraw);
+        // What of the subviews can show, in this view's bounds space: the area, and a clipping view's
+        // bounds, so that the rows of a long list scrolled away cost nothing.
+        Rect visible = clips ? Rect{shift, frame.size} : Rect{};
+        std::optional<Rect> inside;
+        if (area)
+            inside = area->offsetBy(shift.x - frame.x(), shift.y - frame.y());
+        if (clips)
+            inside = inside ? inside->intersection(visible) : visible;
         for (const auto& sub : view.subviews())
-            if (!view.clipsToBounds() || !sub->presentedFrame(now).intersection(visible).isEmpty())
-                drawViewTree(*sub, painter, now);
+            drawViewTree(*sub, painter, now, inside ? &*inside : nullptr);
     }
     painter.restore();
 }

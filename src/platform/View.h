@@ -79,6 +79,15 @@ public:
 
     // What the screen shows now, part way through an animation.
     Rect presentedFrame(double now) const { return frame_.presented(now); }
+    // Whether a property is still on its way to its value at `now`, or waits for its animation to start.
+    bool isAnimating(double now) const;
+    // Set inside an animation whose block is still open: it shows where it was until the block ends.
+    bool awaitsAnimation() const { return frame_.awaitingCommit || boundsOrigin_.awaitingCommit || alpha_.awaitingCommit; }
+    // The window rectangle this view and its subviews may draw into at `now`, clipped as the screen
+    // clips it; empty when none of it shows. Repaints are limited to such rectangles.
+    Rect shownRectInWindow(double now) const;
+    // How far outside its frame a view may draw: text overhanging its line, a shadow's edge.
+    static constexpr float drawingOverhang = 4;
     Point presentedBoundsOrigin(double now) const { return boundsOrigin_.presented(now); }
     float presentedAlpha(double now) const { return alpha_.presented(now); }
 
@@ -92,6 +101,8 @@ public:
     virtual void draw(Painter& painter) const;
 
 protected:
+    // Marks where this view shows now as needing a repaint. Changes that move or hide it call it both
+    // before and after.
     void setNeedsDisplay() const;
     virtual void didMoveToWindow() {}
 
@@ -117,7 +128,8 @@ private:
     std::vector<std::shared_ptr<View>> subviews_;
 };
 
-// Draws a view and its subviews as the screen shows them at time `now`.
-void drawViewTree(const View& view, Painter& painter, double now);
+// Draws a view and its subviews as the screen shows them at time `now`. With `area` (in the
+// coordinates of the view's superview), views that cannot reach it are skipped.
+void drawViewTree(const View& view, Painter& painter, double now, const Rect* area = nullptr);
 
 } // namespace platform
