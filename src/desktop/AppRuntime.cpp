@@ -1,5 +1,7 @@
 #include "desktop/AppRuntime.h"
 
+#include "desktop/ScreenPng.h"
+
 #include "MainViewController.h"
 #include "RootViewController.h"
 #include "TavrinPlusAppDelegate.h"
@@ -52,13 +54,13 @@ void AppRuntime::launch()
 
 QByteArray encodeScreen(const QImage& screen, const char* format)
 {
-    // The screen is opaque, so it is stored without alpha; PNG at zlib's fastest level takes no longer
-    // than storing it raw and makes a file about a hundredth of the size. Photographs keep JPEG's best.
-    bool png = qstrcmp(format, "PNG") == 0;
+    // The screen is opaque, so it is stored without alpha. Photographs keep JPEG's best.
+    if (qstrcmp(format, "PNG") == 0)
+        return encodeScreenPng(screen);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!screen.convertToFormat(QImage::Format_RGB32).save(&buffer, format, png ? 80 : 100))
+    if (!screen.convertToFormat(QImage::Format_RGB32).save(&buffer, format, 100))
         return {};
     return bytes;
 }
