@@ -77,17 +77,36 @@ platform::ImageRef read(QImageReader& reader, int maxSide)
         return nullptr;
     if (scaled)
         reader.setScaledSize(size.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo({1, 1}));
-    QImage image = reader.read();
+    // An opaque picture is decoded straight into the bytes kept: a copy would hold a 12-megapixel
+    // photograph twice (96 MB) for a moment. Its pixels are the same premultiplied.
+    const QSize decoded = scaled ? reader.scaledSize() : size;
+    std::shared_ptr<platform::Image> kept;
+    QImage image;
+    if (reader.imageFormat() == QImage::Format_RGB32 && withinLimit(decoded)) {
+        kept = std::make_shared<platform::Image>();
+        kept->width = decoded.width();
+        kept->height = decoded.height();
+        kept->bytesPerRow = decoded.width() * 4;
+        kept->alphaInfo = platform::AlphaPremultipliedFirst;
+        kept->bytes.resize(size_t(kept->bytesPerRow) * size_t(kept->height));
+        image = QImage(kept->bytes.data(), decoded.width(), decoded.height(), kept->bytesPerRow, QImage::Format_RGB32);
+        if (!reader.read(&image))
+            image = QImage();
+    } else {
+        image = reader.read();
+    }
     if (image.isNull() || !withinLimit(image.size()))
         return nullptr;
-    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    const bool inPlace = kept && image.constBits() == kept->bytes.data() && image.format() == QImage::Format_RGB32;
+    if (!inPlace)
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
     // A JPEG cut short near its end is still the user's photograph, with a grey band at the bottom
     // (and the picker shows it before it is chosen). One that is mostly grey fill, its scan data
     // missing or cut early, is no photograph: the background colour shows instead of a grey screen.
     // A picture that really is mostly flat mid-grey goes the same way; photographs never are (noise).
     if (jpeg && mostlyMissing(image))
         return nullptr;
-    return toPlatformImage(image);
+    return inPlace ? kept : toPlatformImage(image);
 }
 
 std::optional<std::vector<std::uint8_t>> encode(const platform::Image& image, const char* format, int quality)

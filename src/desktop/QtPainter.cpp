@@ -279,7 +279,10 @@ void QtPainter::drawImage(const platform::Rect& rect, const platform::Image& ima
     }
     auto cache = std::static_pointer_cast<ScaledCache>(image.shellCache);
     if (!cache || cache->target != device || cache->source != from) {
-        QImage scaled = source.copy(from).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // The part shown, read in place: a copy of it would be a second photograph in memory.
+        const QImage part(source.constScanLine(from.y()) + std::ptrdiff_t(from.x()) * 4, from.width(), from.height(),
+                          source.bytesPerLine(), source.format());
+        QImage scaled = part.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         // An opaque picture is copied row by row where a translucent one is blended pixel by pixel.
         if (isOpaque(scaled))
             scaled.convertTo(QImage::Format_RGB32);

@@ -114,16 +114,12 @@ QByteArray encodeScreenPng(const QImage& image)
     for (auto& helper : helpers)
         helper.join();
 
-    QByteArray data("\x78\x01", 2); // zlib: deflate, 32 KB window, fastest
-    uLong adler = 1;
+    std::int64_t deflated = 0;
     for (const Band& part : parts) {
         if (!part.ok)
             return {};
-        data.append(part.deflated.data(), qsizetype(part.deflated.size()));
-        adler = adler32_combine(adler, part.adler, z_off_t((part.last - part.first) * (1 + std::int64_t(width) * 3)));
+        deflated += std::int64_t(part.deflated.size());
     }
-    putBigEndian(data, std::uint32_t(adler));
-
     QByteArray out("\x89PNG\r\n\x1a\n", 8);
     QByteArray header;
     putBigEndian(header, std::uint32_t(width));
@@ -135,7 +131,21 @@ QByteArray encodeScreenPng(const QImage& image)
     putBigEndian(density, std::uint32_t(screen.dotsPerMeterY()));
     density.append('\x01'); // per metre
     putChunk(out, "pHYs", density.constData(), density.size());
-    putChunk(out, "IDAT", data.constData(), data.size());
+
+    // One data chunk, the bands joined in place: a zlib header, the deflated bands, their checksum.
+    const std::int64_t dataSize = 2 + deflated + 4;
+    out.reserve(out.size() + 12 + qsizetype(dataSize) + 12);
+    putBigEndian(out, std::uint32_t(dataSize));
+    const qsizetype start = out.size();
+    out.append("IDAT\x78\x01", 6); // deflate, 32 KB window, fastest
+    uLong adler = 1;
+    for (Band& part : parts) {
+        out.append(part.deflated.data(), qsizetype(part.deflated.size()));
+        std::string().swap(part.deflated);
+        adler = adler32_combine(adler, part.adler, z_off_t((part.last - part.first) * (1 + std::int64_t(width) * 3)));
+    }
+    putBigEndian(out, std::uint32_t(adler));
+    putBigEndian(out, std::uint32_t(crc32_z(0, reinterpret_cast<const Bytef*>(out.constData() + start), size_t(out.size() - start))));
     putChunk(out, "IEND", nullptr, 0);
     return out;
 }
