@@ -31,7 +31,8 @@ void putChunk(QByteArray& out, const char type[4], const char* data, qsizetype s
 void rgbRow(const QImage& screen, int y, unsigned char* rgb)
 {
     const QRgb* pixels = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
-    for (int x = 0; x < screen.width(); ++x) {
+    const int width = screen.width();
+    for (int x = 0; x < width; ++x) {
         // What Qt's conversion to RGB32 gives: a translucent pixel's colour without its alpha.
         const QRgb p = qAlpha(pixels[x]) == 255 ? pixels[x] : qUnpremultiply(pixels[x]);
         rgb[3 * x] = static_cast<unsigned char>(qRed(p));

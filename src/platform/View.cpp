@@ -116,6 +116,8 @@ void View::setHidden(bool hidden)
 
 void View::setBackgroundColor(std::optional<Color> color)
 {
+    if (backgroundColor_ == color)
+        return;
     backgroundColor_ = color;
     setNeedsDisplay();
 }
