@@ -22,7 +22,6 @@ using platform::Rect;
 
 namespace {
 
-
 platform::SettingsStore& settings() { return Application::shared().settings(); }
 
 } // namespace
@@ -42,15 +41,7 @@ void MainViewController::loadView()
 
 void MainViewController::viewDidLoad()
 {
-    // The layout's box in this view's coordinates, which start under the status bar.
-    const WallpaperLayout layout(screen_);
-    const float scale = layout.scale(), right = screen_.points.width;
-    const Rect box = layout.box().offsetBy(0, -Application::statusBarHeight);
-    layOutStrips(layout);
-    DialogStack::Places places{{right / 2, (screen_.points.height - Application::statusBarHeight) / 2},
-                               33 * scale,
-                               {right - 90, box.y() + 36 * scale},
-                               {right - 90, box.y() + 3 * scale}};
+    const DialogStack::Places places = layOutMainView(*this, WallpaperLayout(screen_));
     stack_ = std::make_unique<DialogStack>(view(), menuLauncher, places, [this] { return isClassicLayout(); });
     capture_ = std::make_unique<CaptureMode>(
         CaptureMode::Views{view(), menuLauncher, overlayImage, safeZoneNotice, saveInstructions, saveScreenshotDoneButton}, *stack_, [this] {
@@ -63,7 +54,6 @@ void MainViewController::viewDidLoad()
     saveInstructions->setHidden(true);
 
     view()->addSubview(menuLauncher);
-    menuLauncher->setFrame({{right - 97, box.y() + 47 * scale}, menuLauncher->frame().size});
     menuLauncher->setAlpha(0);
 
     dlgMain = std::make_unique<MainDialogViewController>("MainDialog", *this);
@@ -111,42 +101,10 @@ void MainViewController::viewWillAppear(bool)
 void MainViewController::showSafeZones()
 {
     // Only a custom screen too short for the layout leaves any: the layout keeps to the free band.
-    const auto problems = WallpaperLayout(screen_).problems(style_.layout, !style_.information.empty());
-    safeZoneNotice->setHidden(problems.empty());
-    if (problems.empty())
-        return;
-    std::string text = "On " + screen_.name + ":";
-    for (const std::string& problem : problems)
-        text += "\n" + problem;
-    safeZoneNotice->setText(text);
-    const Rect f = safeZoneNotice->frame();
-    safeZoneNotice->setFrame({f.x(), f.y(), f.width(), 8 + 16 * float(problems.size() + 1)});
+    showLayoutProblems(*safeZoneNotice, screen_, WallpaperLayout(screen_).problems(style_.layout, !style_.information.empty()));
 }
 
 bool MainViewController::photoChangedOnDisk() const { return photograph_.changedOnDisk(); }
-
-void MainViewController::layOutStrips(const WallpaperLayout& layout)
-{
-    using Part = WallpaperLayout::Part;
-    const Rect box = layout.box();
-    for (auto* container : {&splitLayout, &splitLayoutTopOnly, &classicLayout})
-        (*container)->setFrame(box.offsetBy(0, -Application::statusBarHeight));
-    const float scale = layout.scale();
-    const std::pair<platform::Label*, Part> parts[] = {
-        {classicStripColor.get(), Part::ClassicStrip},       {classicTavrin.get(), Part::ClassicTavrin},
-        {classicContact.get(), Part::ClassicContact},        {classicInfo.get(), Part::ClassicInfo},
-        {splitStripUpperColor.get(), Part::SplitUpperStrip}, {splitContact.get(), Part::SplitContact},
-        {splitStripLowerColor.get(), Part::SplitLowerStrip}, {splitInfo.get(), Part::SplitInfo},
-        {splitStripTopOnlyColor.get(), Part::SplitUpperStrip}, {splitTopOnlyContact.get(), Part::SplitContact},
-    };
-    for (auto [view, part] : parts) {
-        view->setFrame(layout.frameOf(part).offsetBy(0, -box.y()));
-        if (float size = layout.fontSizeOf(part); size > 0) {
-            view->setFont({size, true});
-            view->setShadowOffset({scale, 1.5f * scale});
-        }
-    }
-}
 
 // Style state.
 
@@ -268,9 +226,8 @@ platform::ImageRef MainViewController::getLayoutPreview(const std::string& layou
 {
     // Previewing changes nothing stored: one group that ends as it began, an absent layout absent.
     platform::SettingsStore::Transaction unchanged(settings());
-    const auto* stored = settings().valueForKey(keys::stripLayout);
     std::optional<platform::SettingsStore::Value> remembered;
-    if (stored)
+    if (const auto* stored = settings().valueForKey(keys::stripLayout))
         remembered = *stored;
     settings().setValue(keys::stripLayout, layout);
     auto snapshot = getSnapshot();
@@ -307,17 +264,11 @@ void MainViewController::showButtonClick() { showTopDialog(); }
 void MainViewController::slideDialogUp(DialogBase& dialog) { stack_->slideUp(dialog); }
 void MainViewController::slideDialogDown(DialogBase& dialog) { stack_->slideDown(dialog); }
 
-void MainViewController::popDialogAnimationFinished(std::string_view, bool, DialogBase* context)
-{
-    stack_->popFinished(context);
-}
+void MainViewController::popDialogAnimationFinished(std::string_view, bool, DialogBase* dialog) { stack_->popFinished(dialog); }
 
 // Capture mode.
 
-MainViewController::CaptureState MainViewController::captureState() const
-{
-    return capture_ ? capture_->state() : CaptureState::Normal;
-}
+MainViewController::CaptureState MainViewController::captureState() const { return capture_ ? capture_->state() : CaptureState::Normal; }
 void MainViewController::saveCurrentWallpaperClick() { capture_->showInstructions(); }
 void MainViewController::saveInstructionsContinueButtonClick() { capture_->showWallpaperAlone(); }
 void MainViewController::saveInstructionsCancelButtonClick() { capture_->leave(); }
@@ -335,10 +286,7 @@ void MainViewController::setWallpaperImage(platform::ImageRef image)
 
 bool MainViewController::saveImage(const platform::Image& image) { return photograph_.save(image); }
 
-void MainViewController::keepOriginalPhotograph(const platform::Image& original, Rect crop)
-{
-    photograph_.keepOriginal(original, crop);
-}
+void MainViewController::keepOriginalPhotograph(const platform::Image& original, Rect crop) { photograph_.keepOriginal(original, crop); }
 
 platform::ImageRef MainViewController::loadImage() { return photograph_.load(screen_.points, screen_.scale()); }
 
@@ -348,7 +296,3 @@ platform::ImageRef MainViewController::getSnapshot()
     return Application::shared().services().renderer->render(*view(), 1);
 }
 
-std::string MainViewController::photoAlbumDescription()
-{
-    return Application::shared().services().paths->photoAlbumDirectory().string();
-}

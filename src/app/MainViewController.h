@@ -119,15 +119,12 @@ public:
     // True when "wallpaper.jpg" is not the file last shown or saved here: another process replaced it.
     bool photoChangedOnDisk() const;
     platform::ImageRef getSnapshot();
-    // Where the shell's screen captures go; shown in the instructions.
-    static std::string photoAlbumDescription();
 
 protected:
     void loadView() override;
 
 private:
     void setLayoutVisibility(bool split, bool topOnly, bool classic);
-    void layOutStrips(const WallpaperLayout& layout);
     // Says what of the wallpaper the phone's lock screen would cover, if anything.
     void showSafeZones();
 

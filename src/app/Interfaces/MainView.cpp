@@ -61,7 +61,8 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
     v->addSubview(title);
     const std::string steps[] = {
         "1.  Tap Continue. The wallpaper is shown alone on the screen.",
-        "2.  The screen is captured into your photo album, " + MainViewController::photoAlbumDescription() + ".",
+        "2.  The screen is captured into your photo album, " +
+            Application::shared().services().paths->photoAlbumDirectory().string() + ".",
         "3.  Tap anywhere to come back.",
         "4.  Set the captured picture as your lock screen picture.",
     };
@@ -170,4 +171,46 @@ MainViewOutlets buildMainView(MainViewController& c)
     o.showButton->setAction([&c] { c.showButtonClick(); });
     o.menuLauncher->addSubview(o.showButton);
     return o;
+}
+
+DialogStack::Places layOutMainView(MainViewOutlets& o, const WallpaperLayout& layout)
+{
+    using Part = WallpaperLayout::Part;
+    const float scale = layout.scale(), right = layout.screen().points.width;
+    // The layout's box in the main view's coordinates, which start under the status bar.
+    const Rect box = layout.box().offsetBy(0, screenTop);
+    for (auto* container : {&o.splitLayout, &o.splitLayoutTopOnly, &o.classicLayout})
+        (*container)->setFrame(box);
+    const std::pair<Label*, Part> parts[] = {
+        {o.classicStripColor.get(), Part::ClassicStrip},       {o.classicTavrin.get(), Part::ClassicTavrin},
+        {o.classicContact.get(), Part::ClassicContact},        {o.classicInfo.get(), Part::ClassicInfo},
+        {o.splitStripUpperColor.get(), Part::SplitUpperStrip}, {o.splitContact.get(), Part::SplitContact},
+        {o.splitStripLowerColor.get(), Part::SplitLowerStrip}, {o.splitInfo.get(), Part::SplitInfo},
+        {o.splitStripTopOnlyColor.get(), Part::SplitUpperStrip}, {o.splitTopOnlyContact.get(), Part::SplitContact},
+    };
+    for (auto [view, part] : parts) {
+        view->setFrame(layout.frameOf(part).offsetBy(0, -layout.box().y()));
+        if (float size = layout.fontSizeOf(part); size > 0) {
+            view->setFont({size, true});
+            view->setShadowOffset({scale, 1.5f * scale});
+        }
+    }
+    o.menuLauncher->setFrame({{right - 97, box.y() + 47 * scale}, o.menuLauncher->frame().size});
+    return {{right / 2, (layout.screen().points.height - Application::statusBarHeight) / 2},
+            33 * scale,
+            {right - 90, box.y() + 36 * scale},
+            {right - 90, box.y() + 3 * scale}};
+}
+
+void showLayoutProblems(Label& notice, const Screen& screen, const std::vector<std::string>& problems)
+{
+    notice.setHidden(problems.empty());
+    if (problems.empty())
+        return;
+    std::string text = "On " + screen.name + ":";
+    for (const std::string& problem : problems)
+        text += "\n" + problem;
+    notice.setText(text);
+    const Rect f = notice.frame();
+    notice.setFrame({f.x(), f.y(), f.width(), 8 + 16 * float(problems.size() + 1)});
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "DialogStack.h"
+#include "WallpaperLayout.h"
+
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace platform {
 class Button;
@@ -41,3 +46,10 @@ struct MainViewOutlets {
 
 // Builds the main screen's views and connects their actions to `controller`.
 MainViewOutlets buildMainView(MainViewController& controller);
+
+// Shows what of the wallpaper `screen`'s lock screen would cover, one line each, or nothing.
+void showLayoutProblems(platform::Label& notice, const Screen& screen, const std::vector<std::string>& problems);
+
+// Places the layouts' strips and lettering and the launcher for the screen, and tells where the
+// dialogs go over them.
+DialogStack::Places layOutMainView(MainViewOutlets& outlets, const WallpaperLayout& layout);
