@@ -76,4 +76,7 @@ public:
     // The phone's own lock screen drawn over the wallpaper as a guide; shown at start, not stored.
     virtual bool isLockScreenShown() const = 0;
     virtual void setLockScreenShown(bool shown) = 0;
+    // A few sample notifications where the phone's lock screen lists them; not stored either.
+    virtual bool areNotificationsShown() const = 0;
+    virtual void setNotificationsShown(bool shown) = 0;
 };

@@ -220,6 +220,10 @@ bool MainViewController::isLockScreenShown() const { return !overlayImage->isHid
 // Hidden rather than faded: the capture fades the guide out and back in and must not show it again.
 void MainViewController::setLockScreenShown(bool shown) { overlayImage->setHidden(!shown); }
 
+bool MainViewController::areNotificationsShown() const { return overlayImage->showsNotifications(); }
+
+void MainViewController::setNotificationsShown(bool shown) { overlayImage->setShowsNotifications(shown); }
+
 // Previews.
 
 platform::ImageRef MainViewController::getLayoutPreview(const std::string& layout)

@@ -37,6 +37,8 @@ public:
     std::function<void(const Screen&)> onScreenChosen;
     bool isLockScreenShown() const override;
     void setLockScreenShown(bool shown) override;
+    bool areNotificationsShown() const override;
+    void setNotificationsShown(bool shown) override;
     ~MainViewController() override;
 
     void viewDidLoad() override;

@@ -1,5 +1,6 @@
 #include "TavrinPlusAppDelegate.h"
 
+#include "MainViewController.h"
 #include "RootViewController.h"
 #include "ScreenCatalogue.h"
 #include "SettingsKeys.h"
@@ -43,11 +44,18 @@ void TavrinPlusAppDelegate::showScreen(const Screen& screen)
 {
     auto& application = Application::shared();
     application.setFirstResponder(nullptr);
+    // The guide stays as the user left it, to compare phones with it on or off.
+    const MainViewController& before = rootViewController_->mainViewController();
+    const bool lockScreenShown = before.isLockScreenShown();
+    const bool notificationsShown = before.areNotificationsShown();
     rootViewController_->view()->removeFromSuperview();
     rootViewController_ = std::make_unique<RootViewController>();
     application.setScreenSize(screen.points);
     rootViewController_->setScreen(screen);
     window_->addSubview(rootViewController_->view());
+    MainViewController& after = rootViewController_->mainViewController();
+    after.setLockScreenShown(lockScreenShown);
+    after.setNotificationsShown(notificationsShown);
     followScreenChoices();
     application.setNeedsDisplay();
     if (onScreenChanged)

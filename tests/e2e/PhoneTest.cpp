@@ -82,3 +82,20 @@ TEST_F(Phone, TheLockScreenToggleHidesTheGuideAndTheCaptureDoesNotBringItBack)
     EXPECT_FALSE(t.view("overlay").isHidden());
     EXPECT_TRUE(guideToggled());
 }
+
+TEST_F(Phone, SampleNotificationsShowTheGuideAndBothStayAsLeftOnAnotherPhone)
+{
+    search("pixel 9");
+    EXPECT_TRUE(t.findAll("phone.notifications").empty()) << "the classic lock screen lists none";
+    t.tapAndSettle("phone.row.pixel-9");
+    t.tapAndSettle({"main.lockscreen", "main.phone", "phone.notifications", "dialog.back"});
+    EXPECT_TRUE(t.main().isLockScreenShown());
+    EXPECT_TRUE(t.main().areNotificationsShown());
+
+    search("iphone 15");
+    t.tapAndSettle("phone.row.iphone-15");
+    EXPECT_TRUE(t.main().isLockScreenShown());
+    EXPECT_TRUE(t.main().areNotificationsShown());
+    t.tapAndSettle({"main.lockscreen", "main.phone"});
+    EXPECT_FALSE(t.find<platform::Button>("phone.notifications").isSelected()) << "not seen without the guide";
+}

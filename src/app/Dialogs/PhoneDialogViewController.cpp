@@ -3,6 +3,7 @@
 #include "DialogHost.h"
 #include "ScreenCatalogue.h"
 
+#include "platform/Button.h"
 #include "platform/TextField.h"
 
 #include <algorithm>
@@ -51,13 +52,19 @@ PhoneDialogViewController::~PhoneDialogViewController() = default;
 
 void PhoneDialogViewController::loadView()
 {
-    static_cast<PhoneDialogOutlets&>(*this) = buildPhoneDialog(*this);
+    const auto& regions = preview().screen().regions;
+    const bool listsNotifications = std::any_of(regions.begin(), regions.end(), [](const CoveredRegion& region) {
+        return region.kind == RegionKind::Notifications;
+    });
+    static_cast<PhoneDialogOutlets&>(*this) = buildPhoneDialog(*this, listsNotifications);
     setDialogFrame(frame);
 }
 
 void PhoneDialogViewController::viewWillAppear(bool)
 {
     showMatches(searchField->text());
+    if (notificationsToggle)
+        notificationsToggle->setSelected(preview().isLockScreenShown() && preview().areNotificationsShown());
     // The current phone may be far down the list: it shows with a couple of its neighbours below it.
     const auto current = std::find_if(rows.begin(), rows.end(),
                                       [&](const Screen& screen) { return screen.id == preview().screen().id; });
@@ -132,4 +139,13 @@ void PhoneDialogViewController::didSelectRowAtIndexPath(platform::TableView& tab
     }
     // The whole screen, this dialog with it, is made anew for the phone once this touch is over.
     preview().chooseScreen(chosen);
+}
+
+void PhoneDialogViewController::notificationsButtonClick()
+{
+    const bool show = !notificationsToggle->isSelected();
+    preview().setNotificationsShown(show);
+    if (show)
+        preview().setLockScreenShown(true);
+    notificationsToggle->setSelected(show);
 }

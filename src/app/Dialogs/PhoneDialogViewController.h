@@ -37,6 +37,9 @@ public:
                                                           platform::IndexPath path) override;
     void didSelectRowAtIndexPath(platform::TableView& table, platform::IndexPath path) override;
 
+    // Shows or hides the sample notifications, with the lock screen when they are shown.
+    void notificationsButtonClick();
+
 protected:
     void loadView() override;
 

@@ -9,6 +9,8 @@
 #include "platform/Label.h"
 #include "platform/Theme.h"
 
+#include <cmath>
+
 using namespace platform;
 
 namespace {
@@ -106,10 +108,13 @@ MainViewOutlets buildMainView(MainViewController& c)
     o.root->addSubview(o.saveScreenshotDoneButton);
 
     // The background reaches under the status bar, so a capture of the whole screen has no empty band.
+    // The halves meet on a whole point: at half a point both edges would be drawn half covered and
+    // leave a dark seam across the screen (667 points on the iPhone SE).
+    const float half = std::round(screen.height / 2);
     o.upperBackgroundColor = area("background.upper");
-    o.upperBackgroundColor->setFrame({0, screenTop, screen.width, screen.height / 2});
+    o.upperBackgroundColor->setFrame({0, screenTop, screen.width, half});
     o.lowerBackgroundColor = area("background.lower");
-    o.lowerBackgroundColor->setFrame({0, screenTop + screen.height / 2, screen.width, screen.height / 2});
+    o.lowerBackgroundColor->setFrame({0, screenTop + half, screen.width, screen.height - half});
     o.root->addSubview(o.upperBackgroundColor);
     o.root->addSubview(o.lowerBackgroundColor);
 

@@ -4,6 +4,7 @@
 #include "Interfaces/DialogChrome.h"
 #include "Screen.h"
 
+#include "platform/Button.h"
 #include "platform/Label.h"
 #include "platform/Painter.h"
 #include "platform/TableView.h"
@@ -71,7 +72,7 @@ std::string pixelSize(const Screen& screen)
 
 } // namespace
 
-PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller)
+PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller, bool withNotifications)
 {
     // As tall as the style list: below the status bar even when the classic layout lifts it.
     DialogChrome c = makeDialogChrome(controller, {280, 380}, "Phone");
@@ -85,8 +86,18 @@ PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller)
     field->setIdentifier("phone.search");
     c.panel->addSubview(field);
 
+    std::shared_ptr<Button> notifications;
+    float bottom = area.maxY();
+    if (withNotifications) {
+        bottom -= chrome::rowHeight + 8;
+        notifications = chrome::toggleButton({area.x(), bottom + 8, area.width(), chrome::rowHeight},
+                                             "Sample Notifications", "phone.notifications");
+        notifications->setAction([&controller] { controller.notificationsButtonClick(); });
+        c.panel->addSubview(notifications);
+    }
+
     const float top = area.y() + fieldHeight + 8;
-    auto table = std::make_shared<TableView>(Rect{area.x(), top, area.width(), area.maxY() - top});
+    auto table = std::make_shared<TableView>(Rect{area.x(), top, area.width(), bottom - top});
     table->setRowHeight(rowHeight);
     table->setDataSource(&controller);
     table->setDelegate(&controller);
@@ -95,7 +106,7 @@ PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller)
     table->setBackgroundColor(Color::rgb255(12, 12, 16, 0.7f));
     table->setCornerRadius(theme::controlRadius);
     c.panel->addSubview(table);
-    return {c, field, table};
+    return {c, field, table, notifications};
 }
 
 std::shared_ptr<TableViewCell> buildPhoneRow(const Screen& screen, bool current, Size size,

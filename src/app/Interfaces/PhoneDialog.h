@@ -8,6 +8,7 @@
 #include <string>
 
 namespace platform {
+class Button;
 class TableView;
 class TableViewCell;
 class TextField;
@@ -19,9 +20,10 @@ struct PhoneDialogOutlets {
     DialogFrame frame;
     std::shared_ptr<platform::TextField> searchField;
     std::shared_ptr<platform::TableView> phoneTable;
+    std::shared_ptr<platform::Button> notificationsToggle; // absent where the lock screen lists none
 };
 
-PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller);
+PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller, bool withNotifications);
 
 // One row of the phone list, named `identifier` (its labels <identifier>.name and .size): the maker and
 // name, and the pixel size at the right; the current phone's row is in the accent colour.
