@@ -88,6 +88,55 @@ TEST(CommandLine, ExportDrawsTheDefaultWallpaperAtAnyScaleIntoAFileOrTheAlbum)
 
 // Values in effect, one record a line: a stored value the application cannot use prints what it uses
 // instead, with a note.
+// Set as the framing editor first shows it: the photograph's middle, filling the screen.
+TEST(CommandLine, PhotoSetsAPhotographFramedToFillTheScreenAndRemoveTakesItAway)
+{
+    TempHome home;
+    const auto photo = home.path() / "holiday.png", exported = home.path() / "out.png";
+    QImage wide(1200, 800, QImage::Format_RGB32); // red on the left half, blue on the right
+    wide.fill(Qt::red);
+    for (int y = 0; y < 800; ++y)
+        for (int x = 600; x < 1200; ++x)
+            wide.setPixel(x, y, qRgb(0, 0, 255));
+    ASSERT_TRUE(wide.save(QString::fromStdString(photo.string())));
+    const auto documents = home.documentsDir();
+    auto kept = [&] {
+        return std::array{std::filesystem::exists(documents / "wallpaper.jpg"), std::filesystem::exists(documents / "wallpaper-original.jpg"),
+                          std::filesystem::exists(documents / "wallpaper-framing.json")};
+    };
+
+    Outcome set = runCommand(home, "photo " + photo.string());
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(kept(), (std::array{true, true, true}));
+    // The classic screen, 320 by 480, at the photograph's own density: 800 pixels tall, its middle.
+    QImage framed = imageAt(documents / "wallpaper.jpg");
+    EXPECT_EQ(framed.size(), QSize(533, 800));
+    EXPECT_GT(qRed(framed.pixel(5, 400)), 200);
+    EXPECT_GT(qBlue(framed.pixel(528, 400)), 200);
+    ASSERT_EQ(runCommand(home, "export -o " + exported.string()).status, 0);
+    EXPECT_GT(qRed(imageAt(exported).pixel(5, 475)), 200) << "the wallpaper shows the photograph";
+
+    // Files that are no picture change nothing; neither does a usage error.
+    writeFile(home.path() / "notes.jpg", "certainly not a JPEG");
+    const auto before = filesIn(home);
+    const std::array<std::string, 3> refused[] = { // arguments, status, what its line says
+        {"photo " + (home.path() / "notes.jpg").string(), "1", "notes.jpg is not a picture that can be read"},
+        {"photo " + (home.path() / "gone.jpg").string(), "1", "gone.jpg: no such file"},
+        {"photo", "2", "photo takes FILE or --remove"},
+    };
+    for (const auto& [args, status, message] : refused) {
+        Outcome r = runCommand(home, args);
+        EXPECT_EQ(std::to_string(r.status), status) << args;
+        EXPECT_TRUE(r.err.starts_with("tavrin-plus: ") && r.err.find(message) != std::string::npos) << r.err;
+        EXPECT_EQ(filesIn(home), before) << args;
+    }
+
+    ASSERT_EQ(runCommand(home, "photo --remove").status, 0);
+    EXPECT_EQ(kept(), (std::array{false, false, false}));
+    ASSERT_EQ(runCommand(home, "export -o " + exported.string()).status, 0);
+    EXPECT_EQ(rgbAt(imageAt(exported), 5, 475), 0xA8A8A8u) << "the background colour again";
+}
+
 TEST(CommandLine, GetPrintsWhatSetStoredOrWhatTheApplicationUsesInstead)
 {
     TempHome home;

@@ -68,6 +68,9 @@ public:
     virtual bool saveImage(const platform::Image& image) = 0;
     // Keeps the photograph as chosen and the part of it framed, to frame it anew for another phone.
     virtual void keepOriginalPhotograph(const platform::Image& original, platform::Rect crop) = 0;
+    // Shows the background colour again and deletes the stored photograph; false when its file could
+    // not be deleted.
+    virtual bool removePhotograph() = 0;
 
     // The phone the wallpaper is composed for. Choosing another stores it; the screen is made anew
     // for it once the current event is over, so the dialog that chose it is gone by then.

@@ -15,6 +15,7 @@
 #include "platform/Label.h"
 
 #include <algorithm>
+#include <filesystem>
 
 using platform::Application;
 using platform::Color;
@@ -89,10 +90,13 @@ void MainViewController::viewWillAppear(bool)
     setFontFaceColor(unpackColor(stored.fontFaceColor));
     setFontHighlightColor(unpackColor(stored.fontHighlightColor));
 
-    // The photograph is decoded again only when the file has been replaced since it was shown.
+    // The photograph is decoded again only when the file has been replaced since it was shown, and
+    // taken away when another process removed it.
     if (photograph_.changedOnDisk()) {
         if (auto photo = loadImage())
             wallpaper->setImage(photo);
+        else if (!std::filesystem::exists(photograph_.path()))
+            wallpaper->setImage(nullptr);
     }
     style_.hasPhotograph = wallpaper->image() != nullptr;
     showSafeZones();
@@ -291,6 +295,12 @@ void MainViewController::setWallpaperImage(platform::ImageRef image)
 bool MainViewController::saveImage(const platform::Image& image) { return photograph_.save(image); }
 
 void MainViewController::keepOriginalPhotograph(const platform::Image& original, Rect crop) { photograph_.keepOriginal(original, crop); }
+
+bool MainViewController::removePhotograph()
+{
+    setWallpaperImage(nullptr);
+    return photograph_.remove();
+}
 
 platform::ImageRef MainViewController::loadImage() { return photograph_.load(screen_.points, screen_.scale()); }
 

@@ -117,6 +117,7 @@ public:
     void setWallpaperImage(platform::ImageRef image) override;
     bool saveImage(const platform::Image& image) override;
     void keepOriginalPhotograph(const platform::Image& original, platform::Rect crop) override;
+    bool removePhotograph() override;
     platform::ImageRef loadImage();
     // True when "wallpaper.jpg" is not the file last shown or saved here: another process replaced it.
     bool photoChangedOnDisk() const;

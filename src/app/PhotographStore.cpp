@@ -70,6 +70,21 @@ void PhotographStore::keepOriginal(const platform::Image& original, platform::Re
         Application::shared().log("cannot write " + framingPath().string() + ": " + error);
 }
 
+bool PhotographStore::remove()
+{
+    // The framing first: an original without it is never used, a framing without it is.
+    std::error_code ec;
+    std::filesystem::remove(framingPath(), ec);
+    std::filesystem::remove(originalPath(), ec);
+    std::filesystem::remove(path(), ec);
+    known_ = platform::fileIdentity(path());
+    if (ec) {
+        Application::shared().log("cannot delete " + path().string() + ": " + ec.message());
+        return false;
+    }
+    return true;
+}
+
 platform::ImageRef PhotographStore::load(platform::Size screen, float pixelsPerPoint)
 {
     const std::filesystem::path file = path();

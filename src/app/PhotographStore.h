@@ -21,6 +21,9 @@ public:
     // Writes the original and its framed part beside the photograph; a failure is logged and only
     // loses the reframing.
     void keepOriginal(const platform::Image& original, platform::Rect crop);
+    // Deletes the photograph with its original and framing; false when the photograph itself could
+    // not be deleted (logged).
+    bool remove();
     // The photograph for a screen of this shape: the saved one when it was framed for it, else one
     // framed anew from the original when there is one. Nothing when there is none or it cannot be
     // decoded.

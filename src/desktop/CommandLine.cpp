@@ -3,6 +3,7 @@
 #include "desktop/AppRuntime.h"
 
 #include "MainViewController.h"
+#include "PhotographStore.h"
 #include "ScreenCatalogue.h"
 #include "WallpaperLayout.h"
 #include "SettingsKeys.h"
@@ -12,6 +13,7 @@
 
 #include "platform/Animator.h"
 #include "platform/AtomicFile.h"
+#include "platform/ImagePickerController.h"
 #include "platform/SettingsStore.h"
 
 #include <QByteArray>
@@ -394,6 +396,35 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
     return session.finish();
 }
 
+// Sets the photograph framed to fill the stored phone's screen, as Choose in the framing editor
+// would without moving it; or removes it. A file that cannot be read changes nothing.
+int photo(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+{
+    if (args.size() != 2 || args[1].empty())
+        throw UsageError{"photo takes FILE or --remove"};
+    if (args[1] == "--remove") {
+        Session session(err);
+        return session.finish(PhotographStore().remove() ? 0 : 1);
+    }
+    const std::string& file = args[1];
+    QtImageCodec codec;
+    platform::ImageRef picture = codec.decodePhotoFile(file, platform::ImagePickerController::maxPhotoSide);
+    if (!picture || picture->isNull()) {
+        err << "tavrin-plus: " << escaped(file)
+            << (std::filesystem::exists(file) ? " is not a picture that can be read\n" : ": no such file\n");
+        return 1;
+    }
+    Session session(err);
+    const Screen screen = storedScreen(session.settings(), err);
+    const platform::PhotoFraming framing({float(picture->width), float(picture->height)}, screen.points, screen.scale());
+    PhotographStore store;
+    // A photograph that cannot be written keeps the earlier one; the log has said why.
+    if (!store.save(*platform::ImagePickerController::framedPicture(picture, framing)))
+        return session.finish(1);
+    store.keepOriginal(*picture, framing.cropRect());
+    return session.finish();
+}
+
 std::string oneName(const std::vector<std::string>& args)
 {
     if (args.size() != 2)
@@ -500,6 +531,7 @@ commands()
             {"delete-style", deleteStyle},
             {"devices", devices},
             {"check", check},
+            {"photo", photo},
         };
     return table;
 }
@@ -531,6 +563,9 @@ std::string usage()
            "       tavrin-plus check [--device ID]\n"
            "                                     print each part of the wallpaper its lock screen would\n"
            "                                     cover, one a line, and exit 1; nothing and 0 when none\n"
+           "       tavrin-plus photo FILE        set the photograph behind the strip, framed to fill the\n"
+           "                                     phone's screen as the framing editor first shows it\n"
+           "       tavrin-plus photo --remove    remove the photograph: the background colour shows\n"
            "       tavrin-plus --help | --version\n";
 }
 

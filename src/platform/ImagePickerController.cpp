@@ -161,13 +161,16 @@ void ImagePickerController::choose()
 {
     if (!framing_)
         return;
-    // The framed picture is drawn as the screen shows it, without the bars.
-    auto screen = std::make_shared<View>(Rect{{0, 0}, Application::shared().screenSize()});
-    auto photo = std::make_shared<ImageView>(framing_->frame());
-    photo->setImage(photo_);
-    screen->addSubview(photo);
-    ImageRef framed = Application::shared().services().renderer->render(*screen, framing_->outputScale());
-    finish(framed, {photo_, framing_->cropRect()});
+    finish(framedPicture(photo_, *framing_), {photo_, framing_->cropRect()});
+}
+
+ImageRef ImagePickerController::framedPicture(const ImageRef& photo, const PhotoFraming& framing)
+{
+    auto screen = std::make_shared<View>(Rect{{0, 0}, framing.screen()});
+    auto photoView = std::make_shared<ImageView>(framing.frame());
+    photoView->setImage(photo);
+    screen->addSubview(photoView);
+    return Application::shared().services().renderer->render(*screen, framing.outputScale());
 }
 
 void ImagePickerController::cancel() { dismissModalViewControllerAnimated(true); }

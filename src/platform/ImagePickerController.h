@@ -40,6 +40,9 @@ public:
 
     // The desktop has no camera the picker could use; the library needs the file chooser.
     static bool isSourceTypeAvailable(SourceType type);
+    // The photograph drawn as `framing` places it on the screen, without the bars, at the framing's
+    // output scale: what Choose delivers.
+    static ImageRef framedPicture(const ImageRef& photo, const PhotoFraming& framing);
 
     void setSourceType(SourceType type) { sourceType_ = type; }
     void setDelegate(ImagePickerControllerDelegate* delegate) { delegate_ = delegate; }

@@ -87,3 +87,41 @@ TEST_F(PhotoSource, CancellingEitherWindowOrAnUnreadableFileChangesNothing)
     EXPECT_EQ(wallpaper(), before);
     EXPECT_FALSE(wallpaperKept());
 }
+
+TEST_F(PhotoSource, RemovePhotoShowsTheBackgroundColourAgainAndDeletesTheKeptFiles)
+{
+    const auto documents = t.home->documentsDir();
+    auto kept = [&] {
+        int n = 0;
+        for (const char* name : {"wallpaper.jpg", "wallpaper-original.jpg", "wallpaper-framing.json"})
+            n += std::filesystem::exists(documents / name);
+        return n;
+    };
+    t.tapAndSettle("main.photo"); // without a camera or a photograph, the library at once
+    t.choose(writePhoto());
+    t.tapAndSettle("picker.choose");
+    ASSERT_TRUE(wallpaper());
+    ASSERT_EQ(kept(), 3);
+
+    // With a photograph to remove, the menu's Photo opens the dialog.
+    t.tapAndSettle({"main.photo", "photo.remove"});
+    EXPECT_FALSE(wallpaper());
+    EXPECT_EQ(kept(), 0);
+    EXPECT_FALSE(t.view<platform::ImageView>("photo.preview").image());
+    EXPECT_FALSE(t.find<platform::Button>("photo.remove").isEnabled()) << "nothing left to remove";
+    t.main().setBGColor(platform::Color::rgb255(0, 200, 0));
+    EXPECT_EQ(rgbAt(t.screenshot(), 5, 300), 0x00C800u) << "the background colour shows beside the dialog";
+    t.tapAndSettle("dialog.back");
+    t.tapAndSettle("main.photo");
+    EXPECT_TRUE(t.chooser.isAsking()) << "nothing to remove: the library at once";
+    t.choose(std::nullopt);
+
+    // Removed by another process (the command line), it goes from the window at the next refresh.
+    QImage red(32, 48, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    t.main().setWallpaperImage(desktop::toPlatformImage(red));
+    ASSERT_TRUE(t.main().saveImage(*wallpaper()));
+    std::filesystem::remove(documents / "wallpaper.jpg");
+    t.main().viewWillAppear(false);
+    EXPECT_FALSE(wallpaper());
+}

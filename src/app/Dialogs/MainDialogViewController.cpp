@@ -40,8 +40,10 @@ void MainDialogViewController::photoButtonClick()
 {
     if (!dlgPhoto)
         dlgPhoto = std::make_unique<PhotoSourceDialogViewController>("PhotoSourceDialog", preview());
-    // Without a camera there is nothing to choose between: the library opens at once.
-    if (platform::ImagePickerController::isSourceTypeAvailable(platform::ImagePickerController::Camera))
+    // With neither a camera nor a photograph to remove there is nothing to choose between: the
+    // library opens at once.
+    if (platform::ImagePickerController::isSourceTypeAvailable(platform::ImagePickerController::Camera) ||
+        preview().wallpaperImage())
         preview().pushDialog(*dlgPhoto);
     else
         dlgPhoto->libraryButtonClick();

@@ -3,6 +3,7 @@
 #include "Interfaces/PhotoSourceDialog.h"
 #include "DialogHost.h"
 
+#include "platform/Button.h"
 #include "platform/ImageView.h"
 
 using namespace platform;
@@ -21,13 +22,22 @@ void PhotoSourceDialogViewController::loadView()
 void PhotoSourceDialogViewController::viewWillAppear(bool)
 {
     // The main menu may open the library without this dialog ever having been shown.
-    if (iconPreview)
-        iconPreview->setImage(preview().wallpaperImage());
+    if (!iconPreview)
+        return;
+    iconPreview->setImage(preview().wallpaperImage());
+    removeButton->setEnabled(preview().wallpaperImage() != nullptr);
 }
 
 void PhotoSourceDialogViewController::cameraButtonClick() { openPicker(ImagePickerController::Camera); }
 
 void PhotoSourceDialogViewController::libraryButtonClick() { openPicker(ImagePickerController::PhotoLibrary); }
+
+void PhotoSourceDialogViewController::removeButtonClick()
+{
+    // A file that could not be deleted comes back at the next start; the log says so.
+    preview().removePhotograph();
+    viewWillAppear(false);
+}
 
 void PhotoSourceDialogViewController::openPicker(ImagePickerController::SourceType source)
 {

@@ -8,7 +8,8 @@
 #include <memory>
 
 // Puts a photograph behind the strip: from the camera or the photo library, with a small preview of
-// the one in use. The picked photograph shows at once and is kept as "wallpaper.jpg".
+// the one in use. The picked photograph shows at once and is kept as "wallpaper.jpg"; removing it
+// shows the background colour again.
 class PhotoSourceDialogViewController final : public DialogBase,
                                               public platform::ImagePickerControllerDelegate,
                                               private PhotoSourceDialogOutlets {
@@ -16,11 +17,12 @@ public:
     PhotoSourceDialogViewController(std::string nibName, DialogHost& preview);
     ~PhotoSourceDialogViewController() override;
 
-    // Shows the main screen's photograph in the preview.
+    // Shows the main screen's photograph in the preview; Remove Photo only when there is one.
     void viewWillAppear(bool animated) override;
 
     void cameraButtonClick();
     void libraryButtonClick();
+    void removeButtonClick();
 
     void didFinishPickingImage(platform::ImagePickerController& picker, platform::ImageRef image,
                                const platform::ImageEditingInfo& info) override;

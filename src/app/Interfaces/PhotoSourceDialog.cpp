@@ -3,6 +3,7 @@
 #include "Dialogs/PhotoSourceDialogViewController.h"
 #include "Interfaces/DialogChrome.h"
 
+#include "platform/Button.h"
 #include "platform/ImageView.h"
 #include "platform/Theme.h"
 
@@ -15,11 +16,13 @@ constexpr Size previewSize{80, 120};
 
 PhotoSourceDialogOutlets buildPhotoSourceDialog(PhotoSourceDialogViewController& controller)
 {
-    constexpr float height = chrome::headerHeight + 8 + previewSize.height + 8 + chrome::footerHeight;
+    // Three buttons beside the preview, which is centred on them.
+    constexpr float buttonsHeight = 3 * chrome::rowHeight + 2 * chrome::menuGap;
+    constexpr float height = chrome::headerHeight + 8 + buttonsHeight + 8 + chrome::footerHeight;
     DialogChrome c = makeDialogChrome(controller, {280, height}, "Photo");
     Rect area = c.contentArea;
 
-    auto frame = std::make_shared<View>(Rect{area.origin, previewSize});
+    auto frame = std::make_shared<View>(Rect{{area.x(), area.y() + (buttonsHeight - previewSize.height) / 2}, previewSize});
     frame->setBackgroundColor(chrome::wellFill);
     frame->setCornerRadius(theme::controlRadius);
     frame->setClipsToBounds(true);
@@ -32,16 +35,16 @@ PhotoSourceDialogOutlets buildPhotoSourceDialog(PhotoSourceDialogViewController&
     preview->setIdentifier("photo.preview");
     frame->addSubview(preview);
 
-    float x = area.x() + previewSize.width + 12;
-    float width = area.maxX() - x;
-    float top = area.y() + (previewSize.height - 2 * chrome::rowHeight - chrome::menuGap) / 2;
-    auto camera = chrome::menuButton({x, top, width, chrome::rowHeight}, "Camera", "photo.camera");
+    const float x = area.x() + previewSize.width + 12, width = area.maxX() - x, step = chrome::rowHeight + chrome::menuGap;
+    auto camera = chrome::menuButton({x, area.y(), width, chrome::rowHeight}, "Camera", "photo.camera");
     camera->setAction([&controller] { controller.cameraButtonClick(); });
     camera->setEnabled(ImagePickerController::isSourceTypeAvailable(ImagePickerController::Camera));
     c.panel->addSubview(camera);
-    auto library = chrome::menuButton({x, top + chrome::rowHeight + chrome::menuGap, width, chrome::rowHeight},
-                                      "Photo Library", "photo.library");
+    auto library = chrome::menuButton({x, area.y() + step, width, chrome::rowHeight}, "Photo Library", "photo.library");
     library->setAction([&controller] { controller.libraryButtonClick(); });
     c.panel->addSubview(library);
-    return {c, preview};
+    auto remove = chrome::menuButton({x, area.y() + 2 * step, width, chrome::rowHeight}, "Remove Photo", "photo.remove");
+    remove->setAction([&controller] { controller.removeButtonClick(); });
+    c.panel->addSubview(remove);
+    return {c, preview, remove};
 }
