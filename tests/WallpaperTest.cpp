@@ -6,13 +6,22 @@
 #include "PackedColor.h"
 #include "SettingsKeys.h"
 
+#include "ScreenCatalogue.h"
+#include "WallpaperLayout.h"
+
+#include "desktop/CommandLine.h"
+#include "desktop/QtPainter.h"
+
 #include "platform/Application.h"
 #include "platform/Label.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
+#include <sstream>
 
 using platform::Label;
 using namespace testing_support;
@@ -184,4 +193,132 @@ TEST(UsersTexts, AreDrawnAsTypedAndOnlyInsideTheirStrips)
         }
     EXPECT_EQ(red, 0) << "the text was drawn as rich text";
     EXPECT_EQ(differing, 0) << "the long texts ran off their strips";
+}
+
+namespace {
+
+const std::string arabic = "\u0645\u0631\u062D\u0628\u0627", hebrew = "\u05E9\u05DC\u05D5\u05DD", chinese = "\u4F60\u597D",
+                  emoji = "\U0001F389\U0001F600";
+
+// A text drawn by the view tree's painter into an image whose painter starts in `direction`: a
+// window's painter starts left to right, an image's guesses from the text.
+QImage drawn(const std::string& text, Qt::LayoutDirection direction, float size = 30)
+{
+    QImage image(300, 60, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setLayoutDirection(direction);
+    desktop::QtPainter painter(p);
+    platform::TextStyle style;
+    style.font = {size, true};
+    style.alignment = platform::TextAlignment::Center;
+    painter.drawText({0, 0, 300, 60}, text, style);
+    return image;
+}
+
+} // namespace
+
+TEST(Lettering, EveryPainterOrdersAParagraphByItsOwnDirectionAndEmojiComeInColour)
+{
+    for (const std::string& text : {arabic + " " + chinese, hebrew + " 123 " + emoji, "Call " + arabic})
+        for (float size : {30.0f, 80.0f}) // drawn directly, and through the cache of large glyphs
+            EXPECT_EQ(drawn(text, Qt::LeftToRight, size), drawn(text, Qt::LayoutDirectionAuto, size)) << text << " " << size;
+
+    int coloured = 0;
+    const QImage party = drawn("\U0001F389", Qt::LeftToRight);
+    for (int y = 0; y < party.height(); ++y)
+        for (int x = 0; x < party.width(); ++x) {
+            const QColor c = party.pixelColor(x, y);
+            coloured += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 80;
+        }
+    EXPECT_GT(coloured, 50) << "the emoji is not drawn from the colour font";
+}
+
+// The information line breaks onto two lines before it shrinks, the number never shrinks below the
+// information line's size, and the menu pill covers no lettering nor what a lock screen covers.
+TEST(Lettering, FitsTheScreenAndTheMenuPillKeepsClearOfIt)
+{
+    const std::string line61 = "If found please call or e-mail jonathan.appleseed@example.com";
+    ASSERT_EQ(line61.size(), 61u);
+    const WallpaperLayout classic(ScreenCatalogue::builtIn().classic());
+    using Part = WallpaperLayout::Part;
+    EXPECT_TRUE(desktop::QtPainter::showsWholeText(classic.frameOf(Part::ClassicInfo), line61, classic.letteringStyleOf(Part::ClassicInfo)));
+
+    // The 25 digits' lettering stands at least as tall as the information line's capitals.
+    TestApp shown(homeWith({{"phone_preference", "1234567890123456789012345"}, {"other_preference", "HHHH"}, {"strip_layout", "classic"}}));
+    const QImage shot = wallpaperOf(shown);
+    auto inkHeight = [&](const char* id) {
+        const platform::View& v = shown.view(id);
+        const platform::Point at = v.convertToWindow({0, 0});
+        int top = shot.height(), bottom = -1;
+        for (int y = int(at.y); y < int(at.y + v.frame().height()); ++y)
+            for (int x = int(at.x); x < int(at.x + v.frame().width()); ++x)
+                if (qGray(shot.pixel(x, y)) > 230) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        return bottom - top;
+    };
+    EXPECT_GE(inkHeight("classic.contact"), inkHeight("classic.info"));
+
+    for (const Screen& screen : ScreenCatalogue::builtIn().screens()) {
+        const WallpaperLayout layout(screen);
+        const platform::Size pill{80, 44};
+        for (auto [strips, parts] : {std::pair{StripLayout::Classic, std::vector{Part::ClassicTavrin, Part::ClassicContact, Part::ClassicInfo}},
+                                     std::pair{StripLayout::Split, std::vector{Part::SplitContact, Part::SplitInfo}}}) {
+            const platform::Rect at{layout.pillOrigin(strips, pill), pill};
+            for (Part part : parts)
+                EXPECT_TRUE(at.intersection(layout.frameOf(part)).isEmpty()) << screen.id << " part " << int(part);
+            for (const CoveredRegion& region : screen.regions)
+                EXPECT_TRUE(at.intersection(region.rect).isEmpty()) << screen.id << " " << formatRegionKind(region.kind);
+        }
+    }
+}
+
+// One renderer, one picture: the screen capture, the export and the window's painting of the same
+// settings are the same pixels, whatever the layout and the script.
+TEST(OnePicture, TheCaptureTheExportAndTheWindowDrawTheSamePixels)
+{
+    const std::pair<std::string, std::string> texts[] = {
+        {"+1 555 0100", "Reward if found"},
+        {"\u0661\u0662\u0663 " + arabic, arabic + " " + arabic},
+        {"03-555-0100", hebrew + " " + hebrew},
+        {"+86 10 5555 0100", chinese + chinese},
+        {emoji + " 911", "Thanks " + emoji},
+        {"555 " + arabic, arabic + " " + chinese + " " + hebrew + " Hi " + emoji},
+    };
+    for (const char* strips : {"classic", "split", "none"})
+        for (const auto& [phone, other] : texts) {
+            SCOPED_TRACE(std::string(strips) + " " + phone + " / " + other);
+            auto home = homeWith({{"phone_preference", phone}, {"other_preference", other}, {"strip_layout", strips}});
+            QImage captured, window;
+            {
+                TestApp t(home);
+                std::optional<std::filesystem::path> saved;
+                std::string error;
+                t.main().onCaptureStateEntered = [&] { saved = t.runtime().captureScreenToAlbum(error); };
+                t.main().saveCurrentWallpaperClick();
+                t.settle();
+                t.main().saveInstructionsContinueButtonClick();
+                t.settle();
+                ASSERT_TRUE(saved) << error;
+                captured = QImage(QString::fromStdString(saved->string())).convertToFormat(QImage::Format_RGB32);
+                // The window paints on a widget, whose painter starts left to right, as of the moment
+                // it takes the damage.
+                const float scale = t.main().screen().scale();
+                t.app().takeDamage(t.clock.now());
+                window = QImage(captured.size(), QImage::Format_ARGB32_Premultiplied);
+                QPainter p(&window);
+                p.setLayoutDirection(Qt::LeftToRight);
+                t.runtime().renderer().paintRegion(t.app(), p, scale, QRegion(window.rect()));
+                p.end();
+                window = window.convertToFormat(QImage::Format_RGB32);
+            }
+            const auto file = home->path() / "export.png";
+            std::ostringstream out, err;
+            ASSERT_EQ(desktop::runCommand({"export", "-o", file.string()}, out, err), 0) << err.str();
+            const QImage exported = QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_RGB32);
+            EXPECT_TRUE(captured == exported) << "the capture and the export differ";
+            EXPECT_TRUE(window == captured) << "the window and the capture differ";
+        }
 }

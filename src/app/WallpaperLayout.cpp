@@ -19,7 +19,8 @@ constexpr Design designs[] = {
     {"the strip", {0, 50, 320, 168}, 0},
     {"\"TAVRIN:\"", {14, 60, 292, 40}, 30},
     {"the number", {14, 100, 292, 64}, 50},
-    {"the information line", {14, 166, 292, 40}, 22},
+    // Two lines' height about the middle of the one line it was drawn for.
+    {"the information line", {14, 160, 292, 52}, 22},
     {"the upper strip", {0, 16, 320, 92}, 0},
     {"the number", {12, 16, 296, 92}, 38},
     {"the lower strip", {0, 160, 320, 92}, 0},
@@ -56,6 +57,52 @@ Rect WallpaperLayout::frameOf(Part part) const
 }
 
 float WallpaperLayout::fontSizeOf(Part part) const { return design(part).fontSize * scale_; }
+
+platform::TextStyle WallpaperLayout::letteringStyleOf(Part part) const
+{
+    platform::TextStyle style;
+    style.font = {fontSizeOf(part), true};
+    style.alignment = platform::TextAlignment::Center;
+    style.shadowOffset = {scale_, 1.5f * scale_};
+    style.minimumFontSize = 12;
+    if (part == Part::ClassicInfo || part == Part::SplitInfo)
+        style.maximumLines = 2;
+    else if (part == Part::ClassicContact)
+        style.minimumFontSize = fontSizeOf(Part::ClassicInfo);
+    else if (part == Part::SplitContact)
+        style.minimumFontSize = fontSizeOf(Part::SplitInfo);
+    return style;
+}
+
+std::optional<WallpaperLayout::Part> WallpaperLayout::contactPartOf(StripLayout layout)
+{
+    switch (layout) {
+    case StripLayout::Classic: return Part::ClassicContact;
+    case StripLayout::Split: return Part::SplitContact;
+    case StripLayout::None: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<WallpaperLayout::Part> WallpaperLayout::infoPartOf(StripLayout layout)
+{
+    switch (layout) {
+    case StripLayout::Classic: return Part::ClassicInfo;
+    case StripLayout::Split: return Part::SplitInfo;
+    case StripLayout::None: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+platform::Point WallpaperLayout::pillOrigin(StripLayout layout, platform::Size size) const
+{
+    const float x = screen_.points.width - 90;
+    if (layout == StripLayout::Classic) // above the strip, and below the lock screen's top when the box overflows it
+        return {x, std::max(box_.y() + 3 * scale_, screen_.freeBand().top)};
+    // Midway between the split layout's strips.
+    const float gapTop = design(Part::SplitUpperStrip).rect.maxY(), gapBottom = design(Part::SplitLowerStrip).rect.y();
+    return {x, box_.y() + (gapTop + gapBottom) / 2 * scale_ - size.height / 2};
+}
 
 std::vector<std::string> WallpaperLayout::problems(StripLayout layout, bool withInformation) const
 {

@@ -4,7 +4,9 @@
 #include "WallpaperStyle.h"
 
 #include "platform/Geometry.h"
+#include "platform/Painter.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,17 @@ public:
     // Where a part lies on the screen, and the size of its lettering (0 for a strip).
     platform::Rect frameOf(Part part) const;
     float fontSizeOf(Part part) const;
+    // How a part's lettering is drawn, but for its colours: bold and centred at its size. A long
+    // information line breaks onto two lines before it shrinks; the number never shrinks below the
+    // information line's size, and is shortened instead.
+    platform::TextStyle letteringStyleOf(Part part) const;
+    // The parts that show the number and the information line in a layout; none for no layout.
+    static std::optional<Part> contactPartOf(StripLayout layout);
+    static std::optional<Part> infoPartOf(StripLayout layout);
+    // Where the menu pill of `size` goes over a layout: inside the box, clear of every part's
+    // lettering (above the classic strip, between the split layout's strips) and so of whatever the
+    // lock screen covers, at the right.
+    platform::Point pillOrigin(StripLayout layout, platform::Size size) const;
 
     // Every part a finder must see that lies under a region the lock screen covers or beyond the
     // screen's edge, one line each, e.g. "the number lies under the clock (points 59 to 194 from the

@@ -22,6 +22,7 @@
 #include <QWheelEvent>
 
 #include <iostream>
+#include <optional>
 
 namespace desktop {
 
@@ -180,8 +181,39 @@ void PhoneWindow::wheelEvent(QWheelEvent* event)
     scheduleFrames();
 }
 
+namespace {
+
+std::optional<platform::Key> platformKey(const QKeyEvent& event)
+{
+    if (event.matches(QKeySequence::SelectAll))
+        return platform::Key::SelectAll;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return platform::Key::Return;
+    case Qt::Key_Escape: return platform::Key::Escape;
+    case Qt::Key_Tab: return event.modifiers() & Qt::ShiftModifier ? platform::Key::BackTab : platform::Key::Tab;
+    case Qt::Key_Backtab: return platform::Key::BackTab;
+    case Qt::Key_Backspace: return platform::Key::Backspace;
+    case Qt::Key_Left: return platform::Key::Left;
+    case Qt::Key_Right: return platform::Key::Right;
+    case Qt::Key_Home: return platform::Key::Home;
+    case Qt::Key_End: return platform::Key::End;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
 bool PhoneWindow::event(QEvent* event)
 {
+    // Tab and Shift+Tab belong to the phone's fields, not to the moving of Qt's focus.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
     if (event->type() == QEvent::NativeGesture) {
         auto* gesture = static_cast<QNativeGestureEvent*>(event);
         if (gesture->gestureType() == Qt::ZoomNativeGesture) {
@@ -200,28 +232,18 @@ void PhoneWindow::keyPressEvent(QKeyEvent* event)
         captureScreen();
         return;
     }
-    platform::TextField* field = runtime_.application().firstResponder();
-    if (!field) {
-        QWidget::keyPressEvent(event);
+    if (auto key = platformKey(*event); key && runtime_.application().pressKey(*key)) {
+        scheduleFrames();
         return;
     }
-    switch (event->key()) {
-    case Qt::Key_Backspace: field->deleteBackward(); break;
-    case Qt::Key_Left: field->moveCursorLeft(); break;
-    case Qt::Key_Right: field->moveCursorRight(); break;
-    case Qt::Key_Home: field->moveCursorToStart(); break;
-    case Qt::Key_End: field->moveCursorToEnd(); break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: field->returnKey(); break;
-    default: {
-        QString text = event->text();
-        if (!text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier))
-            field->insertText(text.toStdString());
-        else
-            QWidget::keyPressEvent(event);
+    platform::TextField* field = runtime_.application().firstResponder();
+    QString text = event->text();
+    if (field && !text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
+        field->insertText(text.toStdString());
+        scheduleFrames();
+        return;
     }
-    }
-    scheduleFrames();
+    QWidget::keyPressEvent(event);
 }
 
 void PhoneWindow::inputMethodEvent(QInputMethodEvent* event)

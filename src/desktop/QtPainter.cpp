@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainterPath>
+#include <QTextLayout>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -25,6 +26,9 @@ QColor qColor(const platform::Color& c)
 }
 
 QRectF qRect(const platform::Rect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+// A paragraph's direction, from its first letter that has one (a text of digits reads left to right).
+Qt::LayoutDirection paragraphDirection(const QString& text) { return text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight; }
 
 // A scaled copy of an image for one target size in device pixels, kept with the image: the wallpaper
 // photograph is drawn at the same size every frame, and scaling it each time would cost milliseconds.
@@ -171,7 +175,9 @@ QtPainter::QtPainter(QPainter& painter) : p_(painter)
 
 QFont QtPainter::qFont(const platform::Font& font, float size)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f;
+    // Emoji, which DejaVu Sans lacks or has only in outline, come from the colour emoji face.
+    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Color Emoji")});
     // Pixel sizes, since the painter's unit is the phone screen's point.
     f.setPixelSize(std::max(1, int(std::lround(size))));
     f.setBold(font.bold);
@@ -354,7 +360,9 @@ void QtPainter::drawCachedTextLine(const QRectF& rect, const QString& text, cons
                      shadowed ? qColor(*style.shadowColor).rgba() : 0, shadowOffset, scale};
     // The image reaches past the rectangle by the shadow and a margin for glyphs that overhang it.
     qreal margin = 2 + std::max(std::abs(shadowOffset.x()), std::abs(shadowOffset.y()));
-    QRectF area = rect.adjusted(-margin, -margin, margin, margin);
+    // Wrapped lines may reach below the rectangle, as they do when drawn directly.
+    const QRectF drawn = (flags & Qt::TextWordWrap) ? rect.united(QFontMetricsF(font).boundingRect(rect, flags, text)) : rect;
+    QRectF area = drawn.adjusted(-margin, -margin, margin, margin);
     auto it = cache.find(key);
     if (it == cache.end()) {
         if (cache.size() > 64) // the few labels on screen in their current sizes
@@ -365,7 +373,7 @@ void QtPainter::drawCachedTextLine(const QRectF& rect, const QString& text, cons
         p.setRenderHints(p_.renderHints());
         p.scale(scale, scale);
         QtPainter painter(p);
-        painter.paintTextLine(QRectF(QPointF(margin, margin), rect.size()), text, style, font, flags);
+        painter.paintTextLine(rect.translated(-area.topLeft()), text, style, font, flags);
         p.end();
         it = cache.emplace(std::move(key), std::move(image)).first;
     }
@@ -381,6 +389,9 @@ void QtPainter::paintTextLine(const QRectF& rect, const QString& text, const pla
                               const QFont& font, int flags)
 {
     p_.setFont(font);
+    // A painter on a widget starts left to right and one on an image guesses from the text: both are
+    // told the paragraph's own direction, so that the window and a saved picture order it alike.
+    p_.setLayoutDirection(paragraphDirection(text));
     if (style.shadowColor && style.shadowColor->alpha > 0) {
         p_.setPen(qColor(*style.shadowColor));
         p_.drawText(rect.translated(style.shadowOffset.x, style.shadowOffset.y), flags, text);
@@ -389,33 +400,130 @@ void QtPainter::paintTextLine(const QRectF& rect, const QString& text, const pla
     p_.drawText(rect, flags, text);
 }
 
+namespace {
+
+int alignmentFlags(platform::TextAlignment alignment)
+{
+    // Absolute: a right-to-left paragraph keeps the side its view asks for.
+    int absolute = Qt::AlignAbsolute;
+    return absolute | (alignment == platform::TextAlignment::Center  ? Qt::AlignHCenter
+                       : alignment == platform::TextAlignment::Right ? Qt::AlignRight
+                                                                     : Qt::AlignLeft);
+}
+
+struct TextLine {
+    int start, length;
+};
+
+// Where a text breaks into lines no wider than `width`: between words, within a word too long for a line.
+std::vector<TextLine> breakLines(const QString& text, const QFont& font, qreal width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(paragraphDirection(text));
+    layout.setTextOption(option);
+    std::vector<TextLine> lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines.push_back({line.textStart(), line.textLength()});
+    }
+    layout.endLayout();
+    return lines;
+}
+
+// A text as it goes into a rectangle on one line or a few: the lines and their font.
+struct FittedText {
+    QFont font;
+    QStringList lines;
+    bool whole = true;
+};
+
+FittedText fitText(const QRectF& r, const QString& s, const platform::TextStyle& style)
+{
+    // On one line, at the size asked, then shrunk to the width down to the minimum size.
+    float size = style.font.size;
+    QFont font = QtPainter::qFont(style.font, size);
+    qreal width = QFontMetricsF(font).horizontalAdvance(s);
+    if (width <= r.width())
+        return {font, {s}, true};
+    const float minimum = style.minimumFontSize > 0 ? std::min(style.minimumFontSize, size) : size;
+    if (style.maximumLines <= 1) {
+        if (minimum < size) {
+            size = std::max(minimum, float(std::floor(size * r.width() / width)));
+            font = QtPainter::qFont(style.font, size);
+            while (size > minimum && QFontMetricsF(font).horizontalAdvance(s) > r.width())
+                font = QtPainter::qFont(style.font, --size);
+            width = QFontMetricsF(font).horizontalAdvance(s);
+        }
+        if (width <= r.width())
+            return {font, {s}, true};
+        return {font, {QFontMetricsF(font).elidedText(s, Qt::ElideRight, r.width())}, false};
+    }
+    // On a few lines: broken at the size asked, then shrunk until they fit the rectangle.
+    auto linesOf = [&](const std::vector<TextLine>& lines, std::size_t count) {
+        QStringList texts;
+        for (std::size_t i = 0; i < count; ++i)
+            texts << s.mid(lines[i].start, lines[i].length).trimmed();
+        return texts;
+    };
+    for (float tried = size; tried >= minimum; tried = tried - 1) {
+        font = QtPainter::qFont(style.font, tried);
+        const auto lines = breakLines(s, font, r.width());
+        const qreal height = qreal(lines.size()) * QFontMetricsF(font).lineSpacing();
+        if (lines.size() <= std::size_t(style.maximumLines) && height <= r.height() + 0.5)
+            return {font, linesOf(lines, lines.size()), true};
+    }
+    // At the smallest size, the lines the rectangle holds, the last one elided.
+    font = QtPainter::qFont(style.font, minimum);
+    const auto lines = breakLines(s, font, r.width());
+    const std::size_t held = std::clamp<std::size_t>(std::size_t(r.height() / QFontMetricsF(font).lineSpacing()), 1,
+                                                     std::size_t(style.maximumLines));
+    QStringList texts = linesOf(lines, held - 1);
+    texts << QFontMetricsF(font).elidedText(s.mid(lines[held - 1].start), Qt::ElideRight, r.width());
+    return {font, texts, false};
+}
+
+} // namespace
+
 void QtPainter::drawText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style)
 {
     if (text.empty())
         return;
-    QString s = QString::fromStdString(text);
-    QRectF r = qRect(rect);
-    int align = style.alignment == platform::TextAlignment::Center  ? Qt::AlignHCenter
-                : style.alignment == platform::TextAlignment::Right ? Qt::AlignRight
-                                                                    : Qt::AlignLeft;
+    const QString s = QString::fromStdString(text);
+    const QRectF r = qRect(rect);
+    const int align = alignmentFlags(style.alignment);
     if (style.wraps) {
         drawTextLine(r, s, style, qFont(style.font, style.font.size), align | Qt::AlignTop | Qt::TextWordWrap);
         return;
     }
-    // One line: shrink to the width down to the minimum size, then elide what still does not fit.
-    float size = style.font.size;
-    QFont font = qFont(style.font, size);
-    qreal width = QFontMetricsF(font).horizontalAdvance(s);
-    if (width > r.width() && style.minimumFontSize > 0 && style.minimumFontSize < size) {
-        size = std::max(style.minimumFontSize, float(std::floor(size * r.width() / width)));
-        font = qFont(style.font, size);
-        while (size > style.minimumFontSize && QFontMetricsF(font).horizontalAdvance(s) > r.width())
-            font = qFont(style.font, --size);
-        width = QFontMetricsF(font).horizontalAdvance(s);
+    const FittedText fitted = fitText(r, s, style);
+    if (fitted.lines.size() == 1) {
+        drawTextLine(r, fitted.lines.front(), style, fitted.font, align | Qt::AlignVCenter | Qt::TextSingleLine);
+        return;
     }
-    if (width > r.width())
-        s = QFontMetricsF(font).elidedText(s, Qt::ElideRight, r.width());
-    drawTextLine(r, s, style, font, align | Qt::AlignVCenter | Qt::TextSingleLine);
+    // The lines as one block about the rectangle's middle.
+    const qreal spacing = QFontMetricsF(fitted.font).lineSpacing();
+    qreal y = r.center().y() - spacing * fitted.lines.size() / 2;
+    for (const QString& line : fitted.lines) {
+        drawTextLine(QRectF(r.x(), y, r.width(), spacing), line, style, fitted.font,
+                     align | Qt::AlignVCenter | Qt::TextSingleLine);
+        y += spacing;
+    }
+}
+
+bool QtPainter::showsWholeText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style)
+{
+    if (text.empty())
+        return true;
+    const QString s = QString::fromStdString(text);
+    const QRectF r = qRect(rect);
+    if (style.wraps) {
+        const QFont font = qFont(style.font, style.font.size);
+        return QFontMetricsF(font).boundingRect(r, Qt::TextWordWrap, s).height() <= r.height() + 0.5;
+    }
+    return fitText(r, s, style).whole;
 }
 
 platform::HtmlLayout QtPainter::drawHtml(const platform::Rect& rect, const std::string& html, float scrollOffset)

@@ -11,7 +11,7 @@
 namespace desktop {
 
 // The view tree's painter over a QPainter. Text is plain text in DejaVu Sans, a fixed face that keeps
-// the wallpaper the same on every desktop; only the web view asks for markup, through drawHtml.
+// the wallpaper the same on every desktop, with emoji from Noto Color Emoji; only the web view asks for markup, through drawHtml.
 class QtPainter final : public platform::Painter {
 public:
     explicit QtPainter(QPainter& painter);
@@ -33,6 +33,8 @@ public:
     float textWidth(const std::string& text, const platform::Font& font) override;
 
     static QFont qFont(const platform::Font& font, float size);
+    // Whether drawText would show the whole text, neither shortened nor cut off.
+    static bool showsWholeText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style);
 
 private:
     // The fast path for rounded rectangles on an unturned painter; false when it does not apply.

@@ -46,6 +46,11 @@ platform::ImageRef QtViewRenderer::render(const platform::View& view, float scal
     return toPlatformImage(renderView(view, scale), scale);
 }
 
+bool QtViewRenderer::showsWholeText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style)
+{
+    return QtPainter::showsWholeText(rect, text, style);
+}
+
 QImage QtViewRenderer::renderScreen(platform::Application& app, float scale)
 {
     const platform::Size screen = app.screenSize();

@@ -24,6 +24,7 @@ public:
 
     // A view alone, at its bounds size, in `scale` pixels per point.
     platform::ImageRef render(const platform::View& view, float scale) override;
+    bool showsWholeText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style) override;
     QImage renderView(const platform::View& view, float scale);
     // The whole screen as it is shown now.
     QImage renderScreen(platform::Application& app, float scale);

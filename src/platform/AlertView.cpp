@@ -6,6 +6,8 @@
 #include "platform/Theme.h"
 #include "platform/Window.h"
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -35,7 +37,8 @@ void AlertView::build()
     float height = 20 + 24 + 6 + messageHeight + 10 + buttonsHeight;
     const Size screen = Application::shared().screenSize();
     auto box = std::make_shared<View>(Rect{(screen.width - boxWidth) / 2, (screen.height - height) / 2, boxWidth, height});
-    box->setBackgroundColor(Color::rgb255(44, 44, 48, 0.97f));
+    // Opaque: text behind the box would run into the alert's own.
+    box->setBackgroundColor(Color::rgb255(44, 44, 48));
     box->setCornerRadius(14);
     box->setClipsToBounds(true);
     addSubview(box);
@@ -94,6 +97,20 @@ void AlertView::dismissWithClickedButtonIndex(int index, bool)
     removeFromSuperview();
     if (delegate_)
         delegate_->didDismissWithButtonIndex(*this, index);
+}
+
+bool AlertView::pressKey(Key key)
+{
+    // A button titled Cancel cancels wherever it stands: some alerts give the cancel role (index 0) to
+    // the button that confirms.
+    auto titled = std::find(buttonTitles_.begin(), buttonTitles_.end(), "Cancel");
+    const int cancel = titled == buttonTitles_.end() ? 0 : int(titled - buttonTitles_.begin());
+    const int confirm = numberOfButtons() == 1 ? 0 : cancel == 0 ? 1 : 0;
+    if (key == Key::Escape)
+        dismissWithClickedButtonIndex(cancel, true);
+    else if (key == Key::Return)
+        dismissWithClickedButtonIndex(confirm, true);
+    return true;
 }
 
 } // namespace platform

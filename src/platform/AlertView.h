@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Keys.h"
 #include "platform/View.h"
 
 #include <string>
@@ -29,6 +30,9 @@ public:
     // Puts the alert on top of the window; the window keeps it alive until it is dismissed.
     void show();
     void dismissWithClickedButtonIndex(int index, bool animated);
+    // Escape is the button titled Cancel, or else the cancel-role one; Return the first other button,
+    // which confirms (the only button when there is one). No key reaches what lies under the alert.
+    bool pressKey(Key key);
 
 private:
     void build();

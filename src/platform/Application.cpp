@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/AlertView.h"
 #include "platform/TextField.h"
 #include "platform/Window.h"
 
@@ -67,6 +68,15 @@ void Application::setFirstResponder(TextField* field)
 {
     firstResponder_ = field;
     setNeedsDisplay();
+}
+
+bool Application::pressKey(Key key)
+{
+    // An alert is modal: the keys are its own while it shows.
+    for (auto it = window_->subviews().rbegin(); it != window_->subviews().rend(); ++it)
+        if (auto* alert = dynamic_cast<AlertView*>(it->get()))
+            return alert->pressKey(key);
+    return firstResponder_ && firstResponder_->pressKey(key);
 }
 
 void Application::setNeedsDisplay()

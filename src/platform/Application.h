@@ -3,6 +3,7 @@
 #include "platform/Animator.h"
 #include "platform/Clock.h"
 #include "platform/Geometry.h"
+#include "platform/Keys.h"
 #include "platform/Services.h"
 #include "platform/SettingsStore.h"
 
@@ -77,6 +78,9 @@ public:
     // The text field that receives typed text, if any; it stays one on screen.
     TextField* firstResponder() const { return firstResponder_; }
     void setFirstResponder(TextField* field);
+    // A key from the shell's keyboard: to the alert shown, if any, else to the field being edited.
+    // False when nothing took it.
+    bool pressKey(Key key);
 
     // Something on screen changed: the whole screen, or a rectangle of the window, needs a repaint.
     // The shell sets onNeedsDisplay to schedule one.

@@ -54,6 +54,12 @@ void Label::setWraps(bool wraps)
     setNeedsDisplay();
 }
 
+void Label::setMaximumLines(int lines)
+{
+    style_.maximumLines = lines;
+    setNeedsDisplay();
+}
+
 void Label::draw(Painter& painter) const
 {
     View::draw(painter);

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-// Plain text on one line; never interpreted as markup. Long texts shrink to fit, then elide.
+// Plain text on one line, or a few; never interpreted as markup. Long texts shrink to fit, then elide.
 class Label : public View {
 public:
     explicit Label(Rect frame = {});
@@ -23,6 +23,8 @@ public:
     // Lets a long text shrink down to this size before it is elided.
     void setMinimumFontSize(float size);
     void setWraps(bool wraps);
+    // Lets a long text break onto up to this many lines before it shrinks.
+    void setMaximumLines(int lines);
     const TextStyle& textStyle() const { return style_; }
 
     void draw(Painter& painter) const override;

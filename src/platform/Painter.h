@@ -28,6 +28,8 @@ struct TextStyle {
     float minimumFontSize = 0;
     // Wraps onto as many lines as the rectangle holds instead of shrinking.
     bool wraps = false;
+    // A long text first breaks onto up to this many lines at its size, then shrinks, then elides.
+    int maximumLines = 1;
 };
 
 // Where rich text put its links, in the coordinates of the laid-out page.

@@ -14,6 +14,7 @@
 namespace platform {
 
 class View;
+struct TextStyle;
 
 // What the shell provides. Each service is small; the application reaches them through Application.
 
@@ -89,6 +90,8 @@ class ViewRenderer {
 public:
     virtual ~ViewRenderer() = default;
     virtual ImageRef render(const View& view, float scale) = 0;
+    // Whether a text drawn in the rectangle in that style shows whole, neither elided nor cut off.
+    virtual bool showsWholeText(const Rect& rect, const std::string& text, const TextStyle& style) = 0;
 };
 
 } // namespace platform

@@ -3,6 +3,9 @@
 #include "platform/Application.h"
 #include "platform/Theme.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace platform {
 
 namespace {
@@ -43,6 +46,7 @@ void TextField::setText(std::string text)
 {
     text_ = validUtf8(text);
     cursor_ = text_.size();
+    selection_ = {};
     setNeedsDisplay();
 }
 
@@ -75,6 +79,7 @@ bool TextField::becomeFirstResponder()
         other->resignFirstResponder();
     app.setFirstResponder(this);
     cursor_ = text_.size();
+    selection_ = {};
     if (delegate_)
         delegate_->textFieldDidBeginEditing(*this);
     return true;
@@ -85,6 +90,8 @@ bool TextField::resignFirstResponder()
     if (!isEditing())
         return true;
     Application::shared().setFirstResponder(nullptr);
+    selection_ = {};
+    setNeedsDisplay();
     if (delegate_)
         delegate_->textFieldDidEndEditing(*this);
     return true;
@@ -119,19 +126,28 @@ void TextField::replace(TextRange range, const std::string& replacement)
         return;
     text_.replace(range.location, range.length, clean);
     cursor_ = range.location + clean.size();
+    selection_ = {};
     setNeedsDisplay();
+    if (delegate_)
+        delegate_->textFieldDidChange(*this);
 }
 
 void TextField::insertText(const std::string& text)
 {
     if (!isEditing() || text.empty())
         return;
-    replace({cursor_, 0}, text);
+    replace(selection_.length > 0 ? selection_ : TextRange{cursor_, 0}, text);
 }
 
 void TextField::deleteBackward()
 {
-    if (!isEditing() || cursor_ == 0)
+    if (!isEditing())
+        return;
+    if (selection_.length > 0) {
+        replace(selection_, "");
+        return;
+    }
+    if (cursor_ == 0)
         return;
     std::size_t start = cursor_ - 1;
     while (start > 0 && isContinuationByte(text_[start]))
@@ -139,24 +155,96 @@ void TextField::deleteBackward()
     replace({start, cursor_ - start}, "");
 }
 
+void TextField::moveCursorTo(std::size_t position)
+{
+    cursor_ = position;
+    selection_ = {};
+    setNeedsDisplay();
+}
+
 void TextField::moveCursorLeft()
 {
-    if (cursor_ == 0)
-        return;
-    --cursor_;
-    while (cursor_ > 0 && isContinuationByte(text_[cursor_]))
-        --cursor_;
-    setNeedsDisplay();
+    std::size_t position = cursor_;
+    if (position > 0)
+        --position;
+    while (position > 0 && isContinuationByte(text_[position]))
+        --position;
+    moveCursorTo(position);
 }
 
 void TextField::moveCursorRight()
 {
-    if (cursor_ >= text_.size())
+    std::size_t position = cursor_;
+    if (position < text_.size())
+        ++position;
+    while (position < text_.size() && isContinuationByte(text_[position]))
+        ++position;
+    moveCursorTo(position);
+}
+
+void TextField::selectAll()
+{
+    if (!isEditing())
         return;
-    ++cursor_;
-    while (cursor_ < text_.size() && isContinuationByte(text_[cursor_]))
-        ++cursor_;
+    selection_ = {0, text_.size()};
+    cursor_ = text_.size();
     setNeedsDisplay();
+}
+
+void TextField::cancelEditing()
+{
+    if (!isEditing())
+        return;
+    if (delegate_)
+        delegate_->textFieldDidCancelEditing(*this);
+    resignFirstResponder();
+}
+
+namespace {
+
+void collectFields(View& view, std::vector<TextField*>& fields)
+{
+    if (auto* field = dynamic_cast<TextField*>(&view); field && field->isEffectivelyVisible() && field->isUserInteractionEnabled())
+        fields.push_back(field);
+    for (const auto& sub : view.subviews())
+        collectFields(*sub, fields);
+}
+
+} // namespace
+
+void TextField::moveToNeighbour(bool backwards)
+{
+    // The fields of the same screen or dialog: the nearest view a controller owns.
+    View* root = this;
+    while (root->superview() && !root->controller())
+        root = root->superview();
+    std::vector<TextField*> fields;
+    collectFields(*root, fields);
+    auto here = std::find(fields.begin(), fields.end(), this);
+    if (fields.size() < 2 || here == fields.end())
+        return;
+    const std::size_t count = fields.size(), index = std::size_t(here - fields.begin());
+    TextField* next = fields[(index + (backwards ? count - 1 : 1)) % count];
+    if (next->delegate_ && !next->delegate_->textFieldShouldBeginEditing(*next))
+        return;
+    next->becomeFirstResponder();
+}
+
+bool TextField::pressKey(Key key)
+{
+    switch (key) {
+    case Key::Return: returnKey(); break;
+    case Key::Escape: cancelEditing(); break;
+    case Key::Tab: moveToNeighbour(false); break;
+    case Key::BackTab: moveToNeighbour(true); break;
+    case Key::Backspace: deleteBackward(); break;
+    case Key::Left: moveCursorLeft(); break;
+    case Key::Right: moveCursorRight(); break;
+    case Key::Home: moveCursorToStart(); break;
+    case Key::End: moveCursorToEnd(); break;
+    case Key::SelectAll: selectAll(); break;
+    }
+    return true;
 }
 
 void TextField::returnKey()
@@ -173,7 +261,10 @@ void TextField::clearButtonTapped()
         return;
     text_.clear();
     cursor_ = 0;
+    selection_ = {};
     setNeedsDisplay();
+    if (delegate_)
+        delegate_->textFieldDidChange(*this);
 }
 
 void TextField::touchesBegan(const Touch&) {}
@@ -205,14 +296,25 @@ void TextField::draw(Painter& painter) const
     TextStyle style;
     style.font = font_;
     style.color = text_.empty() ? theme::placeholderText : theme::fieldText;
-    style.minimumFontSize = font_.size * 0.7f;
     painter.save();
     painter.clipRect(textRect);
-    painter.drawText(textRect, text_.empty() ? placeholder_ : text_, style);
-    if (isEditing()) {
-        float x = padding + painter.textWidth(text_.substr(0, cursor_), font_);
-        x = std::min(x, right - 1);
-        painter.fillRect({x, (local.height() - font_.size * 1.2f) / 2, 2, font_.size * 1.2f}, theme::accent);
+    if (!isEditing() || text_.empty()) {
+        style.minimumFontSize = font_.size * 0.7f;
+        painter.drawText(textRect, text_.empty() ? placeholder_ : text_, style);
+    } else {
+        // The whole text at its size, moved left as far as keeps the caret in view.
+        constexpr float caretWidth = 2;
+        const float caretX = painter.textWidth(text_.substr(0, cursor_), font_);
+        const float scroll = std::max(0.0f, caretX + caretWidth + 1 - textRect.width());
+        const float x = padding - scroll;
+        if (selection_.length > 0) {
+            float from = painter.textWidth(text_.substr(0, selection_.location), font_);
+            float to = painter.textWidth(text_.substr(0, selection_.location + selection_.length), font_);
+            painter.fillRect({x + from, (local.height() - font_.size * 1.3f) / 2, to - from, font_.size * 1.3f},
+                             theme::accent.withAlpha(0.3f));
+        }
+        painter.drawText({x, 0, painter.textWidth(text_, font_) + 1, local.height()}, text_, style);
+        painter.fillRect({x + caretX, (local.height() - font_.size * 1.2f) / 2, caretWidth, font_.size * 1.2f}, theme::accent);
     }
     painter.restore();
     if (isClearButtonShown()) {

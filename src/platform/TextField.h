@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Keys.h"
 #include "platform/Painter.h"
 #include "platform/View.h"
 
@@ -23,6 +24,10 @@ public:
     // On resigning, on another field taking over (before that one begins) and on leaving the screen.
     virtual void textFieldDidEndEditing(TextField&) {}
     virtual bool textFieldShouldReturn(TextField&) { return true; }
+    // Escape: the editing ends without confirming; before it ends, the delegate may put back the text.
+    virtual void textFieldDidCancelEditing(TextField&) {}
+    // After the user changed the text (typing, deleting, the clear button).
+    virtual void textFieldDidChange(TextField&) {}
     virtual bool shouldChangeCharactersInRange(TextField&, TextRange, const std::string& /*replacement*/) { return true; }
     virtual bool textFieldShouldClear(TextField&) { return true; }
 };
@@ -31,6 +36,9 @@ enum class ClearButtonMode { Never = 0, WhileEditing = 1, UnlessEditing = 2, Alw
 
 // A one-line text field. A tap begins editing (when the delegate agrees); the shell's keyboard then
 // reaches the field through the application's first responder, for as long as the field is on screen.
+// While edited, the text scrolls sideways to keep the caret in view. Return confirms, Escape cancels,
+// Tab and Shift+Tab move to the next and previous field of the same controller's view, and a touch
+// anywhere else ends the editing.
 class TextField : public View {
 public:
     explicit TextField(Rect frame = {});
@@ -48,6 +56,8 @@ public:
     bool becomeFirstResponder();
     bool resignFirstResponder();
     std::size_t cursor() const { return cursor_; }
+    // The selected text; empty when none is.
+    TextRange selection() const { return selection_; }
     bool isClearButtonShown() const;
 
     // Keyboard input, from the shell or a test.
@@ -55,9 +65,15 @@ public:
     void deleteBackward();
     void moveCursorLeft();
     void moveCursorRight();
-    void moveCursorToStart() { cursor_ = 0; setNeedsDisplay(); }
-    void moveCursorToEnd() { cursor_ = text_.size(); setNeedsDisplay(); }
+    void moveCursorToStart() { moveCursorTo(0); }
+    void moveCursorToEnd() { moveCursorTo(text_.size()); }
+    void selectAll();
     void returnKey();
+    void cancelEditing();
+    // Begins editing the next (or previous) field, in the order of the view tree, wrapping around.
+    void moveToNeighbour(bool backwards);
+    // A key from the shell while this field is edited; false when it is not one a field takes.
+    bool pressKey(Key key);
     void clearButtonTapped();
 
     void touchesBegan(const Touch& touch) override;
@@ -67,6 +83,7 @@ public:
 private:
     Rect clearButtonRect() const;
     void replace(TextRange range, const std::string& replacement);
+    void moveCursorTo(std::size_t position);
 
     std::string text_;
     std::string placeholder_;
@@ -74,6 +91,7 @@ private:
     ClearButtonMode clearMode_ = ClearButtonMode::Never;
     TextFieldDelegate* delegate_ = nullptr;
     std::size_t cursor_ = 0;
+    TextRange selection_;
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/Window.h"
 
 #include "platform/Application.h"
+#include "platform/TextField.h"
 
 namespace platform {
 
@@ -27,8 +28,13 @@ void Window::touchUp(Point p)
 {
     auto view = tracked_.lock();
     tracked_.reset();
+    TextField* editing = Application::exists() ? Application::shared().firstResponder() : nullptr;
     if (view)
         view->touchesEnded(Touch{p});
+    // A touch outside the field being edited ends its editing, once the touched view has done its part
+    // (another field takes the editing over itself).
+    if (editing && editing == Application::shared().firstResponder() && !(view && view->isDescendantOf(*editing)))
+        editing->resignFirstResponder();
 }
 
 void Window::wheel(Point p, float dy)

@@ -196,6 +196,22 @@ TEST_F(Library, DeletingAsksFirstCancelKeepsTheStyleAndOKRemovesItWithItsTwin)
     EXPECT_EQ(applied(), "Artsy Photograph");
 }
 
+TEST_F(Library, EscapeCancelsTheDeleteConfirmationAndReturnConfirmsIt)
+{
+    open(Value::array({entry("Mine", 1, 2, 3, 4)}));
+    const int rows = table().numberOfRows();
+    for (auto [key, left] : {std::pair{platform::Key::Escape, rows}, std::pair{platform::Key::Return, rows - 1}}) {
+        const std::string remove = row(rowOf("Mine")) + ".delete";
+        for (int i = 0; i < 20 && !t.isReachable(remove); ++i)
+            t.wheel(t.centreOf("library.table"), -30);
+        t.tap(remove);
+        ASSERT_NE(alert(), nullptr);
+        t.press(key);
+        EXPECT_EQ(alert(), nullptr);
+        EXPECT_EQ(table().numberOfRows(), left);
+    }
+}
+
 TEST_F(Library, TheListScrollsByWheelAndDragStoppingAtBothEndsWithoutApplyingAStyle)
 {
     open();

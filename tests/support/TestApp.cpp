@@ -177,6 +177,12 @@ void TestApp::pressReturn()
     advance(0);
 }
 
+void TestApp::press(platform::Key key)
+{
+    app().pressKey(key);
+    advance(0);
+}
+
 void TestApp::advance(double seconds)
 {
     constexpr double step = 1.0 / 60;

@@ -4,6 +4,8 @@
 
 #include "desktop/AppRuntime.h" // the application, its clock and its services
 
+#include "platform/Keys.h"
+
 #include <QImage>
 
 #include <algorithm>
@@ -94,6 +96,8 @@ public:
     void type(const std::string& text);
     void backspace();
     void pressReturn();
+    // A key as the window's keyboard sends it, to an alert or the field being edited.
+    void press(platform::Key key);
 
     // Moves the clock on in small steps, running what falls due, as the event loop would.
     void advance(double seconds);

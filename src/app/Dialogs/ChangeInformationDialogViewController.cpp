@@ -4,7 +4,10 @@
 #include "DialogHost.h"
 #include "SettingsKeys.h"
 
+#include "WallpaperLayout.h"
+
 #include "platform/Application.h"
+#include "platform/Label.h"
 
 ChangeInformationDialogViewController::ChangeInformationDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
@@ -24,15 +27,58 @@ void ChangeInformationDialogViewController::viewWillAppear(bool)
     editContactField->setClearButtonMode(platform::ClearButtonMode::WhileEditing);
     editInfoField->setText(settings.stringForKey(keys::otherPreference).value_or(""));
     editInfoField->setClearButtonMode(platform::ClearButtonMode::WhileEditing);
+    showWarnings();
 }
 
-void ChangeInformationDialogViewController::textEntered(platform::TextField&)
+void ChangeInformationDialogViewController::textFieldDidEndEditing(platform::TextField& field)
 {
-    // Return in either field confirms both.
+    DialogBase::textFieldDidEndEditing(field);
+    storeTexts();
+}
+
+void ChangeInformationDialogViewController::textFieldDidCancelEditing(platform::TextField& field)
+{
+    const char* key = &field == editContactField.get() ? keys::phonePreference : keys::otherPreference;
+    field.setText(platform::Application::shared().settings().stringForKey(key).value_or(""));
+    showWarnings();
+}
+
+void ChangeInformationDialogViewController::textFieldDidChange(platform::TextField&) { showWarnings(); }
+
+void ChangeInformationDialogViewController::storeTexts()
+{
+    // Both texts, each only when it changed: an unchanged one leaves the settings file alone.
     auto& settings = platform::Application::shared().settings();
-    settings.setObject(keys::phonePreference, editContactField->text());
-    settings.setObject(keys::otherPreference, editInfoField->text());
-    preview().viewWillAppear(false);
+    bool changed = false;
+    for (auto [key, field] : {std::pair{keys::phonePreference, editContactField.get()}, std::pair{keys::otherPreference, editInfoField.get()}}) {
+        if (settings.stringForKey(key).value_or("") != field->text()) {
+            settings.setObject(key, field->text());
+            changed = true;
+        }
+    }
+    if (changed)
+        preview().viewWillAppear(false);
+}
+
+void ChangeInformationDialogViewController::showWarnings()
+{
+    const std::string& phone = editContactField->text();
+    const std::string& information = editInfoField->text();
+    const StripLayout strips = preview().style().layout;
+    const WallpaperLayout layout(preview().screen());
+    auto* renderer = platform::Application::shared().services().renderer;
+    auto shortened = [&](std::optional<WallpaperLayout::Part> part, const std::string& text) {
+        return renderer && part && !text.empty() &&
+               !renderer->showsWholeText(layout.frameOf(*part), text, layout.letteringStyleOf(*part));
+    };
+    std::string text;
+    if (phone.empty())
+        text = "No number: whoever finds the phone cannot call you. ";
+    else if (shortened(WallpaperLayout::contactPartOf(strips), strips == StripLayout::Split ? "TAVRIN: " + phone : phone))
+        text = "The number is too long: the wallpaper shortens it. ";
+    if (shortened(WallpaperLayout::infoPartOf(strips), information))
+        text += "The information is too long: the wallpaper shortens it.";
+    warningLabel->setText(text);
 }
 
 void ChangeInformationDialogViewController::contactButtonClick()
@@ -57,6 +103,7 @@ bool ChangeInformationDialogViewController::shouldContinueAfterSelectingPerson(P
         && person.values[identifier].kind == ContactValue::Kind::Phone) {
         preview().dismissModalViewControllerAnimated(true);
         editContactField->setText(person.values[identifier].value);
+        showWarnings();
         platform::Application::shared().settings().setObject(keys::phonePreference, editContactField->text());
         preview().viewWillAppear(false);
     }

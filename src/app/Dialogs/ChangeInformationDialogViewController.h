@@ -9,7 +9,9 @@
 #include <memory>
 
 // Edits the wallpaper's contact text and its line of other information, typed or taken from a
-// phone number among the user's contacts.
+// phone number among the user's contacts. The end of a field's editing stores both texts, but for
+// Escape, which puts back the stored text of the field. The dialog says, as the user types, when the
+// number is empty or a text is too long for the wallpaper to show whole.
 class ChangeInformationDialogViewController final : public DialogBase,
                                                     public PeoplePickerNavigationControllerDelegate,
                                                     private ChangeInformationDialogOutlets {
@@ -26,13 +28,19 @@ public:
                                             ContactValue::Kind property, std::size_t identifier) override;
     void peoplePickerNavigationControllerDidCancel(PeoplePickerNavigationController& picker) override;
 
+    void textFieldDidEndEditing(platform::TextField& field) override;
+    void textFieldDidCancelEditing(platform::TextField& field) override;
+    void textFieldDidChange(platform::TextField& field) override;
+
     PeoplePickerNavigationController* peoplePicker() const { return peoplePicker_.get(); }
 
 protected:
     void loadView() override;
-    void textEntered(platform::TextField& field) override;
 
 private:
+    void storeTexts();
+    void showWarnings();
+
     // A new picker for every press; the last one is kept until the next press so that it is never
     // destroyed from inside one of its own callbacks or while it slides away.
     std::unique_ptr<PeoplePickerNavigationController> peoplePicker_;

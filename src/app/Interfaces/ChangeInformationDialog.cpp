@@ -3,6 +3,7 @@
 #include "Dialogs/ChangeInformationDialogViewController.h"
 #include "Interfaces/DialogChrome.h"
 
+#include "platform/Label.h"
 #include "platform/TextField.h"
 #include "platform/Theme.h"
 
@@ -26,8 +27,9 @@ ChangeInformationDialogOutlets buildChangeInformationDialog(ChangeInformationDia
 {
     constexpr float captionHeight = 16;
     constexpr float contactsWidth = 96;
-    const float height = chrome::headerHeight + 8 + 2 * (captionHeight + 2 + chrome::rowHeight) + 12 + 8
-                         + chrome::footerHeight;
+    constexpr float warningHeight = 32; // two lines
+    const float height = chrome::headerHeight + 8 + 2 * (captionHeight + 2 + chrome::rowHeight) + 12 + 6 + warningHeight
+                         + 8 + chrome::footerHeight;
     DialogChrome c = makeDialogChrome(controller, {280, height}, "Information");
     Rect area = c.contentArea;
     float y = area.y();
@@ -50,5 +52,13 @@ ChangeInformationDialogOutlets buildChangeInformationDialog(ChangeInformationDia
     auto other = field({area.x(), y, area.width(), chrome::rowHeight}, "Reward, e-mail address, note", "info.other",
                        controller);
     c.panel->addSubview(other);
-    return {c, contact, other};
+    y += chrome::rowHeight + 6;
+
+    auto warning = std::make_shared<Label>(Rect{area.x(), y, area.width(), warningHeight});
+    warning->setFont({12, true});
+    warning->setTextColor(Color::rgb255(255, 179, 64));
+    warning->setWraps(true);
+    warning->setIdentifier("info.warning");
+    c.panel->addSubview(warning);
+    return {c, contact, other, warning};
 }

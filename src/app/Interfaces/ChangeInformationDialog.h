@@ -5,14 +5,17 @@
 #include <memory>
 
 namespace platform {
+class Label;
 class TextField;
-}
+} // namespace platform
 class ChangeInformationDialogViewController;
 
 struct ChangeInformationDialogOutlets {
     DialogFrame frame;
     std::shared_ptr<platform::TextField> editContactField;
     std::shared_ptr<platform::TextField> editInfoField;
+    // What the wallpaper will not show as typed: an empty number, a text it shortens.
+    std::shared_ptr<platform::Label> warningLabel;
 };
 
 ChangeInformationDialogOutlets buildChangeInformationDialog(ChangeInformationDialogViewController& controller);

@@ -60,6 +60,9 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
     // Laid out for the classic screen, centred on a taller one.
     const float x = 28, w = screen.width - 56, top = (screen.height - Application::classicScreenSize.height) / 2;
     auto title = textLine({x, top + 64, w, 34}, "Save Your Wallpaper", 24, true, Color::white());
+    // One line, a little smaller where the screen is too narrow for it.
+    title->setWraps(false);
+    title->setMinimumFontSize(18);
     v->addSubview(title);
     const std::string steps[] = {
         "1.  Tap Continue. The wallpaper is shown alone on the screen.",
@@ -195,16 +198,22 @@ DialogStack::Places layOutMainView(MainViewOutlets& o, const WallpaperLayout& la
     };
     for (auto [view, part] : parts) {
         view->setFrame(layout.frameOf(part).offsetBy(0, -layout.box().y()));
-        if (float size = layout.fontSizeOf(part); size > 0) {
-            view->setFont({size, true});
-            view->setShadowOffset({scale, 1.5f * scale});
+        if (layout.fontSizeOf(part) > 0) {
+            const TextStyle style = layout.letteringStyleOf(part);
+            view->setFont(style.font);
+            view->setShadowOffset(style.shadowOffset);
+            view->setMinimumFontSize(style.minimumFontSize);
+            view->setMaximumLines(style.maximumLines);
         }
     }
     o.menuLauncher->setFrame({{right - 97, box.y() + 47 * scale}, o.menuLauncher->frame().size});
+    auto pillPlace = [&](StripLayout strips) {
+        const Point p = layout.pillOrigin(strips, o.menuLauncher->frame().size);
+        return Point{p.x, p.y + screenTop};
+    };
     return {{right / 2, (layout.screen().points.height - Application::statusBarHeight) / 2},
             33 * scale,
-            {right - 90, box.y() + 36 * scale},
-            {right - 90, box.y() + 3 * scale}};
+            pillPlace(StripLayout::Split), pillPlace(StripLayout::Classic)};
 }
 
 void showLayoutProblems(Label& notice, const Screen& screen, const std::vector<std::string>& problems)
