@@ -6,6 +6,7 @@
 #include "platform/View.h"
 
 #include <algorithm>
+#include <cmath>
 
 using platform::Application;
 
@@ -16,6 +17,39 @@ constexpr double pushPopDuration = 0.5;
 constexpr double minimiseDuration = 0.25;
 
 } // namespace
+
+DialogStack::Places DialogStack::Places::forScreen(const Screen& screen, float hostTop)
+{
+    const Screen::Band band = screen.freeBand();
+    Places places;
+    places.centreX = screen.points.width / 2;
+    places.bandTop = band.top - hostTop;
+    places.bandBottom = band.bottom - hostTop;
+    // The top regions' upper edges, lowest first; the status bar (and any cut-out in it) is never covered.
+    float statusEnd = hostTop;
+    for (const CoveredRegion& region : screen.regions) {
+        const platform::Rect& r = region.rect;
+        if (region.kind == RegionKind::Status || region.kind == RegionKind::Cutout)
+            statusEnd = std::max(statusEnd, r.maxY());
+        else if (r.maxY() <= band.top)
+            places.coverFrom.push_back(r.y() - hostTop);
+    }
+    std::erase_if(places.coverFrom, [&](float edge) { return edge < statusEnd - hostTop; });
+    places.coverFrom.push_back(statusEnd - hostTop);
+    std::ranges::sort(places.coverFrom, std::greater<>());
+    return places;
+}
+
+float DialogStack::Places::topFor(float height) const
+{
+    if (height <= bandBottom - bandTop)
+        return std::round(bandTop + (bandBottom - bandTop - height) / 2);
+    for (float edge : coverFrom)
+        if (edge + height <= bandBottom)
+            return edge;
+    // Too tall even from under the status bar: it reaches into the bottom regions instead.
+    return coverFrom.empty() ? bandTop : coverFrom.back();
+}
 
 DialogStack::DialogStack(std::shared_ptr<platform::View> host, std::shared_ptr<platform::View> launcher, Places places,
                          std::function<bool()> isClassicLayout)
@@ -35,11 +69,7 @@ void DialogStack::position(DialogBase* dialog)
     if (!(v.alpha() > 0))
         return;
     platform::Size size = v.frame().size;
-    float x = places_.centre.x - 0.5f * size.width;
-    float y = places_.centre.y - 0.5f * size.height;
-    if (isClassicLayout_())
-        y -= places_.classicLift;
-    v.setFrame({x, y, size.width, size.height});
+    v.setFrame({places_.centreX - 0.5f * size.width, places_.topFor(size.height), size.width, size.height});
 }
 
 void DialogStack::push(DialogBase& dialog)
@@ -53,7 +83,11 @@ void DialogStack::push(DialogBase& dialog)
     if (below) {
         platform::Size s = below->view()->frame().size;
         below->view()->setBounds({0, 0, s.width, s.height});
+        // Slid out of sight, its view still spans its frame: it must not catch what is meant for the
+        // views under it (the capture's instructions).
+        below->view()->setUserInteractionEnabled(false);
     }
+    d->setUserInteractionEnabled(true);
     dialogs_.push_back(&dialog);
     dialog.viewWillAppear(false);
     platform::Animation slide(Application::shared().animator(), pushPopDuration);
@@ -72,10 +106,12 @@ void DialogStack::pop()
     auto& t = *leaving->view();
     platform::Size ts = t.frame().size;
     t.setBounds({0, 0, ts.width, ts.height});
+    t.setUserInteractionEnabled(false);
     dialogs_.pop_back();
     DialogBase* below = top();
     if (below) {
         auto& b = *below->view();
+        b.setUserInteractionEnabled(true);
         platform::Size bs = b.frame().size;
         b.setBounds({bs.width, 0, bs.width, bs.height});
         below->viewWillAppear(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Screen.h"
+
 #include "platform/Geometry.h"
 
 #include <functional>
@@ -16,13 +18,24 @@ class DialogBase;
 // the keyboard's way while a field is edited.
 class DialogStack {
 public:
-    // Where dialogs and the launcher go on the screen, in the host's coordinates. They keep clear of
-    // the strip, which lies higher in the classic layout.
+    // Where dialogs and the launcher go on the screen, in the host's coordinates. A dialog's place
+    // hangs on the phone's lock screen alone, never on the layout, so nothing moves under the pointer
+    // when the layout changes.
     struct Places {
-        platform::Point centre;          // of a dialog
-        float classicLift = 0;           // how much higher a dialog sits over the classic layout
+        float centreX = 0;
+        // The band the lock screen leaves free: a dialog that fits it is centred in it.
+        float bandTop = 0, bandBottom = 0;
+        // Where the lock screen's regions over the band begin, lowest first and the status bar's end
+        // last: a taller dialog starts at the lowest of these that lets it end in the band, covering
+        // the regions below that edge whole rather than cutting through a clock or a date.
+        std::vector<float> coverFrom;
         platform::Point launcher;        // a minimised dialog's pill
         platform::Point launcherClassic; // the pill over the classic layout
+
+        // The dialog places for a screen whose host view starts `hostTop` points down the screen.
+        static Places forScreen(const Screen& screen, float hostTop);
+        // Where the top of a dialog of this height goes.
+        float topFor(float height) const;
     };
 
     // `host` receives the dialogs' views; `launcher` is the pill a minimised dialog shrinks into;

@@ -125,7 +125,6 @@ void MainViewController::setClassicLayoutSaveDefaults(bool save)
     style_.layout = StripLayout::Classic;
     if (save)
         settings().setValue(keys::stripLayout, "classic");
-    positionDialog(CurrentDialog());
     showSafeZones();
 }
 
@@ -136,7 +135,6 @@ void MainViewController::setSplitLayoutSaveDefaults(bool save)
     style_.layout = StripLayout::Split;
     if (save)
         settings().setValue(keys::stripLayout, "split");
-    positionDialog(CurrentDialog());
     showSafeZones();
 }
 
@@ -146,7 +144,6 @@ void MainViewController::setNoLayoutSaveDefaults(bool save)
     style_.layout = StripLayout::None;
     if (save)
         settings().setValue(keys::stripLayout, "none");
-    positionDialog(CurrentDialog());
     showSafeZones();
 }
 

@@ -5,6 +5,8 @@
 #include "Dialogs/MainDialogViewController.h"
 #include "MainViewController.h"
 
+#include "platform/Window.h"
+
 #include <gtest/gtest.h>
 
 using platform::Rect;
@@ -67,19 +69,24 @@ TEST_F(Stack, ADialogPushedAgainDuringItsPopSlideKeepsItsView)
     EXPECT_TRUE(t.isReachable("style.new"));
 }
 
-TEST_F(Stack, AnOpenDialogSitsHigherOverTheClassicStripAndBackWhenTheLayoutChangesAgain)
+// Choosing a layout in the strip options moves nothing under the pointer: a second tap at the same
+// place lands on the next layout button, not on a tab.
+TEST_F(Stack, ALayoutChosenMovesNoDialog)
 {
-    platform::View& style = *pushStyleMenu().view();
-    const Rect centred = style.frame();
-    main.setClassicLayout();
-    EXPECT_EQ(style.frame(), (Rect{centred.x(), centred.y() - 33, centred.width(), centred.height()}));
-    main.setNoLayout();
-    EXPECT_EQ(style.frame(), centred);
+    t.tapAndSettle({"main.style", "style.new", "newstyle.strip", "strip.tab.layout"});
+    const Rect place = main.CurrentDialog()->view()->frame();
+    for (const char* layout : {"classic", "split", "none", "classic"}) {
+        const std::string id = std::string("strip.layout.") + layout;
+        const platform::Point p = t.centreOf(id);
+        t.tapAt(p);
+        EXPECT_TRUE(t.app().window().hitTest(p)->isDescendantOf(t.find(id))) << layout;
+        EXPECT_EQ(main.CurrentDialog()->view()->frame(), place) << layout;
+    }
 }
 
-TEST_F(Stack, AMinimisedDialogShrinksIntoTheLauncherAndComesBackPlacedForTheLayoutThen)
+TEST_F(Stack, AMinimisedDialogShrinksIntoTheLauncherAndComesBackWhereItWas)
 {
-    const Rect own = mainMenu.frame(), lifted{own.x(), own.y() - 33, own.width(), own.height()};
+    const Rect own = mainMenu.frame();
     t.tap("dialog.hide");
     EXPECT_TRUE(main.isDialogMinimized());
     EXPECT_EQ(mainMenu.alpha(), 0);
@@ -97,15 +104,15 @@ TEST_F(Stack, AMinimisedDialogShrinksIntoTheLauncherAndComesBackPlacedForTheLayo
 
     t.tap("launcher.show");
     EXPECT_FALSE(main.isDialogMinimized());
-    EXPECT_EQ(mainMenu.frame(), lifted) << "placed for the new layout, at its own size";
+    EXPECT_EQ(mainMenu.frame(), own) << "in its place, whatever the layout";
     t.settle();
     EXPECT_TRUE(t.isReachable("main.style"));
     EXPECT_FALSE(t.isReachable("launcher.show"));
     main.showTopDialog(); // already shown: nothing moves
-    EXPECT_EQ(mainMenu.frame(), lifted);
+    EXPECT_EQ(mainMenu.frame(), own);
 
     main.hideTopDialog();
-    EXPECT_EQ(t.view("launcher").frame().origin.y, launcher.y - 33) << "clear of the classic strip";
+    EXPECT_NE(t.view("launcher").frame().origin.y, launcher.y) << "clear of the classic strip";
 }
 
 TEST_F(Stack, SlideUpAndDownReturnToTheExactPlaceEvenAfterTwoSlideUps)
@@ -120,6 +127,25 @@ TEST_F(Stack, SlideUpAndDownReturnToTheExactPlaceEvenAfterTwoSlideUps)
     EXPECT_EQ(mainMenu.frame().y(), top);
     t.settle();
     EXPECT_EQ(mainMenu.presentedFrame(t.clock.now()).y(), top);
+}
+
+TEST(CaptureInstructions, ContinueTakesATapAnywhereOnItWhicheverDialogLedThere)
+{
+    for (auto opening : {std::vector<const char*>{}, {"main.information"}, {"main.style", "style.library"}}) {
+        SCOPED_TRACE(opening.size());
+        TestApp app;
+        for (const char* id : opening)
+            app.tapAndSettle(id);
+        app.tapAndSettle("dialog.save");
+        const platform::View& button = app.find("capture.continue");
+        for (float y : {2.0f, button.frame().height() - 2}) {
+            app.tapAt(button.convertToWindow({button.frame().width() / 2, y}));
+            EXPECT_EQ(app.main().captureState(), MainViewController::CaptureState::Capture) << y;
+            app.tapAt({10, 300});
+            app.settle();
+            app.tapAndSettle("dialog.save");
+        }
+    }
 }
 
 TEST_F(Capture, CancelFromTheInstructionsReturnsExactlyToTheStateBefore)

@@ -211,9 +211,10 @@ DialogStack::Places layOutMainView(MainViewOutlets& o, const WallpaperLayout& la
         const Point p = layout.pillOrigin(strips, o.menuLauncher->frame().size);
         return Point{p.x, p.y + screenTop};
     };
-    return {{right / 2, (layout.screen().points.height - Application::statusBarHeight) / 2},
-            33 * scale,
-            pillPlace(StripLayout::Split), pillPlace(StripLayout::Classic)};
+    DialogStack::Places places = DialogStack::Places::forScreen(layout.screen(), -screenTop);
+    places.launcher = pillPlace(StripLayout::Split);
+    places.launcherClassic = pillPlace(StripLayout::Classic);
+    return places;
 }
 
 void showLayoutProblems(Label& notice, const Screen& screen, const std::vector<std::string>& problems)
