@@ -138,7 +138,7 @@ QImage roundPalette(const Swatches& acrossOrder)
         const QColor fill = QColor::fromRgb(placed[i]);
         painter.setPen(QPen(QColor::fromRgb(shade(placed[i], 0.72)), 1.0));
         painter.setBrush(fill);
-        painter.drawEllipse(middle, 9.0, 9.0);
+        painter.drawEllipse(middle, SwatchPalette::swatchRadius, SwatchPalette::swatchRadius);
     }
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);

@@ -24,6 +24,15 @@ float distance(float x, float y, Point centre)
     return static_cast<float>(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy));
 }
 
+// A channel as the eight bits it is stored in.
+int eightBits(float channel) { return static_cast<int>(std::lround(std::clamp(channel, 0.0f, 1.0f) * 255.0f)); }
+
+bool sameColour(const Color& a, const Color& b)
+{
+    return eightBits(a.red) == eightBits(b.red) && eightBits(a.green) == eightBits(b.green) &&
+           eightBits(a.blue) == eightBits(b.blue);
+}
+
 } // namespace
 
 const std::vector<SwatchEntry>& SwatchPalette::entries()
@@ -112,4 +121,24 @@ std::optional<Color> SwatchPalette::sample(const platform::Image& image, Point s
         return std::nullopt;
     }
     }
+}
+
+std::optional<Point> SwatchPalette::find(int index, const platform::Image& image, const Color& color, platform::Log& log)
+{
+    std::vector<Point> cells(hotSpots.begin(), hotSpots.end());
+    if (index == spectrumIndex) {
+        cells.clear();
+        for (float y = spectrumMinY; y <= spectrumMaxY; ++y)
+            for (float x = spectrumMinX; x <= spectrumMaxX; ++x)
+                cells.push_back({x, y});
+    }
+    for (const Point& cell : cells) {
+        auto there = sample(image, cell, 1, log);
+        // A palette that cannot be read is given up on at its first cell, logged once.
+        if (!there)
+            return std::nullopt;
+        if (sameColour(*there, color))
+            return cell;
+    }
+    return std::nullopt;
 }

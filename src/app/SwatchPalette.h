@@ -32,6 +32,8 @@ public:
     static constexpr int spectrumWidth = 204, spectrumHeight = 74;
 
     static constexpr int roundWidth = 180, roundHeight = 60;
+    // The round swatches' radius about the middle of their hot spot's pixel.
+    static constexpr float swatchRadius = 9;
     // Swatch centres of the round palettes, in the order they are tried: two full rows, then the
     // staggered middle row. The order decides ties.
     static constexpr std::array<platform::Point, 14> hotSpots{{
@@ -52,4 +54,9 @@ public:
     // outside the image or the pixel layout is not one we can read.
     static std::optional<platform::Color> sample(const platform::Image& image, platform::Point snapped, float alpha,
                                                  platform::Log& log);
+
+    // Where a touch would pick this colour (to eight bits a channel, alpha aside) on palette `index`
+    // shown by `image`: the first hot spot, or the first spectrum pixel row by row; nothing if none.
+    static std::optional<platform::Point> find(int index, const platform::Image& image, const platform::Color& color,
+                                               platform::Log& log);
 };

@@ -35,6 +35,7 @@ Qt::LayoutDirection paragraphDirection(const QString& text) { return text.isRigh
 struct ScaledCache {
     QSize target;
     QRect source;
+    Qt::TransformationMode mode;
     QImage scaled;
 };
 
@@ -266,7 +267,21 @@ void QtPainter::drawLine(platform::Point from, platform::Point to, float lineWid
     p_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
 }
 
-void QtPainter::drawImage(const platform::Rect& rect, const platform::Image& image, platform::ImageFit fit)
+void QtPainter::drawImage(const platform::Rect& rect, const platform::Image& image, platform::ImageFit fit,
+                          platform::ImageSampling sampling)
+{
+    if (sampling == platform::ImageSampling::Nearest) {
+        p_.save();
+        p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        drawScaledImage(rect, image, fit, Qt::FastTransformation);
+        p_.restore();
+        return;
+    }
+    drawScaledImage(rect, image, fit, Qt::SmoothTransformation);
+}
+
+void QtPainter::drawScaledImage(const platform::Rect& rect, const platform::Image& image, platform::ImageFit fit,
+                                Qt::TransformationMode mode)
 {
     QImage source = toQImage(image);
     if (source.isNull() || rect.width() <= 0 || rect.height() <= 0)
@@ -284,15 +299,15 @@ void QtPainter::drawImage(const platform::Rect& rect, const platform::Image& ima
         return;
     }
     auto cache = std::static_pointer_cast<ScaledCache>(image.shellCache);
-    if (!cache || cache->target != device || cache->source != from) {
+    if (!cache || cache->target != device || cache->source != from || cache->mode != mode) {
         // The part shown, read in place: a copy of it would be a second photograph in memory.
         const QImage part(source.constScanLine(from.y()) + std::ptrdiff_t(from.x()) * 4, from.width(), from.height(),
                           source.bytesPerLine(), source.format());
-        QImage scaled = part.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage scaled = part.scaled(device, Qt::IgnoreAspectRatio, mode);
         // An opaque picture is copied row by row where a translucent one is blended pixel by pixel.
         if (isOpaque(scaled))
             scaled.convertTo(QImage::Format_RGB32);
-        cache = std::make_shared<ScaledCache>(ScaledCache{device, from, std::move(scaled)});
+        cache = std::make_shared<ScaledCache>(ScaledCache{device, from, mode, std::move(scaled)});
         image.shellCache = cache;
     }
     // Already at the device's pixels: placed on whole pixels it is a copy, where the painter's

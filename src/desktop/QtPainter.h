@@ -27,7 +27,8 @@ public:
     void strokeRoundedRect(const platform::Rect& rect, float radius, float lineWidth, const platform::Color& color) override;
     void fillEllipse(const platform::Rect& rect, const platform::Color& color) override;
     void drawLine(platform::Point from, platform::Point to, float lineWidth, const platform::Color& color) override;
-    void drawImage(const platform::Rect& rect, const platform::Image& image, platform::ImageFit fit) override;
+    void drawImage(const platform::Rect& rect, const platform::Image& image, platform::ImageFit fit,
+                   platform::ImageSampling sampling) override;
     void drawText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style) override;
     platform::HtmlLayout drawHtml(const platform::Rect& rect, const std::string& html, float scrollOffset) override;
     float textWidth(const std::string& text, const platform::Font& font) override;
@@ -39,6 +40,8 @@ public:
 private:
     // The fast path for rounded rectangles on an unturned painter; false when it does not apply.
     bool drawRoundedFromCorners(const platform::Rect& rect, float radius, float lineWidth, const platform::Color& color);
+    void drawScaledImage(const platform::Rect& rect, const platform::Image& image, platform::ImageFit fit,
+                         Qt::TransformationMode mode);
     void drawTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style, const QFont& font,
                       int flags);
     void drawCachedTextLine(const QRectF& rect, const QString& text, const platform::TextStyle& style,

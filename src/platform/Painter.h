@@ -44,6 +44,9 @@ struct HtmlLayout {
 };
 
 enum class ImageFit { Fill, AspectFill, AspectFit };
+// Smooth blends neighbouring pixels when scaling (photographs); Nearest makes each pixel a block of
+// its own colour (pictures whose pixels are data, such as the spectrum palette).
+enum class ImageSampling { Smooth, Nearest };
 
 // What the view tree draws with; the shell implements it. Coordinates are in points.
 class Painter {
@@ -60,7 +63,8 @@ public:
     virtual void strokeRoundedRect(const Rect& rect, float radius, float lineWidth, const Color& color) = 0;
     virtual void fillEllipse(const Rect& rect, const Color& color) = 0;
     virtual void drawLine(Point from, Point to, float lineWidth, const Color& color) = 0;
-    virtual void drawImage(const Rect& rect, const Image& image, ImageFit fit) = 0;
+    virtual void drawImage(const Rect& rect, const Image& image, ImageFit fit,
+                           ImageSampling sampling = ImageSampling::Smooth) = 0;
     virtual void drawText(const Rect& rect, const std::string& text, const TextStyle& style) = 0;
     // Lays out an HTML page to the rectangle's width and draws it moved up by `scrollOffset`, clipped
     // to the rectangle. Nothing the page refers to (images, style sheets) is fetched.

@@ -8,6 +8,7 @@
 #include "PackedColor.h"
 #include "SettingsKeys.h"
 #include "SwatchPalette.h"
+#include "SwatchPaletteView.h"
 
 #include "platform/Button.h"
 #include "platform/ImageView.h"
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using testing_support::rgbAt;
 using testing_support::TestApp;
 
 namespace {
@@ -32,13 +34,15 @@ struct ColourDialog {
     const char* key;     // of the colour stored
     const char* shownBy; // the wallpaper's view of that colour
     float alpha;         // of a picked colour, the strip being stored at 0.4 opacity
-    const char* title;   // of the palette, where the dialog shows one
+    const char* title;   // of the palette
 };
 
 const ColourDialog kDialogs[] = {
     {"strip", "newstyle.strip", "strip", keys::stripColor, "classic.strip", 0.4f, "strip.paletteTitle"},
-    {"background", "newstyle.background", "bg", keys::bgColor, "background.upper", 1.0f, nullptr},
+    {"background", "newstyle.background", "bg", keys::bgColor, "background.upper", 1.0f, "bg.paletteTitle"},
 };
+
+std::uint32_t rgb(const Color& c) { return packColor(c) >> 8; }
 
 struct Options {
     explicit Options(const ColourDialog& dialog) : d(dialog) { setStoredStrip(Color::rgba(0, 0, 1, 0.4f)); }
@@ -51,14 +55,16 @@ struct Options {
     void open() { t.tapAndSettle({"main.style", "style.new", d.button}); }
     DialogBase& dialog() { return *main.CurrentDialog(); }
     std::string id(const char* suffix) const { return d.prefix + std::string(suffix); }
-    ImageView& palette() { return t.view<ImageView>(id(".paletteImage")); }
+    SwatchPaletteView& palette() { return t.view<SwatchPaletteView>(id(".paletteImage")); }
+    std::optional<Point> marked() { return palette().mark() ? std::optional(palette().mark()->pixel) : std::nullopt; }
     Point onPalette(float x, float y) { return palette().convertToWindow({x, y}); }
     std::uint32_t stored(const char* key = nullptr) { return settings.unsignedForKey(key ? key : d.key).value_or(0xDEADBEEF); }
     Color shown() { return *t.view<Label>(d.shownBy).backgroundColor(); }
     Color paletteColor(float x, float y, float alpha) { return *SwatchPalette::sample(*palette().image(), {x, y}, alpha, t.log); }
-    void setStoredStrip(Color color)
+    void setStoredStrip(Color color) { setStored(keys::stripColor, color); }
+    void setStored(const char* key, Color color)
     {
-        settings.setObject(keys::stripColor, packColor(color));
+        settings.setObject(key, packColor(color));
         main.viewWillAppear(false);
     }
 };
@@ -110,13 +116,13 @@ TEST_P(ColourOptions, ARoundPaletteTakesTheSwatchNearestTheTouch)
 TEST_P(ColourOptions, TheArrowsStepThroughThePalettesBothWaysShowingEachCentredAtItsSize)
 {
     open();
-    // Only the spectrum differs in size; the strip's dialog names each palette too.
+    // Only the spectrum differs in size; both dialogs name each palette between the same arrows.
     auto expectShown = [&](int index, Size size) {
         const Rect image = palette().frame(), area = t.view(id(".palette")).bounds();
         EXPECT_EQ(image.size, size);
         EXPECT_NEAR(midX(image), midX(area), 0.5f);
         EXPECT_NEAR(midY(image), midY(area), 0.5f);
-        EXPECT_TRUE(!d.title || t.view<Label>(d.title).text() == SwatchPalette::entries()[std::size_t(index)].title);
+        EXPECT_EQ(t.view<Label>(d.title).text(), SwatchPalette::entries()[std::size_t(index)].title);
     };
     const Size round{SwatchPalette::roundWidth, SwatchPalette::roundHeight};
     t.tap(id(".previousPalette"));
@@ -125,6 +131,72 @@ TEST_P(ColourOptions, TheArrowsStepThroughThePalettesBothWaysShowingEachCentredA
     expectShown(0, {SwatchPalette::spectrumWidth, SwatchPalette::spectrumHeight});
     t.tap(id(".nextPalette"));
     expectShown(1, round);
+}
+
+// Each pixel of the spectrum is a block of its own colour, and a round palette's swatches are discs
+// whose edge is one pixel wide, at one to four pixels a point: nothing blurred by scaling.
+TEST_P(ColourOptions, PalettesAreSharpAtOneToFourPixelsAPoint)
+{
+    open();
+    const std::uint32_t well = rgb(*t.view(id(".palette")).backgroundColor());
+    for (int scale = 1; scale <= 4; ++scale) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        const QImage spectrum = t.screenshot(float(scale));
+        Point origin = onPalette(0, 0);
+        int blurred = 0;
+        for (int y = 0; y < SwatchPalette::spectrumHeight; y += 3)
+            for (int x = 0; x < SwatchPalette::spectrumWidth; x += 3)
+                for (int dy = 0; dy < scale; ++dy)
+                    for (int dx = 0; dx < scale; ++dx)
+                        blurred += rgbAt(spectrum, int(origin.x + x) * scale + dx, int(origin.y + y) * scale + dy) !=
+                                   rgb(paletteColor(float(x), float(y), 1));
+        EXPECT_EQ(blurred, 0);
+
+        t.tap(id(".nextPalette"));
+        const QImage round = t.screenshot(float(scale));
+        origin = onPalette(0, 0);
+        for (const Point& spot : SwatchPalette::hotSpots) {
+            const std::uint32_t fill = rgb(paletteColor(spot.x, spot.y, 1));
+            // Along the row through the swatch's middle, from the middle out past its edge.
+            const float midX = (origin.x + spot.x + 0.5f) * float(scale), midY = (origin.y + spot.y + 0.5f) * float(scale);
+            EXPECT_EQ(rgbAt(round, int(midX), int(midY)), fill);
+            int between = 0;
+            for (int x = int(midX); x < int(midX + 12 * float(scale)); ++x) {
+                const std::uint32_t shown = rgbAt(round, x, int(midY));
+                between += shown != fill && shown != well;
+            }
+            EXPECT_LE(between, 1) << "swatch at " << spot.x << ", " << spot.y;
+        }
+        t.tap(id(".previousPalette"));
+    }
+}
+
+TEST_P(ColourOptions, ThePaletteMarksTheColourWornWhereItHoldsItAndThenWhereATouchPicksOne)
+{
+    open();
+    t.tap(id(".nextPalette")); // earth tones
+    EXPECT_EQ(marked(), std::nullopt) << "the colour worn is on no swatch";
+    const Point spot = SwatchPalette::hotSpots[3];
+    const Color swatch = paletteColor(spot.x, spot.y, d.alpha);
+    // Worn from elsewhere, a style applied say, and shown when the dialog comes up again.
+    setStored(d.key, swatch);
+    dialog().viewWillAppear(false);
+    EXPECT_EQ(marked(), spot);
+    // A ring inside the swatch, of a colour that shows on it.
+    const QImage shot = t.screenshot(2);
+    const Point ring = onPalette(spot.x + 0.5f + 3.5f, spot.y + 0.5f);
+    const std::uint32_t shown = rgbAt(shot, int(ring.x * 2), int(ring.y * 2));
+    EXPECT_TRUE(shown == 0xFFFFFF || shown == 0x000000) << std::hex << shown;
+    EXPECT_NE(shown, rgb(swatch));
+
+    t.tap(id(".nextPalette"));
+    t.tap(id(".previousPalette"));
+    EXPECT_EQ(marked(), spot) << "found again when its palette comes back";
+    t.tapAt(onPalette(175, 59));
+    EXPECT_EQ(marked(), (Point{170, 50}));
+    t.tap(id(".previousPalette"));
+    t.tapAt(onPalette(100.7f, 40.2f));
+    EXPECT_EQ(marked(), (Point{100, 40})) << "the spectrum's pixel touched";
 }
 
 TEST_P(ColourOptions, APaletteInAnUnknownPixelLayoutIsLoggedAndChangesNothing)
@@ -220,6 +292,12 @@ TEST_F(StripOptions, LetteringAndLayoutButtonsSelectOneStoreItAndFollowAChangeMa
         EXPECT_EQ(layoutSelected(), layout);
         EXPECT_EQ(settings.stringForKey(keys::stripLayout), layout);
     }
+    // None leaves the background alone, and its hint says so.
+    t.tapAndSettle("strip.layout.none");
+    for (const char* layout : {"layout.classic", "layout.split", "layout.topOnly"})
+        EXPECT_TRUE(t.view(layout).isHidden()) << layout;
+    const std::string hint = t.view<Label>("strip.layoutHint").text();
+    EXPECT_NE(hint.find("None: the background alone, no strip and no lettering."), std::string::npos) << hint;
 
     // Red lettering from a style is not white lettering; a layout changed elsewhere shows too.
     settings.setObject(keys::fontFace, 0xFF0000FFu);

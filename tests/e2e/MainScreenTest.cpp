@@ -4,7 +4,9 @@
 
 #include "Dialogs/MainDialogViewController.h"
 #include "MainViewController.h"
+#include "PackedColor.h"
 
+#include "platform/AlertView.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
@@ -164,6 +166,31 @@ TEST_F(Capture, CancelFromTheInstructionsReturnsExactlyToTheStateBefore)
 
     t.tapAndSettle("capture.cancel");
     EXPECT_EQ(state(), before);
+}
+
+// The wallpaper's lettering must not run into their text: down a column where no text of theirs
+// is, they show their own fill whatever lies behind.
+TEST_F(Capture, TheInstructionsAndAlertsHideWhatIsBehindThem)
+{
+    auto unlike = [&](const platform::View& v, float x, float top, float bottom) {
+        const QImage shot = t.screenshot(1);
+        const std::uint32_t fill = packColor(*v.backgroundColor()) >> 8;
+        int differing = 0;
+        for (float y = top; y < bottom; ++y) {
+            const platform::Point p = v.convertToWindow({x, y});
+            differing += rgbAt(shot, int(p.x), int(p.y)) != fill;
+        }
+        return differing;
+    };
+    t.tapAndSettle("dialog.save");
+    const platform::View& instructions = t.view("capture.instructions");
+    EXPECT_EQ(unlike(instructions, 6, 0, instructions.frame().height()), 0);
+
+    auto alert = std::make_shared<platform::AlertView>("Delete Style", "Sure?", nullptr, "OK", std::vector<std::string>{});
+    alert->show();
+    const platform::View& box = *alert->subviews().front();
+    EXPECT_EQ(unlike(box, 6, 4, box.frame().height() - 48), 0);
+    alert->dismissWithClickedButtonIndex(0, false);
 }
 
 TEST_F(Capture, TheCaptureShowsTheWallpaperAloneAndDoneBringsEverythingBack)

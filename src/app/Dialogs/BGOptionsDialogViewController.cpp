@@ -2,6 +2,7 @@
 
 #include "Interfaces/BGOptionsDialog.h"
 #include "DialogHost.h"
+#include "SwatchPaletteView.h"
 
 using namespace platform;
 
@@ -20,7 +21,13 @@ void BGOptionsDialogViewController::viewDidLoad()
 {
     DialogBase::viewDidLoad();
     picker.colorSwatchImage = colorSwatchImage.get();
+    picker.swatchTitleLabel = swatchTitleLabel.get();
     loadSwatchPalette(0);
+}
+
+void BGOptionsDialogViewController::viewWillAppear(bool)
+{
+    picker.showChosen(preview().BGColor());
 }
 
 void BGOptionsDialogViewController::colorByTouchSaveToDefaults(bool save)

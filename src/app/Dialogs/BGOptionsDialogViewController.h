@@ -11,6 +11,8 @@ public:
     ~BGOptionsDialogViewController() override;
 
     void viewDidLoad() override;
+    // Marks the background colour worn on the palette.
+    void viewWillAppear(bool animated) override;
 
     void loadSwatchPalette(int index) { picker.loadSwatchPalette(index); }
     void nextSwatchButtonClicked() { picker.nextSwatchButtonClicked(); }

@@ -48,6 +48,7 @@ void StripOptionsDialogViewController::viewWillAppear(bool)
     classicLayoutButton->setSelected(main.isClassicLayout());
     splitLayoutButton->setSelected(main.isSplitLayout());
     noneLayoutButton->setSelected(main.isNoneLayout());
+    picker.showChosen(main.stripColor());
 }
 
 // Tabs.

@@ -15,7 +15,7 @@ public:
     ~StripOptionsDialogViewController() override;
 
     void viewDidLoad() override;
-    // Brings the slider, font and layout buttons up to date with the wallpaper.
+    // Brings the slider, font and layout buttons and the palette's mark up to date with the wallpaper.
     void viewWillAppear(bool animated) override;
 
     void tabButtonColorClick();

@@ -4,14 +4,16 @@
 
 #include <memory>
 
-namespace platform {
-class ImageView;
-}
 class BGOptionsDialogViewController;
+class SwatchPaletteView;
+namespace platform {
+class Label;
+}
 
 struct BGOptionsDialogOutlets {
     DialogFrame frame;
-    std::shared_ptr<platform::ImageView> colorSwatchImage;
+    std::shared_ptr<SwatchPaletteView> colorSwatchImage;
+    std::shared_ptr<platform::Label> swatchTitleLabel;
 };
 
 BGOptionsDialogOutlets buildBGOptionsDialog(BGOptionsDialogViewController& controller);

@@ -55,7 +55,8 @@ std::shared_ptr<Label> textLine(Rect frame, const std::string& text, float size,
 std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
 {
     auto v = std::make_shared<View>(Rect{{0, screenTop}, screen});
-    v->setBackgroundColor(Color::rgb255(14, 14, 18, 0.94f));
+    // Opaque: the wallpaper's lettering behind would run into the instructions.
+    v->setBackgroundColor(Color::rgb255(14, 14, 18));
     v->setIdentifier("capture.instructions");
     // Laid out for the classic screen, centred on a taller one.
     const float x = 28, w = screen.width - 56, top = (screen.height - Application::classicScreenSize.height) / 2;

@@ -2,8 +2,8 @@
 
 #include "Dialogs/StripOptionsDialogViewController.h"
 #include "Interfaces/DialogChrome.h"
+#include "Interfaces/PalettePanel.h"
 
-#include "platform/ImageView.h"
 #include "platform/Slider.h"
 #include "platform/Theme.h"
 
@@ -16,7 +16,6 @@ constexpr float gap = 8;
 constexpr float tabsTop = chrome::headerHeight + 8;
 constexpr float panelsTop = tabsTop + chrome::rowHeight + 8;
 constexpr float panelHeight = 184;
-constexpr float paletteHeight = 84; // the spectrum's 74 pixels and a little air
 constexpr float dialogHeight = panelsTop + panelHeight + 8 + chrome::footerHeight;
 
 std::shared_ptr<Button> arrow(Rect frame, const std::string& title, const std::string& id)
@@ -31,32 +30,11 @@ void colorPanel(StripOptionsDialogViewController& controller, StripOptionsDialog
     auto panel = std::make_shared<View>(Rect{0, 0, panelWidth, panelHeight});
     panel->setIdentifier("strip.colorPanel");
 
-    auto palette = std::make_shared<View>(Rect{0, 0, panelWidth, paletteHeight});
-    palette->setBackgroundColor(chrome::wellFill);
-    palette->setCornerRadius(theme::controlRadius);
-    palette->setIdentifier("strip.palette");
-    panel->addSubview(palette);
-    // Sized to its palette image and centred when a palette loads.
-    auto image = std::make_shared<ImageView>(Rect{0, 0, panelWidth, paletteHeight});
-    image->setIdentifier("strip.paletteImage");
-    palette->addSubview(image);
+    PalettePanel palette = addPalettePanel(
+        *panel, {0, 0}, panelWidth, "strip", [&controller] { controller.previousSwatchButtonClicked(); },
+        [&controller] { controller.nextSwatchButtonClicked(); });
 
-    float rowY = paletteHeight + 6;
-    auto prev = arrow({0, rowY, chrome::rowHeight, chrome::rowHeight}, "\u2039", "strip.previousPalette");
-    prev->setAction([&controller] { controller.previousSwatchButtonClicked(); });
-    panel->addSubview(prev);
-    auto title = std::make_shared<Label>(Rect{chrome::rowHeight + 4, rowY, panelWidth - 2 * (chrome::rowHeight + 4), chrome::rowHeight});
-    title->setFont({15, true});
-    title->setTextColor(Color::white());
-    title->setAlignment(TextAlignment::Center);
-    title->setMinimumFontSize(11);
-    title->setIdentifier("strip.paletteTitle");
-    panel->addSubview(title);
-    auto next = arrow({panelWidth - chrome::rowHeight, rowY, chrome::rowHeight, chrome::rowHeight}, "\u203A", "strip.nextPalette");
-    next->setAction([&controller] { controller.nextSwatchButtonClicked(); });
-    panel->addSubview(next);
-
-    float fontY = rowY + chrome::rowHeight + 6;
+    float fontY = PalettePanel::height + 6;
     panel->addSubview(chrome::caption({0, fontY, 72, chrome::rowHeight}, "LETTERING"));
     float buttonWidth = (panelWidth - 72 - gap) / 2;
     auto white = chrome::toggleButton({72, fontY, buttonWidth, chrome::rowHeight}, "White", "strip.fontWhite");
@@ -67,9 +45,9 @@ void colorPanel(StripOptionsDialogViewController& controller, StripOptionsDialog
     panel->addSubview(black);
 
     o.tabColorView = panel;
-    o.swatchPaletteView = palette;
-    o.colorSwatchImage = image;
-    o.swatchTitleLabel = title;
+    o.swatchPaletteView = palette.well;
+    o.colorSwatchImage = palette.image;
+    o.swatchTitleLabel = palette.title;
     o.whiteFontButton = white;
     o.blackFontButton = black;
 }
@@ -104,7 +82,9 @@ void layoutPanel(StripOptionsDialogViewController& controller, StripOptionsDialo
         x += width + gap;
     }
     auto hint = chrome::caption({0, 84, panelWidth, 60}, "Classic: one strip across the middle. Split: contact above, "
-                                                        "information below. None: lettering only.");
+                                                        "information below. None: the background alone, no strip "
+                                                        "and no lettering.");
+    hint->setIdentifier("strip.layoutHint");
     hint->setWraps(true);
     hint->setFont({12, false});
     panel->addSubview(hint);

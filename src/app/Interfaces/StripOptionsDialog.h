@@ -8,12 +8,12 @@
 
 namespace platform {
 class Button;
-class ImageView;
 class Label;
 class Slider;
 class View;
 } // namespace platform
 class StripOptionsDialogViewController;
+class SwatchPaletteView;
 
 // The three tab panels are not in the frame's view yet: the controller places them when it loads.
 struct StripOptionsDialogOutlets {
@@ -27,7 +27,7 @@ struct StripOptionsDialogOutlets {
     std::shared_ptr<platform::Button> whiteFontButton;
     std::shared_ptr<platform::Button> blackFontButton;
     std::shared_ptr<platform::View> swatchPaletteView;
-    std::shared_ptr<platform::ImageView> colorSwatchImage;
+    std::shared_ptr<SwatchPaletteView> colorSwatchImage;
     std::shared_ptr<platform::Label> swatchTitleLabel;
     std::shared_ptr<platform::View> opacityDialog;
     std::shared_ptr<platform::Slider> stripOpacitySlider;
