@@ -275,6 +275,31 @@ TEST(Lettering, FitsTheScreenAndTheMenuPillKeepsClearOfIt)
     }
 }
 
+// The capture instructions' title is one whole line at any density, nothing of it run below its place.
+TEST(Lettering, TheInstructionsTitleShowsOnOneLine)
+{
+    TestApp t;
+    t.main().saveCurrentWallpaperClick();
+    t.settle();
+    const platform::View& title = *t.view("capture.instructions").subviews().front();
+    const platform::Point at = title.convertToWindow({0, 0});
+    for (int scale : {1, 3}) {
+        const QImage shot = t.screenshot(float(scale));
+        auto brightRows = [&](float from, float to) {
+            int rows = 0;
+            for (int y = int(from * scale); y < int(to * scale); ++y) {
+                bool bright = false;
+                for (int x = 0; x < shot.width() && !bright; ++x)
+                    bright = qGray(shot.pixel(x, y)) > 200;
+                rows += bright;
+            }
+            return rows;
+        };
+        EXPECT_GT(brightRows(at.y, at.y + title.frame().height()), 12 * scale) << scale;
+        EXPECT_EQ(brightRows(at.y + title.frame().height() + 2, at.y + 54), 0) << scale;
+    }
+}
+
 // One renderer, one picture: the screen capture, the export and the window's painting of the same
 // settings are the same pixels, whatever the layout and the script.
 TEST(OnePicture, TheCaptureTheExportAndTheWindowDrawTheSamePixels)

@@ -67,10 +67,11 @@ platform::TextStyle WallpaperLayout::letteringStyleOf(Part part) const
     style.minimumFontSize = 12;
     if (part == Part::ClassicInfo || part == Part::SplitInfo)
         style.maximumLines = 2;
-    else if (part == Part::ClassicContact)
-        style.minimumFontSize = fontSizeOf(Part::ClassicInfo);
-    else if (part == Part::SplitContact)
-        style.minimumFontSize = fontSizeOf(Part::SplitInfo);
+    if (part == Part::ClassicContact || part == Part::SplitContact) {
+        style.minimumFontSize = fontSizeOf(part == Part::ClassicContact ? Part::ClassicInfo : Part::SplitInfo);
+        style.maximumLines = 2;
+        style.shrinksBeforeBreaking = true;
+    }
     return style;
 }
 

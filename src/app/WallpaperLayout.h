@@ -36,8 +36,8 @@ public:
     platform::Rect frameOf(Part part) const;
     float fontSizeOf(Part part) const;
     // How a part's lettering is drawn, but for its colours: bold and centred at its size. A long
-    // information line breaks onto two lines before it shrinks; the number never shrinks below the
-    // information line's size, and is shortened instead.
+    // information line breaks onto two lines before it shrinks; a long number shrinks down to the
+    // information line's size, never smaller, then breaks onto two lines, and only then is shortened.
     platform::TextStyle letteringStyleOf(Part part) const;
     // The parts that show the number and the information line in a layout; none for no layout.
     static std::optional<Part> contactPartOf(StripLayout layout);

@@ -464,7 +464,7 @@ FittedText fitText(const QRectF& r, const QString& s, const platform::TextStyle&
     if (width <= r.width())
         return {font, {s}, true};
     const float minimum = style.minimumFontSize > 0 ? std::min(style.minimumFontSize, size) : size;
-    if (style.maximumLines <= 1) {
+    if (style.maximumLines <= 1 || style.shrinksBeforeBreaking) {
         if (minimum < size) {
             size = std::max(minimum, float(std::floor(size * r.width() / width)));
             font = QtPainter::qFont(style.font, size);
@@ -474,7 +474,8 @@ FittedText fitText(const QRectF& r, const QString& s, const platform::TextStyle&
         }
         if (width <= r.width())
             return {font, {s}, true};
-        return {font, {QFontMetricsF(font).elidedText(s, Qt::ElideRight, r.width())}, false};
+        if (style.maximumLines <= 1)
+            return {font, {QFontMetricsF(font).elidedText(s, Qt::ElideRight, r.width())}, false};
     }
     // On a few lines: broken at the size asked, then shrunk until they fit the rectangle.
     auto linesOf = [&](const std::vector<TextLine>& lines, std::size_t count) {

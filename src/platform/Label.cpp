@@ -54,9 +54,10 @@ void Label::setWraps(bool wraps)
     setNeedsDisplay();
 }
 
-void Label::setMaximumLines(int lines)
+void Label::setMaximumLines(int lines, bool shrinksBeforeBreaking)
 {
     style_.maximumLines = lines;
+    style_.shrinksBeforeBreaking = shrinksBeforeBreaking;
     setNeedsDisplay();
 }
 

@@ -24,7 +24,7 @@ public:
     void setMinimumFontSize(float size);
     void setWraps(bool wraps);
     // Lets a long text break onto up to this many lines before it shrinks.
-    void setMaximumLines(int lines);
+    void setMaximumLines(int lines, bool shrinksBeforeBreaking = false);
     const TextStyle& textStyle() const { return style_; }
 
     void draw(Painter& painter) const override;

@@ -30,6 +30,8 @@ struct TextStyle {
     bool wraps = false;
     // A long text first breaks onto up to this many lines at its size, then shrinks, then elides.
     int maximumLines = 1;
+    // Instead, shrinks on one line down to the minimum size before it breaks onto more.
+    bool shrinksBeforeBreaking = false;
 };
 
 // Where rich text put its links, in the coordinates of the laid-out page.

@@ -166,7 +166,8 @@ TEST_F(Information, TheDialogSaysWhenTheNumberIsEmptyOrATextIsTooLongForTheWallp
     } rows[] = {
         {"classic", "+1 555 0100", "If found please call or e-mail jonathan.appleseed@example.com", ""},
         {"classic", "", "Reward", "No number"},
-        {"classic", "1234567890123456789012345", "", "The number is too long"},
+        {"classic", "1234567890123456789012345", "", ""}, // on two lines
+        {"classic", std::string(40, '7'), "", "The number is too long"},
         {"split", "1234567890123456789012345", "", "The number is too long"},
         {"split", "911", std::string(40, 'W') + " " + std::string(40, 'W'), "The information is too long"},
         {"none", "1234567890123456789012345", "", ""},

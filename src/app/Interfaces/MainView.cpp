@@ -204,7 +204,7 @@ DialogStack::Places layOutMainView(MainViewOutlets& o, const WallpaperLayout& la
             view->setFont(style.font);
             view->setShadowOffset(style.shadowOffset);
             view->setMinimumFontSize(style.minimumFontSize);
-            view->setMaximumLines(style.maximumLines);
+            view->setMaximumLines(style.maximumLines, style.shrinksBeforeBreaking);
         }
     }
     o.menuLauncher->setFrame({{right - 97, box.y() + 47 * scale}, o.menuLauncher->frame().size});
