@@ -248,7 +248,7 @@ TEST_F(SaveStyleAs, TheSaveButtonFollowsTheTextBeingEdited)
 {
     open();
     EXPECT_TRUE(t.isReachable("saveStyle.save"));
-    t.tap("saveStyle.name");
+    t.tapAndSettle("saveStyle.name"); // the clear button is reached where the field has slid to
     t.tapClearButton("saveStyle.name");
     EXPECT_FALSE(t.isReachable("saveStyle.save"));
     t.type("x");
@@ -268,7 +268,7 @@ TEST_F(SaveStyleAs, LeavingWhileEditingEndsTheEditingAndTheNextVisitStartsAfresh
     for (const char* leave : {"saveStyle.cancel", "saveStyle.save", "saveStyle.save"}) {
         SCOPED_TRACE(leave);
         open();
-        t.tap("saveStyle.name");
+        t.tapAndSettle("saveStyle.name");
         t.tapClearButton("saveStyle.name");
         t.type("Draft");
         t.tapAndSettle(leave);
