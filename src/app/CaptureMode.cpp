@@ -3,20 +3,36 @@
 #include "DialogStack.h"
 #include "Dialogs/DialogBase.h"
 
+#include "Screen.h"
+
 #include "platform/Application.h"
+#include "platform/Button.h"
+#include "platform/Label.h"
 #include "platform/View.h"
+
+#include <algorithm>
+#include <cmath>
 
 using platform::Application;
 
 namespace {
 
 constexpr double fadeDuration = 0.25;
+constexpr double noticeDuration = 6;
 
 } // namespace
 
 CaptureMode::CaptureMode(Views views, const DialogStack& stack, std::function<void()> wallpaperAlone)
     : views_(std::move(views)), stack_(stack), wallpaperAlone_(std::move(wallpaperAlone))
 {
+}
+
+float CaptureMode::pixelsPerPoint(const Screen& screen, float windowPixelsPerPoint)
+{
+    if (screen.system != "classic")
+        return screen.scale();
+    // A hair over a whole step (rounding in the window's size) is that step.
+    return std::clamp(std::ceil(windowPixelsPerPoint - 0.01f), 1.0f, 4.0f);
 }
 
 void CaptureMode::showInstructions()
@@ -51,6 +67,7 @@ void CaptureMode::leave()
 {
     auto& app = Application::shared();
     views_.instructions->setHidden(true);
+    hideNotice();
     {
         platform::Animation fade(app.animator(), fadeDuration);
         views_.launcher->setAlpha(stack_.isMinimized() ? 1 : 0);
@@ -62,4 +79,40 @@ void CaptureMode::leave()
     app.setStatusBarHidden(false, true);
     views_.screen->sendSubviewToBack(*views_.doneButton);
     state_ = State::Normal;
+}
+
+void CaptureMode::showSaved(const std::filesystem::path& file)
+{
+    savedFolder_ = file.parent_path();
+    showNotice("Saved " + file.filename().string(), true);
+}
+
+void CaptureMode::showNotSaved(const std::string& reason) { showNotice("Not saved: " + reason, false); }
+
+void CaptureMode::hideNotice()
+{
+    if (notice_.root)
+        notice_.root->removeFromSuperview();
+}
+
+void CaptureMode::showNotice(const std::string& message, bool canShowFolder)
+{
+    if (!notice_.root)
+        notice_ = buildCaptureNotice(views_.screen->bounds().size, [this] {
+            if (auto* opener = Application::shared().services().folderOpener)
+                opener->openFolder(savedFolder_);
+        });
+    notice_.message->setText(message);
+    notice_.showInFolder->setHidden(!canShowFolder);
+    // Over everything, the capture's done button too.
+    views_.screen->addSubview(notice_.root);
+    const int shown = ++*noticesShown_;
+    platform::Animation wait(Application::shared().animator(), noticeDuration);
+    // Weak: the screen may be made anew for another phone before the time is up.
+    wait.onStop([root = std::weak_ptr(notice_.root), latest = std::weak_ptr(noticesShown_), shown] {
+        auto view = root.lock();
+        auto count = latest.lock();
+        if (view && count && *count == shown)
+            view->removeFromSuperview();
+    });
 }

@@ -106,6 +106,8 @@ public:
     // Capture mode and the photograph.
     using CaptureState = CaptureMode::State;
     CaptureState captureState() const;
+    // The shell puts the capture's notice away before it takes a picture, and shows it after.
+    CaptureMode& captureMode() { return *capture_; }
     void saveCurrentWallpaperClick() override;
     void saveInstructionsContinueButtonClick();
     void saveInstructionsCancelButtonClick();

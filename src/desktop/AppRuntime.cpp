@@ -31,6 +31,7 @@ AppRuntime::AppRuntime(platform::Clock& clock, platform::Log& log)
     services.fileChooser = &fileChooser_;
     services.webLoader = &webLoader_;
     services.urlOpener = &urlOpener_;
+    services.folderOpener = &folderOpener_;
     application_ = std::make_unique<platform::Application>(services);
     delegate_ = std::make_unique<TavrinPlusAppDelegate>();
     application_->setDelegate(delegate_.get());
@@ -50,6 +51,27 @@ void AppRuntime::launch()
     // another process has just written.
     platform::SettingsStore::Transaction startUp(application_->settings());
     delegate_->applicationDidFinishLaunching(*application_);
+    mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
+    delegate_->onScreenChanged = [this] {
+        mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
+        if (onScreenChanged)
+            onScreenChanged();
+    };
+}
+
+void AppRuntime::captureScreen()
+{
+    MainViewController& main = mainViewController();
+    CaptureMode& capture = main.captureMode();
+    capture.hideNotice();
+    std::string error;
+    if (auto file = captureScreenToAlbum(error, CaptureMode::pixelsPerPoint(main.screen(), windowPixelsPerPoint))) {
+        application_->log("saved the screen to " + file->string());
+        capture.showSaved(*file);
+    } else {
+        application_->log("the screen capture was not saved: " + error);
+        capture.showNotSaved(error);
+    }
 }
 
 QByteArray encodeScreen(const QImage& screen, const char* format)
@@ -75,6 +97,9 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
         error = "cannot encode the picture";
         return std::nullopt;
     }
+    // The same picture as the last one, still in the album as written: that file is the capture.
+    if (lastCapture_ && lastCapture_->png == png && platform::fileIdentity(lastCapture_->file) == lastCapture_->identity)
+        return lastCapture_->file;
     std::filesystem::path dir = paths_.photoAlbumDirectory();
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
@@ -87,8 +112,10 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
     // Another capture may take the same name between the check and the write: then try the next one.
     for (int attempt = 0; name && attempt < 5; ++attempt, name = albumFileName(dir, stamp)) {
         std::string why;
-        if (platform::writeNewFileAtomically(*name, std::string_view(png.constData(), size_t(png.size())), why))
+        if (platform::writeNewFileAtomically(*name, std::string_view(png.constData(), size_t(png.size())), why)) {
+            lastCapture_ = Capture{*name, png, platform::fileIdentity(*name)};
             return name;
+        }
         if (errno != EEXIST) {
             error = "cannot write " + name->string() + ": " + why;
             return std::nullopt;

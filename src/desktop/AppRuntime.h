@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/QtFileChooser.h"
+#include "desktop/QtFolderOpener.h"
 #include "desktop/QtImageCodec.h"
 #include "desktop/QtTimeFormatter.h"
 #include "desktop/QtUrlOpener.h"
@@ -8,9 +9,11 @@
 #include "desktop/QtWebLoader.h"
 
 #include "platform/Application.h"
+#include "platform/AtomicFile.h"
 #include "platform/StandardPaths.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,19 +36,29 @@ public:
     AppRuntime(platform::Clock& clock, platform::Log& log);
     ~AppRuntime();
 
-    // The start-up: the delegate's applicationDidFinishLaunching, which loads the main screen.
+    // The start-up: the delegate's applicationDidFinishLaunching, which loads the main screen. From
+    // then on the capture mode's wallpaper alone is captured into the album.
     void launch();
+    // Told after the screen was made anew for another phone.
+    std::function<void()> onScreenChanged;
 
     platform::Application& application() { return *application_; }
     TavrinPlusAppDelegate& delegate() { return *delegate_; }
     MainViewController& mainViewController();
     QtViewRenderer& renderer() { return renderer_; }
     QtImageCodec& codec() { return codec_; }
+    QtFileChooser& fileChooser() { return fileChooser_; }
 
     // The device's screen capture: the screen as shown now, as a PNG in the photo album folder under a
     // new name. The path written, or nothing with the reason in `error`.
     // At the phone's own pixels unless a scale is given.
     std::optional<std::filesystem::path> captureScreenToAlbum(std::string& error, std::optional<float> scale = {});
+    // The capture the window takes (Print, Ctrl+Shift+S, the capture mode): at the capture's density
+    // for the window's pixels a point, then a notice on the screen names the picture or says why it
+    // was not saved. The same picture again is not written twice.
+    void captureScreen();
+    // The window's pixels a point: its zoom times the display's pixel ratio.
+    float windowPixelsPerPoint = 1;
 
 private:
     QtImageCodec codec_;
@@ -54,9 +67,17 @@ private:
     QtFileChooser fileChooser_;
     QtWebLoader webLoader_;
     QtUrlOpener urlOpener_;
+    QtFolderOpener folderOpener_;
     platform::StandardPaths paths_;
     std::unique_ptr<platform::Application> application_;
     std::unique_ptr<TavrinPlusAppDelegate> delegate_;
+    // The last picture written to the album, to know the same one again.
+    struct Capture {
+        std::filesystem::path file;
+        QByteArray png;
+        platform::FileIdentity identity;
+    };
+    std::optional<Capture> lastCapture_;
 };
 
 } // namespace desktop

@@ -17,11 +17,15 @@
 #include <QPainter>
 #include <QNativeGestureEvent>
 #include <QPaintEvent>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QCoreApplication>
 #include <QTimer>
 #include <QWheelEvent>
 
-#include <iostream>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace desktop {
@@ -32,13 +36,18 @@ const QString title = QStringLiteral("TavrinPlus");
 
 // One wheel notch scrolls as far as a short finger flick would.
 constexpr float pointsPerNotch = 40;
+// What the window's title bar and borders may take of the screen's free area.
+const QSize windowFrameAllowance(16, 48);
 
 } // namespace
 
-PhoneWindow::PhoneWindow(AppRuntime& runtime, int zoom) : runtime_(runtime), zoom_(zoom)
+PhoneWindow::PhoneWindow(AppRuntime& runtime, float zoom) : runtime_(runtime), zoom_(zoom)
 {
     setWindowTitle(title);
-    fitScreen();
+    // The first size fits the screen, however large the zoom asked for.
+    const QRect available = screen()->availableGeometry();
+    zoom_ = fittingZoom(runtime_.application().screenSize(), available.size() - windowFrameAllowance, zoom);
+    resizeToZoom();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus);
@@ -51,19 +60,22 @@ PhoneWindow::PhoneWindow(AppRuntime& runtime, int zoom) : runtime_(runtime), zoo
         update();
         scheduleClockUpdate();
     });
-    titleTimer_.setSingleShot(true);
-    connect(&titleTimer_, &QTimer::timeout, this, [this] { setWindowTitle(title); });
+    // Once the user stops resizing, the window takes the phone's shape again.
+    aspectTimer_.setSingleShot(true);
+    aspectTimer_.setInterval(300);
+    connect(&aspectTimer_, &QTimer::timeout, this, [this] { resizeToZoom(); });
 
     auto& app = runtime_.application();
     app.onNeedsDisplay = [this] {
         repaintDamage();
-        scheduleFrames();
+        // A change made outside the window's own events (a file window's answer) may start an
+        // animation once the change is committed: a frame is due either way, and it stops the
+        // timer again when nothing moves.
+        if (!frameTimer_.isActive())
+            frameTimer_.start();
     };
-    runtime_.mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
-    runtime_.delegate().onScreenChanged = [this] {
-        fitScreen();
-        runtime_.mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
-    };
+    runtime_.onScreenChanged = [this] { setZoom(zoom_); };
+    runtime_.fileChooser().setWindow(this, [this] { return zoom_; });
     scheduleClockUpdate();
     // Start-up already began animations (the main menu sliding in).
     scheduleFrames();
@@ -73,38 +85,70 @@ PhoneWindow::~PhoneWindow()
 {
     // The application outlives the window and still redraws while it is torn down.
     runtime_.application().onNeedsDisplay = nullptr;
-    runtime_.mainViewController().onCaptureStateEntered = nullptr;
-    runtime_.delegate().onScreenChanged = nullptr;
+    runtime_.onScreenChanged = nullptr;
+    runtime_.fileChooser().setWindow(nullptr, nullptr);
 }
 
-void PhoneWindow::fitScreen()
+float fittingZoom(platform::Size phone, QSize available, float wanted)
 {
-    const platform::Size screen = runtime_.application().screenSize();
-    setFixedSize(int(std::lround(screen.width * float(zoom_))), int(std::lround(screen.height * float(zoom_))));
+    const float fits = std::min(float(available.width()) / phone.width, float(available.height()) / phone.height);
+    return std::clamp(std::min(wanted, fits), PhoneWindow::minZoom, PhoneWindow::maxZoom);
 }
 
-void PhoneWindow::captureScreen()
+void PhoneWindow::resizeToZoom()
 {
-    std::string error;
-    if (auto path = runtime_.captureScreenToAlbum(error)) {
-        std::cerr << "tavrin-plus: saved the screen to " << path->string() << "\n";
-        flashTitle(QStringLiteral("Saved %1").arg(QString::fromStdString(path->filename().string())));
+    const platform::Size phone = runtime_.application().screenSize();
+    resize(int(std::lround(phone.width * zoom_)), int(std::lround(phone.height * zoom_)));
+    setMinimumSize(int(std::ceil(phone.width * minZoom)), int(std::ceil(phone.height * minZoom)));
+}
+
+void PhoneWindow::zoomBy(int steps)
+{
+    // Whole and half zooms, so that each step lands on one of them.
+    constexpr float levels[] = {0.5f, 0.75f, 1, 1.25f, 1.5f, 2, 2.5f, 3, 4};
+    float next = zoom_;
+    if (steps > 0) {
+        auto up = std::upper_bound(std::begin(levels), std::end(levels), zoom_ + 0.01f);
+        next = up == std::end(levels) ? levels[std::size(levels) - 1] : *up;
     } else {
-        std::cerr << "tavrin-plus: the screen capture was not saved: " << error << "\n";
-        flashTitle(QStringLiteral("Screen capture not saved"));
+        auto down = std::lower_bound(std::begin(levels), std::end(levels), zoom_ - 0.01f);
+        next = down == std::begin(levels) ? levels[0] : *(down - 1);
     }
+    setZoom(next);
 }
 
-void PhoneWindow::flashTitle(const QString& message)
+void PhoneWindow::setZoom(float zoom)
 {
-    setWindowTitle(title + QStringLiteral(" — ") + message);
-    titleTimer_.start(4000);
+    const QRect available = screen()->availableGeometry();
+    zoom_ = fittingZoom(runtime_.application().screenSize(), available.size() - windowFrameAllowance, zoom);
+    resizeToZoom();
+}
+
+void PhoneWindow::captureScreen() { runtime_.captureScreen(); }
+
+void PhoneWindow::resizeEvent(QResizeEvent* event)
+{
+    const platform::Size phone = runtime_.application().screenSize();
+    const QSize size = event->size();
+    zoom_ = std::max(minZoom, std::min(float(size.width()) / phone.width, float(size.height()) / phone.height));
+    // The phone keeps its shape, centred; the rest of the window stays black until it fits again.
+    origin_ = QPoint(int(std::lround((size.width() - phone.width * zoom_) / 2)),
+                     int(std::lround((size.height() - phone.height * zoom_) / 2)));
+    runtime_.windowPixelsPerPoint = zoom_ * float(devicePixelRatioF());
+    if (origin_ != QPoint(0, 0))
+        aspectTimer_.start();
+    update();
 }
 
 void PhoneWindow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    runtime_.renderer().paintRegion(runtime_.application(), p, float(zoom_), event->region());
+    const platform::Size phone = runtime_.application().screenSize();
+    const QRect shown(origin_, QSize(int(std::lround(phone.width * zoom_)), int(std::lround(phone.height * zoom_))));
+    for (const QRect& outside : (event->region() - shown))
+        p.fillRect(outside, Qt::black);
+    p.translate(origin_);
+    runtime_.renderer().paintRegion(runtime_.application(), p, zoom_, event->region().translated(-origin_) & shown.translated(-origin_));
     // For the start-up benchmark: the process ends once the first frame is on screen.
     static const bool quitAfterFirstFrame = qEnvironmentVariableIsSet("TAVRIN_QUIT_AFTER_FIRST_FRAME");
     if (quitAfterFirstFrame)
@@ -134,7 +178,7 @@ void PhoneWindow::frame()
 void PhoneWindow::repaintDamage()
 {
     auto& app = runtime_.application();
-    QRegion region = QtViewRenderer::deviceRegion(app.takeDamage(app.animator().now()), float(zoom_));
+    QRegion region = QtViewRenderer::deviceRegion(app.takeDamage(app.animator().now()), zoom_).translated(origin_);
     if (!region.isEmpty())
         update(region);
 }
@@ -146,30 +190,30 @@ void PhoneWindow::scheduleClockUpdate()
     clockTimer_.start((60 - now.second()) * 1000 - now.msec() + 20);
 }
 
-static platform::Point toPoints(QPointF position, int zoom)
+platform::Point PhoneWindow::toPoints(QPointF position) const
 {
-    return {float(position.x() / zoom), float(position.y() / zoom)};
+    return {float((position.x() - origin_.x()) / zoom_), float((position.y() - origin_.y()) / zoom_)};
 }
 
 void PhoneWindow::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    runtime_.application().window().touchDown(toPoints(event->position(), zoom_));
+    runtime_.application().window().touchDown(toPoints(event->position()));
     scheduleFrames();
 }
 
 void PhoneWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton)
-        runtime_.application().window().touchMove(toPoints(event->position(), zoom_));
+        runtime_.application().window().touchMove(toPoints(event->position()));
 }
 
 void PhoneWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    runtime_.application().window().touchUp(toPoints(event->position(), zoom_));
+    runtime_.application().window().touchUp(toPoints(event->position()));
     scheduleFrames();
 }
 
@@ -177,7 +221,7 @@ void PhoneWindow::wheelEvent(QWheelEvent* event)
 {
     float dy = event->pixelDelta().isNull() ? event->angleDelta().y() / 120.0f * pointsPerNotch
                                             : float(event->pixelDelta().y()) / zoom_;
-    runtime_.application().window().wheel(toPoints(event->position(), zoom_), dy);
+    runtime_.application().window().wheel(toPoints(event->position()), dy);
     scheduleFrames();
 }
 
@@ -217,7 +261,7 @@ bool PhoneWindow::event(QEvent* event)
     if (event->type() == QEvent::NativeGesture) {
         auto* gesture = static_cast<QNativeGestureEvent*>(event);
         if (gesture->gestureType() == Qt::ZoomNativeGesture) {
-            runtime_.application().window().magnify(toPoints(gesture->position(), zoom_), float(1 + gesture->value()));
+            runtime_.application().window().magnify(toPoints(gesture->position()), float(1 + gesture->value()));
             scheduleFrames();
             return true;
         }
@@ -227,6 +271,19 @@ bool PhoneWindow::event(QEvent* event)
 
 void PhoneWindow::keyPressEvent(QKeyEvent* event)
 {
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    if (event->matches(QKeySequence::ZoomIn) || (control && (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal))) {
+        zoomBy(1);
+        return;
+    }
+    if (event->matches(QKeySequence::ZoomOut) || (control && event->key() == Qt::Key_Minus)) {
+        zoomBy(-1);
+        return;
+    }
+    if (control && event->key() == Qt::Key_0) {
+        setZoom(1);
+        return;
+    }
     if (event->key() == Qt::Key_Print ||
         (event->key() == Qt::Key_S && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier))) {
         captureScreen();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Geometry.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -7,12 +9,19 @@ namespace desktop {
 
 class AppRuntime;
 
-// The desktop window showing the phone screen, `zoom` times its size in points. The mouse is the
-// finger and the keyboard types into the text field being edited. It repaints only what changed and
-// ticks the animator only while an animation runs, so an idle window costs no CPU.
+// The largest zoom, up to `wanted`, at which a phone `phone` points large fits in `available` pixels.
+float fittingZoom(platform::Size phone, QSize available, float wanted);
+
+// The desktop window showing the phone screen, `zoom` times its size in points, as far as the screen
+// allows. It can be resized, and zoomed with Ctrl+plus, Ctrl+minus and Ctrl+0; the phone keeps its
+// shape. The mouse is the finger and the keyboard types into the text field being edited. It repaints
+// only what changed and ticks the animator only while an animation runs, so an idle window costs no
+// CPU.
 class PhoneWindow final : public QWidget {
 public:
-    PhoneWindow(AppRuntime& runtime, int zoom);
+    static constexpr float minZoom = 0.5f, maxZoom = 4;
+
+    PhoneWindow(AppRuntime& runtime, float zoom);
     ~PhoneWindow() override;
 
     // The device's screen capture, as its buttons would take it (Print, Ctrl+Shift+S, capture mode).
@@ -20,6 +29,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -32,18 +42,25 @@ protected:
 
 private:
     // Takes the phone screen's size at the zoom.
-    void fitScreen();
+    void resizeToZoom();
+    // The zoom, as far as the screen allows, and the size for it.
+    void setZoom(float zoom);
+    // To the next whole or half zoom up (steps > 0) or down.
+    void zoomBy(int steps);
+    platform::Point toPoints(QPointF position) const;
     void scheduleFrames();
     void frame();
     void repaintDamage();
     void scheduleClockUpdate();
-    void flashTitle(const QString& message);
 
     AppRuntime& runtime_;
-    int zoom_;
+    float zoom_;
+    // Where the phone's top left corner lies in the window: off the corner while the window is not
+    // the phone's shape.
+    QPoint origin_;
     QTimer frameTimer_;
     QTimer clockTimer_;
-    QTimer titleTimer_;
+    QTimer aspectTimer_;
 };
 
 } // namespace desktop

@@ -5,7 +5,15 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace desktop {
+
+void QtFileChooser::setWindow(QWidget* window, std::function<float()> zoom)
+{
+    window_ = window;
+    zoom_ = std::move(zoom);
+}
 
 void QtFileChooser::chooseFileToOpen(const std::string& title, const std::vector<std::string>& patterns,
                                      std::function<void(std::optional<std::string>)> done)
@@ -18,13 +26,26 @@ void QtFileChooser::chooseFileToOpen(const std::string& title, const std::vector
     QStringList globs;
     for (const auto& p : patterns)
         globs << QString::fromStdString(p);
-    auto* dialog = new QFileDialog(QApplication::activeWindow(), QString::fromStdString(title),
+    QWidget* parent = window_ ? window_.data() : QApplication::activeWindow();
+    auto* dialog = new QFileDialog(parent, QString::fromStdString(title),
                                    QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     if (!globs.isEmpty())
         dialog->setNameFilter(QString::fromStdString(title) + " (" + globs.join(' ') + ")");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // A native dialog places and sizes itself; Qt's own is drawn at the window's zoom, centred over
+    // it, rather than small at its corner.
+    if (parent && window_) {
+        const float zoom = zoom_ ? std::max(1.0f, zoom_()) : 1.0f;
+        QFont font = dialog->font();
+        font.setPointSizeF(font.pointSizeF() * zoom);
+        dialog->setFont(font);
+        const QSize size = QSize(560, 400) * zoom;
+        dialog->resize(size);
+        const QPoint centre = parent->mapToGlobal(parent->rect().center());
+        dialog->move(centre - QPoint(size.width() / 2, size.height() / 2));
+    }
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
         QStringList files = dialog->selectedFiles();
         if (result == QDialog::Accepted && !files.isEmpty())

@@ -35,6 +35,7 @@ struct Services {
     FileChooser* fileChooser = nullptr;
     WebLoader* webLoader = nullptr;
     UrlOpener* urlOpener = nullptr;
+    FolderOpener* folderOpener = nullptr;
 };
 
 // The one application object: its window, delegate, animator, settings store and status bar.

@@ -85,6 +85,13 @@ public:
     virtual void openURL(const std::string& href, const std::string& pageURL) = 0;
 };
 
+// Shows a folder in the desktop's file manager.
+class FolderOpener {
+public:
+    virtual ~FolderOpener() = default;
+    virtual void openFolder(const std::filesystem::path& folder) = 0;
+};
+
 // Renders a view tree into an image, as the screen would show it.
 class ViewRenderer {
 public:

@@ -2,8 +2,14 @@
 // moves them, and the capture mode that puts them all out of the way.
 #include "support/TestApp.h"
 
+#include "support/Files.h"
+
 #include "Dialogs/MainDialogViewController.h"
 #include "MainViewController.h"
+#include "ScreenCatalogue.h"
+
+#include "platform/Label.h"
+#include "SettingsKeys.h"
 #include "PackedColor.h"
 
 #include "platform/AlertView.h"
@@ -227,4 +233,44 @@ TEST_F(Capture, WithAMinimisedDialogLeavingShowsTheLauncherAgain)
     t.settle();
     EXPECT_EQ(mainMenu.alpha(), 0);
     EXPECT_TRUE(t.isReachable("launcher.show"));
+}
+
+TEST_F(Capture, ContinueSavesOnePictureAsSharpAsTheWindowAndSaysWhere)
+{
+    struct : platform::FolderOpener {
+        void openFolder(const std::filesystem::path& folder) override { opened = folder; }
+        std::filesystem::path opened;
+    } fileManager;
+    t.app().servicesForTesting().folderOpener = &fileManager;
+    t.runtime().windowPixelsPerPoint = 2; // the window at zoom 2
+    auto album = [&] { return testing_support::filesStartingWith(t.home->albumDir(), "wallpaper-"); };
+
+    t.tapAndSettle({"dialog.save", "capture.continue"});
+    ASSERT_EQ(album().size(), 1u);
+    const QImage saved = QImage::fromData(QByteArray::fromStdString(album().front()));
+    EXPECT_EQ(saved.size(), QSize(640, 960));
+    const std::string message = t.view<platform::Label>("capture.notice.message").text();
+    EXPECT_TRUE(message.starts_with("Saved wallpaper-") && message.ends_with(".png")) << message;
+    t.tap("capture.showInFolder");
+    EXPECT_EQ(fileManager.opened, t.home->albumDir());
+    EXPECT_EQ(main.captureState(), MainViewController::CaptureState::Capture) << "the notice is no way out";
+
+    // The same picture again, by the button or the keys: the same file, named again.
+    t.tapAt({10, 300});
+    t.settle();
+    EXPECT_TRUE(t.findAll("capture.notice").empty()) << "gone with the capture mode";
+    t.tapAndSettle({"dialog.save", "capture.continue"});
+    t.runtime().captureScreen();
+    EXPECT_EQ(album().size(), 1u);
+    EXPECT_EQ(t.view<platform::Label>("capture.notice.message").text(), message);
+    t.advance(7);
+    EXPECT_TRUE(t.findAll("capture.notice").empty()) << "gone after a few seconds";
+
+    // The classic screen in whole steps of the window's sharpness; a phone at its own pixels.
+    const Screen& classic = ScreenCatalogue::builtIn().classic();
+    const Screen phone = *ScreenCatalogue::builtIn().resolve("iphone-15");
+    const std::tuple<const Screen*, float, float> rows[] = {{&classic, 1, 1}, {&classic, 1.25f, 2}, {&classic, 2.004f, 2},
+                                                            {&classic, 6, 4}, {&phone, 1, 3}, {&phone, 4, 3}};
+    for (const auto& [screen, window, expected] : rows)
+        EXPECT_FLOAT_EQ(CaptureMode::pixelsPerPoint(*screen, window), expected) << screen->id << " " << window;
 }

@@ -1,0 +1,36 @@
+#include "Interfaces/CaptureNotice.h"
+
+#include "platform/Button.h"
+#include "platform/Label.h"
+#include "platform/Theme.h"
+
+using namespace platform;
+
+CaptureNoticeOutlets buildCaptureNotice(Size size, std::function<void()> showInFolder)
+{
+    constexpr float margin = 12, height = 76;
+    CaptureNoticeOutlets o;
+    const float width = size.width - 2 * margin;
+    o.root = std::make_shared<View>(Rect{margin, size.height - margin - height, width, height});
+    o.root->setBackgroundColor(Color::rgb255(24, 24, 28, 0.94f));
+    o.root->setCornerRadius(12);
+    o.root->setIdentifier("capture.notice");
+
+    o.message = std::make_shared<Label>(Rect{12, 8, width - 24, 24});
+    o.message->setFont({13, true});
+    o.message->setTextColor(Color::white());
+    o.message->setMinimumFontSize(9);
+    o.message->setIdentifier("capture.notice.message");
+    o.root->addSubview(o.message);
+
+    o.showInFolder = std::make_shared<Button>(Rect{width - 12 - 132, 36, 132, 32});
+    o.showInFolder->setTitle("Show in Folder");
+    o.showInFolder->setFont({14, true});
+    o.showInFolder->setTitleColor(Color::white());
+    o.showInFolder->setBackgroundColor(theme::accent);
+    o.showInFolder->setCornerRadius(theme::controlRadius);
+    o.showInFolder->setIdentifier("capture.showInFolder");
+    o.showInFolder->setAction(std::move(showInFolder));
+    o.root->addSubview(o.showInFolder);
+    return o;
+}
