@@ -207,6 +207,7 @@ TEST(AlbumCapture, SavesTheScreenAsANewPictureNeverOverwritingOne)
     std::string error;
     std::vector<std::filesystem::path> names;
     for (int i = 0; i < 3; ++i) {
+        t.main().setBGColor(platform::Color::rgb255(40 * i, 0, 0)); // the same picture again would be the same file
         auto saved = t.runtime().captureScreenToAlbum(error);
         ASSERT_TRUE(saved) << error;
         names.push_back(*saved);
@@ -217,7 +218,7 @@ TEST(AlbumCapture, SavesTheScreenAsANewPictureNeverOverwritingOne)
     std::strftime(stem, sizeof stem, "wallpaper-%Y_%m_%d_%H%M%S", std::localtime(&now));
     for (const auto& [i, suffix] : {std::pair{0, ""}, std::pair{1, "-2"}, std::pair{2, "-3"}})
         EXPECT_EQ(names[i], t.home->albumDir() / (stem + std::string(suffix) + ".png"));
-    QImage saved(QString::fromStdString(names[0].string()));
+    QImage saved(QString::fromStdString(names[2].string()));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), t.screenshot(1).convertToFormat(QImage::Format_RGB32));
 
     // A plain file where the pictures folder should be: even root cannot create a folder in it.

@@ -97,10 +97,11 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
         error = "cannot encode the picture";
         return std::nullopt;
     }
-    // The same picture as the last one, still in the album as written: that file is the capture.
-    if (lastCapture_ && lastCapture_->png == png && platform::fileIdentity(lastCapture_->file) == lastCapture_->identity)
-        return lastCapture_->file;
     std::filesystem::path dir = paths_.photoAlbumDirectory();
+    // The same picture as the last one, still in the album as written: that file is the capture.
+    if (lastCapture_ && lastCapture_->file.parent_path() == dir && lastCapture_->png == png &&
+        platform::fileIdentity(lastCapture_->file) == lastCapture_->identity)
+        return lastCapture_->file;
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec) {
