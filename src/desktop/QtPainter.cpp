@@ -293,6 +293,14 @@ void QtPainter::drawScaledImage(const platform::Rect& rect, const platform::Imag
     }
     QRect from = sourceRectFor(source.size(), target.size(), fit);
     const QTransform transform = p_.transform();
+    if (mode == Qt::FastTransformation && transform.type() <= QTransform::TxScale) {
+        // Sampled pixel for pixel, its edges go on whole pixels: a fractional edge would be drawn
+        // differently by a whole repaint and by one clipped to what changed.
+        const QRectF m = transform.mapRect(target);
+        const QPoint topLeft(int(std::round(m.left())), int(std::round(m.top())));
+        target = transform.inverted().mapRect(QRectF(
+            topLeft, QSizeF(std::round(m.right()) - topLeft.x(), std::round(m.bottom()) - topLeft.y())));
+    }
     QSize device = transform.mapRect(target).toAlignedRect().size();
     if (from.size() == device || transform.isRotating()) {
         p_.drawImage(target, source, from);
@@ -457,6 +465,17 @@ struct FittedText {
 
 FittedText fitText(const QRectF& r, const QString& s, const platform::TextStyle& style)
 {
+    // No rectangle shows more than a few hundred characters: a longer text is fitted by its beginning,
+    // so that a pasted book costs no more to draw than a line.
+    constexpr qsizetype longestShown = 2048;
+    if (s.size() > longestShown) {
+        QString head = s.left(longestShown);
+        if (head.back().isHighSurrogate())
+            head.chop(1);
+        FittedText fitted = fitText(r, head, style);
+        fitted.whole = false;
+        return fitted;
+    }
     // On one line, at the size asked, then shrunk to the width down to the minimum size.
     float size = style.font.size;
     QFont font = QtPainter::qFont(style.font, size);

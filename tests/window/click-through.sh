@@ -54,22 +54,22 @@ wallpaper_is_default() {
 
 shot
 wallpaper_is_default "at start"
-expect 40 400 "srgb(10,132,255)" "at start: the main menu's save button"
+expect 40 364 "srgb(10,132,255)" "at start: the main menu's save button"
 
-click 160 194   # Style
-click 160 300   # New Style
+click 160 150   # Style
+click 160 206   # New Style
 click 160 194   # Strip
 shot
 wallpaper_is_default "on the strip options"
 # The spectrum is on show: halfway down its left end is a strong red.
-expect_red 62 222 "on the strip options: the spectrum's left end"
+expect_red 62 170 "on the strip options: the spectrum's left end"
 
-click 58 95     # back to New Style
+click 58 44     # back to New Style
 click 58 140    # back to Style
-click 58 138    # back to the main menu
+click 58 44     # back to the main menu
 shot
 wallpaper_is_default "back at the main menu"
-expect 40 400 "srgb(10,132,255)" "back at the main menu: the save button"
+expect 40 364 "srgb(10,132,255)" "back at the main menu: the save button"
 
 # Without a photograph, Photo opens the file window at once; cancelled, the picker's sheet goes
 # although no click follows (it once stayed until one did).
