@@ -90,12 +90,13 @@ void DialogStack::push(DialogBase& dialog)
     d->setUserInteractionEnabled(true);
     dialogs_.push_back(&dialog);
     dialog.viewWillAppear(false);
-    platform::Animation slide(Application::shared().animator(), pushPopDuration);
-    d->setBounds({0, 0, size.width, size.height});
-    if (below) {
-        platform::Size s = below->view()->frame().size;
-        below->view()->setBounds({s.width, 0, s.width, s.height});
-    }
+    slide([&] {
+        d->setBounds({0, 0, size.width, size.height});
+        if (below) {
+            platform::Size s = below->view()->frame().size;
+            below->view()->setBounds({s.width, 0, s.width, s.height});
+        }
+    });
 }
 
 void DialogStack::pop()
@@ -117,13 +118,31 @@ void DialogStack::pop()
         below->viewWillAppear(false);
         position(below);
     }
+    slide(
+        [&] {
+            t.setBounds({-ts.width, 0, ts.width, ts.height});
+            if (below) {
+                auto& b = *below->view();
+                b.setBounds({0, 0, b.frame().width(), b.frame().height()});
+            }
+        },
+        [this, leaving] { popFinished(leaving); });
+}
+
+void DialogStack::slide(const std::function<void()>& moves, std::function<void()> finished)
+{
+    // What is under a finger during a slide is not what is on screen: touches wait for the dialogs
+    // to settle, as they would on a phone, rather than press a control still sliding in.
+    host_->setUserInteractionEnabled(false);
+    ++slidesUnderway_;
     platform::Animation slide(Application::shared().animator(), pushPopDuration);
-    slide.onStop([this, leaving] { popFinished(leaving); });
-    t.setBounds({-ts.width, 0, ts.width, ts.height});
-    if (below) {
-        auto& b = *below->view();
-        b.setBounds({0, 0, b.frame().width(), b.frame().height()});
-    }
+    slide.onStop([this, finished = std::move(finished)] {
+        if (--slidesUnderway_ == 0)
+            host_->setUserInteractionEnabled(true);
+        if (finished)
+            finished();
+    });
+    moves();
 }
 
 void DialogStack::popFinished(DialogBase* dialog)

@@ -59,12 +59,16 @@ public:
     bool isMinimized() const { return minimized_; }
 
 private:
+    // A push's or pop's slide of what `moves` sets; the host takes no touches until the last one ends.
+    void slide(const std::function<void()>& moves, std::function<void()> finished = {});
+
     std::shared_ptr<platform::View> host_;
     std::shared_ptr<platform::View> launcher_;
     Places places_;
     std::function<bool()> isClassicLayout_;
     std::vector<DialogBase*> dialogs_;
     bool minimized_ = false;
+    int slidesUnderway_ = 0;
     float originalY_ = 0;       // where a slid-up dialog returns to
     platform::Rect dialogFrame_; // where a minimised dialog is restored to
 };

@@ -66,6 +66,28 @@ TEST_F(Stack, PushAndPopSlideTheDialogsAndTheViewIsRemovedOnlyAfterThePop)
     EXPECT_EQ(v.presentedBoundsOrigin(t.clock.now()).x, -width);
 }
 
+// Touches wait for a slide to end: a tap on a control still in view once pressed the row of the
+// incoming style library beneath it, and a style the user had not seen replaced theirs.
+TEST_F(Stack, ATapDuringASlidePressesNothingAndTheNextOneLands)
+{
+    t.tapAndSettle("main.style");
+    const platform::Point newStyle = t.centreOf("style.new");
+    const WallpaperStyle before = main.style();
+    auto tapWhileSliding = [&](const char* button) {
+        t.tap(button);
+        t.advance(0.05);
+        t.tapAt(newStyle);
+        t.settle();
+    };
+    tapWhileSliding("style.library");
+    EXPECT_EQ(main.style(), before) << "a row of the library sliding in was pressed";
+    EXPECT_EQ(main.dialogStack().size(), 3u);
+    tapWhileSliding("dialog.back");
+    EXPECT_EQ(main.dialogStack().size(), 2u) << "New Style, sliding back in, was pressed";
+    t.tapAt(newStyle);
+    EXPECT_EQ(main.dialogStack().size(), 3u) << "once the menu stands, the same tap lands";
+}
+
 TEST_F(Stack, ADialogPushedAgainDuringItsPopSlideKeepsItsView)
 {
     DialogBase& style = pushStyleMenu();
