@@ -38,10 +38,9 @@ void FlipsideViewController::loadView()
 
 void FlipsideViewController::viewDidLoad() { view()->setBackgroundColor(platform::theme::flipsideBackground); }
 
-void FlipsideViewController::viewWillAppear(bool)
-{
-    entryPage->loadRequest(entryURL);
-}
+void FlipsideViewController::viewWillAppear(bool) { reload(); }
+
+void FlipsideViewController::reload() { entryPage->loadRequest(entryURL); }
 
 void FlipsideViewController::webViewDidStartLoad(platform::WebView&) { Application::shared().setNetworkActivityIndicatorVisible(true); }
 
@@ -55,6 +54,8 @@ void FlipsideViewController::didFailLoadWithError(platform::WebView& webView, co
 
 std::string FlipsideViewController::errorPage(const std::string& description)
 {
-    return "<html><center><font size=+5 color='red'>An error occurred:<br>" + escapeHtml(description) +
-           "</font></center></html>";
+    // The description near the text's own size: the page breaks a word only when it is wider than a
+    // line, and a host name must not be.
+    return "<html><center><font size=+3 color='red'>An error occurred:</font><br><font size=+1 color='red'>" +
+           escapeHtml(description) + "</font></center></html>";
 }

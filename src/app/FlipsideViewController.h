@@ -18,6 +18,8 @@ public:
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
+    // Loads the entry page again; after a failure that is the address that failed, not the error page.
+    void reload();
 
     void webViewDidStartLoad(platform::WebView& webView) override;
     void webViewDidFinishLoad(platform::WebView& webView) override;

@@ -27,7 +27,10 @@ void RootViewController::loadView()
     const platform::Size screen = Application::shared().screenSize();
     setView(std::make_shared<platform::View>(
         platform::Rect{0, Application::statusBarHeight, screen.width, screen.height - Application::statusBarHeight}));
-    flipsideNavigationBar_ = makeNavigationBar(screen.width, "TavrinPlus", "Done", "flipside", [this] { toggleView(); });
+    // The bar shows only over the web side, which exists by then.
+    flipsideNavigationBar_ = makeNavigationBar(screen.width, "TavrinPlus", "flipside",
+                                               {"Reload", "reload", [this] { flipsideViewController_->reload(); }},
+                                               {"Done", "done", [this] { toggleView(); }});
 }
 
 void RootViewController::viewDidLoad()

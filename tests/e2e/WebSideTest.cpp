@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using platform::AnimationTransition;
+using testing_support::rgbAt;
 using testing_support::TestApp;
 
 namespace {
@@ -93,15 +94,62 @@ TEST_F(WebSide, EveryVisitLoadsAfreshIntoTheSameSideAndALateAnswerToAnEarlierOne
     EXPECT_FALSE(indicatorOn());
 }
 
-TEST_F(WebSide, AFailedLoadShowsTheEscapedErrorPage)
+TEST_F(WebSide, AFailedLoadShowsTheEscapedErrorAndReloadFetchesTheEntryPageAgain)
 {
     t.tap("main.web");
+    t.settle();
     loader.fail(0, "Host <b>m.example</b> & 'co' not found");
     EXPECT_FALSE(indicatorOn());
-    EXPECT_EQ(html(), "<html><center><font size=+5 color='red'>An error occurred:<br>"
+    EXPECT_EQ(html(), "<html><center><font size=+3 color='red'>An error occurred:</font><br><font size=+1 color='red'>"
                       "Host &lt;b&gt;m.example&lt;/b&gt; &amp; &#39;co&#39; not found</font></center></html>");
+
+    // Still offline, then back online.
+    t.tap("flipside.reload");
+    ASSERT_EQ(loader.requests.size(), 2u);
+    EXPECT_EQ(loader.requests[1].first, entry) << "the address that failed, not the error page";
+    EXPECT_TRUE(indicatorOn());
+    loader.fail(1, "Network unreachable");
+    EXPECT_NE(html().find("Network unreachable"), std::string::npos);
+    t.tap("flipside.reload");
+    ASSERT_EQ(loader.requests.size(), 3u);
+    EXPECT_EQ(loader.requests[2].first, entry);
+    loader.answer(2, "<h1>Hello</h1>");
+    EXPECT_EQ(html(), "<h1>Hello</h1>");
+    EXPECT_FALSE(indicatorOn());
+    EXPECT_TRUE(t.isReachable("flipside.done"));
 }
 
+TEST_F(WebSide, TheErrorWrapsOnlyBetweenWords)
+{
+    t.tap("main.web");
+    t.settle();
+    // The runs of pixel rows with ink on them below the bar: the lines of text shown.
+    auto linesShown = [&] {
+        const QImage shot = t.screenshot(2);
+        const unsigned page = rgbAt(shot, 0, shot.height() - 1);
+        int lines = 0;
+        bool inLine = false;
+        for (int y = 2 * (20 + 44); y < shot.height(); ++y) {
+            bool ink = false;
+            for (int x = 0; x < shot.width() && !ink; ++x)
+                ink = rgbAt(shot, x, y) != page;
+            lines += ink && !inLine;
+            inLine = ink;
+        }
+        return lines;
+    };
+    std::size_t request = 0;
+    auto failWith = [&](const std::string& why) {
+        if (request > 0)
+            t.tap("flipside.reload");
+        loader.fail(request++, why);
+        return linesShown();
+    };
+    const int oneLine = failWith("x");
+    for (const char* host : {"www.example.com", "m.tavrinplus.com", "entry.tavrinplus.com"})
+        EXPECT_EQ(failWith(host), oneLine) << host;
+    EXPECT_EQ(failWith("Host www.example.com not found"), oneLine + 1) << "words go on to the next line whole";
+}
 TEST_F(WebSide, ATappedLinkOpensInTheBrowserTakenRelativeToThePage)
 {
     t.tap("main.web");

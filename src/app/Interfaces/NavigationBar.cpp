@@ -21,10 +21,23 @@ public:
     }
 };
 
+std::shared_ptr<View> makeButton(Rect frame, NavigationBarButton spec, const std::string& identifierPrefix)
+{
+    auto button = std::make_shared<Button>(frame);
+    button->setTitle(spec.title);
+    button->setFont({16, true});
+    button->setTitleColor(Color::white());
+    button->setBackgroundColor(theme::accent);
+    button->setCornerRadius(theme::controlRadius);
+    button->setIdentifier(identifierPrefix + "." + spec.name);
+    button->setAction(std::move(spec.action));
+    return button;
+}
+
 } // namespace
 
-std::shared_ptr<View> makeNavigationBar(float width, const std::string& title, const std::string& buttonTitle,
-                                        const std::string& identifierPrefix, std::function<void()> action)
+std::shared_ptr<View> makeNavigationBar(float width, const std::string& title, const std::string& identifierPrefix,
+                                        NavigationBarButton left, NavigationBarButton right)
 {
     auto bar = std::make_shared<Bar>(Rect{0, 0, width, navigationBarHeight});
     bar->setIdentifier(identifierPrefix + ".bar");
@@ -38,14 +51,8 @@ std::shared_ptr<View> makeNavigationBar(float width, const std::string& title, c
     label->setIdentifier(identifierPrefix + ".title");
     bar->addSubview(label);
 
-    auto button = std::make_shared<Button>(Rect{width - buttonWidth - 6, 6, buttonWidth, navigationBarHeight - 12});
-    button->setTitle(buttonTitle);
-    button->setFont({16, true});
-    button->setTitleColor(Color::white());
-    button->setBackgroundColor(theme::accent);
-    button->setCornerRadius(theme::controlRadius);
-    button->setIdentifier(identifierPrefix + ".done");
-    button->setAction(std::move(action));
-    bar->addSubview(button);
+    const float buttonHeight = navigationBarHeight - 12;
+    bar->addSubview(makeButton({6, 6, buttonWidth, buttonHeight}, std::move(left), identifierPrefix));
+    bar->addSubview(makeButton({width - buttonWidth - 6, 6, buttonWidth, buttonHeight}, std::move(right), identifierPrefix));
     return bar;
 }

@@ -8,9 +8,15 @@ namespace platform {
 class View;
 }
 
-// The bar across the top of a full-screen page: a title and, at the right, one text button.
-// Identifiers: <prefix>.bar, <prefix>.title, <prefix>.done.
-std::shared_ptr<platform::View> makeNavigationBar(float width, const std::string& title, const std::string& buttonTitle,
-                                                  const std::string& identifierPrefix, std::function<void()> action);
+struct NavigationBarButton {
+    std::string title;
+    std::string name; // its identifier is <prefix>.<name>
+    std::function<void()> action;
+};
+
+// The bar across the top of a full-screen page: a title between two text buttons of one look.
+// Identifiers: <prefix>.bar, <prefix>.title and the buttons' own.
+std::shared_ptr<platform::View> makeNavigationBar(float width, const std::string& title, const std::string& identifierPrefix,
+                                                  NavigationBarButton left, NavigationBarButton right);
 
 inline constexpr float navigationBarHeight = 44;
