@@ -150,6 +150,10 @@ TEST_F(StyleStore, DeletingRemovesTheUserStylesOfExactlyThatNameAndNothingElse)
     EXPECT_EQ(stored(), Value::array({entry("Twin", 0x55555555)})) << "deleting is case-sensitive";
     EXPECT_TRUE(library.find("Purpular")) << "the built-in one stays";
     EXPECT_EQ(settings.valueForKey(keys::stripColor), nullptr) << "the colours are left alone";
+    EXPECT_EQ(settings.stringForKey(keys::styleName), "Purpular") << "a built-in style still bears the selected name";
+    settings.setObject(keys::styleName, std::string("Twin"));
+    library.remove("Twin");
+    EXPECT_EQ(settings.stringForKey(keys::styleName), "") << "the selected style is gone";
 }
 
 TEST_F(StyleStore, TheModifiedTestComparesStripBackgroundAndFontFaceOnlyUnderTheExactName)

@@ -101,6 +101,7 @@ void StyleLibrary::save(const std::string& name, const WallpaperStyle& colours)
 
 void StyleLibrary::remove(const std::string& name)
 {
+    platform::SettingsStore::Transaction oneWrite(store_);
     Value saved = storedStyles(store_);
     std::erase_if(saved.get_ref<Value::array_t&>(), [&](const Value& entry) {
         if (!entry.is_object())
@@ -110,6 +111,9 @@ void StyleLibrary::remove(const std::string& name)
     });
     store_.setObject(keys::userSavedThemes, std::move(saved));
     reload();
+    // The colours worn stay, but no longer under the name of a style that is gone.
+    if (store_.stringForKey(keys::styleName) == name && !find(name))
+        store_.setObject(keys::styleName, std::string());
 }
 
 void StyleLibrary::apply(const StyleRecord& style)

@@ -42,7 +42,8 @@ public:
 
     // Saves the colours as a new user style of that name and makes it the selected style.
     void save(const std::string& name, const WallpaperStyle& colours);
-    // Deletes every user style of that name; built-in styles stay.
+    // Deletes every user style of that name; built-in styles stay. When no style of the selected
+    // name is left, the selection is cleared.
     void remove(const std::string& name);
     // Makes a style's colours and name the current ones, as a touch on its row does.
     void apply(const StyleRecord& style);

@@ -167,30 +167,40 @@ TEST_F(Library, RowsShowTheirSwatchesAndOnlyUserStylesCanBeDeleted)
     EXPECT_EQ(applied(), "A Tisket, A Tasket");
 }
 
-TEST_F(Library, DeletingAsksFirstCancelKeepsTheStyleAndOKRemovesItWithItsTwin)
+TEST_F(Library, DeletingAsksFirstCancelKeepsTheStyleOKRemovesItWithItsTwinAndTheSelectedOneLeavesNoName)
 {
-    main.setSelectedStyleName("Mine");
+    main.setSelectedStyleName("Other");
     open(Value::array({entry("Mine", 0x11223344, 0x55667788, 0xFFFFFFFF, 0), entry("Other", 1, 2, 3, 4),
                        entry("Mine", 0x99999999, 0x55667788, 0xFFFFFFFF, 0)}));
-    const int first = rowOf("Mine");
-    ASSERT_EQ(name(first + 1), "Mine");
-
-    // Cancel on the second "Mine", then OK on the first, each brought into view with the wheel.
-    for (int button : {1, 0}) {
-        const std::string remove = row(first + button) + ".delete";
-        for (int i = 0; i < 20 && !t.isReachable(remove); ++i)
+    // Brought into view with the wheel, deleted, then the alert's button.
+    auto remove = [&](int index, int button) {
+        const std::string deleteButton = row(index) + ".delete";
+        for (int i = 0; i < 20 && !t.isReachable(deleteButton); ++i)
             t.wheel(t.centreOf("library.table"), -30);
-        t.tap(remove);
+        t.tap(deleteButton);
         ASSERT_NE(alert(), nullptr);
-        EXPECT_EQ(alert()->message(), "Are you sure you want to delete theme Mine ?");
+        EXPECT_EQ(alert()->message(), "Are you sure you want to delete theme " + name(index) + " ?");
         EXPECT_EQ(alert()->buttonTitleAtIndex(button), button == 0 ? "OK" : "Cancel");
         t.tap("alert.button." + std::to_string(button));
-        EXPECT_EQ(table().numberOfRows(), button == 1 ? 11 : 9);
-    }
+    };
+    const int first = rowOf("Mine");
+    ASSERT_EQ(name(first + 1), "Mine");
+    remove(first + 1, 1);
+    EXPECT_EQ(table().numberOfRows(), 11);
+    remove(first, 0);
+    EXPECT_EQ(table().numberOfRows(), 9);
     EXPECT_EQ(*settings.arrayForKey(keys::userSavedThemes), Value::array({entry("Other", 1, 2, 3, 4)}));
-    EXPECT_EQ(applied(), "Mine") << "the selected name stays";
+    EXPECT_EQ(applied(), "Other") << "deleting another style keeps the selection";
+
+    // The colours worn stay, under no name: the style menu says so as it does for any unnamed colours.
+    remove(rowOf("Other"), 0);
+    EXPECT_EQ(applied(), "");
+    EXPECT_EQ(main.style().styleName, "");
+    t.tapAndSettle({"dialog.back", "main.style"});
+    EXPECT_EQ(currentStyleText(), " (modified)");
 
     // The rebuilt rows work as before.
+    t.tapAndSettle("style.library");
     t.wheel(t.centreOf("library.table"), 1000);
     t.tap(row(1));
     EXPECT_EQ(applied(), "Artsy Photograph");

@@ -92,7 +92,10 @@ void StyleLibraryDialogViewController::saveStyleToUserDefaults(const std::string
 
 void StyleLibraryDialogViewController::deleteTheme(const std::string& name)
 {
+    platform::SettingsStore::Transaction oneWrite(settings());
     StyleLibrary(settings()).remove(name);
+    // Already stored (deleting the selected style clears it): the main screen's model follows.
+    preview().setSelectedStyleName(settings().stringForKey(keys::styleName).value_or(""));
     refreshThemes();
 }
 
