@@ -111,6 +111,8 @@ void PeoplePickerNavigationController::setPeople(std::vector<Contact> people)
     for (std::size_t i : order)
         people_.push_back(std::move(people[i]));
     peopleTable->reloadData();
+    // Another list: the place reached in the one before means nothing in it.
+    peopleTable->setContentOffset(0);
     emptyHint->setHidden(!people_.empty());
 }
 

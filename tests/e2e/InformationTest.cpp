@@ -8,6 +8,7 @@
 
 #include "platform/AlertView.h"
 #include "platform/Label.h"
+#include "platform/TableView.h"
 #include "platform/Window.h"
 
 #include <QImage>
@@ -304,6 +305,36 @@ TEST_F(ContactsPicker, AFailedImportSaysSoAndKeepsTheContactsALaterOneReplacesTh
     import("other.vcf", cardsNamed({"bo"}));
     EXPECT_EQ(namesShown(), std::vector<std::string>{"bo"});
     EXPECT_EQ(kept(), cardsNamed({"bo"}));
+}
+
+TEST_F(ContactsPicker, TheWheelScrollsTheListTheNaturalWayAndAReimportStartsAtItsTop)
+{
+    std::vector<std::string> many;
+    for (int i = 10; i < 40; ++i)
+        many.push_back("Person " + std::to_string(i));
+    openPicker(cardsNamed(many));
+    auto& list = t->view<platform::TableView>("picker.people");
+    const platform::Point c = t->centreOf("picker.people");
+    const std::string last = "picker.person." + std::to_string(many.size() - 1);
+    EXPECT_TRUE(t->isReachable("picker.person.0"));
+    EXPECT_FALSE(t->isReachable(last));
+
+    // Rolled towards the user the list moves on to later rows; away from the user, back up.
+    t->wheel(c, -40);
+    EXPECT_GT(list.contentOffset(), 0);
+    t->wheel(c, -10000);
+    EXPECT_TRUE(t->isReachable(last));
+    EXPECT_FALSE(t->isReachable("picker.person.0"));
+    t->wheel(c, 10000);
+    EXPECT_EQ(list.contentOffset(), 0);
+    EXPECT_TRUE(t->isReachable("picker.person.0"));
+
+    t->drag(c, {c.x, c.y - 200});
+    ASSERT_GT(list.contentOffset(), 0);
+    t->tapAndSettle("picker.import");
+    import("again.vcf", cardsNamed(many));
+    EXPECT_EQ(list.contentOffset(), 0);
+    EXPECT_TRUE(t->isReachable("picker.person.0"));
 }
 
 TEST_F(ContactsPicker, PeopleAreListedInTheOrderOfTheUsersLanguage)
