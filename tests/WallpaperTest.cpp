@@ -261,6 +261,29 @@ TEST(Lettering, FitsTheScreenAndTheMenuPillKeepsClearOfIt)
     };
     EXPECT_GE(inkHeight("classic.contact"), inkHeight("classic.info"));
 
+    // Too long for one line, the split layout's contact breaks after "TAVRIN:", never inside the number.
+    const platform::Rect split = classic.frameOf(Part::SplitContact);
+    QImage two(int(split.width()), int(split.height()), QImage::Format_RGB32);
+    two.fill(Qt::black);
+    {
+        QPainter p(&two);
+        desktop::QtPainter painter(p);
+        platform::TextStyle style = classic.letteringStyleOf(Part::SplitContact);
+        style.color = platform::Color::white();
+        painter.drawText({0, 0, split.width(), split.height()}, "TAVRIN: +1 555 0100", style);
+    }
+    auto inkWidth = [&](int fromY, int toY) {
+        int left = two.width(), right = -1;
+        for (int y = fromY; y < toY; ++y)
+            for (int x = 0; x < two.width(); ++x)
+                if (qGray(two.pixel(x, y)) > 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        return right - left;
+    };
+    EXPECT_GT(inkWidth(two.height() / 2, two.height()), inkWidth(0, two.height() / 2)) << "the number was broken";
+
     for (const Screen& screen : ScreenCatalogue::builtIn().screens()) {
         const WallpaperLayout layout(screen);
         const platform::Size pill{80, 44};

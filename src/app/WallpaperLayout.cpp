@@ -71,6 +71,7 @@ platform::TextStyle WallpaperLayout::letteringStyleOf(Part part) const
         style.minimumFontSize = fontSizeOf(part == Part::ClassicContact ? Part::ClassicInfo : Part::SplitInfo);
         style.maximumLines = 2;
         style.shrinksBeforeBreaking = true;
+        style.keepsTrailingNumberWhole = true;
     }
     return style;
 }

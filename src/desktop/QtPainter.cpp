@@ -456,6 +456,22 @@ std::vector<TextLine> breakLines(const QString& text, const QFont& font, qreal w
     return lines;
 }
 
+// The text with the spaces inside the phone number it ends with made non-breaking: "TAVRIN: +1 555
+// 0100" breaks after "TAVRIN:" rather than inside the number.
+QString withTrailingNumberBound(QString text)
+{
+    auto inNumber = [](QChar c) { return c.isDigit() || QStringView(u"+-.() ").contains(c); };
+    qsizetype start = text.size();
+    while (start > 0 && inNumber(text[start - 1]))
+        --start;
+    while (start < text.size() && text[start] == u' ')
+        ++start;
+    for (qsizetype i = start; i < text.size(); ++i)
+        if (text[i] == u' ')
+            text[i] = QChar::Nbsp;
+    return text;
+}
+
 // A text as it goes into a rectangle on one line or a few: the lines and their font.
 struct FittedText {
     QFont font;
@@ -497,26 +513,27 @@ FittedText fitText(const QRectF& r, const QString& s, const platform::TextStyle&
             return {font, {QFontMetricsF(font).elidedText(s, Qt::ElideRight, r.width())}, false};
     }
     // On a few lines: broken at the size asked, then shrunk until they fit the rectangle.
+    const QString broken = style.keepsTrailingNumberWhole ? withTrailingNumberBound(s) : s;
     auto linesOf = [&](const std::vector<TextLine>& lines, std::size_t count) {
         QStringList texts;
         for (std::size_t i = 0; i < count; ++i)
-            texts << s.mid(lines[i].start, lines[i].length).trimmed();
+            texts << broken.mid(lines[i].start, lines[i].length).trimmed();
         return texts;
     };
-    for (float tried = size; tried >= minimum; tried = tried - 1) {
+    for (float tried = style.font.size; tried >= minimum; tried = tried - 1) {
         font = QtPainter::qFont(style.font, tried);
-        const auto lines = breakLines(s, font, r.width());
+        const auto lines = breakLines(broken, font, r.width());
         const qreal height = qreal(lines.size()) * QFontMetricsF(font).lineSpacing();
         if (lines.size() <= std::size_t(style.maximumLines) && height <= r.height() + 0.5)
             return {font, linesOf(lines, lines.size()), true};
     }
     // At the smallest size, the lines the rectangle holds, the last one elided.
     font = QtPainter::qFont(style.font, minimum);
-    const auto lines = breakLines(s, font, r.width());
+    const auto lines = breakLines(broken, font, r.width());
     const std::size_t held = std::clamp<std::size_t>(std::size_t(r.height() / QFontMetricsF(font).lineSpacing()), 1,
                                                      std::size_t(style.maximumLines));
     QStringList texts = linesOf(lines, held - 1);
-    texts << QFontMetricsF(font).elidedText(s.mid(lines[held - 1].start), Qt::ElideRight, r.width());
+    texts << QFontMetricsF(font).elidedText(broken.mid(lines[held - 1].start), Qt::ElideRight, r.width());
     return {font, texts, false};
 }
 

@@ -54,6 +54,12 @@ void Label::setWraps(bool wraps)
     setNeedsDisplay();
 }
 
+void Label::setKeepsTrailingNumberWhole(bool keeps)
+{
+    style_.keepsTrailingNumberWhole = keeps;
+    setNeedsDisplay();
+}
+
 void Label::setMaximumLines(int lines, bool shrinksBeforeBreaking)
 {
     style_.maximumLines = lines;

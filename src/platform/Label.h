@@ -25,6 +25,7 @@ public:
     void setWraps(bool wraps);
     // Lets a long text break onto up to this many lines before it shrinks.
     void setMaximumLines(int lines, bool shrinksBeforeBreaking = false);
+    void setKeepsTrailingNumberWhole(bool keeps);
     const TextStyle& textStyle() const { return style_; }
 
     void draw(Painter& painter) const override;

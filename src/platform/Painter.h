@@ -32,6 +32,8 @@ struct TextStyle {
     int maximumLines = 1;
     // Instead, shrinks on one line down to the minimum size before it breaks onto more.
     bool shrinksBeforeBreaking = false;
+    // A phone number at the text's end breaks only where it cannot fit a line whole.
+    bool keepsTrailingNumberWhole = false;
 };
 
 // Where rich text put its links, in the coordinates of the laid-out page.

@@ -205,6 +205,7 @@ DialogStack::Places layOutMainView(MainViewOutlets& o, const WallpaperLayout& la
             view->setShadowOffset(style.shadowOffset);
             view->setMinimumFontSize(style.minimumFontSize);
             view->setMaximumLines(style.maximumLines, style.shrinksBeforeBreaking);
+            view->setKeepsTrailingNumberWhole(style.keepsTrailingNumberWhole);
         }
     }
     o.menuLauncher->setFrame({{right - 97, box.y() + 47 * scale}, o.menuLauncher->frame().size});
