@@ -7,7 +7,6 @@
 
 #include "platform/Animator.h"
 #include "platform/Application.h"
-#include "platform/TextField.h"
 #include "platform/Window.h"
 
 #include <QDateTime>
@@ -293,10 +292,10 @@ void PhoneWindow::keyPressEvent(QKeyEvent* event)
         scheduleFrames();
         return;
     }
-    platform::TextField* field = runtime_.application().firstResponder();
     QString text = event->text();
-    if (field && !text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
-        field->insertText(text.toStdString());
+    if (runtime_.application().firstResponder() && !text.isEmpty() && text.at(0).isPrint() &&
+        !(event->modifiers() & Qt::ControlModifier)) {
+        runtime_.application().insertText(text.toStdString());
         scheduleFrames();
         return;
     }
@@ -305,8 +304,8 @@ void PhoneWindow::keyPressEvent(QKeyEvent* event)
 
 void PhoneWindow::inputMethodEvent(QInputMethodEvent* event)
 {
-    if (auto* field = runtime_.application().firstResponder(); field && !event->commitString().isEmpty())
-        field->insertText(event->commitString().toStdString());
+    if (!event->commitString().isEmpty())
+        runtime_.application().insertText(event->commitString().toStdString());
     event->accept();
 }
 

@@ -70,13 +70,26 @@ void Application::setFirstResponder(TextField* field)
     setNeedsDisplay();
 }
 
+AlertView* Application::alertShown() const
+{
+    for (auto it = window_->subviews().rbegin(); it != window_->subviews().rend(); ++it)
+        if (auto* alert = dynamic_cast<AlertView*>(it->get()))
+            return alert;
+    return nullptr;
+}
+
 bool Application::pressKey(Key key)
 {
     // An alert is modal: the keys are its own while it shows.
-    for (auto it = window_->subviews().rbegin(); it != window_->subviews().rend(); ++it)
-        if (auto* alert = dynamic_cast<AlertView*>(it->get()))
-            return alert->pressKey(key);
+    if (AlertView* alert = alertShown())
+        return alert->pressKey(key);
     return firstResponder_ && firstResponder_->pressKey(key);
+}
+
+void Application::insertText(const std::string& text)
+{
+    if (firstResponder_ && !alertShown())
+        firstResponder_->insertText(text);
 }
 
 void Application::setNeedsDisplay()

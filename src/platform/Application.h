@@ -13,6 +13,7 @@
 
 namespace platform {
 
+class AlertView;
 class Application;
 class TextField;
 class View;
@@ -82,6 +83,8 @@ public:
     // A key from the shell's keyboard: to the alert shown, if any, else to the field being edited.
     // False when nothing took it.
     bool pressKey(Key key);
+    // Typed text, to the field being edited; none while an alert shows, which holds the keyboard.
+    void insertText(const std::string& text);
 
     // Something on screen changed: the whole screen, or a rectangle of the window, needs a repaint.
     // The shell sets onNeedsDisplay to schedule one.
@@ -98,6 +101,7 @@ public:
 
 private:
     bool addDamage(const Rect& windowRect);
+    AlertView* alertShown() const;
 
     Services services_;
     Size screenSize_ = classicScreenSize;

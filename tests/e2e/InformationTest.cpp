@@ -138,6 +138,24 @@ TEST_F(Information, EscapePutsBackTheStoredTextTabMovesOnAndATouchElsewhereStore
     expectStoredAndShown("0123456789", "Thanks");
 }
 
+TEST_F(Information, WhileAnAlertShowsEveryKeyIsItsOwnAndTheFieldBehindKeepsItsText)
+{
+    t->tapAndSettle({"main.information", "info.contact"});
+    auto shown = std::make_shared<platform::AlertView>("Import Failed", "No card.", nullptr, "OK", std::vector<std::string>{});
+    shown->show();
+    t->type("5");
+    for (Key key : {Key::Backspace, Key::SelectAll, Key::Tab, Key::Left, Key::End})
+        t->press(key);
+    t->type("7");
+    EXPECT_EQ(alert(), shown.get());
+    t->pressReturn();
+    EXPECT_EQ(alert(), nullptr) << "Return is the alert's";
+    EXPECT_EQ(t->editingField(), &field("info.contact"));
+    EXPECT_EQ(stored(keys::phonePreference), "911");
+    t->type("5");
+    EXPECT_EQ(field("info.contact").text(), "9115");
+}
+
 TEST_F(Information, TheFieldScrollsSoThatEachTypedDigitShows)
 {
     t->tapAndSettle({"main.information", "info.contact"});
