@@ -91,13 +91,24 @@ TEST_P(ColourOptions, DraggingPreviewsTheColourLiftingOverThePaletteStoresItAndE
 {
     const std::uint32_t before = stored();
     open();
+    // While the finger is down, all of the dialog but the palette fades, so the colour shows where
+    // the dialog covered the wallpaper: here, behind its save button.
+    const Point save = t.find("dialog.save").convertToWindow({10, 22});
+    auto saveButtonShows = [&] { return rgbAt(t.screenshot(), int(save.x), int(save.y)) == 0x0A84FFu; };
+    EXPECT_TRUE(saveButtonShows());
     t.drag(onPalette(20, 20), onPalette(150.7f, 30.2f), 8, /*lift=*/false);
     const Color picked = paletteColor(150, 30, d.alpha);
     EXPECT_EQ(shown(), picked);
     EXPECT_EQ(stored(), before);
+    t.advance(0.3);
+    EXPECT_FALSE(saveButtonShows());
+    EXPECT_EQ(rgbAt(t.screenshot(), int(onPalette(150, 30).x), int(onPalette(150, 30).y)), rgb(paletteColor(150, 30, 1)))
+        << "the palette stays under the finger";
     t.app().window().touchUp(onPalette(150.7f, 30.2f));
     t.advance(0);
     EXPECT_EQ(stored(), packColor(picked));
+    t.advance(0.3);
+    EXPECT_TRUE(saveButtonShows());
 
     // Above the spectrum the touch is taken at its edge: that colour shows, and nothing is stored.
     t.drag(onPalette(100, 40), onPalette(100, -30));
@@ -243,12 +254,17 @@ TEST_F(StripOptions, TheSliderPreviewsWhileDraggedAndStoresWhenLetGoAndTheStepBu
     const Rect f = slider().frame();
     const Point left = slider().superview()->convertToWindow({f.x() + 14, midY(f)});
     const Point middle = slider().superview()->convertToWindow({midX(f), midY(f)});
+    const Point save = t.find("dialog.save").convertToWindow({10, 22});
+    auto saveButtonShows = [&] { return rgbAt(t.screenshot(), int(save.x), int(save.y)) == 0x0A84FFu; };
     t.drag(middle, left, 6, /*lift=*/false);
     EXPECT_FLOAT_EQ(shown().alpha, 0.0f);
     EXPECT_EQ(stored(), before);
+    t.advance(0.3);
+    EXPECT_FALSE(saveButtonShows()) << "the dialog stays over the strip being faded";
     t.drag(left, middle, 6, /*lift=*/false);
     t.app().window().touchUp(middle);
-    t.advance(0);
+    t.advance(0.3);
+    EXPECT_TRUE(saveButtonShows());
     EXPECT_NEAR(shown().alpha, 0.5f, 0.01f);
     EXPECT_EQ(stored(), packColor(shown()));
     EXPECT_EQ(stored() >> 8, 0x00FF00u) << "the opacity alone changes";

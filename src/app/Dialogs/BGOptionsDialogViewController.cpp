@@ -36,12 +36,24 @@ void BGOptionsDialogViewController::colorByTouchSaveToDefaults(bool save)
         preview().setBGColor(*color, save);
 }
 
-void BGOptionsDialogViewController::followTouch(const Touch& touch, bool save)
+bool BGOptionsDialogViewController::followTouch(const Touch& touch, bool save)
 {
-    if (picker.track(touch))
-        colorByTouchSaveToDefaults(save);
+    if (!picker.track(touch))
+        return false;
+    colorByTouchSaveToDefaults(save);
+    return true;
 }
 
-void BGOptionsDialogViewController::touchesBegan(const Touch& touch) { followTouch(touch, false); }
+void BGOptionsDialogViewController::touchesBegan(const Touch& touch)
+{
+    if (followTouch(touch, false))
+        peekAround(*colorSwatchImage->superview());
+}
+
 void BGOptionsDialogViewController::touchesMoved(const Touch& touch) { followTouch(touch, false); }
-void BGOptionsDialogViewController::touchesEnded(const Touch& touch) { followTouch(touch, true); }
+
+void BGOptionsDialogViewController::touchesEnded(const Touch& touch)
+{
+    followTouch(touch, true);
+    endPeek();
+}

@@ -28,7 +28,8 @@ protected:
     void loadView() override;
 
 private:
-    void followTouch(const platform::Touch& touch, bool save);
+    // True when the touch is on the palette shown.
+    bool followTouch(const platform::Touch& touch, bool save);
 
     SwatchPicker picker;
 };

@@ -61,3 +61,29 @@ void DialogBase::setFrameButtonsHidden(bool hidden)
         if (b)
             b->setHidden(hidden);
 }
+
+namespace {
+constexpr double peekDuration = 0.15;
+}
+
+void DialogBase::peekAround(platform::View& kept)
+{
+    if (!faded_.empty())
+        return;
+    platform::Animation fade(platform::Application::shared().animator(), peekDuration);
+    for (platform::View* v = &kept; v != view().get() && v->superview(); v = v->superview())
+        for (const auto& sibling : v->superview()->subviews())
+            if (sibling.get() != v) {
+                faded_.emplace_back(sibling, sibling->alpha());
+                sibling->setAlpha(0);
+            }
+}
+
+void DialogBase::endPeek()
+{
+    platform::Animation fade(platform::Application::shared().animator(), peekDuration);
+    for (const auto& [weak, alpha] : faded_)
+        if (auto v = weak.lock())
+            v->setAlpha(alpha);
+    faded_.clear();
+}

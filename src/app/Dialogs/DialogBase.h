@@ -4,6 +4,8 @@
 #include "platform/ViewController.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace platform {
 class Button;
@@ -46,9 +48,15 @@ protected:
     // The text of a field confirmed with Return; its editing has ended.
     virtual void textEntered(platform::TextField&) {}
     void setFrameButtonsHidden(bool hidden);
+    // While a finger changes the wallpaper through `kept` (a palette, a slider), the rest of the dialog
+    // fades out, so that the strip it covers shows the change; endPeek brings it back.
+    void peekAround(platform::View& kept);
+    void endPeek();
 
 private:
     DialogHost* preview_;
+    // What peekAround faded, with the alpha each returns to.
+    std::vector<std::pair<std::weak_ptr<platform::View>, float>> faded_;
     std::shared_ptr<platform::Button> backButton;
     std::shared_ptr<platform::Button> hideButton;
     std::shared_ptr<platform::Button> saveButton;

@@ -2,6 +2,7 @@
 
 #include "Interfaces/StripOptionsDialog.h"
 #include "DialogHost.h"
+#include "SwatchPaletteView.h"
 
 #include "platform/Button.h"
 #include "platform/ImageView.h"
@@ -133,9 +134,17 @@ void StripOptionsDialogViewController::setOpacity(float opacity, bool save)
     main.setStripColor(main.stripColor().withAlpha(opacity), save);
 }
 
-void StripOptionsDialogViewController::stripOpacitySliderValueChanged() { setOpacity(stripOpacitySlider->value(), false); }
+void StripOptionsDialogViewController::stripOpacitySliderValueChanged()
+{
+    peekAround(*stripOpacitySlider);
+    setOpacity(stripOpacitySlider->value(), false);
+}
 
-void StripOptionsDialogViewController::stripOpacitySliderEnd() { setOpacity(stripOpacitySlider->value(), true); }
+void StripOptionsDialogViewController::stripOpacitySliderEnd()
+{
+    setOpacity(stripOpacitySlider->value(), true);
+    endPeek();
+}
 
 void StripOptionsDialogViewController::stripOpacityUpClick()
 {
@@ -163,15 +172,25 @@ void StripOptionsDialogViewController::colorByTouchSaveToDefaults(bool save)
         preview().setStripColor(*color, save);
 }
 
-void StripOptionsDialogViewController::followTouch(const Touch& touch, bool save)
+bool StripOptionsDialogViewController::followTouch(const Touch& touch, bool save)
 {
     // The palette is only there to be touched while its tab is shown.
-    if (!tabButtonColor->isSelected())
-        return;
-    if (picker.track(touch))
-        colorByTouchSaveToDefaults(save);
+    if (!tabButtonColor->isSelected() || !picker.track(touch))
+        return false;
+    colorByTouchSaveToDefaults(save);
+    return true;
 }
 
-void StripOptionsDialogViewController::touchesBegan(const Touch& touch) { followTouch(touch, false); }
+void StripOptionsDialogViewController::touchesBegan(const Touch& touch)
+{
+    if (followTouch(touch, false))
+        peekAround(*colorSwatchImage->superview());
+}
+
 void StripOptionsDialogViewController::touchesMoved(const Touch& touch) { followTouch(touch, false); }
-void StripOptionsDialogViewController::touchesEnded(const Touch& touch) { followTouch(touch, true); }
+
+void StripOptionsDialogViewController::touchesEnded(const Touch& touch)
+{
+    followTouch(touch, true);
+    endPeek();
+}

@@ -53,7 +53,8 @@ private:
     void selectTab(platform::Button& button, platform::View& panel);
     void selectLayoutButton(const platform::Button* chosen);
     void setOpacity(float opacity, bool save);
-    void followTouch(const platform::Touch& touch, bool save);
+    // True when the touch is on the palette shown.
+    bool followTouch(const platform::Touch& touch, bool save);
 
     SwatchPicker picker;
 };

@@ -14,7 +14,8 @@ constexpr Color panelBorder = Color::rgb255(255, 255, 255, 0.1f);
 
 namespace {
 
-class Panel final : public View {
+// The panel's face, a view of its own beneath the controls, so that it can fade while a control stays.
+class PanelFace final : public View {
 public:
     using View::View;
     void draw(Painter& painter) const override
@@ -47,8 +48,9 @@ DialogChrome makeDialogChrome(DialogBase& dialog, Size size, const std::string& 
     DialogChrome c;
     c.root = std::make_shared<View>(Rect{0, 0, size.width, size.height});
     c.root->setClipsToBounds(true);
-    c.panel = std::make_shared<Panel>(Rect{0, 0, size.width, size.height});
+    c.panel = std::make_shared<View>(Rect{0, 0, size.width, size.height});
     c.root->addSubview(c.panel);
+    c.panel->addSubview(std::make_shared<PanelFace>(Rect{0, 0, size.width, size.height}));
 
     float buttonsWidth = 64;
     c.title = std::make_shared<Label>(Rect{buttonsWidth + 8, 0, size.width - 2 * (buttonsWidth + 8), chrome::headerHeight});
