@@ -7,12 +7,40 @@
 #include "platform/Window.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace platform {
 
 namespace {
 constexpr float boxWidth = 270;
 constexpr float buttonHeight = 44;
+constexpr float textInset = 16;
+constexpr float titleTop = 20, titleHeight = 24, titleGap = 6, messageGap = 18;
+// The box keeps this far from the screen's upper and lower edges, clear of the status bar.
+constexpr float screenMargin = 30;
+
+// The height that shows the message whole, or, when the screen cannot, the most it leaves (the
+// message is then elided on its last line). At least one line, so a short message keeps its place.
+float messageHeightFor(const std::string& message, const TextStyle& style, float width, float most)
+{
+    if (message.empty())
+        return 0;
+    const float oneLine = std::ceil(style.font.size * 1.25f);
+    ViewRenderer* renderer = Application::shared().services().renderer;
+    if (!renderer || most <= oneLine)
+        return std::clamp(most, 0.0f, oneLine);
+    auto whole = [&](float height) { return renderer->showsWholeText({0, 0, width, height}, message, style); };
+    if (!whole(most))
+        return most;
+    // The least whole point at which it shows whole, no less than a line.
+    float tooShort = oneLine - 1, enough = std::floor(most);
+    while (enough - tooShort > 1) {
+        const float middle = std::floor((tooShort + enough) / 2);
+        (whole(middle) ? enough : tooShort) = middle;
+    }
+    return enough;
+}
 } // namespace
 
 AlertView::AlertView(std::string title, std::string message, AlertViewDelegate* delegate, std::string cancelButtonTitle,
@@ -33,9 +61,23 @@ void AlertView::build()
 {
     bool sideBySide = buttonTitles_.size() == 2;
     float buttonsHeight = sideBySide ? buttonHeight : buttonHeight * float(buttonTitles_.size());
-    float messageHeight = 60;
-    float height = 20 + 24 + 6 + messageHeight + 10 + buttonsHeight;
     const Size screen = Application::shared().screenSize();
+
+    auto message = std::make_shared<Label>();
+    message->setText(message_);
+    message->setFont({14, false});
+    message->setTextColor(Color::white(0.85f));
+    message->setAlignment(TextAlignment::Center);
+    // As many lines as its height holds: the box is as tall as the message, up to the screen's.
+    message->setMaximumLines(std::numeric_limits<int>::max());
+    message->setIdentifier("alert.message");
+    const float messageTop = titleTop + titleHeight + titleGap;
+    const float roomForMessage = screen.height - 2 * screenMargin - messageTop - messageGap - buttonsHeight;
+    const float messageHeight =
+        messageHeightFor(message_, message->textStyle(), boxWidth - 2 * textInset, roomForMessage);
+    message->setFrame({textInset, messageTop, boxWidth - 2 * textInset, messageHeight});
+
+    float height = messageTop + messageHeight + messageGap + buttonsHeight;
     auto box = std::make_shared<View>(Rect{(screen.width - boxWidth) / 2, (screen.height - height) / 2, boxWidth, height});
     // Opaque: text behind the box would run into the alert's own.
     box->setBackgroundColor(Color::rgb255(44, 44, 48));
@@ -43,21 +85,13 @@ void AlertView::build()
     box->setClipsToBounds(true);
     addSubview(box);
 
-    auto title = std::make_shared<Label>(Rect{16, 20, boxWidth - 32, 24});
+    auto title = std::make_shared<Label>(Rect{textInset, titleTop, boxWidth - 2 * textInset, titleHeight});
     title->setText(title_);
     title->setFont({17, true});
     title->setTextColor(Color::white());
     title->setAlignment(TextAlignment::Center);
     title->setMinimumFontSize(12);
     box->addSubview(title);
-
-    auto message = std::make_shared<Label>(Rect{16, 50, boxWidth - 32, messageHeight});
-    message->setText(message_);
-    message->setFont({14, false});
-    message->setTextColor(Color::white(0.85f));
-    message->setAlignment(TextAlignment::Center);
-    message->setWraps(true);
-    message->setIdentifier("alert.message");
     box->addSubview(message);
 
     float top = height - buttonsHeight;

@@ -221,6 +221,40 @@ TEST_F(Capture, TheInstructionsAndAlertsHideWhatIsBehindThem)
     alert->dismissWithClickedButtonIndex(0, false);
 }
 
+// As tall as its message, whole and with no gap beneath it, the buttons below; a message the screen
+// cannot hold is shortened at the screen's limit, its buttons still in reach.
+TEST_F(MainScreen, AnAlertIsAsTallAsItsMessageWithinTheScreen)
+{
+    const std::string sentence = "The file could not be read because it holds no card at all. ";
+    const struct {
+        std::string message;
+        bool whole;
+    } rows[] = {{"Sure?", true},
+                {"Are you sure you want to delete theme My Very Own Favourite Colours ?", true},
+                {sentence + sentence + sentence + sentence, true},
+                {std::string(6000, 'W'), false}};
+    platform::ViewRenderer& renderer = *t.app().services().renderer;
+    const platform::Size screen = t.app().screenSize();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message.substr(0, 40));
+        auto alert = std::make_shared<platform::AlertView>("Import Failed", row.message, nullptr, "OK",
+                                                           std::vector<std::string>{"Retry"});
+        alert->show();
+        const platform::View& box = *alert->subviews().front();
+        const auto& message = t.view<platform::Label>("alert.message");
+        const Rect shown = message.frame();
+        EXPECT_GE(box.frame().y(), platform::Application::statusBarHeight);
+        EXPECT_LE(box.frame().maxY(), screen.height - platform::Application::statusBarHeight);
+        EXPECT_EQ(renderer.showsWholeText(shown, row.message, message.textStyle()), row.whole);
+        // Not a line's room to spare in it, and a small margin above the buttons.
+        EXPECT_TRUE(shown.height() < 20 || !renderer.showsWholeText({shown.origin, {shown.width(), shown.height() - 16}},
+                                                                    row.message, message.textStyle()));
+        EXPECT_LE(t.view("alert.button.1").frame().y() - shown.maxY(), 20);
+        t.tap("alert.button.1");
+        EXPECT_EQ(t.app().window().findByIdentifier("alert"), nullptr);
+    }
+}
+
 TEST_F(Capture, TheCaptureShowsTheWallpaperAloneAndDoneBringsEverythingBack)
 {
     QImage atCapture;
