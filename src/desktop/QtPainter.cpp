@@ -598,4 +598,21 @@ float QtPainter::textWidth(const std::string& text, const platform::Font& font)
     return float(QFontMetricsF(qFont(font, font.size)).horizontalAdvance(QString::fromStdString(text)));
 }
 
+float QtPainter::caretX(const std::string& text, std::size_t offset, const platform::Font& font)
+{
+    const QString s = QString::fromStdString(text);
+    // Shaped as drawText shapes the line: the paragraph's own direction, held to the left edge.
+    QTextLayout layout(s, qFont(font, font.size));
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(paragraphDirection(s));
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(QFontMetricsF(layout.font()).horizontalAdvance(s) + 1);
+    layout.endLayout();
+    const int position = int(QString::fromStdString(text.substr(0, std::min(offset, text.size()))).size());
+    return float(line.cursorToX(position));
+}
+
 } // namespace desktop

@@ -32,6 +32,7 @@ public:
     void drawText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style) override;
     platform::HtmlLayout drawHtml(const platform::Rect& rect, const std::string& html, float scrollOffset) override;
     float textWidth(const std::string& text, const platform::Font& font) override;
+    float caretX(const std::string& text, std::size_t offset, const platform::Font& font) override;
 
     static QFont qFont(const platform::Font& font, float size);
     // Whether drawText would show the whole text, neither shortened nor cut off.

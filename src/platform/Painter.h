@@ -75,6 +75,9 @@ public:
     virtual HtmlLayout drawHtml(const Rect& rect, const std::string& html, float scrollOffset) = 0;
     // Width of a text in the given font at its full size, for cursors and layout.
     virtual float textWidth(const std::string& text, const Font& font) = 0;
+    // Where the caret stands at a UTF-8 offset of a text drawn on one line from x = 0, ordered by its
+    // own direction: in right-to-left and mixed text, where the next letter typed there appears.
+    virtual float caretX(const std::string& text, std::size_t offset, const Font& font) = 0;
 };
 
 } // namespace platform

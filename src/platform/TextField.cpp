@@ -304,12 +304,14 @@ void TextField::draw(Painter& painter) const
     } else {
         // The whole text at its size, moved left as far as keeps the caret in view.
         constexpr float caretWidth = 2;
-        const float caretX = painter.textWidth(text_.substr(0, cursor_), font_);
+        const float caretX = painter.caretX(text_, cursor_, font_);
         const float scroll = std::max(0.0f, caretX + caretWidth + 1 - textRect.width());
         const float x = padding - scroll;
         if (selection_.length > 0) {
-            float from = painter.textWidth(text_.substr(0, selection_.location), font_);
-            float to = painter.textWidth(text_.substr(0, selection_.location + selection_.length), font_);
+            // Its ends, whichever way the text runs between them.
+            const float atStart = painter.caretX(text_, selection_.location, font_);
+            const float atEnd = painter.caretX(text_, selection_.location + selection_.length, font_);
+            const float from = std::min(atStart, atEnd), to = std::max(atStart, atEnd);
             painter.fillRect({x + from, (local.height() - font_.size * 1.3f) / 2, to - from, font_.size * 1.3f},
                              theme::accent.withAlpha(0.3f));
         }

@@ -175,6 +175,51 @@ TEST_F(Information, TheFieldScrollsSoThatEachTypedDigitShows)
     }
 }
 
+// Where the next letter typed appears: after Latin, before Arabic (on its left), at a Hebrew text's
+// start (its right end), and inside a Hebrew run of a left-to-right line, one letter from its right.
+TEST_F(Information, TheCaretStandsWhereTheNextLetterGoesWhicheverWayTheTextRuns)
+{
+    const struct {
+        std::string text;
+        int rights; // after Home; none leaves the caret at the end
+        float from, to; // where it stands, as a fraction of the text's width from its left
+    } rows[] = {
+        {"Thanks", -1, 0.95f, 1.15f},
+        {"\xD8\xB4\xD9\x83\xD8\xB1\xD8\xA7", -1, -0.1f, 0.05f},                     // شكرا
+        {"\xD7\xAA\xD7\x95\xD7\x93\xD7\x94", 0, 0.95f, 1.15f},                       // תודה
+        {"A \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D", 3, 0.75f, 0.97f}, // A שלוםשלום
+    };
+    t->tapAndSettle({"main.information", "info.other"});
+    const View& other = t->view("info.other");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        t->press(Key::SelectAll);
+        t->press(Key::Backspace);
+        t->type(row.text);
+        if (row.rights >= 0)
+            t->press(Key::Home);
+        for (int i = 0; i < row.rights; ++i)
+            t->press(Key::Right);
+        // Across the field's middle, at two pixels a point, inside its border: the caret's blue and the text's ink.
+        const QImage shot = t->screenshot(2);
+        const platform::Point at = other.convertToWindow({0, other.frame().height() / 2});
+        int caretLeft = shot.width(), caretRight = -1, left = shot.width(), right = -1;
+        for (int x = int(at.x) * 2 + 8; x < int(at.x + other.frame().width()) * 2 - 8; ++x)
+            for (int dy = -12; dy <= 12; ++dy) {
+                const QColor c = shot.pixelColor(x, int(at.y) * 2 + dy);
+                if (c.blue() > 200 && c.red() < 100)
+                    caretLeft = std::min(caretLeft, x), caretRight = std::max(caretRight, x);
+                else if (c.red() < 110 && c.blue() < 110)
+                    left = std::min(left, x), right = std::max(right, x);
+            }
+        ASSERT_GT(caretRight, 0);
+        ASSERT_GT(right, left);
+        const float fraction = float(caretLeft + caretRight - 2 * left) / float(2 * (right - left));
+        EXPECT_GE(fraction, row.from);
+        EXPECT_LE(fraction, row.to);
+    }
+}
+
 // As typed, before anything is stored: an empty number, and texts the wallpaper would shorten. A
 // line of 61 characters breaks onto two lines and shows whole.
 TEST_F(Information, TheDialogSaysWhenTheNumberIsEmptyOrATextIsTooLongForTheWallpaper)
