@@ -189,7 +189,16 @@ QFont QtPainter::qFont(const platform::Font& font, float size)
 void QtPainter::save() { p_.save(); }
 void QtPainter::restore() { p_.restore(); }
 void QtPainter::translate(platform::Point offset) { p_.translate(offset.x, offset.y); }
-void QtPainter::clipRect(const platform::Rect& rect) { p_.setClipRect(qRect(rect), Qt::IntersectClip); }
+void QtPainter::clipRect(const platform::Rect& rect, float cornerRadius)
+{
+    if (cornerRadius <= 0) {
+        p_.setClipRect(qRect(rect), Qt::IntersectClip);
+        return;
+    }
+    QPainterPath rounded;
+    rounded.addRoundedRect(qRect(rect), cornerRadius, cornerRadius);
+    p_.setClipPath(rounded, Qt::IntersectClip);
+}
 void QtPainter::multiplyOpacity(float opacity) { p_.setOpacity(p_.opacity() * opacity); }
 
 void QtPainter::fillRect(const platform::Rect& rect, const platform::Color& color)

@@ -19,7 +19,7 @@ public:
     void save() override;
     void restore() override;
     void translate(platform::Point offset) override;
-    void clipRect(const platform::Rect& rect) override;
+    void clipRect(const platform::Rect& rect, float cornerRadius = 0) override;
     void multiplyOpacity(float opacity) override;
 
     void fillRect(const platform::Rect& rect, const platform::Color& color) override;

@@ -59,7 +59,8 @@ public:
     virtual void save() = 0;
     virtual void restore() = 0;
     virtual void translate(Point offset) = 0;
-    virtual void clipRect(const Rect& rect) = 0;
+    // Clips to the rectangle, its corners rounded by `cornerRadius` when given.
+    virtual void clipRect(const Rect& rect, float cornerRadius = 0) = 0;
     virtual void multiplyOpacity(float opacity) = 0;
 
     virtual void fillRect(const Rect& rect, const Color& color) = 0;

@@ -363,12 +363,14 @@ void drawViewTree(const View& view, Painter& painter, double now, const Rect* ar
     painter.translate(frame.origin);
     if (alpha < 1)
         painter.multiplyOpacity(alpha);
+    const Point shift = view.presentedBoundsOrigin(now);
+    // Contents sliding within a rounded view are cut along its corners; at rest they lie inside, and a
+    // square cut keeps the smoothed edge the view draws itself.
     if (clips)
-        painter.clipRect({0, 0, frame.width(), frame.height()});
+        painter.clipRect({0, 0, frame.width(), frame.height()}, shift == Point{} ? 0 : view.cornerRadius());
     if (reachesArea)
         view.draw(painter);
     if (!view.subviews().empty()) {
-        Point shift = view.presentedBoundsOrigin(now);
         painter.translate({-shift.x, -shift.y});
         // What of the subviews can show, in this view's bounds space: the area, and a clipping view's
         // bounds, so that the rows of a long list scrolled away cost nothing.

@@ -46,8 +46,13 @@ TEST_F(Stack, PushAndPopSlideTheDialogsAndTheViewIsRemovedOnlyAfterThePop)
     const float width = v.frame().width();
     EXPECT_EQ(v.presentedBoundsOrigin(t.clock.now()).x, -width) << "starts one width to the right";
     EXPECT_EQ(mainMenu.bounds().origin.x, mainMenu.frame().width());
-    // The menu's contents slide out within its own box, never over the wallpaper beside it.
+    // The menu's contents slide out within its own box, never over the wallpaper beside it, and are
+    // cut along its rounded corners: the wallpaper shows in the corner of the box they slide through.
     EXPECT_TRUE(mainMenu.clipsToBounds());
+    t.advance(0.25);
+    const platform::Point corner =
+        mainMenu.superview()->convertToWindow({mainMenu.frame().x() + 4.5f, mainMenu.frame().y() + 4.5f});
+    EXPECT_NE(rgbAt(t.screenshot(), int(corner.x), int(corner.y)), 0x18181Cu) << "a square corner of the panel";
     t.settle();
     EXPECT_TRUE(mainMenu.superview()) << "the dialog below stays in the tree";
     EXPECT_FALSE(t.isReachable("main.style"));

@@ -48,6 +48,8 @@ DialogChrome makeDialogChrome(DialogBase& dialog, Size size, const std::string& 
     DialogChrome c;
     c.root = std::make_shared<View>(Rect{0, 0, size.width, size.height});
     c.root->setClipsToBounds(true);
+    // Contents sliding in and out are cut along the panel's own rounded edge.
+    c.root->setCornerRadius(16);
     c.panel = std::make_shared<View>(Rect{0, 0, size.width, size.height});
     c.root->addSubview(c.panel);
     c.panel->addSubview(std::make_shared<PanelFace>(Rect{0, 0, size.width, size.height}));
