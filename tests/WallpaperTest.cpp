@@ -232,6 +232,7 @@ TEST(Lettering, EveryPainterOrdersAParagraphByItsOwnDirectionAndEmojiComeInColou
             coloured += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 80;
         }
     EXPECT_GT(coloured, 50) << "the emoji is not drawn from the colour font";
+    EXPECT_NE(drawn("\u4F60", Qt::LeftToRight), drawn("\u597D", Qt::LeftToRight)) << "Chinese is drawn as empty boxes";
 }
 
 // The information line breaks onto two lines before it shrinks, the number never shrinks below the

@@ -177,8 +177,9 @@ QtPainter::QtPainter(QPainter& painter) : p_(painter)
 QFont QtPainter::qFont(const platform::Font& font, float size)
 {
     QFont f;
-    // Emoji, which DejaVu Sans lacks or has only in outline, come from the colour emoji face.
-    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Color Emoji")});
+    // Emoji, which DejaVu Sans lacks or has only in outline, come from the colour emoji face, and
+    // Chinese, Japanese and Korean from a face that has them, the same on every machine.
+    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Color Emoji"), QStringLiteral("WenQuanYi Micro Hei")});
     // Pixel sizes, since the painter's unit is the phone screen's point.
     f.setPixelSize(std::max(1, int(std::lround(size))));
     f.setBold(font.bold);
