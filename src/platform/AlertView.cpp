@@ -7,7 +7,6 @@
 #include "platform/Window.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace platform {
@@ -19,28 +18,6 @@ constexpr float textInset = 16;
 constexpr float titleTop = 20, titleHeight = 24, titleGap = 6, messageGap = 18;
 // The box keeps this far from the screen's upper and lower edges, clear of the status bar.
 constexpr float screenMargin = 30;
-
-// The height that shows the message whole, or, when the screen cannot, the most it leaves (the
-// message is then elided on its last line). At least one line, so a short message keeps its place.
-float messageHeightFor(const std::string& message, const TextStyle& style, float width, float most)
-{
-    if (message.empty())
-        return 0;
-    const float oneLine = std::ceil(style.font.size * 1.25f);
-    ViewRenderer* renderer = Application::shared().services().renderer;
-    if (!renderer || most <= oneLine)
-        return std::clamp(most, 0.0f, oneLine);
-    auto whole = [&](float height) { return renderer->showsWholeText({0, 0, width, height}, message, style); };
-    if (!whole(most))
-        return most;
-    // The least whole point at which it shows whole, no less than a line.
-    float tooShort = oneLine - 1, enough = std::floor(most);
-    while (enough - tooShort > 1) {
-        const float middle = std::floor((tooShort + enough) / 2);
-        (whole(middle) ? enough : tooShort) = middle;
-    }
-    return enough;
-}
 } // namespace
 
 AlertView::AlertView(std::string title, std::string message, AlertViewDelegate* delegate, std::string cancelButtonTitle,
@@ -73,8 +50,8 @@ void AlertView::build()
     message->setIdentifier("alert.message");
     const float messageTop = titleTop + titleHeight + titleGap;
     const float roomForMessage = screen.height - 2 * screenMargin - messageTop - messageGap - buttonsHeight;
-    const float messageHeight =
-        messageHeightFor(message_, message->textStyle(), boxWidth - 2 * textInset, roomForMessage);
+    // Whole, or else as much as the screen holds, shortened on its last line.
+    const float messageHeight = message->heightShowingWholeText(boxWidth - 2 * textInset, roomForMessage);
     message->setFrame({textInset, messageTop, boxWidth - 2 * textInset, messageHeight});
 
     float height = messageTop + messageHeight + messageGap + buttonsHeight;

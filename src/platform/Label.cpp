@@ -1,5 +1,10 @@
 #include "platform/Label.h"
 
+#include "platform/Application.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace platform {
 
 Label::Label(Rect frame) : View(frame) { setUserInteractionEnabled(false); }
@@ -65,6 +70,25 @@ void Label::setMaximumLines(int lines, bool shrinksBeforeBreaking)
     style_.maximumLines = lines;
     style_.shrinksBeforeBreaking = shrinksBeforeBreaking;
     setNeedsDisplay();
+}
+
+float Label::heightShowingWholeText(float width, float most) const
+{
+    if (text_.empty())
+        return 0;
+    const float oneLine = std::ceil(style_.font.size * 1.25f);
+    ViewRenderer* renderer = Application::shared().services().renderer;
+    if (!renderer || most <= oneLine)
+        return std::clamp(most, 0.0f, oneLine);
+    auto whole = [&](float height) { return renderer->showsWholeText({0, 0, width, height}, text_, style_); };
+    if (!whole(most))
+        return most;
+    float tooShort = oneLine - 1, enough = most;
+    while (enough - tooShort > 1) {
+        const float middle = std::floor((tooShort + enough) / 2);
+        (whole(middle) ? enough : tooShort) = middle;
+    }
+    return enough;
 }
 
 void Label::draw(Painter& painter) const

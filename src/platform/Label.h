@@ -27,6 +27,9 @@ public:
     void setMaximumLines(int lines, bool shrinksBeforeBreaking = false);
     void setKeepsTrailingNumberWhole(bool keeps);
     const TextStyle& textStyle() const { return style_; }
+    // The least height, no less than a line, at which the text shows whole at this width, as the
+    // shell's renderer measures it; `most` when even that is too little.
+    float heightShowingWholeText(float width, float most) const;
 
     void draw(Painter& painter) const override;
 

@@ -260,6 +260,26 @@ TEST_F(MainScreen, AnAlertIsAsTallAsItsMessageWithinTheScreen)
     }
 }
 
+// Evenly spaced above Continue, each step as tall as its lines: whole, without a line's room to spare.
+TEST_F(Capture, TheInstructionsStepsAreEvenlySpacedAndEachAsTallAsItsText)
+{
+    t.tapAndSettle("dialog.save");
+    platform::ViewRenderer& renderer = *t.app().services().renderer;
+    std::vector<Rect> steps;
+    for (int i = 1; i <= 4; ++i) {
+        const auto& step = t.view<platform::Label>("capture.step." + std::to_string(i));
+        const Rect r = step.frame();
+        EXPECT_TRUE(renderer.showsWholeText(r, step.text(), step.textStyle())) << i;
+        EXPECT_TRUE(r.height() < 20 ||
+                    !renderer.showsWholeText({r.origin, {r.width(), r.height() - 15}}, step.text(), step.textStyle()))
+            << i;
+        steps.push_back(r);
+    }
+    for (std::size_t i = 2; i < steps.size(); ++i)
+        EXPECT_FLOAT_EQ(steps[i].y() - steps[i - 1].maxY(), steps[1].y() - steps[0].maxY()) << i;
+    EXPECT_LT(steps.back().maxY(), t.view("capture.continue").frame().y());
+}
+
 TEST_F(Capture, TheCaptureShowsTheWallpaperAloneAndDoneBringsEverythingBack)
 {
     QImage atCapture;

@@ -9,7 +9,11 @@
 #include "platform/Label.h"
 #include "platform/Theme.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
 
 using namespace platform;
 
@@ -72,13 +76,29 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
         "3.  Tap anywhere to come back.",
         "4.  Set the captured picture as your lock screen picture.",
     };
-    float y = top + 118;
+    // Each step as tall as its lines, the steps evenly spaced in the room above Continue. A step too
+    // long for the room (a deep album folder) leaves a line to each one after it and is shortened.
+    const float stepsTop = top + 118, continueTop = top + 380, leastGap = 6;
+    std::vector<std::shared_ptr<Label>> lines;
+    float room = continueTop - stepsTop;
     for (const auto& step : steps) {
-        auto line = textLine({x, y, w, 56}, step, 15, false, Color::white(0.88f));
-        v->addSubview(line);
-        y += 62;
+        auto line = textLine({}, step, 15, false, Color::white(0.88f));
+        line->setWraps(false);
+        line->setMaximumLines(std::numeric_limits<int>::max());
+        line->setIdentifier("capture.step." + std::to_string(lines.size() + 1));
+        const float later = float(std::size(steps) - lines.size() - 1) * (20 + leastGap);
+        line->setFrame({x, 0, w, line->heightShowingWholeText(w, room - later)});
+        room -= line->frame().height();
+        lines.push_back(std::move(line));
     }
-    auto continueButton = std::make_shared<Button>(Rect{x, top + 380, w, 46});
+    const float gap = std::clamp(room / float(lines.size()), leastGap, 24.0f);
+    float y = stepsTop;
+    for (const auto& line : lines) {
+        line->setFrame({x, y, w, line->frame().height()});
+        v->addSubview(line);
+        y += line->frame().height() + gap;
+    }
+    auto continueButton = std::make_shared<Button>(Rect{x, continueTop, w, 46});
     continueButton->setTitle("Continue");
     continueButton->setBackgroundColor(theme::accent);
     continueButton->setCornerRadius(theme::controlRadius);
