@@ -46,9 +46,10 @@ public:
     void setStripColor(const platform::Color& color) { setStripColor(color, true); }
     void setFontFaceColor(const platform::Color& color) { setFontFaceColor(color, true); }
     void setFontHighlightColor(const platform::Color& color) { setFontHighlightColor(color, true); }
-    virtual void setClassicLayout() = 0;
-    virtual void setSplitLayout() = 0;
-    virtual void setNoLayout() = 0;
+    virtual void setLayout(StripLayout layout, bool saveToDefaults) = 0;
+    void setClassicLayout() { setLayout(StripLayout::Classic, true); }
+    void setSplitLayout() { setLayout(StripLayout::Split, true); }
+    void setNoLayout() { setLayout(StripLayout::None, true); }
     virtual void setSelectedStyleName(const std::string& name) = 0;
 
     virtual platform::Color BGColor() const = 0;

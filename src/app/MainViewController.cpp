@@ -119,6 +119,15 @@ void MainViewController::setLayoutVisibility(bool split, bool topOnly, bool clas
     classicLayout->setHidden(!classic);
 }
 
+void MainViewController::setLayout(StripLayout layout, bool saveToDefaults)
+{
+    switch (layout) {
+    case StripLayout::Classic: setClassicLayoutSaveDefaults(saveToDefaults); break;
+    case StripLayout::Split: setSplitLayoutSaveDefaults(saveToDefaults); break;
+    case StripLayout::None: setNoLayoutSaveDefaults(saveToDefaults); break;
+    }
+}
+
 void MainViewController::setClassicLayoutSaveDefaults(bool save)
 {
     setLayoutVisibility(false, false, true);

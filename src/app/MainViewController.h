@@ -46,9 +46,7 @@ public:
     void viewWillAppear(bool animated) override;
 
     // Style state.
-    void setClassicLayout() override { setClassicLayoutSaveDefaults(true); }
-    void setSplitLayout() override { setSplitLayoutSaveDefaults(true); }
-    void setNoLayout() override { setNoLayoutSaveDefaults(true); }
+    void setLayout(StripLayout layout, bool saveToDefaults) override;
     void setClassicLayoutSaveDefaults(bool save);
     void setSplitLayoutSaveDefaults(bool save);
     void setNoLayoutSaveDefaults(bool save);

@@ -65,6 +65,8 @@ void Button::setHighlighted(bool highlighted)
         return;
     highlighted_ = highlighted;
     setNeedsDisplay();
+    if (highlightAction_)
+        highlightAction_(highlighted);
 }
 
 void Button::sendAction()

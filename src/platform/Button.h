@@ -28,6 +28,8 @@ public:
     bool isHighlighted() const { return highlighted_; }
 
     void setAction(std::function<void()> action) { action_ = std::move(action); }
+    // Told when a finger starts or stops pressing the button, before the action of a press let go on it.
+    void setHighlightAction(std::function<void(bool highlighted)> action) { highlightAction_ = std::move(action); }
     // Runs the action as a completed tap would.
     void sendAction();
 
@@ -47,6 +49,7 @@ private:
     std::optional<Color> selectedBackground_;
     bool selected_ = false;
     bool enabled_ = true;
+    std::function<void(bool)> highlightAction_;
     bool highlighted_ = false;
     std::function<void()> action_;
 };

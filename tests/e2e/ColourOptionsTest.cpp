@@ -308,6 +308,24 @@ TEST_F(StripOptions, LetteringAndLayoutButtonsSelectOneStoreItAndFollowAChangeMa
         EXPECT_EQ(layoutSelected(), layout);
         EXPECT_EQ(settings.stringForKey(keys::stripLayout), layout);
     }
+
+    // Held down, a layout shows on the wallpaper, the dialog faded round its button; let go elsewhere,
+    // the layout chosen before comes back and nothing is stored.
+    const Point save = t.find("dialog.save").convertToWindow({10, 22});
+    auto saveButtonShows = [&] { return rgbAt(t.screenshot(), int(save.x), int(save.y)) == 0x0A84FFu; };
+    const Point split = t.centreOf("strip.layout.split");
+    t.app().window().touchDown(split);
+    t.advance(0.3);
+    EXPECT_EQ(main.style().layout, StripLayout::Split);
+    EXPECT_FALSE(saveButtonShows());
+    EXPECT_EQ(settings.stringForKey(keys::stripLayout), "classic");
+    t.app().window().touchMove({split.x, split.y + 150});
+    t.app().window().touchUp({split.x, split.y + 150});
+    t.advance(0.3);
+    EXPECT_EQ(main.style().layout, StripLayout::Classic);
+    EXPECT_TRUE(saveButtonShows());
+    EXPECT_EQ(settings.stringForKey(keys::stripLayout), "classic");
+
     // None leaves the background alone, and its hint says so.
     t.tapAndSettle("strip.layout.none");
     for (const char* layout : {"layout.classic", "layout.split", "layout.topOnly"})

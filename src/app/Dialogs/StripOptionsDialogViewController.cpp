@@ -126,6 +126,18 @@ void StripOptionsDialogViewController::noneStripSelected()
     preview().setNoLayout();
 }
 
+void StripOptionsDialogViewController::layoutPressed(StripLayout layout, View& button, bool pressed)
+{
+    if (pressed) {
+        chosenLayout_ = preview().style().layout;
+        preview().setLayout(layout, false);
+        peekAround(button);
+    } else {
+        preview().setLayout(chosenLayout_, false);
+        endPeek();
+    }
+}
+
 // Opacity: the alpha of the strip colour, so it is stored with it.
 
 void StripOptionsDialogViewController::setOpacity(float opacity, bool save)

@@ -3,6 +3,7 @@
 #include "Dialogs/DialogBase.h"
 #include "Interfaces/StripOptionsDialog.h"
 #include "SwatchPicker.h"
+#include "WallpaperStyle.h"
 
 // Styles the strip: its colour from the palettes, the lettering, the layout and the opacity, on
 // three tab panels of which one is shown. Changes show at once and are stored unless a finger is
@@ -29,6 +30,9 @@ public:
     void classicStripSelected();
     void splitStripSelected();
     void noneStripSelected();
+    // Held down, a layout button shows its layout on the wallpaper with the dialog faded round it; let
+    // go on the button, the layout is chosen, elsewhere the one chosen before comes back.
+    void layoutPressed(StripLayout layout, platform::View& button, bool pressed);
 
     void stripOpacitySliderValueChanged();
     void stripOpacitySliderEnd();
@@ -57,4 +61,5 @@ private:
     bool followTouch(const platform::Touch& touch, bool save);
 
     SwatchPicker picker;
+    StripLayout chosenLayout_ = StripLayout::Split;
 };

@@ -65,11 +65,12 @@ void layoutPanel(StripOptionsDialogViewController& controller, StripOptionsDialo
         const char* id;
         void (C::*action)();
         std::shared_ptr<Button> O::*outlet;
+        StripLayout layout;
     };
     static constexpr Choice choices[] = {
-        {"Classic", "strip.layout.classic", &C::classicStripSelected, &O::classicLayoutButton},
-        {"Split", "strip.layout.split", &C::splitStripSelected, &O::splitLayoutButton},
-        {"None", "strip.layout.none", &C::noneStripSelected, &O::noneLayoutButton},
+        {"Classic", "strip.layout.classic", &C::classicStripSelected, &O::classicLayoutButton, StripLayout::Classic},
+        {"Split", "strip.layout.split", &C::splitStripSelected, &O::splitLayoutButton, StripLayout::Split},
+        {"None", "strip.layout.none", &C::noneStripSelected, &O::noneLayoutButton, StripLayout::None},
     };
     float width = (panelWidth - 2 * gap) / 3;
     float x = 0;
@@ -77,6 +78,9 @@ void layoutPanel(StripOptionsDialogViewController& controller, StripOptionsDialo
         auto b = chrome::toggleButton({x, 20, width, 56}, choice.title, choice.id);
         auto action = choice.action;
         b->setAction([&controller, action] { (controller.*action)(); });
+        b->setHighlightAction([&controller, layout = choice.layout, button = b.get()](bool pressed) {
+            controller.layoutPressed(layout, *button, pressed);
+        });
         panel->addSubview(b);
         o.*choice.outlet = b;
         x += width + gap;
