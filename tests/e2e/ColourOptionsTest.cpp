@@ -42,6 +42,9 @@ const ColourDialog kDialogs[] = {
     {"background", "newstyle.background", "bg", keys::bgColor, "background.upper", 1.0f, "bg.paletteTitle"},
 };
 
+// Named in test listings by what it colours, not by its bytes.
+[[maybe_unused]] void PrintTo(const ColourDialog& d, std::ostream* os) { *os << d.what; }
+
 std::uint32_t rgb(const Color& c) { return packColor(c) >> 8; }
 
 struct Options {
