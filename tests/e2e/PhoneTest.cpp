@@ -10,6 +10,11 @@
 #include "platform/TableView.h"
 #include "platform/Theme.h"
 
+#include "desktop/QtPainter.h"
+
+#include <QImage>
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 using platform::theme::accent;
@@ -33,7 +38,73 @@ struct Phone : ::testing::Test {
     bool guideToggled() { return t.find<platform::Button>("main.lockscreen").isSelected(); }
 };
 
+// Draws as the window does and keeps each text drawn, where, and how.
+class TextRecorder final : public platform::Painter {
+public:
+    struct Drawn {
+        platform::Rect rect;
+        std::string text;
+        platform::TextStyle style;
+    };
+    std::vector<Drawn> texts;
+
+    TextRecorder() : image_(400, 100, QImage::Format_ARGB32_Premultiplied), qt_(&image_), painter_(qt_) {}
+    void save() override { painter_.save(); }
+    void restore() override { painter_.restore(); }
+    void translate(platform::Point offset) override { painter_.translate(offset); }
+    void clipRect(const platform::Rect& rect, float radius) override { painter_.clipRect(rect, radius); }
+    void multiplyOpacity(float opacity) override { painter_.multiplyOpacity(opacity); }
+    void fillRect(const platform::Rect&, const platform::Color&) override {}
+    void fillRoundedRect(const platform::Rect&, float, const platform::Color&) override {}
+    void strokeRoundedRect(const platform::Rect&, float, float, const platform::Color&) override {}
+    void fillEllipse(const platform::Rect&, const platform::Color&) override {}
+    void drawLine(platform::Point, platform::Point, float, const platform::Color&) override {}
+    void drawImage(const platform::Rect&, const platform::Image&, platform::ImageFit, platform::ImageSampling) override {}
+    void drawText(const platform::Rect& rect, const std::string& text, const platform::TextStyle& style) override
+    {
+        texts.push_back({rect, text, style});
+    }
+    platform::HtmlLayout drawHtml(const platform::Rect&, const std::string&, float) override { return {}; }
+    float textWidth(const std::string& text, const platform::Font& font) override { return painter_.textWidth(text, font); }
+    float caretX(const std::string& text, std::size_t offset, const platform::Font& font) override
+    {
+        return painter_.caretX(text, offset, font);
+    }
+
+private:
+    QImage image_;
+    QPainter qt_;
+    desktop::QtPainter painter_;
+};
+
 } // namespace
+
+// Every phone's row shows its maker and whole name, on two lines where one is too short, each part
+// clear of the others and of the pixel size.
+TEST_F(Phone, EveryRowShowsItsNameWhole)
+{
+    t.tapAndSettle("main.phone");
+    const auto& screens = ScreenCatalogue::builtIn().screens();
+    ASSERT_EQ(table().numberOfRows(), int(screens.size()));
+    for (int i = 0; i < table().numberOfRows(); ++i) {
+        const std::string row = table().cellForRow(i)->identifier();
+        SCOPED_TRACE(row);
+        const auto& name = t.view<platform::Label>(row + ".name");
+        const auto& size = t.view<platform::Label>(row + ".size");
+        TextRecorder recorder;
+        name.draw(recorder);
+        std::string shown;
+        float right = 0;
+        for (const auto& [rect, text, style] : recorder.texts) {
+            EXPECT_TRUE(desktop::QtPainter::showsWholeText(rect, text, style)) << text;
+            EXPECT_LE(rect.maxY(), name.frame().height());
+            shown += (shown.empty() ? "" : " ") + text;
+            right = std::max(right, name.frame().x() + rect.x() + recorder.textWidth(text, style.font));
+        }
+        EXPECT_EQ(shown, name.text());
+        EXPECT_LT(right, size.frame().maxX() - recorder.textWidth(size.text(), size.font()));
+    }
+}
 
 TEST_F(Phone, TheSearchNarrowsTheListAndARowChoosesItsPhoneForTheWholeWindow)
 {

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 using namespace platform;
 
@@ -24,8 +25,8 @@ constexpr float inset = 10;
 constexpr float sizeWidth = 76;
 
 // "Apple iPhone 15": the maker plain and dimmer than the name. It spans the row under the pixel size
-// and takes all the room the size leaves; a long line shrinks a little, then the name is elided, so
-// that the maker always shows.
+// and takes all the room the size leaves. A long line shrinks a little; a longer one breaks the name
+// onto a second line, under its first, beside the maker; only a name too long for both is elided.
 class MakerAndName final : public Label {
 public:
     MakerAndName(Rect frame, std::string maker, std::string name, Color color, std::shared_ptr<Label> size)
@@ -50,11 +51,37 @@ public:
         maker.color = name.color.withAlpha(0.6f);
         const std::string makerAndSpace = maker_ + " ";
         const float full = painter.textWidth(makerAndSpace, maker.font) + painter.textWidth(name_, name.font);
-        if (full > width)
-            name.font.size = maker.font.size = std::max(minimumSize, std::floor(name.font.size * width / full));
-        const float makerWidth = painter.textWidth(makerAndSpace, maker.font);
-        painter.drawText({0, 0, makerWidth + 1, height}, maker_, maker);
-        painter.drawText({makerWidth, 0, std::max(0.f, width - makerWidth), height}, name_, name);
+        if (full * minimumSize / name.font.size <= width) {
+            if (full > width)
+                name.font.size = maker.font.size = std::max(minimumSize, std::floor(name.font.size * width / full));
+            const float makerWidth = painter.textWidth(makerAndSpace, maker.font);
+            painter.drawText({0, 0, makerWidth + 1, height}, maker_, maker);
+            painter.drawText({makerWidth, 0, std::max(0.f, width - makerWidth), height}, name_, name);
+            return;
+        }
+        // At the full size when the rest fits its line, else at the smallest.
+        auto broken = [&](float size) {
+            name.font.size = maker.font.size = size;
+            const float nameWidth = std::max(0.f, width - painter.textWidth(makerAndSpace, maker.font));
+            // As many words as fit the first line, at least one.
+            std::size_t end = name_.find(' ');
+            for (std::size_t next = end; next != std::string::npos; next = name_.find(' ', next + 1)) {
+                if (painter.textWidth(name_.substr(0, next), name.font) > nameWidth)
+                    break;
+                end = next;
+            }
+            const std::string rest = end == std::string::npos ? "" : name_.substr(end + 1);
+            return std::tuple{name_.substr(0, end), rest, nameWidth, painter.textWidth(rest, name.font) <= nameWidth};
+        };
+        auto [first, rest, nameWidth, fits] = broken(name.font.size);
+        if (!fits)
+            std::tie(first, rest, nameWidth, fits) = broken(minimumSize);
+        const float lineHeight = std::ceil(name.font.size * 1.25f);
+        const float top = std::floor((height - 2 * lineHeight) / 2);
+        const float makerWidth = width - nameWidth;
+        painter.drawText({0, top, makerWidth + 1, lineHeight}, maker_, maker);
+        painter.drawText({makerWidth, top, nameWidth, lineHeight}, first, name);
+        painter.drawText({makerWidth, top + lineHeight, nameWidth, lineHeight}, rest, name);
     }
 
 private:
