@@ -2,7 +2,9 @@
 // are in tests/e2e.
 #include "support/TestApp.h"
 
+#include "Contrast.h"
 #include "PackedColor.h"
+#include "ScreenCatalogue.h"
 #include "SwatchPalette.h"
 
 #include "desktop/QtImageCodec.h"
@@ -17,6 +19,7 @@
 using platform::Color;
 using platform::Image;
 using platform::Point;
+using platform::Rect;
 using testing_support::RecordingLog;
 
 TEST(PackedColor, PacksRoundingHalfAwayFromZeroClampingEachChannelAndEveryValueSurvivesTheRoundTrip)
@@ -179,4 +182,137 @@ TEST(ShippedPalettes, TheSpectrumIsContinuousFromLightToDark)
     EXPECT_LE(largest, 12);
     EXPECT_GE(darkestTop, 200);
     EXPECT_LE(lightestBottom, 40);
+}
+
+namespace {
+
+// An opaque photograph of `width` by `height` pixels, black but for white squares of `side` pixels
+// at the given top left corners, as the codec hands a JPEG over (blue, green, red, alpha).
+platform::ImageRef blackPhotograph(int width, int height, std::vector<std::pair<int, int>> whiteAt, int side)
+{
+    auto image = std::make_shared<Image>();
+    image->width = width;
+    image->height = height;
+    image->bytesPerRow = width * 4;
+    image->alphaInfo = platform::AlphaPremultipliedFirst;
+    image->bytes.assign(std::size_t(width) * std::size_t(height) * 4, 0);
+    for (std::size_t i = 3; i < image->bytes.size(); i += 4)
+        image->bytes[i] = 0xFF;
+    for (auto [left, top] : whiteAt)
+        for (int y = top; y < top + side; ++y)
+            std::fill_n(image->bytes.begin() + std::ptrdiff_t(y) * image->bytesPerRow + left * 4, side * 4, 0xFF);
+    return image;
+}
+
+WallpaperStyle styled(StripLayout layout, std::uint32_t strip, std::uint32_t background, std::uint32_t face,
+                      const std::string& information = "")
+{
+    WallpaperStyle s;
+    s.layout = layout;
+    s.stripColor = strip;
+    s.backgroundColor = background;
+    s.fontFaceColor = face;
+    s.fontHighlightColor = 0x000000FF;
+    s.information = information;
+    return s;
+}
+
+} // namespace
+
+// Figures worked out by hand from the WCAG 2 and APCA formulas.
+TEST(Contrast, RatioAndLcOfKnownPairsAndTranslucentColoursMixedAsDrawn)
+{
+    const struct {
+        std::uint32_t text, background;
+        double ratio, lc;
+    } pairs[] = {
+        {0x000000FF, 0xFFFFFFFF, 21, 106.04},  {0xFFFFFFFF, 0x000000FF, 21, -107.88},
+        {0x888888FF, 0xFFFFFFFF, 3.54, 63.06}, {0xFFFFFFFF, 0x1B1C1CFF, 17.08, -106.33},
+        {0x000000FF, 0x0000FFFF, 2.44, 18.20}, {0x0000FF00, 0x0000FFFF, 1, 0}, // the alpha plays no part
+        {0x7F7F7FFF, 0x808080FF, 1.01, 0},    // a step apart in Y: below the least Lc that counts
+    };
+    for (const auto& p : pairs) {
+        EXPECT_NEAR(Contrast::ratio(p.text, p.background), p.ratio, 0.005) << std::hex << p.text << " on " << p.background;
+        EXPECT_NEAR(Contrast::lc(p.text, p.background), p.lc, 0.005) << std::hex << p.text << " on " << p.background;
+    }
+    EXPECT_EQ(Contrast::over(0x00000080, 0xFFFFFF00), 0x7F7F7FFFu);
+    EXPECT_EQ(Contrast::over(0x12345600, 0xABCDEF11), 0xABCDEFFFu);
+    EXPECT_EQ(Contrast::over(0x123456FF, 0xABCDEFFF), 0x123456FFu);
+}
+
+TEST(Contrast, EachTextIsReadAgainstTheStripAtItsOpacityOverTheBackgroundOrTheWorstPixelOfThePhotograph)
+{
+    const Screen& screen = ScreenCatalogue::builtIn().classic();
+    const Contrast plain(screen, nullptr);
+
+    // The first start's colours: white on the near-black strip.
+    auto firstStart = plain.readings(styled(StripLayout::Split, 0x1B1C1CFF, 0xA8A8A8FF, 0xFFFFFFFF));
+    ASSERT_EQ(firstStart.size(), 1u);
+    EXPECT_EQ(firstStart[0].text, "the number");
+    EXPECT_EQ(firstStart[0].ratioText() + " " + firstStart[0].lcText(), "17.1:1 Lc -106.3");
+    EXPECT_TRUE(firstStart[0].passes());
+    EXPECT_TRUE(plain.readings(styled(StripLayout::None, 0x1B1C1CFF, 0xA8A8A8FF, 0x1B1C1CFF, "x")).empty());
+
+    // A black strip at half opacity over white is mid-grey (127): white lettering passes as large
+    // text (4.0:1, Lc -72.9) but not as body text.
+    auto half = plain.readings(styled(StripLayout::Classic, 0x00000080, 0xFFFFFFFF, 0xFFFFFFFF, "Reward"));
+    ASSERT_EQ(half.size(), 3u);
+    for (const auto& [reading, name, passes] : {std::tuple{half[0], "\"TAVRIN:\"", true},
+                                                 {half[1], "the number", true}, {half[2], "the information line", false}}) {
+        EXPECT_EQ(reading.text, name);
+        EXPECT_EQ(reading.against, "the strip over the background");
+        EXPECT_NEAR(reading.ratio, 4.00, 0.005);
+        EXPECT_NEAR(reading.lc, -72.87, 0.005);
+        EXPECT_EQ(reading.passes(), passes) << name;
+    }
+    // A failing figure is cut, never rounded up to the threshold it misses.
+    Contrast::Reading nearly{"the number", "the strip", Contrast::largeText, 2.96, -44.96};
+    EXPECT_EQ(nearly.ratioText() + " " + nearly.lcText(), "2.9:1 Lc -44.9");
+
+    // A photograph taller than the screen's shape fills its width: 640 pixels over 320 points, its
+    // top and bottom 120 pixel rows cut off. One white patch under the number fails it; the same
+    // patch in the rows cut off counts for nothing.
+    const Rect number = WallpaperLayout(screen).frameOf(WallpaperLayout::Part::SplitContact);
+    const int underX = int(number.x() + number.width() / 2) * 2, underY = 120 + int(number.y() + number.height() / 2) * 2;
+    const WallpaperStyle faint = styled(StripLayout::Split, 0x1B1C1C33, 0xA8A8A8FF, 0xFFFFFFFF);
+    auto shown = Contrast(screen, blackPhotograph(640, 1200, {{underX, underY}}, 2)).readings(faint);
+    EXPECT_NEAR(shown[0].ratio, 1.52, 0.005) << "white on the strip over the white patch (209, 210, 210)";
+    EXPECT_EQ(shown[0].against, "the strip over the photograph");
+    auto cutOff = Contrast(screen, blackPhotograph(640, 1200, {{underX, 40}}, 2)).readings(faint);
+    EXPECT_GT(cutOff[0].ratio, 15);
+    // A photograph whose pixels cannot be read leaves the background colour to be measured.
+    auto unreadable = std::const_pointer_cast<Image>(blackPhotograph(640, 1200, {}, 0));
+    unreadable->bitsPerPixel = 24;
+    EXPECT_EQ(Contrast(screen, unreadable).readings(faint)[0].against, "the strip over the background");
+}
+
+TEST(Contrast, TheFixIsWhiteOrBlackLetteringElseTheLeastStripOpacityThatPasses)
+{
+    const Screen& screen = ScreenCatalogue::builtIn().classic();
+    const Contrast plain(screen, nullptr);
+    const WallpaperStyle blackOnBlue = styled(StripLayout::Split, 0x0000FFFF, 0xA8A8A8FF, 0x000000FF);
+    const auto toWhite = plain.fix(blackOnBlue);
+    ASSERT_TRUE(toWhite);
+    EXPECT_EQ(toWhite->fontFaceColor, 0xFFFFFFFFu);
+    EXPECT_EQ(toWhite->fontHighlightColor, 0x000000FFu);
+    EXPECT_EQ(toWhite->stripColor, 0x0000FFFFu);
+    EXPECT_FALSE(plain.fix(*toWhite)) << "nothing to fix";
+    // Mid-grey on mid-grey with a line of information: neither lettering reaches 4.5:1 and Lc 60.
+    EXPECT_FALSE(plain.fix(styled(StripLayout::Split, 0x777777FF, 0x777777FF, 0xFFFFFFFF, "Reward")));
+
+    // Over black and white patches both letterings fail a faint dark strip; white passes once the
+    // strip is opaque enough over the white: at 50% for the number, 65% with an information line.
+    const WallpaperLayout layout(screen);
+    std::vector<std::pair<int, int>> middles;
+    for (auto part : {WallpaperLayout::Part::SplitContact, WallpaperLayout::Part::SplitInfo}) {
+        const Rect r = layout.frameOf(part);
+        middles.emplace_back(int(r.x() + r.width() / 2), int(r.y() + r.height() / 2));
+    }
+    const Contrast busy(screen, blackPhotograph(320, 480, middles, 10));
+    for (const auto& [information, stripColor] : {std::pair{"", 0x1B1C1C80u}, {"Reward", 0x1B1C1CA6u}}) {
+        const auto fixed = busy.fix(styled(StripLayout::Split, 0x1B1C1C33, 0xA8A8A8FF, 0x000000FF, information));
+        ASSERT_TRUE(fixed) << information;
+        EXPECT_EQ(fixed->stripColor, stripColor) << information;
+        EXPECT_EQ(fixed->fontFaceColor, 0xFFFFFFFFu) << information;
+    }
 }
