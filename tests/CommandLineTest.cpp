@@ -166,6 +166,7 @@ TEST(CommandLine, RefusedArgumentsAreUsageErrorsThatSayWhyAndChangeNothing)
         {"styles extra", "styles takes no arguments"},
         {"set device iphone-99", "device is a screen that 'tavrin-plus devices' lists"},
         {"check --device 390x844", "there is no screen '390x844'"},
+        {"check --verbose --device", "check takes [--device ID] [--verbose]"},
         {"export --device iphone-15 --scale 2", "made at its own pixels"},
     };
     const std::vector<std::string> usage = {"set strip_color 0x1122334455", "set strip_layout diagonal",
@@ -182,7 +183,7 @@ TEST(CommandLine, RefusedArgumentsAreUsageErrorsThatSayWhyAndChangeNothing)
     EXPECT_EQ(filesIn(home), before);
 }
 
-TEST(CommandLine, DevicesListsThePhonesAndCheckSaysWhatALockScreenWouldCover)
+TEST(CommandLine, DevicesListsThePhonesAndCheckSaysWhatALockScreenWouldCoverAndWhatLetteringIsTooFaint)
 {
     TempHome home;
     Outcome devices = runCommand(home, "devices");
@@ -196,6 +197,21 @@ TEST(CommandLine, DevicesListsThePhonesAndCheckSaysWhatALockScreenWouldCover)
     EXPECT_EQ(tooShort.status, 1);
     EXPECT_EQ(tooShort.out.rfind("Custom 320x480@2: the upper strip lies under the clock (points ", 0), 0u) << tooShort.out;
     EXPECT_NE(tooShort.out.find("the number lies under the clock"), std::string::npos) << tooShort.out;
+
+    // The first start's white on the near-black strip reads at 17.1:1: a figure only --verbose prints.
+    // Black on pure blue (2.4:1, Lc 18.2) fails, before the flags or after them.
+    const std::string readable = "Galaxy S24: the number: contrast 17.1:1 (Lc -106.3) meets 3:1 (Lc 45) against the strip\n";
+    for (const char* args : {"check --verbose --device galaxy-s24", "check --device galaxy-s24 --verbose"})
+        EXPECT_EQ(runCommand(home, args).out, readable) << args;
+    EXPECT_EQ(runCommand(home, "check --device galaxy-s24").out, "");
+    ASSERT_EQ(runCommand(home, "set font_face 0x000000FF").status, 0);
+    ASSERT_EQ(runCommand(home, "set strip_color 0x0000FFFF").status, 0);
+    const std::string unreadable = "Galaxy S24: the number: contrast 2.4:1 (Lc 18.2) is below 3:1 (Lc 45) against the strip\n";
+    for (const char* args : {"check --device galaxy-s24", "check --verbose --device galaxy-s24"}) {
+        Outcome blue = runCommand(home, args);
+        EXPECT_EQ(blue.status, 1) << args;
+        EXPECT_EQ(blue.out, unreadable) << args;
+    }
 }
 
 TEST(CommandLine, WithoutADisplayTheWindowSaysSoInOneLine)

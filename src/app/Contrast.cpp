@@ -54,10 +54,12 @@ double screenY(std::uint32_t c)
 
 double clamped(double y) { return y < 0.022 ? y + std::pow(0.022 - y, 1.414) : y; }
 
-std::string oneDecimal(double value, bool towardZero)
+// To one decimal; a figure that fails is cut instead where rounding would reach what it misses.
+std::string oneDecimal(double value, double threshold)
 {
-    double tenths = value * 10;
-    tenths = towardZero ? std::trunc(tenths) : std::round(tenths);
+    double tenths = std::round(value * 10);
+    if (std::abs(value) < threshold && std::abs(tenths) >= threshold * 10)
+        tenths = std::trunc(value * 10);
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", tenths / 10 + 0.0); // + 0.0: never "-0.0"
     return text;
@@ -166,9 +168,9 @@ struct Contrast::Text {
 
 bool Contrast::Reading::passes() const { return ratio >= needed.ratio && std::abs(lc) >= needed.lc; }
 
-std::string Contrast::Reading::ratioText() const { return oneDecimal(ratio, ratio < needed.ratio) + ":1"; }
+std::string Contrast::Reading::ratioText() const { return oneDecimal(ratio, needed.ratio) + ":1"; }
 
-std::string Contrast::Reading::lcText() const { return "Lc " + oneDecimal(lc, std::abs(lc) < needed.lc); }
+std::string Contrast::Reading::lcText() const { return "Lc " + oneDecimal(lc, needed.lc); }
 
 double Contrast::ratio(std::uint32_t a, std::uint32_t b)
 {

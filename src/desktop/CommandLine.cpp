@@ -2,6 +2,7 @@
 
 #include "desktop/AppRuntime.h"
 
+#include "Contrast.h"
 #include "MainViewController.h"
 #include "PhotographStore.h"
 #include "ScreenCatalogue.h"
@@ -500,13 +501,35 @@ int devices(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return 0;
 }
 
+// One line for each text that cannot be read well enough, or with `all` for every text; true when
+// any fails.
+bool printContrast(const std::string& screenName, const std::vector<Contrast::Reading>& readings, bool all, std::ostream& out)
+{
+    bool failed = false;
+    for (const Contrast::Reading& r : readings) {
+        failed = failed || !r.passes();
+        if (!all && r.passes())
+            continue;
+        char needed[48];
+        std::snprintf(needed, sizeof needed, "%g:1 (Lc %g)", r.needed.ratio, r.needed.lc);
+        out << escaped(screenName) << ": " << r.text << ": contrast " << r.ratioText() << " (" << r.lcText() << ") "
+            << (r.passes() ? "meets " : "is below ") << needed << " against " << r.against << "\n";
+    }
+    return failed;
+}
+
 int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     std::optional<Screen> screen;
-    if (args.size() == 3 && args[1] == "--device")
-        screen = screenNamed(args[2]);
-    else if (args.size() != 1)
-        throw UsageError{"check takes [--device ID]"};
+    bool verbose = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--verbose")
+            verbose = true;
+        else if (args[i] == "--device" && i + 1 < args.size() && !screen)
+            screen = screenNamed(args[++i]);
+        else
+            throw UsageError{"check takes [--device ID] [--verbose]"};
+    }
     Session session(err);
     if (!screen)
         screen = storedScreen(session.settings(), err);
@@ -514,7 +537,9 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     const auto problems = WallpaperLayout(*screen).problems(style.layout, !style.information.empty());
     for (const std::string& problem : problems)
         out << escaped(screen->name) << ": " << problem << "\n";
-    return session.finish(problems.empty() ? 0 : 1);
+    const Contrast contrast(*screen, PhotographStore().load(screen->points, screen->scale()));
+    const bool unreadable = printContrast(screen->name, contrast.readings(style), verbose, out);
+    return session.finish(problems.empty() && !unreadable ? 0 : 1);
 }
 
 const std::map<std::string, std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>>&
@@ -560,9 +585,13 @@ std::string usage()
            "       tavrin-plus save-style NAME   save the current colours as a style\n"
            "       tavrin-plus delete-style NAME delete the saved styles of that name\n"
            "       tavrin-plus devices           list the phone screens: id, name, pixels, pixels per inch\n"
-           "       tavrin-plus check [--device ID]\n"
+           "       tavrin-plus check [--device ID] [--verbose]\n"
            "                                     print each part of the wallpaper its lock screen would\n"
-           "                                     cover, one a line, and exit 1; nothing and 0 when none\n"
+           "                                     cover and each text whose contrast is too low to read\n"
+           "                                     (below 3:1 and Lc 45 for the number, 4.5:1 and Lc 60\n"
+           "                                     for the information line), one a line, and exit 1;\n"
+           "                                     nothing and 0 when none. --verbose prints every\n"
+           "                                     figure measured, passing or not\n"
            "       tavrin-plus photo FILE        set the photograph behind the strip, framed to fill the\n"
            "                                     phone's screen as the framing editor first shows it\n"
            "       tavrin-plus photo --remove    remove the photograph: the background colour shows\n"
