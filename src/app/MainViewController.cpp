@@ -1,5 +1,7 @@
 #include "MainViewController.h"
 
+#include "QrCodeView.h"
+#include "WallpaperCode.h"
 #include "Dialogs/DialogBase.h"
 #include "CaptureMode.h"
 #include "DialogStack.h"
@@ -52,6 +54,7 @@ void MainViewController::viewDidLoad()
 
     for (auto* v : {&splitLayout, &splitLayoutTopOnly, &classicLayout, &saveInstructions})
         view()->addSubview(*v);
+    view()->insertSubviewAbove(qrCode, *classicLayout);
     saveInstructions->setHidden(true);
 
     view()->addSubview(menuLauncher);
@@ -71,6 +74,8 @@ void MainViewController::viewWillAppear(bool)
     style_.contact = stored.contact;
     style_.information = stored.information;
     style_.styleName = stored.styleName;
+    style_.qrCode = stored.qrCode;
+    style_.qrUrl = stored.qrUrl;
     const std::string& phone = stored.contact;
     classicContact->setText(phone);
     classicInfo->setText(stored.information);
@@ -105,7 +110,24 @@ void MainViewController::viewWillAppear(bool)
 void MainViewController::showSafeZones()
 {
     // Only a custom screen too short for the layout leaves any: the layout keeps to the free band.
-    showLayoutProblems(*safeZoneNotice, screen_, WallpaperLayout(screen_).problems(style_.layout, !style_.information.empty()));
+    const WallpaperLayout layout(screen_);
+    auto problems = layout.problems(style_.layout, !style_.information.empty());
+    if (auto problem = showCode(layout))
+        problems.push_back(*problem);
+    showLayoutProblems(*safeZoneNotice, screen_, problems);
+}
+
+std::optional<std::string> MainViewController::showCode(const WallpaperLayout& layout)
+{
+    WallpaperCode wanted = WallpaperCode::of(style_);
+    const auto placed = wanted.placeOn(layout, style_);
+    qrCode->setHidden(!placed);
+    shownCodeText_ = placed ? wanted.text() : "";
+    if (!placed)
+        return wanted.problem().empty() ? std::nullopt : std::optional(wanted.problem());
+    // The main view starts under the status bar; the place is in the screen's points.
+    qrCode->show(placed->code, placed->place, wanted.caption(), {0, -platform::Application::statusBarHeight});
+    return std::nullopt;
 }
 
 bool MainViewController::photoChangedOnDisk() const { return photograph_.changedOnDisk(); }

@@ -73,6 +73,8 @@ public:
     std::uint32_t colorNumber(const platform::Color& color) const override;
 
     // Previews.
+    // What the scan code on the wallpaper carries; empty when none is shown.
+    const std::string& shownCodeText() const { return shownCodeText_; }
     platform::ImageRef getLayoutPreview(const std::string& layout);
     void createLayoutPreviews();
 
@@ -128,6 +130,9 @@ protected:
 
 private:
     void setLayoutVisibility(bool split, bool topOnly, bool classic);
+    // Shows the scan code the style asks for below the strips; why it cannot, if it cannot.
+    std::optional<std::string> showCode(const WallpaperLayout& layout);
+    std::string shownCodeText_;
     // Says what of the wallpaper the phone's lock screen would cover, if anything.
     void showSafeZones();
 

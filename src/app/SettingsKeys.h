@@ -16,6 +16,8 @@ inline constexpr const char* userSavedThemes = "user_saved_themes";
 inline constexpr const char* lastStyleName = "last_style_name";
 inline constexpr const char* themeName = "theme_name";
 inline constexpr const char* device = "device"; // the phone screen composed for; absent is "classic"
+inline constexpr const char* qrCode = "qr_code";  // "none", "tel" or "url"; absent is "none"
+inline constexpr const char* qrUrl = "qr_url";    // the https address a "url" code carries
 } // namespace keys
 
 // What the first start writes, and what a missing or unreadable value falls back to.

@@ -38,6 +38,47 @@ std::string pointsRange(float from, float to)
 
 } // namespace
 
+std::optional<WallpaperLayout::CodePlace> WallpaperLayout::codePlace(StripLayout layout, bool withInformation,
+                                                                      int modules) const
+{
+    float top = screen_.freeBand().top;
+    if (layout == StripLayout::Classic)
+        top = frameOf(Part::ClassicStrip).maxY();
+    else if (layout == StripLayout::Split)
+        top = frameOf(withInformation ? Part::SplitLowerStrip : Part::SplitUpperStrip).maxY();
+    // Clear of the strip above and of the lock screen's controls below.
+    const float margin = 8 * scale_;
+    top += margin;
+    const float room = screen_.freeBand().bottom - margin - top;
+    // Half a millimetre a module at the least, for cameras that focus close; up to a millimetre, which
+    // reads from further away, as the room allows.
+    auto pixelsFor = [&](float millimetres) { return std::ceil(millimetres * screen_.ppi / 25.4f - 1e-4f); };
+    CodePlace place;
+    place.captionHeight = std::ceil(18 * scale_);
+    for (float pixels = pixelsFor(1.0f); pixels >= pixelsFor(0.5f); --pixels) {
+        place.modulePoints = pixels / screen_.scale();
+        const float side = float(modules + 2 * quietZoneModules) * place.modulePoints;
+        const float height = side + place.captionHeight;
+        if (height > room || side > screen_.points.width)
+            continue;
+        // On whole pixels of the screen, so that every module is the same whole number of them.
+        auto onPixels = [&](float points) { return std::round(points * screen_.scale()) / screen_.scale(); };
+        place.plate = {onPixels((screen_.points.width - side) / 2), onPixels(top + (room - height) / 2), side, height};
+        return place;
+    }
+    return std::nullopt;
+}
+
+platform::TextStyle WallpaperLayout::CodePlace::captionStyle() const
+{
+    platform::TextStyle style;
+    style.font = {captionHeight * 0.6f, true};
+    style.alignment = platform::TextAlignment::Center;
+    style.color = platform::Color::black();
+    style.minimumFontSize = captionHeight * 0.4f;
+    return style;
+}
+
 WallpaperLayout::WallpaperLayout(const Screen& screen) : screen_(screen)
 {
     const Screen::Band band = screen.freeBand();

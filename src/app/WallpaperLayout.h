@@ -22,6 +22,8 @@ public:
     // Never smaller than on the original screen, where it was made to be read: a layout too tall
     // for the band overflows it instead, and the problems say so.
     static constexpr float smallestScale = 1;
+    // The light modules a scan code needs on every side.
+    static constexpr int quietZoneModules = 4;
 
     // The parts of the layouts; the top-only layout is the split layout's upper half.
     enum class Part { ClassicStrip, ClassicTavrin, ClassicContact, ClassicInfo, SplitUpperStrip, SplitContact, SplitLowerStrip, SplitInfo };
@@ -51,6 +53,18 @@ public:
     // screen's edge, one line each, e.g. "the number lies under the clock (points 59 to 194 from the
     // top)". The split layout's lower half counts only when it holds an information line.
     std::vector<std::string> problems(StripLayout layout, bool withInformation) const;
+
+    // Where a scan code of `modules` modules a side goes: on a light plate that holds its quiet zone
+    // and, beneath, its caption; centred in the band below the lowest strip shown, on whole pixels of
+    // the screen. A module is a whole number of the screen's pixels, half a millimetre to a millimetre wide.
+    struct CodePlace {
+        platform::Rect plate;
+        float modulePoints = 0;
+        float captionHeight = 0; // at the plate's foot, under the quiet zone
+        platform::TextStyle captionStyle() const;
+    };
+    // Nothing when the band below the strips cannot hold it.
+    std::optional<CodePlace> codePlace(StripLayout layout, bool withInformation, int modules) const;
 
 private:
     Screen screen_;

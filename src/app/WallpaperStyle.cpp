@@ -15,6 +15,17 @@ std::optional<StripLayout> parseStripLayout(std::string_view text)
     return std::nullopt;
 }
 
+std::optional<QrCodeKind> parseQrCodeKind(std::string_view text)
+{
+    if (text == "none")
+        return QrCodeKind::None;
+    if (text == "tel")
+        return QrCodeKind::Tel;
+    if (text == "url")
+        return QrCodeKind::Url;
+    return std::nullopt;
+}
+
 const char* formatStripLayout(StripLayout layout)
 {
     switch (layout) {
@@ -37,5 +48,8 @@ WallpaperStyle WallpaperStyle::read(const platform::SettingsStore& store)
     style.contact = store.stringForKey(keys::phonePreference).value_or("");
     style.information = store.stringForKey(keys::otherPreference).value_or("");
     style.styleName = store.stringForKey(keys::styleName).value_or("");
+    if (auto code = store.stringForKey(keys::qrCode))
+        style.qrCode = parseQrCodeKind(*code).value_or(QrCodeKind::None);
+    style.qrUrl = store.stringForKey(keys::qrUrl).value_or("");
     return style;
 }

@@ -15,6 +15,10 @@ enum class StripLayout { Classic, Split, None };
 std::optional<StripLayout> parseStripLayout(std::string_view text);
 const char* formatStripLayout(StripLayout layout);
 
+// The scan code on the wallpaper: none, a call to the contact's number, or the user's address.
+enum class QrCodeKind { None, Tel, Url };
+std::optional<QrCodeKind> parseQrCodeKind(std::string_view text);
+
 // The wallpaper as data: what the main screen shows, with no views. Colours are packed 0xRRGGBBAA,
 // the form in which they are stored and compared.
 struct WallpaperStyle {
@@ -23,6 +27,8 @@ struct WallpaperStyle {
     std::string contact, information;
     std::string styleName;
     bool hasPhotograph = false; // set by whoever knows the photograph's file; the store does not
+    QrCodeKind qrCode = QrCodeKind::None;
+    std::string qrUrl;
 
     bool operator==(const WallpaperStyle&) const = default;
 

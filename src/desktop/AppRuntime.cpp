@@ -1,5 +1,6 @@
 #include "desktop/AppRuntime.h"
 
+#include "desktop/QrCodeReader.h"
 #include "desktop/ScreenPng.h"
 
 #include "MainViewController.h"
@@ -92,7 +93,12 @@ MainViewController& AppRuntime::mainViewController() { return delegate_->rootVie
 std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::string& error, std::optional<float> scale)
 {
     const float pixelsAPoint = scale.value_or(mainViewController().screen().scale());
-    QByteArray png = encodeScreen(renderer_.renderScreen(*application_, pixelsAPoint), "PNG");
+    const QImage picture = renderer_.renderScreen(*application_, pixelsAPoint);
+    if (auto mismatch = codeMismatchIn(picture)) {
+        error = *mismatch;
+        return std::nullopt;
+    }
+    QByteArray png = encodeScreen(picture, "PNG");
     if (png.isEmpty()) {
         error = "cannot encode the picture";
         return std::nullopt;
@@ -124,6 +130,18 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
     }
     error = "cannot find a free name in " + dir.string();
     return std::nullopt;
+}
+
+std::optional<std::string> AppRuntime::codeMismatchIn(const QImage& picture)
+{
+    const std::string& expected = mainViewController().shownCodeText();
+    if (expected.empty())
+        return std::nullopt;
+    const auto read = readQrCode(picture);
+    if (read == expected)
+        return std::nullopt;
+    return "the scan code in the picture does not read back as '" + expected + "' (" +
+           (read ? "it reads '" + *read + "'" : "it cannot be read") + "): nothing was saved";
 }
 
 std::optional<std::filesystem::path> albumFileName(const std::filesystem::path& dir, const std::string& stamp)

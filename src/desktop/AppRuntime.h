@@ -53,6 +53,9 @@ public:
     // new name. The path written, or nothing with the reason in `error`.
     // At the phone's own pixels unless a scale is given.
     std::optional<std::filesystem::path> captureScreenToAlbum(std::string& error, std::optional<float> scale = {});
+    // Why the picture cannot be saved: the scan code the wallpaper shows does not read back from its
+    // pixels as what it carries. Nothing when it does, or when there is none.
+    std::optional<std::string> codeMismatchIn(const QImage& picture);
     // The capture the window takes (Print, Ctrl+Shift+S, the capture mode): at the capture's density
     // for the window's pixels a point, then a notice on the screen names the picture or says why it
     // was not saved. The same picture again is not written twice.

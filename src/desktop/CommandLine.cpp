@@ -6,6 +6,7 @@
 #include "MainViewController.h"
 #include "PhotographStore.h"
 #include "ScreenCatalogue.h"
+#include "WallpaperCode.h"
 #include "WallpaperLayout.h"
 #include "SettingsKeys.h"
 #include "StyleLibrary.h"
@@ -279,11 +280,15 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
     if (key == keys::device && !ScreenCatalogue::builtIn().resolve(value))
         throw UsageError{"device is a screen that 'tavrin-plus devices' lists, or WIDTHxHEIGHT@SCALE in points, "
                          "for example 390x844@3"};
+    if (key == keys::qrCode && !parseQrCodeKind(value))
+        throw UsageError{"qr_code is none, tel or url"};
+    if (key == keys::qrUrl && !WallpaperCode::isAllowedUrl(value))
+        throw UsageError{"qr_url is an https address, for example https://example.com/found"};
     std::optional<std::uint32_t> packed;
     if (isColorKey(key) && !(packed = parseColor(value)))
         throw UsageError{"a colour is written 0xRRGGBBAA, for example 0x1B1C1CFF"};
     if (key == keys::phonePreference || key == keys::otherPreference || key == keys::stripLayout ||
-        key == keys::device || packed) {
+        key == keys::device || key == keys::qrCode || key == keys::qrUrl || packed) {
         Session session(err);
         if (packed)
             session.settings().setObject(key, *packed);
@@ -292,7 +297,7 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
         return session.finish();
     }
     throw UsageError{"'" + escaped(key) + "' cannot be set; settable are phone_preference, other_preference, "
-                     "strip_layout, strip_color, bg_color, font_face, font_highlight and device"};
+                     "strip_layout, strip_color, bg_color, font_face, font_highlight, device, qr_code and qr_url"};
 }
 
 Screen screenNamed(const std::string& choice)
@@ -376,6 +381,10 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
     QImage picture = session.runtime().renderer().renderScreen(session.runtime().application(), pixelsAPoint);
     std::filesystem::path written;
     if (file) {
+        if (auto mismatch = session.runtime().codeMismatchIn(picture)) {
+            err << "tavrin-plus: " << *mismatch << "\n";
+            return 1;
+        }
         QByteArray bytes = encodeScreen(picture, format);
         std::string error = "cannot encode the picture";
         if (bytes.isEmpty() ||
@@ -534,7 +543,12 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     if (!screen)
         screen = storedScreen(session.settings(), err);
     const WallpaperStyle style = WallpaperStyle::read(session.settings());
-    const auto problems = WallpaperLayout(*screen).problems(style.layout, !style.information.empty());
+    const WallpaperLayout layout(*screen);
+    auto problems = layout.problems(style.layout, !style.information.empty());
+    WallpaperCode code = WallpaperCode::of(style);
+    code.placeOn(layout, style);
+    if (!code.problem().empty())
+        problems.push_back(code.problem());
     for (const std::string& problem : problems)
         out << escaped(screen->name) << ": " << problem << "\n";
     const Contrast contrast(*screen, PhotographStore().load(screen->points, screen->scale()));
@@ -577,7 +591,10 @@ std::string usage()
            "       tavrin-plus set KEY VALUE     set phone_preference, other_preference, strip_layout\n"
            "                                     (classic, split, none) or a colour: strip_color,\n"
            "                                     bg_color, font_face, font_highlight; or device: an id\n"
-           "                                     that 'devices' lists or WIDTHxHEIGHT@SCALE in points\n"
+           "                                     that 'devices' lists or WIDTHxHEIGHT@SCALE in points;\n"
+           "                                     or qr_code (none, tel, url) and qr_url (https://...):\n"
+           "                                     a scan code below the strips that calls the number or\n"
+           "                                     opens the address\n"
            "       tavrin-plus styles            list the styles: '*' when current, the name, the strip,\n"
            "                                     background, font face and highlight colours, user or\n"
            "                                     built-in\n"

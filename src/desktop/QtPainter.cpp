@@ -522,28 +522,32 @@ FittedText fitText(const QRectF& r, const QString& s, const platform::TextStyle&
         if (style.maximumLines <= 1)
             return {font, {QFontMetricsF(font).elidedText(s, Qt::ElideRight, r.width())}, false};
     }
-    // On a few lines: broken at the size asked, then shrunk until they fit the rectangle.
-    const QString broken = style.keepsTrailingNumberWhole ? withTrailingNumberBound(s) : s;
-    auto linesOf = [&](const std::vector<TextLine>& lines, std::size_t count) {
+    // On a few lines: broken at the size asked, then shrunk until they fit the rectangle; a number
+    // kept whole first, and broken only when whole it cannot fit.
+    auto linesOf = [](const QString& text, const std::vector<TextLine>& lines, std::size_t count) {
         QStringList texts;
         for (std::size_t i = 0; i < count; ++i)
-            texts << broken.mid(lines[i].start, lines[i].length).trimmed();
+            texts << text.mid(lines[i].start, lines[i].length).trimmed();
         return texts;
     };
-    for (float tried = style.font.size; tried >= minimum; tried = tried - 1) {
-        font = QtPainter::qFont(style.font, tried);
-        const auto lines = breakLines(broken, font, r.width());
-        const qreal height = qreal(lines.size()) * QFontMetricsF(font).lineSpacing();
-        if (lines.size() <= std::size_t(style.maximumLines) && height <= r.height() + 0.5)
-            return {font, linesOf(lines, lines.size()), true};
-    }
+    QStringList breakings{s};
+    if (style.keepsTrailingNumberWhole)
+        breakings.prepend(withTrailingNumberBound(s));
+    for (const QString& text : breakings)
+        for (float tried = style.font.size; tried >= minimum; tried = tried - 1) {
+            font = QtPainter::qFont(style.font, tried);
+            const auto lines = breakLines(text, font, r.width());
+            const qreal height = qreal(lines.size()) * QFontMetricsF(font).lineSpacing();
+            if (lines.size() <= std::size_t(style.maximumLines) && height <= r.height() + 0.5)
+                return {font, linesOf(text, lines, lines.size()), true};
+        }
     // At the smallest size, the lines the rectangle holds, the last one elided.
     font = QtPainter::qFont(style.font, minimum);
-    const auto lines = breakLines(broken, font, r.width());
+    const auto lines = breakLines(s, font, r.width());
     const std::size_t held = std::clamp<std::size_t>(std::size_t(r.height() / QFontMetricsF(font).lineSpacing()), 1,
                                                      std::size_t(style.maximumLines));
-    QStringList texts = linesOf(lines, held - 1);
-    texts << QFontMetricsF(font).elidedText(broken.mid(lines[held - 1].start), Qt::ElideRight, r.width());
+    QStringList texts = linesOf(s, lines, held - 1);
+    texts << QFontMetricsF(font).elidedText(s.mid(lines[held - 1].start), Qt::ElideRight, r.width());
     return {font, texts, false};
 }
 

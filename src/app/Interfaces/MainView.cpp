@@ -1,5 +1,6 @@
 #include "Interfaces/MainView.h"
 
+#include "QrCodeView.h"
 #include "LockScreenGuide.h"
 #include "MainViewController.h"
 
@@ -175,6 +176,11 @@ MainViewOutlets buildMainView(MainViewController& c)
     o.splitTopOnlyContact = lettering("topOnly.contact");
     o.splitLayoutTopOnly->addSubview(o.splitStripTopOnlyColor);
     o.splitLayoutTopOnly->addSubview(o.splitTopOnlyContact);
+
+    o.qrCode = std::make_shared<QrCodeView>();
+    o.qrCode->setIdentifier("wallpaper.code");
+    o.qrCode->setUserInteractionEnabled(false);
+    o.qrCode->setHidden(true);
 
     o.safeZoneNotice = std::make_shared<Label>(Rect{8, 4, screen.width - 16, 0});
     o.safeZoneNotice->setFont({12, true});

@@ -14,6 +14,7 @@ class Label;
 class View;
 } // namespace platform
 class LockScreenGuide;
+class QrCodeView;
 class MainViewController;
 
 // The views of the main screen its controller works with. The strips and backgrounds are labels
@@ -42,6 +43,7 @@ struct MainViewOutlets {
     std::shared_ptr<platform::Label> splitStripTopOnlyColor;
     std::shared_ptr<LockScreenGuide> overlayImage; // the phone's own lock screen, as a guide
     std::shared_ptr<platform::Label> safeZoneNotice; // what of the wallpaper the lock screen would cover
+    std::shared_ptr<QrCodeView> qrCode;              // hidden unless the wallpaper carries a scan code
 };
 
 // Builds the main screen's views and connects their actions to `controller`.
