@@ -266,7 +266,7 @@ TEST(Contrast, EachTextIsReadAgainstTheStripAtItsOpacityOverTheBackgroundOrTheWo
         EXPECT_EQ(reading.passes(), passes) << name;
     }
     // A failing figure is cut, never rounded up to the threshold it misses.
-    Contrast::Reading nearly{"the number", "the strip", Contrast::largeText, 2.96, -44.96};
+    Contrast::Reading nearly{WallpaperLayout::Part::SplitContact, "the number", "the strip", Contrast::largeText, 2.96, -44.96};
     EXPECT_EQ(nearly.ratioText() + " " + nearly.lcText(), "2.9:1 Lc -44.9");
 
     // A photograph taller than the screen's shape fills its width: 640 pixels over 320 points, its

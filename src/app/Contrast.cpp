@@ -231,7 +231,7 @@ Contrast::Reading Contrast::measure(const Text& text, const WallpaperStyle& styl
     const std::uint32_t background = over(style.backgroundColor, black);
     const int stripAlpha = alpha(style.stripColor);
     Worst worst(style.fontFaceColor);
-    Reading reading{text.name, "", text.needed};
+    Reading reading{text.part, text.name, "", text.needed};
     if (photograph_) {
         // Aspect fill: the photograph scaled to cover the screen, its middle shown.
         const platform::Image& image = *photograph_;
@@ -285,9 +285,14 @@ std::optional<WallpaperStyle> Contrast::fix(const WallpaperStyle& style) const
         return margin(onWhite) >= margin(onBlack) ? onWhite : onBlack;
     if (whitePasses || blackPasses)
         return whitePasses ? onWhite : onBlack;
-    const bool wornFirst = style.fontFaceColor == black;
-    for (int percent = 0; percent <= 100; percent += 5) {
-        for (WallpaperStyle s : wornFirst ? std::array{onBlack, onWhite} : std::array{onWhite, onBlack}) {
+    // The lettering worn is kept if an opacity makes it pass.
+    std::vector<WallpaperStyle> letterings{style};
+    for (const WallpaperStyle& s : {onWhite, onBlack})
+        if (s.fontFaceColor != style.fontFaceColor)
+            letterings.push_back(s);
+    for (const WallpaperStyle& lettered : letterings) {
+        for (int percent = 0; percent <= 100; percent += 5) {
+            WallpaperStyle s = lettered;
             s.stripColor = (style.stripColor & 0xFFFFFF00) | std::uint32_t((percent * 255 + 50) / 100);
             if (passes(s))
                 return s;

@@ -25,6 +25,7 @@ public:
 
     // One text of the wallpaper, measured.
     struct Reading {
+        WallpaperLayout::Part part;
         std::string text;    // as told to the user: "the number"
         std::string against; // "the strip", "the strip over the photograph" …
         Threshold needed;
@@ -53,7 +54,8 @@ public:
     bool passes(const WallpaperStyle& style) const;
     // One change that makes every text pass when some does not: white or black lettering, the one
     // of greater contrast where both pass; else the least strip opacity, in steps of 5%, at which
-    // the lettering worn or else white or black passes. Nothing when all pass or nothing helps.
+    // the lettering worn passes, or failing that white, or black. Nothing when all pass or nothing
+    // helps.
     std::optional<WallpaperStyle> fix(const WallpaperStyle& style) const;
 
 private:

@@ -1,5 +1,6 @@
 #include "ThemeCellViewController.h"
 
+#include "Interfaces/ContrastMark.h"
 #include "Interfaces/ThemeCell.h"
 #include "ThemeCellManager.h"
 
@@ -30,6 +31,7 @@ void ThemeCellViewController::updateControls()
     stripColor->setBackgroundColor(strip);
     bgColor->setBackgroundColor(bg);
     fontColor->setBackgroundColor(fnt);
+    faintMark->setHidden(isReadable);
     actionButton->setEnabled(isUserTheme);
     // A disabled delete button lets the touch through to the row, which applies the style.
     actionButton->setUserInteractionEnabled(isUserTheme);
@@ -50,6 +52,7 @@ void ThemeCellViewController::setRowIdentifier(const std::string& id)
         {stripColor.get(), ".strip"},
         {bgColor.get(), ".background"},
         {fontColor.get(), ".font"},
+        {faintMark.get(), ".faint"},
         {actionButton.get(), ".delete"},
     };
     for (auto [part, suffix] : parts)

@@ -24,7 +24,8 @@ public:
     void updateControls();
     void themeManager(ThemeCellManager* manager) { _thmManager = manager; }
     void setSelectionMarkShown(bool shown);
-    // Names the row's views after the row: <id>.name, .mark, .strip, .background, .font, .delete.
+    // Names the row's views after the row: <id>.name, .mark, .strip, .background, .font, .faint,
+    // .delete.
     void setRowIdentifier(const std::string& id);
     // The delete button: asks for confirmation first.
     void actionButtonClicked();
@@ -36,6 +37,8 @@ public:
     platform::Color fnt;
     platform::Color hgh;
     bool isUserTheme = false;
+    // Whether the style's lettering reads well enough on the wallpaper as it is.
+    bool isReadable = true;
 
 protected:
     void loadView() override;

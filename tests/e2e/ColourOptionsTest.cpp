@@ -4,6 +4,7 @@
 #include "support/TestApp.h"
 
 #include "Dialogs/DialogBase.h"
+#include "Interfaces/ContrastMark.h"
 #include "MainViewController.h"
 #include "PackedColor.h"
 #include "SettingsKeys.h"
@@ -344,4 +345,55 @@ TEST_F(StripOptions, LetteringAndLayoutButtonsSelectOneStoreItAndFollowAChangeMa
     EXPECT_TRUE(selected("fontBlack"));
     EXPECT_FALSE(selected("fontWhite"));
     EXPECT_EQ(layoutSelected(), "split");
+}
+
+// Classic, with a line of information, on a black strip at half opacity over white: mid-grey under
+// white lettering reads 4.0:1, enough for the number, not for the line.
+TEST_F(StripOptions, TheNumbersContrastFollowsEveryChangeEvenMidDragAndOneTouchMakesEveryTextReadable)
+{
+    settings.setObject(keys::bgColor, 0xFFFFFFFFu);
+    settings.setValue(keys::stripLayout, "classic");
+    settings.setValue(keys::otherPreference, "Reward if found");
+    setStoredStrip(Color::rgba(0, 0, 0, 0.5f));
+    open();
+    auto figure = [&] {
+        const std::string fix = t.view("strip.contrast.fix").isHidden() ? "" : t.view<Button>("strip.contrast.fix").title();
+        return t.view<Label>("strip.contrast.ratio").text() + " " + t.view<Label>("strip.contrast.lc").text() + " " +
+               (t.view<ContrastMark>("strip.contrast.mark").passes() ? "readable" : "faint") + " " + fix;
+    };
+    const struct {
+        const char* tap;
+        std::string figure; // then the stored strip and lettering
+        std::uint32_t strip, face;
+    } steps[] = {
+        {nullptr, "4.0:1 Lc -72.9 faint Opacity 55%", 0x00000080, 0xFFFFFFFF},
+        // White keeps its place; the strip darkens to the least opacity at which the line reads.
+        {"strip.contrast.fix", "4.7:1 Lc -78.4 readable ", 0x0000008C, 0xFFFFFFFF},
+        {"strip.fontBlack", "4.4:1 Lc 31.1 faint Use White", 0x0000008C, 0x000000FF},
+        {"strip.contrast.fix", "4.7:1 Lc -78.4 readable ", 0x0000008C, 0xFFFFFFFF},
+    };
+    for (const auto& step : steps) {
+        if (step.tap)
+            t.tap(step.tap);
+        EXPECT_EQ(figure(), step.figure) << (step.tap ? step.tap : "opened");
+        EXPECT_EQ(stored(), step.strip);
+        EXPECT_EQ(stored(keys::fontFace), step.face);
+    }
+    EXPECT_FLOAT_EQ(slider().value(), 0x8C / 255.0f) << "the slider follows the fix";
+    EXPECT_TRUE(selected("fontWhite"));
+
+    // The figure follows the slider while it is dragged; the fix waits for the finger to lift.
+    t.tap("strip.tab.fade");
+    const Rect f = slider().frame();
+    const Point left = slider().superview()->convertToWindow({f.x() + 2, midY(f)});
+    t.drag(slider().superview()->convertToWindow({f.x() + f.width() * 0x8C / 255, midY(f)}), left, 6, /*lift=*/false);
+    EXPECT_EQ(figure(), "1.0:1 Lc 0.0 faint ");
+    t.app().window().touchUp(left);
+    t.advance(0.3);
+    EXPECT_EQ(figure(), "1.0:1 Lc 0.0 faint Use Black");
+    t.tap("strip.tab.layout");
+    t.tapAndSettle("strip.layout.none");
+    EXPECT_EQ(t.view<Label>("strip.contrast.ratio").text(), "None");
+    EXPECT_TRUE(t.view("strip.contrast.mark").isHidden());
+    EXPECT_TRUE(t.view("strip.contrast.fix").isHidden());
 }

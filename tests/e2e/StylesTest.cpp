@@ -151,16 +151,31 @@ TEST_F(Library, TouchingARowAppliesItsStyleAndMarksOnlyThatRowUntilTheListOpensA
     EXPECT_TRUE(marked(user));
 }
 
-TEST_F(Library, RowsShowTheirSwatchesAndOnlyUserStylesCanBeDeleted)
+TEST_F(Library, RowsShowTheirSwatchesMarkFaintLetteringAndOnlyUserStylesCanBeDeleted)
 {
-    open(Value::array({entry("Zebra", 0xFFFFFF80, 0x000000FF, 0xFF0000FF, 0)}));
+    // A clear strip shows the style's black background, or the photograph worn over it.
+    open(Value::array({entry("Zebra", 0xFFFFFF80, 0x000000FF, 0xFF0000FF, 0), entry("Glass", 0xFFFFFF00, 0x000000FF, 0xFFFFFFFF, 0)}));
     const int zebra = table().numberOfRows() - 1;
     EXPECT_EQ(name(zebra), "Zebra");
     EXPECT_EQ(std::tuple(swatch(zebra, ".strip"), swatch(zebra, ".background"), swatch(zebra, ".font")),
               std::tuple(0xFFFFFF80u, 0x000000FFu, 0xFF0000FFu));
+    auto faint = [&](const std::string& style) { return !t.view(row(rowOf(style)) + ".faint").isHidden(); };
+    const std::pair<const char*, bool> faintOnTheirOwn[] = {
+        {"Zebra", true}, {"Glass", false}, {"Artsy Photograph", false}, {"Hello Princess", true}}; // white on pink
+    for (const auto& [style, expected] : faintOnTheirOwn)
+        EXPECT_EQ(faint(style), expected) << style;
+    auto white = std::make_shared<platform::Image>();
+    white->width = 320;
+    white->height = 480;
+    white->bytesPerRow = 320 * 4;
+    white->bytes.assign(320 * 480 * 4, 0xFF);
+    main.setWallpaperImage(white);
+    library.viewWillAppear(false);
+    EXPECT_TRUE(faint("Glass")) << "white on the white photograph";
+    EXPECT_FALSE(faint("Artsy Photograph")) << "an opaque strip hides it";
 
     for (int i = 0; i <= zebra; ++i)
-        EXPECT_EQ(t.view<platform::Button>(row(i) + ".delete").isEnabled(), i == zebra) << name(i);
+        EXPECT_EQ(t.view<platform::Button>(row(i) + ".delete").isEnabled(), name(i) == "Zebra" || name(i) == "Glass") << name(i);
     // A touch on a built-in row's disabled delete button applies the row.
     t.tapAt(t.view(row(0) + ".delete").convertToWindow({28, 17}));
     EXPECT_EQ(alert(), nullptr);

@@ -2,14 +2,40 @@
 
 #include "Interfaces/StripOptionsDialog.h"
 #include "DialogHost.h"
+#include "Interfaces/ContrastMark.h"
+#include "PackedColor.h"
 #include "SwatchPaletteView.h"
+
+#include "platform/Application.h"
 
 #include "platform/Button.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
 #include "platform/Slider.h"
 
+#include <algorithm>
+#include <cmath>
+
 using namespace platform;
+
+namespace {
+
+constexpr std::uint32_t whiteLettering = 0xFFFFFFFF;
+
+// What the fix changes, short enough for its button: "Use White", "Opacity 65%", "Black, 40%".
+std::string fixTitle(const WallpaperStyle& from, const WallpaperStyle& to)
+{
+    const std::string lettering = to.fontFaceColor == from.fontFaceColor ? ""
+                                  : to.fontFaceColor == whiteLettering   ? "White"
+                                                                         : "Black";
+    const std::uint32_t opacity = to.stripColor & 0xFF;
+    if (opacity == (from.stripColor & 0xFF))
+        return "Use " + lettering;
+    const std::string percent = std::to_string(std::lround(opacity * 100 / 255.0)) + "%";
+    return lettering.empty() ? "Opacity " + percent : lettering + ", " + percent;
+}
+
+} // namespace
 
 StripOptionsDialogViewController::StripOptionsDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
@@ -50,6 +76,7 @@ void StripOptionsDialogViewController::viewWillAppear(bool)
     splitLayoutButton->setSelected(main.isSplitLayout());
     noneLayoutButton->setSelected(main.isNoneLayout());
     picker.showChosen(main.stripColor());
+    showContrast(true);
 }
 
 // Tabs.
@@ -90,6 +117,7 @@ void StripOptionsDialogViewController::setFontWhite()
     preview().setFontHighlightColor(Color::black());
     whiteFontButton->setSelected(true);
     blackFontButton->setSelected(false);
+    showContrast(true);
 }
 
 void StripOptionsDialogViewController::setFontBlack()
@@ -98,6 +126,43 @@ void StripOptionsDialogViewController::setFontBlack()
     preview().setFontHighlightColor(Color::clear());
     whiteFontButton->setSelected(false);
     blackFontButton->setSelected(true);
+    showContrast(true);
+}
+
+void StripOptionsDialogViewController::fixContrast()
+{
+    if (!fix_)
+        return;
+    const WallpaperStyle fixed = *fix_;
+    const WallpaperStyle& worn = preview().style();
+    SettingsStore::Transaction oneWrite(Application::shared().settings());
+    if (fixed.fontFaceColor != worn.fontFaceColor)
+        fixed.fontFaceColor == whiteLettering ? setFontWhite() : setFontBlack();
+    if (fixed.stripColor != worn.stripColor) {
+        const float opacity = unpackColor(fixed.stripColor).alpha;
+        stripOpacitySlider->setValue(opacity);
+        setOpacity(opacity, true);
+    }
+}
+
+void StripOptionsDialogViewController::showContrast(bool settled)
+{
+    DialogHost& main = preview();
+    const WallpaperStyle& style = main.style();
+    const Contrast contrast(main.screen(), main.wallpaperImage());
+    const auto readings = contrast.readings(style);
+    const auto number = std::find_if(readings.begin(), readings.end(), [&](const Contrast::Reading& r) {
+        return r.part == WallpaperLayout::contactPartOf(style.layout);
+    });
+    contrastMark->setHidden(number == readings.end());
+    contrastMark->setPasses(std::all_of(readings.begin(), readings.end(), [](const auto& r) { return r.passes(); }));
+    contrastRatio->setText(number == readings.end() ? "None" : number->ratioText());
+    contrastLc->setText(number == readings.end() ? "no lettering" : number->lcText());
+    // Finding the fix measures the photograph a score of times: not while a finger drags.
+    fix_ = settled ? contrast.fix(style) : std::nullopt;
+    contrastFixButton->setHidden(!fix_);
+    if (fix_)
+        contrastFixButton->setTitle(fixTitle(style, *fix_));
 }
 
 // Layout.
@@ -112,18 +177,21 @@ void StripOptionsDialogViewController::classicStripSelected()
 {
     selectLayoutButton(classicLayoutButton.get());
     preview().setClassicLayout();
+    showContrast(true);
 }
 
 void StripOptionsDialogViewController::splitStripSelected()
 {
     selectLayoutButton(splitLayoutButton.get());
     preview().setSplitLayout();
+    showContrast(true);
 }
 
 void StripOptionsDialogViewController::noneStripSelected()
 {
     selectLayoutButton(noneLayoutButton.get());
     preview().setNoLayout();
+    showContrast(true);
 }
 
 void StripOptionsDialogViewController::layoutPressed(StripLayout layout, View& button, bool pressed)
@@ -136,6 +204,7 @@ void StripOptionsDialogViewController::layoutPressed(StripLayout layout, View& b
         preview().setLayout(chosenLayout_, false);
         endPeek();
     }
+    showContrast(!pressed);
 }
 
 // Opacity: the alpha of the strip colour, so it is stored with it.
@@ -144,6 +213,7 @@ void StripOptionsDialogViewController::setOpacity(float opacity, bool save)
 {
     DialogHost& main = preview();
     main.setStripColor(main.stripColor().withAlpha(opacity), save);
+    showContrast(save);
 }
 
 void StripOptionsDialogViewController::stripOpacitySliderValueChanged()
@@ -182,6 +252,7 @@ void StripOptionsDialogViewController::colorByTouchSaveToDefaults(bool save)
 {
     if (auto color = picker.colorByTouch(stripOpacitySlider->value()))
         preview().setStripColor(*color, save);
+    showContrast(save);
 }
 
 bool StripOptionsDialogViewController::followTouch(const Touch& touch, bool save)
@@ -203,6 +274,7 @@ void StripOptionsDialogViewController::touchesMoved(const Touch& touch) { follow
 
 void StripOptionsDialogViewController::touchesEnded(const Touch& touch)
 {
-    followTouch(touch, true);
+    if (!followTouch(touch, true))
+        showContrast(true);
     endPeek();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Contrast.h"
 #include "Dialogs/DialogBase.h"
 #include "Interfaces/StripOptionsDialog.h"
 #include "SwatchPicker.h"
@@ -26,6 +27,8 @@ public:
 
     void setFontWhite();
     void setFontBlack();
+    // Makes every text readable in one change: white or black lettering, or the strip's opacity.
+    void fixContrast();
 
     void classicStripSelected();
     void splitStripSelected();
@@ -59,7 +62,11 @@ private:
     void setOpacity(float opacity, bool save);
     // True when the touch is on the palette shown.
     bool followTouch(const platform::Touch& touch, bool save);
+    // Shows the number's contrast on the wallpaper as it is now; once no finger drags (`settled`),
+    // offers the fix when a text fails.
+    void showContrast(bool settled);
 
     SwatchPicker picker;
     StripLayout chosenLayout_ = StripLayout::Split;
+    std::optional<WallpaperStyle> fix_;
 };

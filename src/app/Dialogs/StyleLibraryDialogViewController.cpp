@@ -1,5 +1,6 @@
 #include "Dialogs/StyleLibraryDialogViewController.h"
 
+#include "Contrast.h"
 #include "Interfaces/StyleLibraryDialog.h"
 #include "DialogHost.h"
 #include "PackedColor.h"
@@ -36,9 +37,16 @@ void StyleLibraryDialogViewController::viewWillAppear(bool) { refreshThemes(); }
 void StyleLibraryDialogViewController::refreshThemes()
 {
     StyleLibrary library(settings());
+    // Each style is judged as it would be worn: on this screen, in this layout, over this photograph.
+    const Contrast contrast(preview().screen(), preview().wallpaperImage());
     themes.clear();
     themes.reserve(library.styles().size());
     for (const StyleRecord& style : library.styles()) {
+        WallpaperStyle worn = preview().style();
+        worn.stripColor = style.stripColor;
+        worn.backgroundColor = style.backgroundColor;
+        worn.fontFaceColor = style.fontFaceColor;
+        worn.fontHighlightColor = style.fontHighlightColor;
         auto theme = std::make_unique<ThemeCellViewController>("ThemeCell");
         theme->name = style.name;
         theme->strip = unpackColor(style.stripColor);
@@ -46,6 +54,7 @@ void StyleLibraryDialogViewController::refreshThemes()
         theme->fnt = unpackColor(style.fontFaceColor);
         theme->hgh = unpackColor(style.fontHighlightColor);
         theme->isUserTheme = style.isUserStyle;
+        theme->isReadable = contrast.passes(worn);
         theme->themeManager(this);
         if (style.isUserStyle)
             theme->view();

@@ -1,6 +1,7 @@
 #include "Interfaces/StripOptionsDialog.h"
 
 #include "Dialogs/StripOptionsDialogViewController.h"
+#include "Interfaces/ContrastMark.h"
 #include "Interfaces/DialogChrome.h"
 #include "Interfaces/PalettePanel.h"
 
@@ -15,7 +16,8 @@ constexpr float panelWidth = 256;
 constexpr float gap = 8;
 constexpr float tabsTop = chrome::headerHeight + 8;
 constexpr float panelsTop = tabsTop + chrome::rowHeight + 8;
-constexpr float panelHeight = 184;
+constexpr float contrastRowHeight = 36;
+constexpr float panelHeight = PalettePanel::height + 6 + chrome::rowHeight + 6 + contrastRowHeight;
 constexpr float dialogHeight = panelsTop + panelHeight + 8 + chrome::footerHeight;
 
 std::shared_ptr<Button> arrow(Rect frame, const std::string& title, const std::string& id)
@@ -43,6 +45,30 @@ void colorPanel(StripOptionsDialogViewController& controller, StripOptionsDialog
     auto black = chrome::toggleButton({72 + buttonWidth + gap, fontY, buttonWidth, chrome::rowHeight}, "Black", "strip.fontBlack");
     black->setAction([&controller] { controller.setFontBlack(); });
     panel->addSubview(black);
+
+    // The number's contrast under the lettering buttons, and on the right the fix when one is needed.
+    const float contrastY = fontY + chrome::rowHeight + 6;
+    panel->addSubview(chrome::caption({0, contrastY, 72, contrastRowHeight}, "CONTRAST"));
+    o.contrastMark = std::make_shared<ContrastMark>(Rect{72, contrastY + 8, 20, 20});
+    o.contrastMark->setIdentifier("strip.contrast.mark");
+    panel->addSubview(o.contrastMark);
+    o.contrastRatio = std::make_shared<Label>(Rect{100, contrastY + 1, 64, 20});
+    o.contrastRatio->setFont({16, true});
+    o.contrastRatio->setTextColor(Color::white());
+    o.contrastRatio->setMinimumFontSize(11);
+    o.contrastRatio->setIdentifier("strip.contrast.ratio");
+    panel->addSubview(o.contrastRatio);
+    o.contrastLc = chrome::caption({100, contrastY + 21, 64, 14}, "");
+    o.contrastLc->setFont({11, false});
+    o.contrastLc->setIdentifier("strip.contrast.lc");
+    panel->addSubview(o.contrastLc);
+    const float fixWidth = panelWidth - 168;
+    o.contrastFixButton = chrome::menuButton({panelWidth - fixWidth, contrastY, fixWidth, contrastRowHeight}, "", "strip.contrast.fix");
+    o.contrastFixButton->setFont({13, true});
+    o.contrastFixButton->setBackgroundColor(Color::rgb255(255, 159, 10)); // the faint mark's amber
+    o.contrastFixButton->setTitleColor(Color::rgb255(20, 20, 22));
+    o.contrastFixButton->setAction([&controller] { controller.fixContrast(); });
+    panel->addSubview(o.contrastFixButton);
 
     o.tabColorView = panel;
     o.swatchPaletteView = palette.well;

@@ -12,6 +12,7 @@ class Label;
 class Slider;
 class View;
 } // namespace platform
+class ContrastMark;
 class StripOptionsDialogViewController;
 class SwatchPaletteView;
 
@@ -26,6 +27,11 @@ struct StripOptionsDialogOutlets {
     std::shared_ptr<platform::Button> tabButtonFade;
     std::shared_ptr<platform::Button> whiteFontButton;
     std::shared_ptr<platform::Button> blackFontButton;
+    // How well the number reads on what it stands on, and the one touch that makes every text read.
+    std::shared_ptr<ContrastMark> contrastMark;
+    std::shared_ptr<platform::Label> contrastRatio;
+    std::shared_ptr<platform::Label> contrastLc;
+    std::shared_ptr<platform::Button> contrastFixButton;
     std::shared_ptr<platform::View> swatchPaletteView;
     std::shared_ptr<SwatchPaletteView> colorSwatchImage;
     std::shared_ptr<platform::Label> swatchTitleLabel;

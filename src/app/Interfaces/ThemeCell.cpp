@@ -1,5 +1,6 @@
 #include "Interfaces/ThemeCell.h"
 
+#include "Interfaces/ContrastMark.h"
 #include "ThemeCellViewController.h"
 
 #include "platform/Button.h"
@@ -87,6 +88,11 @@ ThemeCellOutlets buildThemeCell(ThemeCellViewController& controller)
     o.fontColor = swatch(126);
     for (const auto& s : {o.stripColor, o.bgColor, o.fontColor})
         o.root->addSubview(s);
+    // After the swatches, on their line.
+    o.faintMark = std::make_shared<ContrastMark>(Rect{174, 29.5f, 16, 16});
+    o.faintMark->setPasses(false);
+    o.faintMark->setHidden(true);
+    o.root->addSubview(o.faintMark);
 
     o.actionButton = std::make_shared<DeleteButton>(Rect{themeCellSize.width - 62, 9, 56, 34});
     o.actionButton->setTitle("Delete");

@@ -10,6 +10,7 @@ class ImageView;
 class Label;
 class View;
 } // namespace platform
+class ContrastMark;
 class ThemeCellViewController;
 
 // A style row fills the style library's table.
@@ -22,6 +23,7 @@ struct ThemeCellOutlets {
     std::shared_ptr<platform::Label> stripColor;
     std::shared_ptr<platform::Label> bgColor;
     std::shared_ptr<platform::Label> fontColor;
+    std::shared_ptr<ContrastMark> faintMark; // shown when the style's lettering would be hard to read
     std::shared_ptr<platform::Button> actionButton;
 };
 
