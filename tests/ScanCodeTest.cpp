@@ -77,6 +77,7 @@ TEST(ScanCode, EveryPhonesPictureReadsBackAsTheNumberToCall)
                 EXPECT_NE(t.runtime().codeMismatchIn(blank), std::nullopt) << "a picture without the code passed";
                 t.tap("capture.done");
                 t.settle();
+                EXPECT_EQ(t.runtime().codeMismatchIn(blank), std::nullopt) << "a capture of the dialogs is no wallpaper";
             }
         }
 }
@@ -98,14 +99,28 @@ TEST(ScanCode, TheCommandLineSetsItExportsItReadableAndCheckSaysWhyThereIsNone)
         EXPECT_EQ(desktop::readQrCode(QImage(QString::fromStdString(file.string()))), "tel:+15550100199") << device;
     }
     EXPECT_EQ(run("check").first, 0);
+    // The classic layout with an information line leaves room below only with its strip raised.
+    ASSERT_EQ(run("set strip_layout classic").first, 0);
+    ASSERT_EQ(run("set other_preference 'Reward if found'").first, 0);
+    const auto raised = home.path() / "raised.png";
+    ASSERT_EQ(run("export --device iphone-15 -o " + raised.string()).first, 0);
+    EXPECT_EQ(desktop::readQrCode(QImage(QString::fromStdString(raised.string()))), "tel:+15550100199");
+    EXPECT_EQ(run("check --device iphone-15").first, 0);
+    ASSERT_EQ(run("set strip_layout split").first, 0);
+    ASSERT_EQ(run("set other_preference ''").first, 0);
+    const std::string verbose = run("check --verbose --device iphone-15").second;
+    EXPECT_NE(verbose.find("iPhone 15: the scan code: 21 modules a side, each 0.94 mm (17 pixels)\n"), std::string::npos)
+        << verbose;
 
     EXPECT_EQ(run("set qr_url http://example.com/found").first, 2) << "only https is taken";
     EXPECT_EQ(run("set qr_code url").first, 0);
     EXPECT_EQ(run("check"), (std::pair{1, std::string("Original 320 × 480: no code: its address must start with https://\n")}));
     EXPECT_EQ(run("set qr_url https://example.com/found").first, 0);
+    EXPECT_EQ(run("check").first, 0);
+    EXPECT_EQ(run("set qr_url https://example.com/found/a-page-of-the-owners-own-with-a-long-address").first, 0);
     EXPECT_EQ(run("check --device iphone-15").first, 0);
     EXPECT_EQ(run("check").second, "Original 320 × 480: the scan code does not fit below the strips\n")
-        << "the address needs a larger code than the classic screen has room for";
+        << "so long an address needs a larger code than the classic screen has room for";
 
     EXPECT_EQ(run("set qr_code tel").first, 0);
     EXPECT_EQ(run("set phone_preference 'ask the front desk'").first, 0);

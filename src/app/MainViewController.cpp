@@ -121,6 +121,10 @@ std::optional<std::string> MainViewController::showCode(const WallpaperLayout& l
 {
     WallpaperCode wanted = WallpaperCode::of(style_);
     const auto placed = wanted.placeOn(layout, style_);
+    // The strips stand higher in the band while a code needs the room below them.
+    const platform::Rect box = layout.liftedBy(placed ? placed->place.lift : 0).box();
+    for (auto* container : {&splitLayout, &splitLayoutTopOnly, &classicLayout})
+        (*container)->setFrame(box.offsetBy(0, -platform::Application::statusBarHeight));
     qrCode->setHidden(!placed);
     shownCodeText_ = placed ? wanted.text() : "";
     if (!placed)

@@ -41,38 +41,51 @@ std::string pointsRange(float from, float to)
 std::optional<WallpaperLayout::CodePlace> WallpaperLayout::codePlace(StripLayout layout, bool withInformation,
                                                                       int modules) const
 {
-    float top = screen_.freeBand().top;
-    if (layout == StripLayout::Classic)
-        top = frameOf(Part::ClassicStrip).maxY();
-    else if (layout == StripLayout::Split)
-        top = frameOf(withInformation ? Part::SplitLowerStrip : Part::SplitUpperStrip).maxY();
-    // Clear of the strip above and of the lock screen's controls below.
-    const float margin = 8 * scale_;
-    top += margin;
-    const float room = screen_.freeBand().bottom - margin - top;
+    const Screen::Band band = screen_.freeBand();
+    float stripsEnd = band.top, headroom = 0;
+    if (layout == StripLayout::Classic) {
+        stripsEnd = frameOf(Part::ClassicStrip).maxY();
+        headroom = frameOf(Part::ClassicStrip).y() - band.top;
+    } else if (layout == StripLayout::Split) {
+        stripsEnd = frameOf(withInformation ? Part::SplitLowerStrip : Part::SplitUpperStrip).maxY();
+        headroom = frameOf(Part::SplitUpperStrip).y() - band.top;
+    }
     // Half a millimetre a module at the least, for cameras that focus close; up to a millimetre, which
-    // reads from further away, as the room allows.
+    // reads from further away, as the room allows: below the strips where they stand, or else with
+    // the strips lifted to the band's top.
     auto pixelsFor = [&](float millimetres) { return std::ceil(millimetres * screen_.ppi / 25.4f - 1e-4f); };
+    const float gap = 4 * scale_; // under the strip; the band's foot is already clear of the lock screen
     CodePlace place;
-    place.captionHeight = std::ceil(18 * scale_);
-    for (float pixels = pixelsFor(1.0f); pixels >= pixelsFor(0.5f); --pixels) {
-        place.modulePoints = pixels / screen_.scale();
-        const float side = float(modules + 2 * quietZoneModules) * place.modulePoints;
-        const float height = side + place.captionHeight;
-        if (height > room || side > screen_.points.width)
-            continue;
-        // On whole pixels of the screen, so that every module is the same whole number of them.
-        auto onPixels = [&](float points) { return std::round(points * screen_.scale()) / screen_.scale(); };
-        place.plate = {onPixels((screen_.points.width - side) / 2), onPixels(top + (room - height) / 2), side, height};
-        return place;
+    place.captionHeight = std::ceil(14 * scale_);
+    for (float lift : {0.0f, std::max(0.0f, headroom)}) {
+        const float top = stripsEnd - lift + gap, room = band.bottom - top;
+        for (float pixels = pixelsFor(1.0f); pixels >= pixelsFor(0.5f); --pixels) {
+            place.modulePoints = pixels / screen_.scale();
+            const float side = float(modules + 2 * quietZoneModules) * place.modulePoints;
+            const float height = side + place.captionHeight;
+            if (height > room || side > screen_.points.width)
+                continue;
+            // On whole pixels of the screen, so that every module is the same whole number of them.
+            auto onPixels = [&](float points) { return std::round(points * screen_.scale()) / screen_.scale(); };
+            place.plate = {onPixels((screen_.points.width - side) / 2), onPixels(top + (room - height) / 2), side, height};
+            place.lift = lift;
+            return place;
+        }
     }
     return std::nullopt;
+}
+
+WallpaperLayout WallpaperLayout::liftedBy(float points) const
+{
+    WallpaperLayout lifted = *this;
+    lifted.box_ = box_.offsetBy(0, -points);
+    return lifted;
 }
 
 platform::TextStyle WallpaperLayout::CodePlace::captionStyle() const
 {
     platform::TextStyle style;
-    style.font = {captionHeight * 0.6f, true};
+    style.font = {captionHeight * 0.7f, true};
     style.alignment = platform::TextAlignment::Center;
     style.color = platform::Color::black();
     style.minimumFontSize = captionHeight * 0.4f;

@@ -61,10 +61,13 @@ public:
         platform::Rect plate;
         float modulePoints = 0;
         float captionHeight = 0; // at the plate's foot, under the quiet zone
+        float lift = 0;          // how far the strips move up to make room for it, at most to the band's top
         platform::TextStyle captionStyle() const;
     };
     // Nothing when the band below the strips cannot hold it.
     std::optional<CodePlace> codePlace(StripLayout layout, bool withInformation, int modules) const;
+    // The same layout with the strips and lettering moved up.
+    WallpaperLayout liftedBy(float points) const;
 
 private:
     Screen screen_;

@@ -134,8 +134,10 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
 
 std::optional<std::string> AppRuntime::codeMismatchIn(const QImage& picture)
 {
-    const std::string& expected = mainViewController().shownCodeText();
-    if (expected.empty())
+    // Only the wallpaper alone is the picture a finder scans; a capture of the dialogs over it is not.
+    MainViewController& main = mainViewController();
+    const std::string& expected = main.shownCodeText();
+    if (expected.empty() || main.captureMode().state() != CaptureMode::State::Capture)
         return std::nullopt;
     const auto read = readQrCode(picture);
     if (read == expected)

@@ -546,11 +546,18 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     const WallpaperLayout layout(*screen);
     auto problems = layout.problems(style.layout, !style.information.empty());
     WallpaperCode code = WallpaperCode::of(style);
-    code.placeOn(layout, style);
+    const auto placed = code.placeOn(layout, style);
     if (!code.problem().empty())
         problems.push_back(code.problem());
     for (const std::string& problem : problems)
         out << escaped(screen->name) << ": " << problem << "\n";
+    if (verbose && placed) {
+        const int pixels = int(std::round(placed->place.modulePoints * screen->scale()));
+        char module[96];
+        std::snprintf(module, sizeof module, "%d modules a side, each %.2f mm (%d pixels)", placed->code.size(),
+                      double(float(pixels) * 25.4f / screen->ppi), pixels);
+        out << escaped(screen->name) << ": the scan code: " << module << "\n";
+    }
     const Contrast contrast(*screen, PhotographStore().load(screen->points, screen->scale()));
     const bool unreadable = printContrast(screen->name, contrast.readings(style), verbose, out);
     return session.finish(problems.empty() && !unreadable ? 0 : 1);
