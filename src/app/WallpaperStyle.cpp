@@ -26,6 +26,16 @@ std::optional<QrCodeKind> parseQrCodeKind(std::string_view text)
     return std::nullopt;
 }
 
+const char* formatQrCodeKind(QrCodeKind kind)
+{
+    switch (kind) {
+    case QrCodeKind::Tel: return "tel";
+    case QrCodeKind::Url: return "url";
+    case QrCodeKind::None: break;
+    }
+    return "none";
+}
+
 const char* formatStripLayout(StripLayout layout)
 {
     switch (layout) {

@@ -18,6 +18,7 @@ const char* formatStripLayout(StripLayout layout);
 // The scan code on the wallpaper: none, a call to the contact's number, or the user's address.
 enum class QrCodeKind { None, Tel, Url };
 std::optional<QrCodeKind> parseQrCodeKind(std::string_view text);
+const char* formatQrCodeKind(QrCodeKind kind);
 
 // The wallpaper as data: what the main screen shows, with no views. Colours are packed 0xRRGGBBAA,
 // the form in which they are stored and compared.

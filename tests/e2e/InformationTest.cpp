@@ -7,6 +7,7 @@
 #include "SettingsKeys.h"
 
 #include "platform/AlertView.h"
+#include "platform/Button.h"
 #include "platform/Label.h"
 #include "platform/TableView.h"
 #include "platform/Window.h"
@@ -126,7 +127,9 @@ TEST_F(Information, EscapePutsBackTheStoredTextTabMovesOnAndATouchElsewhereStore
     EXPECT_EQ(t->editingField(), &field("info.other"));
     t->press(Key::BackTab);
     EXPECT_EQ(t->editingField(), &field("info.contact"));
-    t->press(Key::BackTab); // round to the last field
+    t->press(Key::BackTab); // round to the last field, the scan code's address
+    EXPECT_EQ(t->editingField(), &field("info.codeUrl"));
+    t->press(Key::BackTab);
     t->type("Reward");
     t->press(Key::SelectAll);
     t->press(Key::Backspace);
@@ -254,6 +257,43 @@ TEST_F(Information, TheDialogSaysWhenTheNumberIsEmptyOrATextIsTooLongForTheWallp
             EXPECT_NE(warning.find(row.warning), std::string::npos) << warning;
         t->press(Key::Return);
     }
+}
+
+// The scan code is chosen here: stored, shown below the strips at once, and what keeps it away said
+// as the texts are typed; an address that is not https is never stored.
+TEST_F(Information, TheScanCodeIsChosenHereAndWhatKeepsItAwayIsSaid)
+{
+    t->tapAndSettle({"main.information", "info.code.tel"});
+    EXPECT_EQ(stored(keys::qrCode), "tel");
+    EXPECT_TRUE(t->view<platform::Button>("info.code.tel").isSelected());
+    EXPECT_FALSE(t->view("wallpaper.code").isHidden());
+    EXPECT_EQ(t->main().shownCodeText(), "tel:911");
+
+    auto retype = [&](const char* id, const std::string& text) {
+        t->tapAndSettle(id);
+        t->press(Key::SelectAll);
+        t->press(Key::Backspace);
+        t->type(text);
+    };
+    retype("info.contact", "ask at the desk");
+    EXPECT_NE(t->view<Label>("info.warning").text().find("no number to dial"), std::string::npos);
+    t->press(Key::Return);
+    EXPECT_TRUE(t->view("wallpaper.code").isHidden());
+
+    t->tapAndSettle("info.code.url");
+    retype("info.codeUrl", "http://example.com/found");
+    EXPECT_NE(t->view<Label>("info.warning").text().find("https://"), std::string::npos);
+    t->press(Key::Return);
+    EXPECT_EQ(stored(keys::qrUrl), std::nullopt);
+    retype("info.codeUrl", "https://example.com/found");
+    t->press(Key::Return);
+    EXPECT_EQ(stored(keys::qrUrl), "https://example.com/found");
+    EXPECT_EQ(t->main().shownCodeText(), "https://example.com/found");
+
+    t->tapAndSettle("info.code.none");
+    EXPECT_EQ(stored(keys::qrCode), "none");
+    EXPECT_TRUE(t->view("wallpaper.code").isHidden());
+    EXPECT_EQ(t->view<Label>("info.warning").text(), "");
 }
 
 // The editing both text dialogs share: the dialog slides up out of the way with its frame buttons

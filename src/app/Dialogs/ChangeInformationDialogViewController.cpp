@@ -4,9 +4,11 @@
 #include "DialogHost.h"
 #include "SettingsKeys.h"
 
+#include "WallpaperCode.h"
 #include "WallpaperLayout.h"
 
 #include "platform/Application.h"
+#include "platform/Button.h"
 #include "platform/Label.h"
 
 ChangeInformationDialogViewController::ChangeInformationDialogViewController(std::string nibName, DialogHost& preview)
@@ -27,6 +29,9 @@ void ChangeInformationDialogViewController::viewWillAppear(bool)
     editContactField->setClearButtonMode(platform::ClearButtonMode::WhileEditing);
     editInfoField->setText(settings.stringForKey(keys::otherPreference).value_or(""));
     editInfoField->setClearButtonMode(platform::ClearButtonMode::WhileEditing);
+    editCodeUrlField->setText(settings.stringForKey(keys::qrUrl).value_or(""));
+    editCodeUrlField->setClearButtonMode(platform::ClearButtonMode::WhileEditing);
+    selectCodeKind(preview().style().qrCode);
     showWarnings();
 }
 
@@ -38,7 +43,9 @@ void ChangeInformationDialogViewController::textFieldDidEndEditing(platform::Tex
 
 void ChangeInformationDialogViewController::textFieldDidCancelEditing(platform::TextField& field)
 {
-    const char* key = &field == editContactField.get() ? keys::phonePreference : keys::otherPreference;
+    const char* key = &field == editContactField.get() ? keys::phonePreference
+                      : &field == editInfoField.get()  ? keys::otherPreference
+                                                       : keys::qrUrl;
     field.setText(platform::Application::shared().settings().stringForKey(key).value_or(""));
     showWarnings();
 }
@@ -50,7 +57,11 @@ void ChangeInformationDialogViewController::storeTexts()
     // Both texts, each only when it changed: an unchanged one leaves the settings file alone.
     auto& settings = platform::Application::shared().settings();
     bool changed = false;
-    for (auto [key, field] : {std::pair{keys::phonePreference, editContactField.get()}, std::pair{keys::otherPreference, editInfoField.get()}}) {
+    for (auto [key, field] : {std::pair{keys::phonePreference, editContactField.get()}, std::pair{keys::otherPreference, editInfoField.get()},
+                              std::pair{keys::qrUrl, editCodeUrlField.get()}}) {
+        // An address that is not https is never stored: the warning says why.
+        if (field == editCodeUrlField.get() && !field->text().empty() && !WallpaperCode::isAllowedUrl(field->text()))
+            continue;
         if (settings.stringForKey(key).value_or("") != field->text()) {
             settings.setObject(key, field->text());
             changed = true;
@@ -77,8 +88,32 @@ void ChangeInformationDialogViewController::showWarnings()
     else if (shortened(WallpaperLayout::contactPartOf(strips), strips == StripLayout::Split ? "TAVRIN: " + phone : phone))
         text = "The number is too long: the wallpaper shortens it. ";
     if (shortened(WallpaperLayout::infoPartOf(strips), information))
-        text += "The information is too long: the wallpaper shortens it.";
+        text += "The information is too long: the wallpaper shortens it. ";
+    // The code as the wallpaper would show it with the texts as typed.
+    WallpaperStyle typed = preview().style();
+    typed.contact = phone;
+    typed.information = information;
+    typed.qrUrl = editCodeUrlField->text();
+    WallpaperCode code = WallpaperCode::of(typed);
+    code.placeOn(layout, typed);
+    if (!code.problem().empty())
+        text += "Scan code: " + code.problem() + ".";
     warningLabel->setText(text);
+}
+
+void ChangeInformationDialogViewController::codeKindSelected(QrCodeKind kind)
+{
+    selectCodeKind(kind);
+    platform::Application::shared().settings().setObject(keys::qrCode, formatQrCodeKind(kind));
+    preview().viewWillAppear(false);
+    showWarnings();
+}
+
+void ChangeInformationDialogViewController::selectCodeKind(QrCodeKind kind)
+{
+    codeNoneButton->setSelected(kind == QrCodeKind::None);
+    codeCallButton->setSelected(kind == QrCodeKind::Tel);
+    codeAddressButton->setSelected(kind == QrCodeKind::Url);
 }
 
 void ChangeInformationDialogViewController::contactButtonClick()

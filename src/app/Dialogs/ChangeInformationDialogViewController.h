@@ -3,13 +3,14 @@
 #include "Dialogs/DialogBase.h"
 #include "Interfaces/ChangeInformationDialog.h"
 #include "PeoplePickerNavigationController.h"
+#include "WallpaperStyle.h"
 
 #include "platform/TextField.h"
 
 #include <memory>
 
 // Edits the wallpaper's contact text and its line of other information, typed or taken from a
-// phone number among the user's contacts. The end of a field's editing stores both texts, but for
+// phone number among the user's contacts, and the scan code below the strips. The end of a field's editing stores both texts, but for
 // Escape, which puts back the stored text of the field. The dialog says, as the user types, when the
 // number is empty or a text is too long for the wallpaper to show whole.
 class ChangeInformationDialogViewController final : public DialogBase,
@@ -22,6 +23,8 @@ public:
     // Fills both fields from the settings store.
     void viewWillAppear(bool animated) override;
     void contactButtonClick();
+    // Stores the kind of scan code the wallpaper shows and shows it.
+    void codeKindSelected(QrCodeKind kind);
 
     bool shouldContinueAfterSelectingPerson(PeoplePickerNavigationController& picker, const Contact& person) override;
     bool shouldContinueAfterSelectingPerson(PeoplePickerNavigationController& picker, const Contact& person,
@@ -39,6 +42,7 @@ protected:
 
 private:
     void storeTexts();
+    void selectCodeKind(QrCodeKind kind);
     void showWarnings();
 
     // A new picker for every press; the last one is kept until the next press so that it is never

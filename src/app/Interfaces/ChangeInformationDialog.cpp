@@ -28,8 +28,9 @@ ChangeInformationDialogOutlets buildChangeInformationDialog(ChangeInformationDia
     constexpr float captionHeight = 16;
     constexpr float contactsWidth = 96;
     constexpr float warningHeight = 32; // two lines
-    const float height = chrome::headerHeight + 8 + 2 * (captionHeight + 2 + chrome::rowHeight) + 12 + 6 + warningHeight
-                         + 8 + chrome::footerHeight;
+    constexpr float toggleHeight = 36;
+    const float height = chrome::headerHeight + 8 + 3 * (captionHeight + 2 + chrome::rowHeight) + 2 * 12 + toggleHeight +
+                         6 + 6 + warningHeight + 8 + chrome::footerHeight;
     DialogChrome c = makeDialogChrome(controller, {280, height}, "Information");
     Rect area = c.contentArea;
     float y = area.y();
@@ -52,6 +53,23 @@ ChangeInformationDialogOutlets buildChangeInformationDialog(ChangeInformationDia
     auto other = field({area.x(), y, area.width(), chrome::rowHeight}, "Reward, e-mail address, note", "info.other",
                        controller);
     c.panel->addSubview(other);
+    y += chrome::rowHeight + 12;
+
+    c.panel->addSubview(chrome::caption({area.x(), y, area.width(), captionHeight}, "Scan code below the strips"));
+    y += captionHeight + 2;
+    const float gap = 6, toggleWidth = (area.width() - 2 * gap) / 3;
+    std::shared_ptr<Button> toggles[3];
+    const std::tuple<const char*, const char*, QrCodeKind> kinds[] = {
+        {"None", "info.code.none", QrCodeKind::None}, {"Call", "info.code.tel", QrCodeKind::Tel}, {"Address", "info.code.url", QrCodeKind::Url}};
+    for (int i = 0; i < 3; ++i) {
+        const auto& [title, id, kind] = kinds[i];
+        toggles[i] = chrome::toggleButton({area.x() + float(i) * (toggleWidth + gap), y, toggleWidth, toggleHeight}, title, id);
+        toggles[i]->setAction([&controller, kind = kind] { controller.codeKindSelected(kind); });
+        c.panel->addSubview(toggles[i]);
+    }
+    y += toggleHeight + 6;
+    auto url = field({area.x(), y, area.width(), chrome::rowHeight}, "https:// address for Address", "info.codeUrl", controller);
+    c.panel->addSubview(url);
     y += chrome::rowHeight + 6;
 
     auto warning = std::make_shared<Label>(Rect{area.x(), y, area.width(), warningHeight});
@@ -60,5 +78,5 @@ ChangeInformationDialogOutlets buildChangeInformationDialog(ChangeInformationDia
     warning->setWraps(true);
     warning->setIdentifier("info.warning");
     c.panel->addSubview(warning);
-    return {c, contact, other, warning};
+    return {c, contact, other, toggles[0], toggles[1], toggles[2], url, warning};
 }
