@@ -54,6 +54,22 @@ double screenY(std::uint32_t c)
 
 double clamped(double y) { return y < 0.022 ? y + std::pow(0.022 - y, 1.414) : y; }
 
+// Lc from the screen Y of the lettering and of what it stands on.
+double lcOfY(double text, double background)
+{
+    const double yText = clamped(text), yBackground = clamped(background);
+    if (std::abs(yBackground - yText) < 0.0005)
+        return 0;
+    if (yBackground > yText) {
+        const double s = (std::pow(yBackground, 0.56) - std::pow(yText, 0.57)) * 1.14;
+        return s < 0.1 ? 0 : (s - 0.027) * 100;
+    }
+    const double s = (std::pow(yBackground, 0.65) - std::pow(yText, 0.62)) * 1.14;
+    return s > -0.1 ? 0 : (s + 0.027) * 100;
+}
+
+double ratioOfL(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+
 // To one decimal; a figure that fails is cut instead where rounding would reach what it misses.
 std::string oneDecimal(double value, double threshold)
 {
@@ -65,24 +81,42 @@ std::string oneDecimal(double value, double threshold)
     return text;
 }
 
+// A colour drawn over each value of a channel, looked up rather than worked out for every pixel.
+class DrawnOver {
+public:
+    explicit DrawnOver(std::uint32_t top)
+    {
+        for (int v = 0; v < 256; ++v) {
+            const std::uint32_t mixed = Contrast::over(top, opaque(v, v, v));
+            red_[v] = std::uint8_t(red(mixed));
+            green_[v] = std::uint8_t(green(mixed));
+            blue_[v] = std::uint8_t(blue(mixed));
+        }
+    }
+    std::uint32_t operator()(std::uint32_t below) const { return opaque(red_[red(below)], green_[green(below)], blue_[blue(below)]); }
+
+private:
+    std::array<std::uint8_t, 256> red_{}, green_{}, blue_{};
+};
+
 // The backdrop nearest the lettering's luminance from either side gives both the lowest ratio and
 // the Lc nearest zero: each measure grows as the backdrop's luminance moves away from the
 // lettering's. The lettering drawn translucent mixes with each backdrop, so then each pair counts.
 class Worst {
 public:
-    explicit Worst(std::uint32_t text) : text_(text), textL_(luminance(text)), textY_(screenY(text)) {}
+    explicit Worst(std::uint32_t text) : text_(text), textL_(luminance(text)), textY_(screenY(text)), drawn_(text) {}
 
-    void add(std::uint32_t backdrop)
+    // A backdrop with its luminance and screen Y, worked out once for every lettering asked about.
+    void add(std::uint32_t backdrop, double l, double y)
     {
         if (alpha(text_) != 0xFF) {
-            const std::uint32_t seen = Contrast::over(text_, backdrop);
-            ratio_ = std::min(ratio_, Contrast::ratio(seen, backdrop));
-            const double lc = Contrast::lc(seen, backdrop);
+            const std::uint32_t seen = drawn_(backdrop);
+            ratio_ = std::min(ratio_, ratioOfL(luminance(seen), l));
+            const double lc = lcOfY(screenY(seen), y);
             if (std::abs(lc) < std::abs(lc_))
                 lc_ = lc;
             return;
         }
-        const double l = luminance(backdrop), y = screenY(backdrop);
         nearest(l <= textL_ ? darkerL_ : lighterL_, l, backdrop, textL_);
         nearest(y <= textY_ ? darkerY_ : lighterY_, y, backdrop, textY_);
     }
@@ -115,6 +149,7 @@ private:
 
     std::uint32_t text_;
     double textL_, textY_;
+    DrawnOver drawn_;
     std::optional<Candidate> darkerL_, lighterL_, darkerY_, lighterY_;
     double ratio_ = 21, lc_ = 200;
 };
@@ -172,24 +207,9 @@ std::string Contrast::Reading::ratioText() const { return oneDecimal(ratio, need
 
 std::string Contrast::Reading::lcText() const { return "Lc " + oneDecimal(lc, needed.lc); }
 
-double Contrast::ratio(std::uint32_t a, std::uint32_t b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+double Contrast::ratio(std::uint32_t a, std::uint32_t b) { return ratioOfL(luminance(a), luminance(b)); }
 
-double Contrast::lc(std::uint32_t text, std::uint32_t background)
-{
-    const double yText = clamped(screenY(text)), yBackground = clamped(screenY(background));
-    if (std::abs(yBackground - yText) < 0.0005)
-        return 0;
-    if (yBackground > yText) {
-        const double s = (std::pow(yBackground, 0.56) - std::pow(yText, 0.57)) * 1.14;
-        return s < 0.1 ? 0 : (s - 0.027) * 100;
-    }
-    const double s = (std::pow(yBackground, 0.65) - std::pow(yText, 0.62)) * 1.14;
-    return s > -0.1 ? 0 : (s + 0.027) * 100;
-}
+double Contrast::lc(std::uint32_t text, std::uint32_t background) { return lcOfY(screenY(text), screenY(background)); }
 
 std::uint32_t Contrast::over(std::uint32_t top, std::uint32_t below)
 {
@@ -204,7 +224,7 @@ Contrast::Contrast(const Screen& screen, platform::ImageRef photograph) : layout
         photograph_ = std::move(photograph);
 }
 
-std::vector<Contrast::Reading> Contrast::readings(const WallpaperStyle& style) const
+std::vector<Contrast::Text> Contrast::textsOf(const WallpaperStyle& style)
 {
     std::vector<Text> texts;
     if (style.layout == StripLayout::Classic)
@@ -213,9 +233,60 @@ std::vector<Contrast::Reading> Contrast::readings(const WallpaperStyle& style) c
         texts.push_back({*contact, "the number", largeText});
     if (auto info = WallpaperLayout::infoPartOf(style.layout); info && !style.information.empty())
         texts.push_back({*info, "the information line", bodyText});
+    return texts;
+}
+
+template <class Visit>
+void Contrast::forEachBackdrop(const Text& text, const WallpaperStyle& style, int stride, Visit visit) const
+{
+    // The screen is drawn over black; the background colour over it, the photograph over that.
+    const std::uint32_t background = over(style.backgroundColor, black);
+    const DrawnOver strip(style.stripColor);
+    auto seen = [&](std::uint32_t backdrop) { visit(backdrop, luminance(backdrop), screenY(backdrop)); };
+    if (!photograph_) {
+        seen(strip(background));
+        return;
+    }
+    // Aspect fill: the photograph scaled to cover the screen, its middle shown.
+    const platform::Image& image = *photograph_;
+    const platform::Size screen = layout_.screen().points;
+    const double pointsAPixel = std::max(screen.width / image.width, screen.height / image.height);
+    const double left = (image.width - screen.width / pointsAPixel) / 2, top = (image.height - screen.height / pointsAPixel) / 2;
+    const Rect r = layout_.frameOf(text.part);
+    // Every pixel the rectangle touches counts, even in part.
+    const int x0 = std::max(0, int(std::floor(left + r.x() / pointsAPixel)));
+    const int x1 = std::min(image.width, int(std::ceil(left + r.maxX() / pointsAPixel)));
+    const int y0 = std::max(0, int(std::floor(top + r.y() / pointsAPixel)));
+    const int y1 = std::min(image.height, int(std::ceil(top + r.maxY() / pointsAPixel)));
+    // A text beyond the photograph's edge stands on nothing drawn: measured on the background.
+    if (x0 >= x1 || y0 >= y1)
+        seen(strip(background));
+    const PixelReader pixels(image, background);
+    std::uint32_t last = 0; // alpha 0: no colour read yet
+    for (int y = y0; y < y1; y += stride)
+        for (int x = x0; x < x1; x += stride)
+            // Runs of one colour, common in photographs' flat parts, are measured once.
+            if (const std::uint32_t pixel = pixels.at(x, y); pixel != last) {
+                seen(strip(pixel));
+                last = pixel;
+            }
+}
+
+std::vector<Contrast::Reading> Contrast::readings(const WallpaperStyle& style) const
+{
     std::vector<Reading> found;
-    for (const Text& text : texts)
-        found.push_back(measure(text, style));
+    const int stripAlpha = alpha(style.stripColor);
+    const char* under = photograph_ ? "photograph" : "background";
+    const std::string against = stripAlpha == 0     ? std::string("the ") + under
+                                : stripAlpha == 255 ? std::string("the strip")
+                                                    : std::string("the strip over the ") + under;
+    for (const Text& text : textsOf(style)) {
+        Worst worst(style.fontFaceColor);
+        forEachBackdrop(text, style, 1, [&](std::uint32_t backdrop, double l, double y) { worst.add(backdrop, l, y); });
+        Reading reading{text.part, text.name, against, text.needed};
+        std::tie(reading.ratio, reading.lc) = worst.figures();
+        found.push_back(reading);
+    }
     return found;
 }
 
@@ -225,47 +296,29 @@ bool Contrast::passes(const WallpaperStyle& style) const
     return std::all_of(all.begin(), all.end(), [](const Reading& r) { return r.passes(); });
 }
 
-Contrast::Reading Contrast::measure(const Text& text, const WallpaperStyle& style) const
+std::vector<bool> Contrast::passEach(const WallpaperStyle& style, const std::vector<std::uint32_t>& letterings, int stride) const
 {
-    // The screen is drawn over black; the background colour over it, the photograph over that.
-    const std::uint32_t background = over(style.backgroundColor, black);
-    const int stripAlpha = alpha(style.stripColor);
-    Worst worst(style.fontFaceColor);
-    Reading reading{text.part, text.name, "", text.needed};
-    if (photograph_) {
-        // Aspect fill: the photograph scaled to cover the screen, its middle shown.
-        const platform::Image& image = *photograph_;
-        const platform::Size screen = layout_.screen().points;
-        const double pointsAPixel = std::max(screen.width / image.width, screen.height / image.height);
-        const double left = (image.width - screen.width / pointsAPixel) / 2, top = (image.height - screen.height / pointsAPixel) / 2;
-        const Rect r = layout_.frameOf(text.part);
-        // Every pixel the rectangle touches counts, even in part.
-        const int x0 = std::max(0, int(std::floor(left + r.x() / pointsAPixel)));
-        const int x1 = std::min(image.width, int(std::ceil(left + r.maxX() / pointsAPixel)));
-        const int y0 = std::max(0, int(std::floor(top + r.y() / pointsAPixel)));
-        const int y1 = std::min(image.height, int(std::ceil(top + r.maxY() / pointsAPixel)));
-        const PixelReader pixels(image, background);
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                worst.add(over(style.stripColor, pixels.at(x, y)));
-        reading.against = stripAlpha == 0 ? "the photograph" : stripAlpha == 255 ? "the strip" : "the strip over the photograph";
-        // A text beyond the photograph's edge stands on nothing drawn: measured on the background.
-        if (x0 >= x1 || y0 >= y1)
-            worst.add(over(style.stripColor, background));
-    } else {
-        worst.add(over(style.stripColor, background));
-        reading.against = stripAlpha == 0 ? "the background" : stripAlpha == 255 ? "the strip" : "the strip over the background";
+    std::vector<bool> passing(letterings.size(), true);
+    for (const Text& text : textsOf(style)) {
+        std::vector<Worst> worst(letterings.begin(), letterings.end());
+        forEachBackdrop(text, style, stride, [&](std::uint32_t backdrop, double l, double y) {
+            for (Worst& w : worst)
+                w.add(backdrop, l, y);
+        });
+        for (std::size_t i = 0; i < letterings.size(); ++i) {
+            const auto [ratio, lc] = worst[i].figures();
+            passing[i] = passing[i] && ratio >= text.needed.ratio && std::abs(lc) >= text.needed.lc;
+        }
     }
-    std::tie(reading.ratio, reading.lc) = worst.figures();
-    return reading;
+    return passing;
 }
 
 std::optional<WallpaperStyle> Contrast::fix(const WallpaperStyle& style) const
 {
     if (passes(style))
         return std::nullopt;
-    auto lettered = [&](std::uint32_t face) {
-        WallpaperStyle s = style;
+    auto lettered = [&](const WallpaperStyle& from, std::uint32_t face) {
+        WallpaperStyle s = from;
         // As the lettering buttons set them: a dark shadow under white, none under black.
         if (face != style.fontFaceColor)
             s.fontHighlightColor = face == white ? black : 0;
@@ -279,24 +332,38 @@ std::optional<WallpaperStyle> Contrast::fix(const WallpaperStyle& style) const
             least = std::min(least, std::abs(r.lc) / r.needed.lc);
         return least;
     };
-    const WallpaperStyle onWhite = lettered(white), onBlack = lettered(black);
-    const bool whitePasses = passes(onWhite), blackPasses = passes(onBlack);
-    if (whitePasses && blackPasses)
-        return margin(onWhite) >= margin(onBlack) ? onWhite : onBlack;
-    if (whitePasses || blackPasses)
-        return whitePasses ? onWhite : onBlack;
-    // The lettering worn is kept if an opacity makes it pass.
-    std::vector<WallpaperStyle> letterings{style};
-    for (const WallpaperStyle& s : {onWhite, onBlack})
-        if (s.fontFaceColor != style.fontFaceColor)
-            letterings.push_back(s);
-    for (const WallpaperStyle& lettered : letterings) {
-        for (int percent = 0; percent <= 100; percent += 5) {
-            WallpaperStyle s = lettered;
-            s.stripColor = (style.stripColor & 0xFFFFFF00) | std::uint32_t((percent * 255 + 50) / 100);
-            if (passes(s))
-                return s;
-        }
+    const auto plain = passEach(style, {white, black});
+    if (plain[0] && plain[1])
+        return margin(lettered(style, white)) >= margin(lettered(style, black)) ? lettered(style, white) : lettered(style, black);
+    if (plain[0] || plain[1])
+        return lettered(style, plain[0] ? white : black);
+    // The lettering worn is kept if an opacity makes it pass; failing that white, then black. Each
+    // opacity is one pass over the pixels for all three. Translucent lettering is measured pixel by
+    // pixel, too slowly to try at every opacity: it is replaced.
+    std::vector<std::uint32_t> letterings;
+    if (alpha(style.fontFaceColor) == 0xFF)
+        letterings.push_back(style.fontFaceColor);
+    for (std::uint32_t face : {white, black})
+        if (face != style.fontFaceColor)
+            letterings.push_back(face);
+    std::vector<std::optional<WallpaperStyle>> least(letterings.size());
+    for (int percent = 0; percent <= 100 && !least[0]; percent += 5) {
+        WallpaperStyle s = style;
+        s.stripColor = (style.stripColor & 0xFFFFFF00) | std::uint32_t((percent * 255 + 50) / 100);
+        // A lettering that fails on a sixteenth of the pixels fails on them all: only what passes
+        // there is measured on every pixel.
+        auto passing = passEach(s, letterings, 4);
+        bool anyNew = false;
+        for (std::size_t i = 0; i < letterings.size(); ++i)
+            anyNew = anyNew || (passing[i] && !least[i]);
+        if (anyNew)
+            passing = passEach(s, letterings);
+        for (std::size_t i = 0; i < letterings.size(); ++i)
+            if (passing[i] && !least[i])
+                least[i] = lettered(s, letterings[i]);
     }
+    for (const auto& found : least)
+        if (found)
+            return found;
     return std::nullopt;
 }

@@ -60,7 +60,13 @@ public:
 
 private:
     struct Text;
-    Reading measure(const Text& text, const WallpaperStyle& style) const;
+    static std::vector<Text> textsOf(const WallpaperStyle& style);
+    // Calls visit(colour, luminance, screen Y) with each colour the text stands on; of the
+    // photograph, every `stride`th pixel across and down.
+    template <class Visit>
+    void forEachBackdrop(const Text& text, const WallpaperStyle& style, int stride, Visit visit) const;
+    // For each lettering colour, whether every text passes on the style's strip and background.
+    std::vector<bool> passEach(const WallpaperStyle& style, const std::vector<std::uint32_t>& letterings, int stride = 1) const;
 
     WallpaperLayout layout_;
     platform::ImageRef photograph_; // none when it cannot be read
