@@ -34,7 +34,7 @@ std::optional<WallpaperCode::Placed> WallpaperCode::placeOn(const WallpaperLayou
     auto code = QrCode::encode(text_);
     auto place = code ? layout.codePlace(style.layout, !style.information.empty(), code->size()) : std::nullopt;
     if (!place) {
-        problem_ = "the scan code does not fit below the strips";
+        problem_ = "the scan code does not fit below the strips (fewer strips or a shorter address leave room)";
         return std::nullopt;
     }
     return Placed{std::move(*code), *place};
