@@ -280,6 +280,15 @@ TEST(Contrast, EachTextIsReadAgainstTheStripAtItsOpacityOverTheBackgroundOrTheWo
     EXPECT_EQ(shown[0].against, "the strip over the photograph");
     auto cutOff = Contrast(screen, blackPhotograph(640, 1200, {{underX, 40}}, 2)).readings(faint);
     EXPECT_GT(cutOff[0].ratio, 15);
+    // A scan code that needs the room below lifts the strips: the number is read where it stands.
+    WallpaperStyle lifted = styled(StripLayout::Classic, 0x1B1C1C33, 0xA8A8A8FF, 0xFFFFFFFF);
+    lifted.contact = "911";
+    lifted.qrCode = QrCodeKind::Url;
+    lifted.qrUrl = "https://example.com/found/a/long/path";
+    const Screen& plus = *ScreenCatalogue::builtIn().resolve("iphone-15-plus"); // 430 by 932 points
+    const Rect unlifted = WallpaperLayout(plus).frameOf(WallpaperLayout::Part::ClassicContact);
+    ASSERT_GT(unlifted.y(), 380);
+    EXPECT_NEAR(Contrast(plus, blackPhotograph(430, 932, {{215, 360}}, 4)).readings(lifted)[1].ratio, 1.52, 0.005);
     // A photograph whose pixels cannot be read leaves the background colour to be measured.
     auto unreadable = std::const_pointer_cast<Image>(blackPhotograph(640, 1200, {}, 0));
     unreadable->bitsPerPixel = 24;

@@ -1,5 +1,7 @@
 #include "Contrast.h"
 
+#include "WallpaperCode.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -236,8 +238,15 @@ std::vector<Contrast::Text> Contrast::textsOf(const WallpaperStyle& style)
     return texts;
 }
 
+WallpaperLayout Contrast::layoutFor(const WallpaperStyle& style) const
+{
+    const auto placed = WallpaperCode::of(style).placeOn(layout_, style);
+    return layout_.liftedBy(placed ? placed->place.lift : 0);
+}
+
 template <class Visit>
-void Contrast::forEachBackdrop(const Text& text, const WallpaperStyle& style, int stride, Visit visit) const
+void Contrast::forEachBackdrop(const WallpaperLayout& layout, const Text& text, const WallpaperStyle& style, int stride,
+                               Visit visit) const
 {
     // The screen is drawn over black; the background colour over it, the photograph over that.
     const std::uint32_t background = over(style.backgroundColor, black);
@@ -249,10 +258,10 @@ void Contrast::forEachBackdrop(const Text& text, const WallpaperStyle& style, in
     }
     // Aspect fill: the photograph scaled to cover the screen, its middle shown.
     const platform::Image& image = *photograph_;
-    const platform::Size screen = layout_.screen().points;
+    const platform::Size screen = layout.screen().points;
     const double pointsAPixel = std::max(screen.width / image.width, screen.height / image.height);
     const double left = (image.width - screen.width / pointsAPixel) / 2, top = (image.height - screen.height / pointsAPixel) / 2;
-    const Rect r = layout_.frameOf(text.part);
+    const Rect r = layout.frameOf(text.part);
     // Every pixel the rectangle touches counts, even in part.
     const int x0 = std::max(0, int(std::floor(left + r.x() / pointsAPixel)));
     const int x1 = std::min(image.width, int(std::ceil(left + r.maxX() / pointsAPixel)));
@@ -274,6 +283,7 @@ void Contrast::forEachBackdrop(const Text& text, const WallpaperStyle& style, in
 
 std::vector<Contrast::Reading> Contrast::readings(const WallpaperStyle& style) const
 {
+    const WallpaperLayout layout = layoutFor(style);
     std::vector<Reading> found;
     const int stripAlpha = alpha(style.stripColor);
     const char* under = photograph_ ? "photograph" : "background";
@@ -282,7 +292,7 @@ std::vector<Contrast::Reading> Contrast::readings(const WallpaperStyle& style) c
                                                     : std::string("the strip over the ") + under;
     for (const Text& text : textsOf(style)) {
         Worst worst(style.fontFaceColor);
-        forEachBackdrop(text, style, 1, [&](std::uint32_t backdrop, double l, double y) { worst.add(backdrop, l, y); });
+        forEachBackdrop(layout, text, style, 1, [&](std::uint32_t backdrop, double l, double y) { worst.add(backdrop, l, y); });
         Reading reading{text.part, text.name, against, text.needed};
         std::tie(reading.ratio, reading.lc) = worst.figures();
         found.push_back(reading);
@@ -296,12 +306,13 @@ bool Contrast::passes(const WallpaperStyle& style) const
     return std::all_of(all.begin(), all.end(), [](const Reading& r) { return r.passes(); });
 }
 
-std::vector<bool> Contrast::passEach(const WallpaperStyle& style, const std::vector<std::uint32_t>& letterings, int stride) const
+std::vector<bool> Contrast::passEach(const WallpaperLayout& layout, const WallpaperStyle& style,
+                                     const std::vector<std::uint32_t>& letterings, int stride) const
 {
     std::vector<bool> passing(letterings.size(), true);
     for (const Text& text : textsOf(style)) {
         std::vector<Worst> worst(letterings.begin(), letterings.end());
-        forEachBackdrop(text, style, stride, [&](std::uint32_t backdrop, double l, double y) {
+        forEachBackdrop(layout, text, style, stride, [&](std::uint32_t backdrop, double l, double y) {
             for (Worst& w : worst)
                 w.add(backdrop, l, y);
         });
@@ -332,7 +343,9 @@ std::optional<WallpaperStyle> Contrast::fix(const WallpaperStyle& style) const
             least = std::min(least, std::abs(r.lc) / r.needed.lc);
         return least;
     };
-    const auto plain = passEach(style, {white, black});
+    // Colours and opacity leave the strips where they stand.
+    const WallpaperLayout layout = layoutFor(style);
+    const auto plain = passEach(layout, style, {white, black});
     if (plain[0] && plain[1])
         return margin(lettered(style, white)) >= margin(lettered(style, black)) ? lettered(style, white) : lettered(style, black);
     if (plain[0] || plain[1])
@@ -352,12 +365,12 @@ std::optional<WallpaperStyle> Contrast::fix(const WallpaperStyle& style) const
         s.stripColor = (style.stripColor & 0xFFFFFF00) | std::uint32_t((percent * 255 + 50) / 100);
         // A lettering that fails on a sixteenth of the pixels fails on them all: only what passes
         // there is measured on every pixel.
-        auto passing = passEach(s, letterings, 4);
+        auto passing = passEach(layout, s, letterings, 4);
         bool anyNew = false;
         for (std::size_t i = 0; i < letterings.size(); ++i)
             anyNew = anyNew || (passing[i] && !least[i]);
         if (anyNew)
-            passing = passEach(s, letterings);
+            passing = passEach(layout, s, letterings);
         for (std::size_t i = 0; i < letterings.size(); ++i)
             if (passing[i] && !least[i])
                 least[i] = lettered(s, letterings[i]);

@@ -61,13 +61,17 @@ public:
 private:
     struct Text;
     static std::vector<Text> textsOf(const WallpaperStyle& style);
+    // Where the style's strips stand: higher in the band when a scan code needs the room below.
+    WallpaperLayout layoutFor(const WallpaperStyle& style) const;
     // Calls visit(colour, luminance, screen Y) with each colour the text stands on; of the
     // photograph, every `stride`th pixel across and down.
     template <class Visit>
-    void forEachBackdrop(const Text& text, const WallpaperStyle& style, int stride, Visit visit) const;
+    void forEachBackdrop(const WallpaperLayout& layout, const Text& text, const WallpaperStyle& style, int stride,
+                         Visit visit) const;
     // For each lettering colour, whether every text passes on the style's strip and background.
-    std::vector<bool> passEach(const WallpaperStyle& style, const std::vector<std::uint32_t>& letterings, int stride = 1) const;
+    std::vector<bool> passEach(const WallpaperLayout& layout, const WallpaperStyle& style,
+                               const std::vector<std::uint32_t>& letterings, int stride = 1) const;
 
-    WallpaperLayout layout_;
+    WallpaperLayout layout_; // with no scan code
     platform::ImageRef photograph_; // none when it cannot be read
 };
