@@ -285,7 +285,7 @@ TEST(Contrast, EachTextIsReadAgainstTheStripAtItsOpacityOverTheBackgroundOrTheWo
     lifted.contact = "911";
     lifted.qrCode = QrCodeKind::Url;
     lifted.qrUrl = "https://example.com/found/a/long/path";
-    const Screen& plus = *ScreenCatalogue::builtIn().resolve("iphone-15-plus"); // 430 by 932 points
+    const Screen plus = *ScreenCatalogue::builtIn().resolve("iphone-15-plus"); // 430 by 932 points
     const Rect unlifted = WallpaperLayout(plus).frameOf(WallpaperLayout::Part::ClassicContact);
     ASSERT_GT(unlifted.y(), 380);
     EXPECT_NEAR(Contrast(plus, blackPhotograph(430, 932, {{215, 360}}, 4)).readings(lifted)[1].ratio, 1.52, 0.005);

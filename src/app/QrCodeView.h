@@ -15,7 +15,6 @@ public:
 
     // Shows `code` at `place`, in the superview's coordinates moved by `offset`.
     void show(QrCode code, const WallpaperLayout::CodePlace& place, std::string caption, platform::Point offset);
-    const std::optional<QrCode>& code() const { return code_; }
 
     void draw(platform::Painter& painter) const override;
 
