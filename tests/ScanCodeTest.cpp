@@ -128,4 +128,11 @@ TEST(ScanCode, TheCommandLineSetsItExportsItReadableAndCheckSaysWhyThereIsNone)
     const auto plain = home.path() / "plain.png";
     EXPECT_EQ(run("export -o " + plain.string()).first, 0) << "the wallpaper is made, without a code";
     EXPECT_EQ(desktop::readQrCode(QImage(QString::fromStdString(plain.string()))), std::nullopt);
+
+    // A kind of code this version does not know is none, and get says what is in effect.
+    auto stored = nlohmann::json::parse(readFile(home.settingsFile()));
+    stored["qr_code"] = 42;
+    writeFile(home.settingsFile(), stored.dump());
+    EXPECT_EQ(run("get qr_code"), (std::pair{0, std::string("none\n")}));
+    EXPECT_EQ(run("get").second.find("qr_code\tnone\n") != std::string::npos, true);
 }

@@ -34,7 +34,8 @@ namespace {
 constexpr const char* colorKeys[] = {keys::stripColor, keys::bgColor, keys::fontFace, keys::fontHighlight};
 constexpr const char* listedKeys[] = {keys::stripLayout, keys::phonePreference, keys::otherPreference,
                                       keys::fontFace, keys::fontHighlight, keys::stripColor, keys::bgColor,
-                                      keys::styleName, keys::lastStyleName, keys::userSavedThemes, keys::device};
+                                      keys::styleName, keys::lastStyleName, keys::userSavedThemes, keys::device,
+                                      keys::qrCode, keys::qrUrl};
 
 struct UsageError {
     std::string message;
@@ -226,6 +227,11 @@ InEffect inEffect(const std::string& key, const platform::SettingsStore::Value& 
         if (value.is_string() && parseStripLayout(value.get_ref<const std::string&>()))
             return {value.get<std::string>(), {}};
         return {"none", "holds " + stored + ", not classic, split or none; no strip is shown"};
+    }
+    if (key == keys::qrCode) {
+        if (value.is_string() && parseQrCodeKind(value.get_ref<const std::string&>()))
+            return {value.get<std::string>(), {}};
+        return {"none", "holds " + stored + ", not none, tel or url; no scan code is shown"};
     }
     if (key == keys::userSavedThemes)
         return value.is_array() ? InEffect{whole, {}}
