@@ -21,16 +21,16 @@ public:
     }
 };
 
-std::shared_ptr<View> makeButton(Rect frame, NavigationBarButton spec, const std::string& identifierPrefix)
+std::shared_ptr<View> makeButton(Rect frame, NavigationBarButton wanted, const std::string& identifierPrefix)
 {
     auto button = std::make_shared<Button>(frame);
-    button->setTitle(spec.title);
+    button->setTitle(wanted.title);
     button->setFont({16, true});
     button->setTitleColor(Color::white());
     button->setBackgroundColor(theme::accent);
     button->setCornerRadius(theme::controlRadius);
-    button->setIdentifier(identifierPrefix + "." + spec.name);
-    button->setAction(std::move(spec.action));
+    button->setIdentifier(identifierPrefix + "." + wanted.name);
+    button->setAction(std::move(wanted.action));
     return button;
 }
 
