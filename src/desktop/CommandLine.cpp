@@ -1,6 +1,7 @@
 #include "desktop/CommandLine.h"
 
 #include "desktop/AppRuntime.h"
+#include "desktop/CommandSession.h"
 
 #include "Contrast.h"
 #include "MainViewController.h"
@@ -19,7 +20,6 @@
 #include "platform/SettingsStore.h"
 
 #include <QByteArray>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <charconv>
@@ -37,105 +37,6 @@ constexpr const char* listedKeys[] = {keys::stripLayout, keys::phonePreference, 
                                       keys::styleName, keys::lastStyleName, keys::userSavedThemes, keys::device,
                                       keys::qrCode, keys::qrUrl};
 
-struct UsageError {
-    std::string message;
-};
-
-// The command could not do what it was asked; the message says why.
-struct CommandFailure {
-    std::string message;
-};
-
-class StreamLog final : public platform::Log {
-public:
-    explicit StreamLog(std::ostream& err) : err_(err) {}
-    void log(const std::string& line) override { err_ << "tavrin-plus: " << line << "\n"; }
-
-private:
-    std::ostream& err_;
-};
-
-// Animations finish at once on a clock moved by hand, while the wall clock stays the real one: the
-// album's names and the times shown are those of the run.
-class CommandClock final : public platform::Clock {
-public:
-    double now() const override { return now_; }
-    std::chrono::system_clock::time_point wallTime() const override { return std::chrono::system_clock::now(); }
-    void advance(double seconds) { now_ += seconds; }
-
-private:
-    double now_ = 0;
-};
-
-// One headless run of the application. Its changes are one group of the settings store, from the
-// first read to the one write, so that a command is one transaction against the window and other
-// commands. Most commands work on the model alone; `export` starts the views too, on a clock that
-// moves only when told to, so animations finish at once instead of in real time.
-class Session {
-public:
-    enum class Start { ModelOnly, WithViews };
-
-    // `screen` stands in for the stored choice of phone.
-    explicit Session(std::ostream& err, Start start = Start::ModelOnly, const std::optional<Screen>& screen = {})
-        : err_(err), log_(err), runtime_(clock_, log_)
-    {
-        auto& store = settings();
-        // Defaults in place of settings that exist but cannot be read would be a wrong answer.
-        // A command waits its turn behind the others, however many there are.
-        if (store.isUnreadable() || !store.begin(std::chrono::minutes(1)))
-            throw CommandFailure{store.problem() + " (" + store.file().string() + ")"};
-        if (start == Start::WithViews) {
-            if (screen)
-                runtime_.delegate().setScreen(*screen);
-            runtime_.launch();
-            return;
-        }
-        // What the start-up writes without views: the missing defaults, and the lettering colours the
-        // first refresh stores as it shows them.
-        runtime_.delegate().AddDefaultUserSettings();
-        WallpaperStyle shown = WallpaperStyle::read(store);
-        store.setObject(keys::fontFace, shown.fontFaceColor);
-        store.setObject(keys::fontHighlight, shown.fontHighlightColor);
-    }
-    // A command that stopped early still saves what it changed (a first start's defaults).
-    ~Session()
-    {
-        if (!finished_)
-            settings().commit();
-    }
-
-    // Writes the command's changes, once; its exit status: a change that could not be saved fails
-    // it, with one line.
-    int finish(int status = 0)
-    {
-        auto& store = settings();
-        finished_ = true;
-        store.commit();
-        if (status != 0 || !store.hasUnsavedChanges())
-            return status;
-        err_ << "tavrin-plus: " << store.problem() << " (" << store.file().string() << ")\n";
-        return 1;
-    }
-
-    MainViewController& main() { return runtime_.mainViewController(); }
-    platform::SettingsStore& settings() { return runtime_.application().settings(); }
-    AppRuntime& runtime() { return runtime_; }
-
-    void settle()
-    {
-        auto& animator = runtime_.application().animator();
-        for (int i = 0; i < 600 && animator.tick(); ++i)
-            clock_.advance(1.0 / 60);
-    }
-
-private:
-    std::ostream& err_;
-    bool finished_ = false;
-    CommandClock clock_;
-    StreamLog log_;
-    AppRuntime runtime_;
-};
-
 bool isColorKey(const std::string& key)
 {
     for (const char* k : colorKeys)
@@ -151,15 +52,6 @@ std::string hexColor(std::uint32_t value)
     return text;
 }
 
-// Arguments go into the settings as text; bytes that are not UTF-8 would make the file unreadable.
-void requireUtf8(const std::string& arg, const char* what)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString ignored = decoder(QByteArrayView(arg.data(), qsizetype(arg.size())));
-    if (decoder.hasError())
-        throw UsageError{std::string(what) + " is not valid UTF-8 text"};
-}
-
 std::optional<std::uint32_t> parseColor(const std::string& text)
 {
     if (text.size() != 10 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
@@ -169,28 +61,6 @@ std::optional<std::uint32_t> parseColor(const std::string& text)
     if (ec != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
-}
-
-// One record a line: backslash, tab, newline and the other control characters written as escapes.
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (unsigned char c : text) {
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\t')
-            out += "\\t";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c < 0x20 || c == 0x7F) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            out += hex;
-        } else
-            out += char(c);
-    }
-    return out;
 }
 
 std::string json(const platform::SettingsStore::Value& value)
@@ -306,28 +176,6 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
                      "strip_layout, strip_color, bg_color, font_face, font_highlight, device, qr_code and qr_url"};
 }
 
-Screen screenNamed(const std::string& choice)
-{
-    requireUtf8(choice, "--device");
-    auto screen = ScreenCatalogue::builtIn().resolve(choice);
-    if (!screen)
-        throw UsageError{"there is no screen '" + escaped(choice) + "'; 'tavrin-plus devices' lists them, or give "
-                         "WIDTHxHEIGHT@SCALE in points"};
-    return *screen;
-}
-
-// The stored choice of screen; the classic one when none is stored or the stored one is unknown.
-Screen storedScreen(const platform::SettingsStore& store, std::ostream& err)
-{
-    const auto choice = store.stringForKey(keys::device);
-    if (!choice)
-        return ScreenCatalogue::builtIn().classic();
-    if (auto screen = ScreenCatalogue::builtIn().resolve(*choice))
-        return *screen;
-    err << "tavrin-plus: note: device holds '" << escaped(*choice) << "', no screen known; the classic one is used\n";
-    return ScreenCatalogue::builtIn().classic();
-}
-
 int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     std::optional<std::string> file;
@@ -373,20 +221,9 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
         return session.finish(2);
     }
     const float pixelsAPoint = scale.value_or(main.screen().scale());
-    bool captured = false;
-    main.onCaptureStateEntered = [&] { captured = true; };
-    // The same steps as the save button and the instructions' continue button.
-    main.saveCurrentWallpaperClick();
-    session.settle();
-    main.saveInstructionsContinueButtonClick();
-    session.settle();
-    if (!captured) {
-        err << "tavrin-plus: the capture mode did not reach the wallpaper alone\n";
-        return 1;
-    }
-    QImage picture = session.runtime().renderer().renderScreen(session.runtime().application(), pixelsAPoint);
     std::filesystem::path written;
     if (file) {
+        QImage picture = session.wallpaperAlone(pixelsAPoint);
         if (auto mismatch = session.runtime().codeMismatchIn(picture)) {
             err << "tavrin-plus: " << *mismatch << "\n";
             return 1;
@@ -400,13 +237,7 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
         }
         written = *file;
     } else {
-        std::string error;
-        auto path = session.runtime().captureScreenToAlbum(error, pixelsAPoint);
-        if (!path) {
-            err << "tavrin-plus: " << error << "\n";
-            return 1;
-        }
-        written = *path;
+        written = session.wallpaperIntoAlbum(pixelsAPoint);
     }
     out << written.string() << "\n";
     return session.finish();
