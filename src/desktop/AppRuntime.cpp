@@ -30,6 +30,7 @@ AppRuntime::AppRuntime(platform::Clock& clock, platform::Log& log)
     services.timeFormatter = &timeFormatter_;
     services.renderer = &renderer_;
     services.fileChooser = &fileChooser_;
+    services.camera = &camera_;
     services.webLoader = &webLoader_;
     services.urlOpener = &urlOpener_;
     services.folderOpener = &folderOpener_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/QtCamera.h"
 #include "desktop/QtFileChooser.h"
 #include "desktop/QtFolderOpener.h"
 #include "desktop/QtImageCodec.h"
@@ -68,6 +69,7 @@ private:
     QtTimeFormatter timeFormatter_;
     QtViewRenderer renderer_;
     QtFileChooser fileChooser_;
+    QtCamera camera_;
     QtWebLoader webLoader_;
     QtUrlOpener urlOpener_;
     QtFolderOpener folderOpener_;

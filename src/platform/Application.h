@@ -34,6 +34,7 @@ struct Services {
     TimeFormatter* timeFormatter = nullptr;
     ViewRenderer* renderer = nullptr;
     FileChooser* fileChooser = nullptr;
+    Camera* camera = nullptr;
     WebLoader* webLoader = nullptr;
     UrlOpener* urlOpener = nullptr;
     FolderOpener* folderOpener = nullptr;

@@ -13,6 +13,9 @@ namespace platform {
 namespace {
 
 constexpr float barHeight = 44;
+// The camera's bar is taller, to hold the shutter.
+constexpr float cameraBarHeight = 88;
+constexpr float shutterDiameter = 64;
 constexpr Color barColor = Color::rgb255(0, 0, 0, 0.55f);
 // A wheel notch (40 points) scales by about 15 per cent.
 constexpr float wheelPointsPerDoubling = 200;
@@ -27,15 +30,33 @@ std::shared_ptr<Button> barButton(Rect frame, const std::string& title, const st
     return b;
 }
 
+// A white ring round a white disc, as a camera's shutter release.
+class ShutterButton final : public Button {
+public:
+    using Button::Button;
+
+    void draw(Painter& painter) const override
+    {
+        const Rect local{0, 0, frame().width(), frame().height()};
+        const float dim = isEnabled() ? 1 : 0.35f;
+        painter.fillEllipse(local, Color::white(dim));
+        painter.fillEllipse(local.insetBy(4, 4), Color::black());
+        painter.fillEllipse(local.insetBy(7, 7), isHighlighted() ? Color::white(0.6f) : Color::white(dim));
+    }
+};
+
 } // namespace
 
 ImagePickerController::ImagePickerController() : ViewController("ImagePicker") {}
 
-ImagePickerController::~ImagePickerController() = default;
+ImagePickerController::~ImagePickerController() { stopCamera(); }
 
 bool ImagePickerController::isSourceTypeAvailable(SourceType type)
 {
-    return type == PhotoLibrary && Application::shared().services().fileChooser;
+    const Services& services = Application::shared().services();
+    if (type == Camera)
+        return services.camera && services.camera->isAvailable();
+    return services.fileChooser;
 }
 
 void ImagePickerController::loadView()
@@ -52,8 +73,16 @@ void ImagePickerController::loadView()
     photoView_->setUserInteractionEnabled(false);
     root->addSubview(photoView_);
 
+    // Cropped to the whole screen as the editor first frames the picture taken.
+    viewfinder_ = std::make_shared<ImageView>(Rect{{0, -Application::statusBarHeight}, Application::shared().screenSize()});
+    viewfinder_->setFit(ImageFit::AspectFill);
+    viewfinder_->setIdentifier("picker.viewfinder");
+    viewfinder_->setHidden(sourceType_ != Camera);
+    root->addSubview(viewfinder_);
+
     hint_ = std::make_shared<Label>(Rect{24, h / 2 - 40, w - 48, 80});
-    hint_->setText("Choose a photograph in the file window.");
+    hint_->setText(sourceType_ == Camera ? "Starting the camera…" : "Choose a photograph in the file window.");
+    hint_->setIdentifier("picker.hint");
     hint_->setFont({17, false});
     hint_->setTextColor(Color::white(0.8f));
     hint_->setAlignment(TextAlignment::Center);
@@ -72,19 +101,35 @@ void ImagePickerController::loadView()
     topBar_->setHidden(true);
     root->addSubview(topBar_);
 
-    auto bottomBar = std::make_shared<View>(Rect{0, h - barHeight - 8, w, barHeight + 8});
-    bottomBar->setBackgroundColor(barColor);
-    auto cancelButton = barButton({8, 4, 96, barHeight}, "Cancel", "picker.cancel");
-    cancelButton->setAction([this] { cancel(); });
-    bottomBar->addSubview(cancelButton);
-    chooseButton_ = barButton({w - 104, 4, 96, barHeight}, "Choose", "picker.choose");
+    bottomBar_ = std::make_shared<View>();
+    bottomBar_->setBackgroundColor(barColor);
+    cancelButton_ = barButton({}, "Cancel", "picker.cancel");
+    cancelButton_->setAction([this] { cancel(); });
+    bottomBar_->addSubview(cancelButton_);
+    chooseButton_ = barButton({}, "Choose", "picker.choose");
     chooseButton_->setTitleColor(theme::accent);
     chooseButton_->setAction([this] { choose(); });
     chooseButton_->setHidden(true);
-    bottomBar->addSubview(chooseButton_);
-    root->addSubview(bottomBar);
+    bottomBar_->addSubview(chooseButton_);
+    shutterButton_ = std::make_shared<ShutterButton>();
+    shutterButton_->setIdentifier("picker.shutter");
+    shutterButton_->setAction([this] { takePicture(); });
+    shutterButton_->setEnabled(false); // until there is a frame to take
+    shutterButton_->setHidden(sourceType_ != Camera);
+    bottomBar_->addSubview(shutterButton_);
+    root->addSubview(bottomBar_);
 
     setView(root);
+    layOutBottomBar(sourceType_ == Camera ? cameraBarHeight : barHeight + 8);
+}
+
+void ImagePickerController::layOutBottomBar(float height)
+{
+    const float w = view()->frame().width(), h = view()->frame().height(), buttonY = (height - barHeight) / 2;
+    bottomBar_->setFrame({0, h - height, w, height});
+    cancelButton_->setFrame({8, buttonY, 96, barHeight});
+    chooseButton_->setFrame({w - 104, buttonY, 96, barHeight});
+    shutterButton_->setFrame({(w - shutterDiameter) / 2, (height - shutterDiameter) / 2, shutterDiameter, shutterDiameter});
 }
 
 void ImagePickerController::viewDidAppear(bool)
@@ -92,6 +137,10 @@ void ImagePickerController::viewDidAppear(bool)
     if (asked_)
         return;
     asked_ = true;
+    if (sourceType_ == Camera) {
+        startCamera();
+        return;
+    }
     std::weak_ptr<bool> alive = alive_;
     Application::shared().services().fileChooser->chooseFileToOpen(
         "Photographs", {"*.jpg", "*.jpeg", "*.png", "*.webp", "*.bmp", "*.gif", "*.tif", "*.tiff"},
@@ -114,7 +163,65 @@ void ImagePickerController::fileChosen(const std::optional<std::string>& path)
         cancel();
         return;
     }
-    photo_ = photo;
+    photoTaken(photo);
+}
+
+void ImagePickerController::viewWillDisappear(bool) { stopCamera(); }
+
+void ImagePickerController::startCamera()
+{
+    platform::Camera* camera = Application::shared().services().camera;
+    if (!camera) {
+        cameraFailed("There is no camera.");
+        return;
+    }
+    cameraRunning_ = true;
+    camera->start([this](ImageRef frame) { showFrame(std::move(frame)); },
+                  [this](const std::string& message) { cameraFailed(message); });
+}
+
+void ImagePickerController::stopCamera()
+{
+    if (!cameraRunning_)
+        return;
+    cameraRunning_ = false;
+    Application::shared().services().camera->stop();
+}
+
+void ImagePickerController::showFrame(ImageRef frame)
+{
+    if (!frame || frame->isNull())
+        return;
+    // Only the viewfinder repaints: a frame may come thirty times a second.
+    viewfinder_->setImage(std::move(frame));
+    hint_->setHidden(true);
+    shutterButton_->setEnabled(true);
+}
+
+void ImagePickerController::cameraFailed(const std::string& message)
+{
+    stopCamera();
+    viewfinder_->setHidden(true);
+    shutterButton_->setHidden(true);
+    hint_->setText(message);
+    hint_->setHidden(false);
+}
+
+void ImagePickerController::takePicture()
+{
+    ImageRef frame = viewfinder_->image();
+    if (!frame)
+        return;
+    stopCamera();
+    viewfinder_->setHidden(true);
+    shutterButton_->setHidden(true);
+    layOutBottomBar(barHeight + 8);
+    photoTaken(std::move(frame));
+}
+
+void ImagePickerController::photoTaken(ImageRef photo)
+{
+    photo_ = std::move(photo);
     if (!allowsImageEditing_) {
         finish(photo_, {photo_, {0, 0, float(photo_->width), float(photo_->height)}});
         return;

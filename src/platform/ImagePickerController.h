@@ -26,9 +26,10 @@ public:
     virtual void didFinishPickingImage(ImagePickerController& picker, ImageRef image, const ImageEditingInfo& info) = 0;
 };
 
-// Picks a photograph: from the photo library, which on the desktop is the file chooser, and then,
-// when editing is allowed, lets the user move and scale it over the screen before choosing it.
-// Cancelling, or a file that is not a picture, dismisses the picker and changes nothing.
+// Picks a photograph: from the photo library, which on the desktop is the file chooser, or from the
+// camera's viewfinder by its shutter; then, when editing is allowed, lets the user move and scale it
+// over the screen before choosing it. Cancelling, or a file that is not a picture, dismisses the
+// picker and changes nothing.
 class ImagePickerController final : public ViewController {
 public:
     enum SourceType { PhotoLibrary = 0, Camera = 1 };
@@ -38,7 +39,7 @@ public:
     ImagePickerController();
     ~ImagePickerController() override;
 
-    // The desktop has no camera the picker could use; the library needs the file chooser.
+    // The library needs the file chooser; the camera, one that the computer has now.
     static bool isSourceTypeAvailable(SourceType type);
     // The photograph drawn as `framing` places it on the screen, without the bars, at the framing's
     // output scale: what Choose delivers.
@@ -50,8 +51,9 @@ public:
     // The phone's pixels a point, which the framed picture is made at.
     void setPixelsPerPoint(float scale) { pixelsPerPoint_ = scale; }
 
-    // Asks for the file as soon as the picker is on screen.
+    // Asks for the file, or starts the camera, as soon as the picker is on screen.
     void viewDidAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
 
     // The editor: dragging moves the photograph, the wheel and a pinch scale it.
     void touchesBegan(const Touch& touch) override;
@@ -59,6 +61,8 @@ public:
     void scrollWheel(const Touch& touch, float dy) override;
     void magnify(const Touch& touch, float factor) override;
 
+    // The viewfinder's frame, into the editor.
+    void takePicture();
     void choose();
     void cancel();
 
@@ -70,7 +74,13 @@ protected:
 
 private:
     void fileChosen(const std::optional<std::string>& path);
+    void startCamera();
+    void stopCamera();
+    void showFrame(ImageRef frame);
+    void cameraFailed(const std::string& message);
+    void photoTaken(ImageRef photo);
     void showFraming();
+    void layOutBottomBar(float height);
     void finish(ImageRef image, const ImageEditingInfo& info);
 
     SourceType sourceType_ = PhotoLibrary;
@@ -78,6 +88,7 @@ private:
     bool allowsImageEditing_ = false;
     float pixelsPerPoint_ = 2;
     bool asked_ = false;
+    bool cameraRunning_ = false;
 
     ImageRef photo_;
     std::optional<PhotoFraming> framing_;
@@ -86,8 +97,12 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 
     std::shared_ptr<ImageView> photoView_;
+    std::shared_ptr<ImageView> viewfinder_;
     std::shared_ptr<Label> hint_;
     std::shared_ptr<View> topBar_;
+    std::shared_ptr<View> bottomBar_;
+    std::shared_ptr<Button> cancelButton_;
+    std::shared_ptr<Button> shutterButton_;
     std::shared_ptr<Button> chooseButton_;
 };
 

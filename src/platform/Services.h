@@ -64,6 +64,18 @@ public:
                                   std::function<void(std::optional<std::string>)> done) = 0;
 };
 
+// The computer's camera. Once started it delivers frames on the event loop, only the newest when
+// they come faster than they are taken, until stopped; a failure (busy, unplugged, no permission)
+// ends the frames with a message in the user's words.
+class Camera {
+public:
+    virtual ~Camera() = default;
+    virtual bool isAvailable() = 0;
+    virtual void start(std::function<void(ImageRef)> frame, std::function<void(std::string)> failed) = 0;
+    // Nothing is delivered after it.
+    virtual void stop() = 0;
+};
+
 // Fetches a web page. It answers later, on the event loop, exactly once.
 struct WebPage {
     bool ok = false;

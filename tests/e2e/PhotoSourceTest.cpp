@@ -3,9 +3,11 @@
 #include "Dialogs/PhotoSourceDialogViewController.h"
 #include "MainViewController.h"
 
+#include "platform/Application.h"
 #include "platform/Button.h"
 #include "platform/ImagePickerController.h"
 #include "platform/ImageView.h"
+#include "platform/Label.h"
 
 #include <QImage>
 #include <QPainter>
@@ -30,6 +32,25 @@ struct PhotoSource : ::testing::Test {
         EXPECT_TRUE(image.save(QString::fromStdString(path)));
         return path;
     }
+    // A 640 x 480 camera frame: red, but for a green quarter on the left and a blue one on the right,
+    // which a viewfinder filling the classic screen crops away.
+    static platform::ImageRef cameraFrame()
+    {
+        QImage image(640, 480, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::red);
+        QPainter painter(&image);
+        painter.fillRect(0, 0, 160, 480, Qt::green);
+        painter.fillRect(480, 0, 160, 480, Qt::blue);
+        painter.end();
+        return desktop::toPlatformImage(image);
+    }
+    // With a camera plugged in and no photograph, the menu's Photo opens the dialog; its Camera, the viewfinder.
+    void openCamera()
+    {
+        t.camera.present = true;
+        t.tapAndSettle({"main.photo", "photo.camera"});
+        ASSERT_TRUE(t.camera.isRunning());
+    }
     platform::ImageRef wallpaper() { return t.view<platform::ImageView>("wallpaper").image(); }
     bool wallpaperKept() { return std::filesystem::exists(t.home->documentsDir() / "wallpaper.jpg"); }
     ImagePickerController* picker() { return dynamic_cast<ImagePickerController*>(t.main().modalViewController()); }
@@ -44,7 +65,9 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
     t.settle();
     auto& preview = t.view<platform::ImageView>("photo.preview");
     EXPECT_FALSE(preview.image()) << "no photograph yet";
-    EXPECT_FALSE(t.find<platform::Button>("photo.camera").isEnabled()) << "no camera on this machine";
+    EXPECT_FALSE(t.find<platform::Button>("photo.camera").isEnabled()) << "no camera plugged in";
+    t.tapAndSettle("photo.camera");
+    EXPECT_EQ(picker(), nullptr);
 
     t.tapAndSettle("photo.library");
     t.choose(writePhoto());
@@ -124,4 +147,68 @@ TEST_F(PhotoSource, RemovePhotoShowsTheBackgroundColourAgainAndDeletesTheKeptFil
     std::filesystem::remove(documents / "wallpaper.jpg");
     t.main().viewWillAppear(false);
     EXPECT_FALSE(wallpaper());
+}
+
+TEST_F(PhotoSource, TheCameraTakesTheViewfindersFrameIntoTheEditorAndTheWallpaper)
+{
+    openCamera();
+    EXPECT_EQ(t.view<platform::Label>("picker.hint").text(), "Starting the camera…");
+    EXPECT_FALSE(t.view<platform::Button>("picker.shutter").isEnabled()) << "nothing to take yet";
+
+    t.camera.send(cameraFrame());
+    t.settle();
+    EXPECT_FALSE(t.view("picker.hint").isEffectivelyVisible());
+    // The frame fills the screen cropped, not squeezed: the green and blue edges are outside it.
+    const QImage shown = t.screenshot();
+    for (int x : {2, 160, 317})
+        EXPECT_EQ(rgbAt(shown, x, 240), 0xFF0000u) << x;
+    // A frame repaints the viewfinder alone, not the status bar above it.
+    t.app().takeDamage(t.clock.now());
+    t.camera.send(cameraFrame());
+    const auto damage = t.app().takeDamage(t.clock.now());
+    ASSERT_EQ(damage.size(), 1u);
+    EXPECT_EQ(damage[0], t.view("picker.viewfinder").shownRectInWindow(t.clock.now()));
+    EXPECT_GE(damage[0].y(), platform::Application::statusBarHeight);
+
+    t.tapAndSettle("picker.shutter");
+    EXPECT_FALSE(t.camera.isRunning()) << "the shutter stops the camera";
+    EXPECT_FALSE(t.isReachable("picker.shutter"));
+    ASSERT_TRUE(picker()->framing());
+    EXPECT_EQ(picker()->framing()->frame(), (platform::Rect{-160, 0, 640, 480})) << "the editor starts where the viewfinder was";
+    t.tapAndSettle("picker.choose");
+
+    ASSERT_TRUE(wallpaper());
+    EXPECT_TRUE(wallpaperKept());
+    const QImage framed = desktop::toQImage(*wallpaper());
+    EXPECT_EQ(rgbAt(framed, 0, framed.height() / 2), 0xFF0000u);
+    EXPECT_EQ(rgbAt(framed, framed.width() - 1, framed.height() / 2), 0xFF0000u);
+    EXPECT_TRUE(t.isReachable("photo.library")) << "back at the dialog";
+}
+
+TEST_F(PhotoSource, ACameraThatFailsSaysWhyAndCancelLeavesEverythingAsItWas)
+{
+    // Failing before any frame or after some; cancelled while running.
+    const std::pair<int, std::string> rows[] = {{0, "The camera cannot be used: Device is busy"}, {2, "The camera was unplugged."}, {1, ""}};
+    for (const auto& [frames, failure] : rows) {
+        SCOPED_TRACE(failure);
+        openCamera();
+        for (int i = 0; i < frames; ++i)
+            t.camera.send(cameraFrame());
+        if (!failure.empty()) {
+            t.camera.fail(failure);
+            t.settle();
+            EXPECT_FALSE(t.camera.isRunning());
+            const auto& hint = t.view<platform::Label>("picker.hint");
+            EXPECT_TRUE(hint.isEffectivelyVisible());
+            EXPECT_EQ(hint.text(), failure);
+            EXPECT_FALSE(t.isReachable("picker.shutter"));
+        }
+        t.tapAndSettle("picker.cancel");
+        EXPECT_FALSE(t.camera.isRunning());
+        EXPECT_EQ(picker(), nullptr);
+        EXPECT_TRUE(t.isReachable("photo.camera"));
+        t.tapAndSettle("dialog.back");
+    }
+    EXPECT_FALSE(wallpaper());
+    EXPECT_FALSE(wallpaperKept());
 }

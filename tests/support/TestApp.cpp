@@ -48,6 +48,7 @@ TestApp::TestApp(std::shared_ptr<TempHome> h) : home(h ? std::move(h) : std::mak
     runtime_ = std::make_unique<desktop::AppRuntime>(clock, log);
     runtime_->launch();
     app().servicesForTesting().fileChooser = &chooser;
+    app().servicesForTesting().camera = &camera;
     // The main menu slides in at start, and touches wait until it stands.
     settle();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/FakeCamera.h"
 #include "support/FakeFileChooser.h"
 
 #include "desktop/AppRuntime.h" // the application, its clock and its services
@@ -61,6 +62,8 @@ public:
     RecordingLog log;
     // Stands in for the desktop's file window.
     FakeFileChooser chooser;
+    // Stands in for the computer's camera: none unless a test plugs it in.
+    FakeCamera camera;
 
     platform::Application& app();
     MainViewController& main();

@@ -25,6 +25,8 @@ void PhotoSourceDialogViewController::viewWillAppear(bool)
     if (!iconPreview)
         return;
     iconPreview->setImage(preview().wallpaperImage());
+    // A camera may have been plugged in or out since the dialog was last shown.
+    cameraButton->setEnabled(ImagePickerController::isSourceTypeAvailable(ImagePickerController::Camera));
     removeButton->setEnabled(preview().wallpaperImage() != nullptr);
 }
 

@@ -17,7 +17,8 @@ public:
     PhotoSourceDialogViewController(std::string nibName, DialogHost& preview);
     ~PhotoSourceDialogViewController() override;
 
-    // Shows the main screen's photograph in the preview; Remove Photo only when there is one.
+    // Shows the main screen's photograph in the preview; Camera only when there is one, Remove Photo
+    // only when there is a photograph.
     void viewWillAppear(bool animated) override;
 
     void cameraButtonClick();

@@ -38,7 +38,6 @@ PhotoSourceDialogOutlets buildPhotoSourceDialog(PhotoSourceDialogViewController&
     const float x = area.x() + previewSize.width + 12, width = area.maxX() - x, step = chrome::rowHeight + chrome::menuGap;
     auto camera = chrome::menuButton({x, area.y(), width, chrome::rowHeight}, "Camera", "photo.camera");
     camera->setAction([&controller] { controller.cameraButtonClick(); });
-    camera->setEnabled(ImagePickerController::isSourceTypeAvailable(ImagePickerController::Camera));
     c.panel->addSubview(camera);
     auto library = chrome::menuButton({x, area.y() + step, width, chrome::rowHeight}, "Photo Library", "photo.library");
     library->setAction([&controller] { controller.libraryButtonClick(); });
@@ -46,5 +45,5 @@ PhotoSourceDialogOutlets buildPhotoSourceDialog(PhotoSourceDialogViewController&
     auto remove = chrome::menuButton({x, area.y() + 2 * step, width, chrome::rowHeight}, "Remove Photo", "photo.remove");
     remove->setAction([&controller] { controller.removeButtonClick(); });
     c.panel->addSubview(remove);
-    return {c, preview, remove};
+    return {c, preview, camera, remove};
 }

@@ -13,6 +13,7 @@ class PhotoSourceDialogViewController;
 struct PhotoSourceDialogOutlets {
     DialogFrame frame;
     std::shared_ptr<platform::ImageView> iconPreview;
+    std::shared_ptr<platform::Button> cameraButton;
     std::shared_ptr<platform::Button> removeButton;
 };
 
