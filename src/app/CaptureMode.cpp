@@ -81,8 +81,28 @@ void CaptureMode::leave()
     state_ = State::Normal;
 }
 
+void CaptureMode::setAsLockScreen()
+{
+    saved_.clear();
+    showWallpaperAlone();
+    // Not saved: the notice says why, over the wallpaper alone, as after Continue.
+    if (saved_.empty())
+        return;
+    const std::filesystem::path picture = saved_;
+    leave();
+    showNotice("Setting " + picture.filename().string() + " as the lock screen picture…", false);
+    Application::shared().services().lockScreen->setPicture(
+        picture, [this, alive = std::weak_ptr(noticesShown_)](platform::LockScreenOutcome outcome) {
+            // The screen may have been made anew for another phone in the meantime.
+            if (alive.lock())
+                showNotice(outcome.set ? outcome.message : "Lock screen not set: " + outcome.message,
+                           true);
+        });
+}
+
 void CaptureMode::showSaved(const std::filesystem::path& file)
 {
+    saved_ = file;
     savedFolder_ = file.parent_path();
     showNotice("Saved " + file.filename().string(), true);
 }
@@ -102,8 +122,7 @@ void CaptureMode::showNotice(const std::string& message, bool canShowFolder)
             if (auto* opener = Application::shared().services().folderOpener)
                 opener->openFolder(savedFolder_);
         });
-    notice_.message->setText(message);
-    notice_.showInFolder->setHidden(!canShowFolder);
+    setCaptureNoticeMessage(notice_, message, canShowFolder);
     // Over everything, the capture's done button too.
     views_.screen->addSubview(notice_.root);
     const int shown = ++*noticesShown_;

@@ -34,6 +34,9 @@ public:
     void showInstructions();
     void showWallpaperAlone();
     void leave();
+    // From the instructions: the wallpaper alone captured as Continue would, then the capture mode
+    // left and the picture handed to the desktop's lock screen; a notice says what the desktop did.
+    void setAsLockScreen();
 
     // The notice names the picture saved, with a button showing its folder, or says why none was;
     // it goes after a few seconds, or when the capture mode is left.
@@ -50,7 +53,7 @@ private:
     std::function<void()> wallpaperAlone_;
     State state_ = State::Normal;
     CaptureNoticeOutlets notice_;
-    std::filesystem::path savedFolder_;
+    std::filesystem::path saved_, savedFolder_;
     // Each notice hides itself only if no later one took its place.
     std::shared_ptr<int> noticesShown_ = std::make_shared<int>(0);
 };

@@ -313,6 +313,8 @@ void MainViewController::saveCurrentWallpaperClick() { capture_->showInstruction
 void MainViewController::saveInstructionsContinueButtonClick() { capture_->showWallpaperAlone(); }
 void MainViewController::saveInstructionsCancelButtonClick() { capture_->leave(); }
 void MainViewController::saveScreenshotDoneButtonClick() { capture_->leave(); }
+void MainViewController::setAsLockScreenButtonClick() { capture_->setAsLockScreen(); }
+void MainViewController::sendToPhoneButtonClick() {}
 
 // The photograph.
 

@@ -112,6 +112,8 @@ public:
     void saveInstructionsContinueButtonClick();
     void saveInstructionsCancelButtonClick();
     void saveScreenshotDoneButtonClick();
+    void setAsLockScreenButtonClick();
+    void sendToPhoneButtonClick();
     // Called when the Capture state begins, once the screen shows the wallpaper alone. The shell takes
     // the screen capture here, as the device's buttons would.
     std::function<void()> onCaptureStateEntered;

@@ -17,7 +17,7 @@
 
 namespace desktop {
 
-AppRuntime::AppRuntime(platform::Clock& clock, platform::Log& log)
+AppRuntime::AppRuntime(platform::Clock& clock, platform::Log& log, Use use)
     : renderer_(clock)
     , paths_(":/resources/")
 {
@@ -34,6 +34,8 @@ AppRuntime::AppRuntime(platform::Clock& clock, platform::Log& log)
     services.webLoader = &webLoader_;
     services.urlOpener = &urlOpener_;
     services.folderOpener = &folderOpener_;
+    if (use == Use::Window)
+        services.lockScreen = &lockScreen_;
     application_ = std::make_unique<platform::Application>(services);
     delegate_ = std::make_unique<TavrinPlusAppDelegate>();
     application_->setDelegate(delegate_.get());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/QtCamera.h"
+#include "desktop/DesktopLockScreen.h"
 #include "desktop/QtFileChooser.h"
 #include "desktop/QtFolderOpener.h"
 #include "desktop/QtImageCodec.h"
@@ -34,7 +35,9 @@ QByteArray encodeScreen(const QImage& screen, const char* format);
 // services, the platform's application object and the application delegate.
 class AppRuntime {
 public:
-    AppRuntime(platform::Clock& clock, platform::Log& log);
+    // A command draws and saves alone; only the window hands pictures on to the desktop.
+    enum class Use { Command, Window };
+    AppRuntime(platform::Clock& clock, platform::Log& log, Use use = Use::Command);
     ~AppRuntime();
 
     // The start-up: the delegate's applicationDidFinishLaunching, which loads the main screen. From
@@ -73,6 +76,7 @@ private:
     QtWebLoader webLoader_;
     QtUrlOpener urlOpener_;
     QtFolderOpener folderOpener_;
+    DesktopLockScreen lockScreen_;
     platform::StandardPaths paths_;
     std::unique_ptr<platform::Application> application_;
     std::unique_ptr<TavrinPlusAppDelegate> delegate_;

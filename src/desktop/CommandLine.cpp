@@ -2,6 +2,7 @@
 
 #include "desktop/AppRuntime.h"
 #include "desktop/CommandSession.h"
+#include "desktop/LockScreenCommand.h"
 
 #include "Contrast.h"
 #include "MainViewController.h"
@@ -415,6 +416,7 @@ commands()
             {"devices", devices},
             {"check", check},
             {"photo", photo},
+            {"set-lockscreen", setLockScreen},
         };
     return table;
 }
@@ -456,6 +458,11 @@ std::string usage()
            "       tavrin-plus photo FILE        set the photograph behind the strip, framed to fill the\n"
            "                                     phone's screen as the framing editor first shows it\n"
            "       tavrin-plus photo --remove    remove the photograph: the background colour shows\n"
+           "       tavrin-plus set-lockscreen [--device ID]\n"
+           "                                     save the wallpaper into the photo album and set it as\n"
+           "                                     this desktop's lock screen picture: through the desktop\n"
+           "                                     portal, else KDE Plasma's or GNOME's own settings; exit 1\n"
+           "                                     with the reason when the desktop has no way to take it\n"
            "       tavrin-plus --help | --version\n";
 }
 

@@ -57,7 +57,7 @@ int runWindow(int argc, char** argv, const std::vector<std::string>& args)
     QApplication::setApplicationName("TavrinPlus");
     StderrLog log;
     platform::SteadyClock clock;
-    desktop::AppRuntime runtime(clock, log);
+    desktop::AppRuntime runtime(clock, log, desktop::AppRuntime::Use::Window);
     runtime.launch();
     desktop::SettingsWatcher watcher(runtime);
     desktop::PhoneWindow window(runtime, zoom);

@@ -38,6 +38,7 @@ struct Services {
     WebLoader* webLoader = nullptr;
     UrlOpener* urlOpener = nullptr;
     FolderOpener* folderOpener = nullptr;
+    LockScreen* lockScreen = nullptr;
 };
 
 // The one application object: its window, delegate, animator, settings store and status bar.

@@ -97,6 +97,22 @@ public:
     virtual void openURL(const std::string& href, const std::string& pageURL) = 0;
 };
 
+// The desktop's lock screen, which takes a picture file as its picture. It answers later, on the event
+// loop, exactly once.
+struct LockScreenOutcome {
+    bool set = false;
+    std::string message; // what the desktop did with it, or why it did not take it, in the user's words
+};
+
+class LockScreen {
+public:
+    virtual ~LockScreen() = default;
+    // Whether this desktop has a way to take one at all.
+    virtual bool canSetPicture() = 0;
+    // The file must stay where it is: desktops keep its path, not its pixels.
+    virtual void setPicture(const std::filesystem::path& picture, std::function<void(LockScreenOutcome)> done) = 0;
+};
+
 // Shows a folder in the desktop's file manager.
 class FolderOpener {
 public:

@@ -355,3 +355,27 @@ TEST_F(Capture, ContinueSavesOnePictureAsSharpAsTheWindowAndSaysWhere)
     for (const auto& [screen, window, expected] : rows)
         EXPECT_FLOAT_EQ(CaptureMode::pixelsPerPoint(*screen, window), expected) << screen->id << " " << window;
 }
+
+TEST_F(Capture, SetAsLockScreenHandsTheSavedPictureToTheDesktopAndSaysWhatItDid)
+{
+    auto album = [&] { return testing_support::filesStartingWith(t.home->albumDir(), "wallpaper-"); };
+    t.tapAndSettle({"dialog.save", "capture.setAsLockScreen"});
+    ASSERT_EQ(album().size(), 1u) << "saved as Continue would";
+    ASSERT_EQ(t.lockScreen.pictures.size(), 1u);
+    EXPECT_EQ(testing_support::readFile(t.lockScreen.pictures[0]), album().front());
+    EXPECT_EQ(main.captureState(), MainViewController::CaptureState::Normal) << "back where the save began";
+    EXPECT_TRUE(t.isReachable("dialog.save"));
+    EXPECT_TRUE(t.view<platform::Label>("capture.notice.message").text().starts_with("Setting wallpaper-"));
+
+    t.lockScreen.answer({true, "Set as KDE Plasma's lock screen picture"});
+    EXPECT_EQ(t.view<platform::Label>("capture.notice.message").text(), "Set as KDE Plasma's lock screen picture");
+
+    // A refusal says why, in full, on the notice's lines, with the way to the file.
+    t.tapAndSettle({"dialog.save", "capture.setAsLockScreen"});
+    const std::string why = "the desktop portal refused it, and no KDE Plasma or GNOME settings tool to fall back on";
+    t.lockScreen.answer({false, why});
+    auto& message = t.view<platform::Label>("capture.notice.message");
+    EXPECT_EQ(message.text(), "Lock screen not set: " + why);
+    EXPECT_TRUE(t.app().services().renderer->showsWholeText(message.bounds(), message.text(), message.textStyle()));
+    EXPECT_TRUE(t.isReachable("capture.showInFolder"));
+}

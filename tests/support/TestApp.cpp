@@ -46,6 +46,8 @@ TempHome::~TempHome()
 TestApp::TestApp(std::shared_ptr<TempHome> h) : home(h ? std::move(h) : std::make_shared<TempHome>())
 {
     runtime_ = std::make_unique<desktop::AppRuntime>(clock, log);
+    // Before the start-up, which lays out what the desktop can take.
+    app().servicesForTesting().lockScreen = &lockScreen;
     runtime_->launch();
     app().servicesForTesting().fileChooser = &chooser;
     app().servicesForTesting().camera = &camera;

@@ -2,6 +2,7 @@
 
 #include "support/FakeCamera.h"
 #include "support/FakeFileChooser.h"
+#include "support/FakeLockScreen.h"
 
 #include "desktop/AppRuntime.h" // the application, its clock and its services
 
@@ -64,6 +65,8 @@ public:
     FakeFileChooser chooser;
     // Stands in for the computer's camera: none unless a test plugs it in.
     FakeCamera camera;
+    // Stands in for the desktop's lock screen.
+    FakeLockScreen lockScreen;
 
     platform::Application& app();
     MainViewController& main();

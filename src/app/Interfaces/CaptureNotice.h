@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace platform {
 class Button;
@@ -21,3 +22,5 @@ struct CaptureNoticeOutlets {
 
 // Laid out at the foot of a view `size` large.
 CaptureNoticeOutlets buildCaptureNotice(platform::Size size, std::function<void()> showInFolder);
+// Shows the message, on up to four lines, and the button or not; the notice keeps its foot where it is.
+void setCaptureNoticeMessage(CaptureNoticeOutlets& notice, const std::string& message, bool canShowFolder);

@@ -57,6 +57,20 @@ std::shared_ptr<Label> textLine(Rect frame, const std::string& text, float size,
     return l;
 }
 
+std::shared_ptr<Button> handOnButton(Rect frame, const std::string& title, const std::string& id,
+                                     std::function<void()> action)
+{
+    auto b = std::make_shared<Button>(frame);
+    b->setTitle(title);
+    b->setFont({15, true});
+    b->setTitleColor(Color::white());
+    b->setBackgroundColor(Color::white(0.14f));
+    b->setCornerRadius(theme::controlRadius);
+    b->setIdentifier(id);
+    b->setAction(std::move(action));
+    return b;
+}
+
 std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
 {
     auto v = std::make_shared<View>(Rect{{0, screenTop}, screen});
@@ -65,7 +79,7 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
     v->setIdentifier("capture.instructions");
     // Laid out for the classic screen, centred on a taller one.
     const float x = 28, w = screen.width - 56, top = (screen.height - Application::classicScreenSize.height) / 2;
-    auto title = textLine({x, top + 64, w, 34}, "Save Your Wallpaper", 24, true, Color::white());
+    auto title = textLine({x, top + 48, w, 34}, "Save Your Wallpaper", 24, true, Color::white());
     // One line, a little smaller where the screen is too narrow for it.
     title->setWraps(false);
     title->setMinimumFontSize(18);
@@ -77,11 +91,14 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
         "3.  Tap anywhere to come back.",
         "4.  Set the captured picture as your lock screen picture.",
     };
-    // Each step as tall as its lines, the steps evenly spaced in the room above Continue. A step too
+    // Each step as tall as its lines, the steps evenly spaced in the room above the buttons. A step too
     // long for the room (a deep album folder) leaves a line to each one after it and is shortened.
-    const float stepsTop = top + 118, continueTop = top + 380, leastGap = 6;
+    const bool canSetLockScreen = Application::shared().services().lockScreen &&
+                                  Application::shared().services().lockScreen->canSetPicture();
+    const float stepsTop = top + 100, lockScreenTop = top + 284, phoneTop = top + 330, continueTop = top + 380;
+    const float leastGap = 6;
     std::vector<std::shared_ptr<Label>> lines;
-    float room = continueTop - stepsTop;
+    float room = (canSetLockScreen ? lockScreenTop : phoneTop) - 8 - stepsTop;
     for (const auto& step : steps) {
         auto line = textLine({}, step, 15, false, Color::white(0.88f));
         line->setWraps(false);
@@ -99,6 +116,13 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
         v->addSubview(line);
         y += line->frame().height() + gap;
     }
+    // The picture handed on at once: to this desktop's lock screen, where it has a way to take one,
+    // and to a phone on the same network.
+    if (canSetLockScreen)
+        v->addSubview(handOnButton({x, lockScreenTop, w, 40}, "Set as Lock Screen", "capture.setAsLockScreen",
+                                   [&c] { c.setAsLockScreenButtonClick(); }));
+    v->addSubview(handOnButton({x, phoneTop, w, 40}, "Send to Phone", "capture.sendToPhone",
+                               [&c] { c.sendToPhoneButtonClick(); }));
     auto continueButton = std::make_shared<Button>(Rect{x, continueTop, w, 46});
     continueButton->setTitle("Continue");
     continueButton->setBackgroundColor(theme::accent);
