@@ -9,6 +9,7 @@
 #include "Dialogs/MainDialogViewController.h"
 #include "PackedColor.h"
 #include "SettingsKeys.h"
+#include "SendToPhonePanel.h"
 #include "TavrinPlusAppDelegate.h"
 
 #include "platform/Application.h"
@@ -314,7 +315,23 @@ void MainViewController::saveInstructionsContinueButtonClick() { capture_->showW
 void MainViewController::saveInstructionsCancelButtonClick() { capture_->leave(); }
 void MainViewController::saveScreenshotDoneButtonClick() { capture_->leave(); }
 void MainViewController::setAsLockScreenButtonClick() { capture_->setAsLockScreen(); }
-void MainViewController::sendToPhoneButtonClick() {}
+void MainViewController::sendToPhoneButtonClick()
+{
+    std::string why = "this screen cannot draw it";
+    std::vector<std::uint8_t> png;
+    if (wallpaperAlonePng) {
+        // Drawn as Continue shows it, without the capture Continue takes; then back to the instructions.
+        auto captures = std::exchange(onCaptureStateEntered, nullptr);
+        capture_->showWallpaperAlone();
+        png = wallpaperAlonePng(why);
+        capture_->showInstructions();
+        view()->sendSubviewToBack(*saveScreenshotDoneButton);
+        onCaptureStateEntered = std::move(captures);
+    }
+    if (!sendToPhone_)
+        sendToPhone_ = std::make_unique<SendToPhonePanel>(*saveInstructions);
+    sendToPhone_->show(std::move(png), why);
+}
 
 // The photograph.
 

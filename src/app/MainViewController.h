@@ -23,6 +23,7 @@
 class DialogBase;
 class DialogStack;
 class MainDialogViewController;
+class SendToPhonePanel;
 
 // The main screen: the wallpaper being composed, the dialog stack over it and the capture mode. It is
 // the host of every dialog.
@@ -113,7 +114,12 @@ public:
     void saveInstructionsCancelButtonClick();
     void saveScreenshotDoneButtonClick();
     void setAsLockScreenButtonClick();
+    // Send to Phone: the wallpaper alone offered for one download over the local network, on a panel
+    // over the instructions.
     void sendToPhoneButtonClick();
+    // The wallpaper alone as a PNG at the phone's pixels, drawn by the shell while the capture mode
+    // shows it; empty, with the reason in `why`, when it cannot be made.
+    std::function<std::vector<std::uint8_t>(std::string& why)> wallpaperAlonePng;
     // Called when the Capture state begins, once the screen shows the wallpaper alone. The shell takes
     // the screen capture here, as the device's buttons would.
     std::function<void()> onCaptureStateEntered;
@@ -142,6 +148,7 @@ private:
     PhotographStore photograph_;
     std::unique_ptr<DialogStack> stack_;
     std::unique_ptr<CaptureMode> capture_;
+    std::unique_ptr<SendToPhonePanel> sendToPhone_;
     WallpaperStyle style_;
     Screen screen_;
 };

@@ -34,6 +34,7 @@ AppRuntime::AppRuntime(platform::Clock& clock, platform::Log& log, Use use)
     services.webLoader = &webLoader_;
     services.urlOpener = &urlOpener_;
     services.folderOpener = &folderOpener_;
+    services.pictureSender = &pictureSender_;
     if (use == Use::Window)
         services.lockScreen = &lockScreen_;
     application_ = std::make_unique<platform::Application>(services);
@@ -56,11 +57,26 @@ void AppRuntime::launch()
     platform::SettingsStore::Transaction startUp(application_->settings());
     delegate_->applicationDidFinishLaunching(*application_);
     mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
+    mainViewController().wallpaperAlonePng = [this](std::string& why) { return wallpaperAlonePng(why); };
     delegate_->onScreenChanged = [this] {
         mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
+        mainViewController().wallpaperAlonePng = [this](std::string& why) { return wallpaperAlonePng(why); };
         if (onScreenChanged)
             onScreenChanged();
     };
+}
+
+std::vector<std::uint8_t> AppRuntime::wallpaperAlonePng(std::string& why)
+{
+    const QImage picture = renderer_.renderScreen(*application_, mainViewController().screen().scale());
+    if (auto mismatch = codeMismatchIn(picture)) {
+        why = *mismatch;
+        return {};
+    }
+    const QByteArray png = encodeScreen(picture, "PNG");
+    if (png.isEmpty())
+        why = "cannot encode the picture";
+    return {png.begin(), png.end()};
 }
 
 void AppRuntime::captureScreen()

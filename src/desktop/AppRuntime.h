@@ -5,6 +5,7 @@
 #include "desktop/QtFileChooser.h"
 #include "desktop/QtFolderOpener.h"
 #include "desktop/QtImageCodec.h"
+#include "desktop/QtPictureSender.h"
 #include "desktop/QtTimeFormatter.h"
 #include "desktop/QtUrlOpener.h"
 #include "desktop/QtViewRenderer.h"
@@ -68,6 +69,10 @@ public:
     float windowPixelsPerPoint = 1;
 
 private:
+    // The screen as shown now, which the capture mode has made the wallpaper alone, at the phone's
+    // pixels as a PNG for Send to Phone; empty with the reason when it cannot be.
+    std::vector<std::uint8_t> wallpaperAlonePng(std::string& why);
+
     QtImageCodec codec_;
     QtTimeFormatter timeFormatter_;
     QtViewRenderer renderer_;
@@ -76,6 +81,7 @@ private:
     QtWebLoader webLoader_;
     QtUrlOpener urlOpener_;
     QtFolderOpener folderOpener_;
+    QtPictureSender pictureSender_;
     DesktopLockScreen lockScreen_;
     platform::StandardPaths paths_;
     std::unique_ptr<platform::Application> application_;

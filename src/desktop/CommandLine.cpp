@@ -3,6 +3,7 @@
 #include "desktop/AppRuntime.h"
 #include "desktop/CommandSession.h"
 #include "desktop/LockScreenCommand.h"
+#include "desktop/SendCommand.h"
 
 #include "Contrast.h"
 #include "MainViewController.h"
@@ -417,6 +418,7 @@ commands()
             {"check", check},
             {"photo", photo},
             {"set-lockscreen", setLockScreen},
+            {"send", sendToPhone},
         };
     return table;
 }
@@ -458,6 +460,11 @@ std::string usage()
            "       tavrin-plus photo FILE        set the photograph behind the strip, framed to fill the\n"
            "                                     phone's screen as the framing editor first shows it\n"
            "       tavrin-plus photo --remove    remove the photograph: the background colour shows\n"
+           "       tavrin-plus send [--device ID] [--timeout S] [--bind ADDRESS]\n"
+           "                                     offer the wallpaper for one download over the local\n"
+           "                                     network: prints its address as a QR code for the\n"
+           "                                     phone's camera; exits once downloaded, or 1 after S\n"
+           "                                     seconds (120 unless given)\n"
            "       tavrin-plus set-lockscreen [--device ID]\n"
            "                                     save the wallpaper into the photo album and set it as\n"
            "                                     this desktop's lock screen picture: through the desktop\n"

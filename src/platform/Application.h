@@ -39,6 +39,7 @@ struct Services {
     UrlOpener* urlOpener = nullptr;
     FolderOpener* folderOpener = nullptr;
     LockScreen* lockScreen = nullptr;
+    PictureSender* pictureSender = nullptr;
 };
 
 // The one application object: its window, delegate, animator, settings store and status bar.

@@ -113,6 +113,24 @@ public:
     virtual void setPicture(const std::filesystem::path& picture, std::function<void(LockScreenOutcome)> done) = 0;
 };
 
+// Offers a picture for one download by a phone on the same network, at an address its camera scans.
+// One offer at a time; what it tells comes later, on the event loop, and nothing after withdraw().
+struct PictureOffer {
+    std::string url;     // empty when it could not be offered
+    std::string error;   // why not, in the user's words
+    double lifetime = 0; // seconds until the address expires
+};
+
+class PictureSender {
+public:
+    virtual ~PictureSender() = default;
+    // Withdraws any earlier offer. `sent` once the whole picture was downloaded; `expired` when
+    // nobody did within the lifetime.
+    virtual PictureOffer offer(std::vector<std::uint8_t> png, std::function<void()> sent,
+                               std::function<void()> expired) = 0;
+    virtual void withdraw() = 0;
+};
+
 // Shows a folder in the desktop's file manager.
 class FolderOpener {
 public:
