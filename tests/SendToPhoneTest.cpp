@@ -4,6 +4,7 @@
 
 #include "desktop/OneTimePictureServer.h"
 #include "desktop/QrCodeReader.h"
+#include "desktop/QtPictureSender.h"
 
 #include "MainViewController.h"
 
@@ -200,6 +201,42 @@ TEST(SendToPhone, TakesSixteenConnectionsAtOnceAndClosesThePortAtTheEndOfItsLife
     EXPECT_EQ(*error, QAbstractSocket::ConnectionRefusedError);
 }
 
+TEST(SendToPhone, TheWindowsSenderServesEachOfferOnTheLocalNetworkUntilWithdrawn)
+{
+    desktop::QtPictureSender sender;
+    const std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', 1, 2, 3};
+    int sent = 0;
+    platform::PictureOffer offered = sender.offer(png, [&] { ++sent; }, [] {});
+    if (offered.url.empty()) {
+        EXPECT_EQ(offered.error, "this computer is on no local network");
+        GTEST_SKIP() << "no local network here";
+    }
+    EXPECT_EQ(offered.lifetime, 120);
+    const QUrl first(QString::fromStdString(offered.url));
+    // From this computer itself, at the address a phone would use.
+    QTcpSocket probe;
+    bool refused = false;
+    QObject::connect(&probe, &QTcpSocket::errorOccurred, [&] { refused = true; });
+    // Told sent, it may withdraw at once, from inside the server's own signal.
+    offered = sender.offer(png, [&] { ++sent; sender.withdraw(); }, [] {});
+    probe.connectToHost(first.host(), quint16(first.port()));
+    runUntil([&] { return refused; });
+    EXPECT_EQ(probe.error(), QAbstractSocket::ConnectionRefusedError) << "a new offer closes the last";
+
+    const QUrl second(QString::fromStdString(offered.url));
+    QTcpSocket socket;
+    QByteArray raw;
+    bool closed = false;
+    QObject::connect(&socket, &QTcpSocket::readyRead, [&] { raw += socket.readAll(); });
+    QObject::connect(&socket, &QTcpSocket::disconnected, [&] { closed = true; });
+    socket.connectToHost(second.host(), quint16(second.port()));
+    socket.write(get(second.path().toLatin1()));
+    runUntil([&] { return closed; });
+    EXPECT_TRUE(raw.startsWith("HTTP/1.1 200 OK"));
+    EXPECT_TRUE(raw.endsWith(QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size()))));
+    EXPECT_EQ(sent, 1);
+}
+
 namespace {
 
 // The code the command printed, read back from its half blocks as a camera would read it off the screen.
@@ -259,7 +296,8 @@ TEST(SendToPhone, TheCommandPrintsTheAddressAsACodeAndExitsOnceThePhoneHasThePic
     EXPECT_TRUE(reply.body == QByteArray::fromStdString(readFile(exported))) << "the same picture as export writes";
     EXPECT_EQ(QImage::fromData(reply.body, "PNG").size(), QSize(750, 1334));
 
-    ASSERT_TRUE(send.waitForFinished(-1));
+    runUntil([&] { return send.state() == QProcess::NotRunning; });
+    EXPECT_EQ(send.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(send.exitCode(), 0) << send.readAllStandardError().toStdString();
     EXPECT_TRUE(send.readAllStandardOutput().endsWith("Sent\n"));
 }
