@@ -126,8 +126,15 @@ TEST_F(PhotoSource, RemovePhotoShowsTheBackgroundColourAgainAndDeletesTheKeptFil
     ASSERT_TRUE(wallpaper());
     ASSERT_EQ(kept(), 3);
 
-    // With a photograph to remove, the menu's Photo opens the dialog.
-    t.tapAndSettle({"main.photo", "photo.remove"});
+    // With a photograph to remove, the menu's Photo opens the dialog, whose Camera follows the camera
+    // being plugged in or out between showings.
+    t.tapAndSettle("main.photo");
+    EXPECT_FALSE(t.find<platform::Button>("photo.camera").isEnabled());
+    t.camera.present = true;
+    t.tapAndSettle({"dialog.back", "main.photo"});
+    EXPECT_TRUE(t.find<platform::Button>("photo.camera").isEnabled());
+    t.camera.present = false;
+    t.tapAndSettle("photo.remove");
     EXPECT_FALSE(wallpaper());
     EXPECT_EQ(kept(), 0);
     EXPECT_FALSE(t.view<platform::ImageView>("photo.preview").image());
