@@ -113,12 +113,13 @@ struct QtCamera::Session : QObject {
     }
 
     // Told on the event loop, never from inside the camera's own signal, so that the application may
-    // stop the camera from inside.
+    // stop the camera from inside. No frame follows it.
     void fail(const QString& message)
     {
         QMetaObject::invokeMethod(this, [this, message] {
             if (stopped)
                 return;
+            stop();
             if (auto failed = onFailure)
                 failed(message.toStdString());
         }, Qt::QueuedConnection);

@@ -13,6 +13,7 @@ namespace platform {
 namespace {
 
 constexpr float barHeight = 44;
+constexpr float editorBarHeight = barHeight + 8;
 // The camera's bar is taller, to hold the shutter.
 constexpr float cameraBarHeight = 88;
 constexpr float shutterDiameter = 64;
@@ -120,7 +121,7 @@ void ImagePickerController::loadView()
     root->addSubview(bottomBar_);
 
     setView(root);
-    layOutBottomBar(sourceType_ == Camera ? cameraBarHeight : barHeight + 8);
+    layOutBottomBar(sourceType_ == Camera ? cameraBarHeight : editorBarHeight);
 }
 
 void ImagePickerController::layOutBottomBar(float height)
@@ -163,7 +164,7 @@ void ImagePickerController::fileChosen(const std::optional<std::string>& path)
         cancel();
         return;
     }
-    photoTaken(photo);
+    photoPicked(std::move(photo));
 }
 
 void ImagePickerController::viewWillDisappear(bool) { stopCamera(); }
@@ -215,11 +216,11 @@ void ImagePickerController::takePicture()
     stopCamera();
     viewfinder_->setHidden(true);
     shutterButton_->setHidden(true);
-    layOutBottomBar(barHeight + 8);
-    photoTaken(std::move(frame));
+    layOutBottomBar(editorBarHeight);
+    photoPicked(std::move(frame));
 }
 
-void ImagePickerController::photoTaken(ImageRef photo)
+void ImagePickerController::photoPicked(ImageRef photo)
 {
     photo_ = std::move(photo);
     if (!allowsImageEditing_) {

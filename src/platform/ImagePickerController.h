@@ -78,7 +78,7 @@ private:
     void stopCamera();
     void showFrame(ImageRef frame);
     void cameraFailed(const std::string& message);
-    void photoTaken(ImageRef photo);
+    void photoPicked(ImageRef photo);
     void showFraming();
     void layOutBottomBar(float height);
     void finish(ImageRef image, const ImageEditingInfo& info);
