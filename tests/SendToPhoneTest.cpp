@@ -369,12 +369,17 @@ TEST(SendToPhonePanel, OffersTheWallpaperAloneAsACodeThenSaysThePhoneHasItOrThat
     t.app().servicesForTesting().pictureSender = &sender;
     auto text = [&](const std::string& id) { return t.view<platform::Label>(id).text(); };
 
-    t.tapAndSettle({"dialog.save", "capture.sendToPhone"});
+    t.tapAndSettle("dialog.save");
+    // A capture taken over the instructions leaves its notice there.
+    t.runtime().captureScreen();
+    ASSERT_FALSE(t.findAll("capture.notice").empty());
+    t.tapAndSettle("capture.sendToPhone");
     ASSERT_EQ(sender.offered.size(), 1u);
     const QImage offered = QImage::fromData(sender.offered[0].data(), int(sender.offered[0].size()), "PNG");
     EXPECT_EQ(offered.size(), QSize(320, 480)) << "the phone's pixels";
     EXPECT_EQ(rgbAt(offered, 5, 5), 0xA8A8A8u) << "the wallpaper alone, not the instructions over it";
-    EXPECT_FALSE(std::filesystem::exists(t.home->albumDir())) << "nothing captured into the album";
+    EXPECT_EQ(rgbAt(offered, 160, 440), 0xA8A8A8u) << "nor the capture's notice";
+    EXPECT_EQ(filesStartingWith(t.home->albumDir(), "wallpaper-").size(), 1u) << "nothing more captured into the album";
     EXPECT_EQ(t.main().captureState(), MainViewController::CaptureState::Instructions);
     EXPECT_EQ(text("send.title"), "Send to Phone");
     EXPECT_EQ(text("send.address"),

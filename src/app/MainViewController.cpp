@@ -320,8 +320,10 @@ void MainViewController::sendToPhoneButtonClick()
     std::string why = "this screen cannot draw it";
     std::vector<std::uint8_t> png;
     if (wallpaperAlonePng) {
-        // Drawn as Continue shows it, without the capture Continue takes; then back to the instructions.
+        // Drawn as Continue shows it, without the capture Continue takes or a capture's notice; then
+        // back to the instructions.
         auto captures = std::exchange(onCaptureStateEntered, nullptr);
+        capture_->hideNotice();
         capture_->showWallpaperAlone();
         png = wallpaperAlonePng(why);
         capture_->showInstructions();
