@@ -139,9 +139,6 @@ void OneTimePictureServer::accept()
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] { forget(socket); });
         connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] { forget(socket); });
         timer->start(headTimeout);
-        // Bytes may have come with the connection.
-        if (socket->bytesAvailable() > 0)
-            readFrom(socket);
     }
 }
 
