@@ -239,6 +239,9 @@ std::optional<platform::Key> platformKey(const QKeyEvent& event)
     case Qt::Key_Backspace: return platform::Key::Backspace;
     case Qt::Key_Left: return platform::Key::Left;
     case Qt::Key_Right: return platform::Key::Right;
+    case Qt::Key_Up: return platform::Key::Up;
+    case Qt::Key_Down: return platform::Key::Down;
+    case Qt::Key_Space: return platform::Key::Space;
     case Qt::Key_Home: return platform::Key::Home;
     case Qt::Key_End: return platform::Key::End;
     default: return std::nullopt;

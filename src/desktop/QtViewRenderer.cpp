@@ -6,6 +6,7 @@
 #include "platform/Animator.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/Theme.h"
 #include "platform/Window.h"
 
 #include <QPainterPath>
@@ -87,6 +88,14 @@ void QtViewRenderer::paintRegion(platform::Application& app, QPainter& p, float 
     p.setClipRegion(region);
     p.scale(scale, scale);
     paintAt(app, p, app.displayTime(), &area);
+    // Only on the window: the keyboard's focus is never part of a capture.
+    if (auto ring = app.focusRing()) {
+        QtPainter painter(p);
+        const float outset = platform::Application::focusRingOutset;
+        const platform::Rect around = ring->rect.insetBy(-outset, -outset);
+        painter.strokeRoundedRect(around, ring->cornerRadius + outset, 4.5f, platform::theme::focusRingEdge);
+        painter.strokeRoundedRect(around, ring->cornerRadius + outset, 2.5f, platform::theme::focusRing);
+    }
     p.restore();
 }
 

@@ -1,11 +1,13 @@
 #include "platform/Application.h"
 
 #include "platform/AlertView.h"
+#include "platform/Button.h"
 #include "platform/TextField.h"
 #include "platform/Window.h"
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 
 namespace platform {
 
@@ -83,7 +85,107 @@ bool Application::pressKey(Key key)
     // An alert is modal: the keys are its own while it shows.
     if (AlertView* alert = alertShown())
         return alert->pressKey(key);
-    return firstResponder_ && firstResponder_->pressKey(key);
+    if (firstResponder_) {
+        setFocusedView(firstResponder_);
+        return firstResponder_->pressKey(key);
+    }
+    switch (key) {
+    case Key::Tab:
+    case Key::BackTab: moveFocus(key == Key::BackTab); return true;
+    case Key::Escape:
+        if (Button* way = buttonFor(Key::Escape)) {
+            way->sendAction();
+            return true;
+        }
+        return false;
+    default: {
+        View* focused = focusedView();
+        if (!focused || !canReach(*focused))
+            return false;
+        // The ring may move inside its control (a list's row): repaint where it was and where it goes.
+        const auto before = focusRing();
+        const bool taken = focused->keyDown(key);
+        if (before)
+            setNeedsDisplayInRect(before->rect.insetBy(-focusRingOutset - 2, -focusRingOutset - 2));
+        if (auto after = focusRing())
+            setNeedsDisplayInRect(after->rect.insetBy(-focusRingOutset - 2, -focusRingOutset - 2));
+        return taken;
+    }
+    }
+}
+
+namespace {
+
+void collectFocusable(View& view, const std::function<bool(View&)>& reachable, std::vector<View*>& out)
+{
+    if (view.isHidden())
+        return;
+    if (view.canBecomeFocused() && reachable(view))
+        out.push_back(&view);
+    for (const auto& sub : view.subviews())
+        collectFocusable(*sub, reachable, out);
+}
+
+} // namespace
+
+bool Application::canReach(const View& view) const
+{
+    const Rect bounds = view.bounds();
+    View* hit = window_->hitTest(view.convertToWindow({bounds.x() + bounds.width() / 2, bounds.y() + bounds.height() / 2}));
+    return hit && hit->isDescendantOf(view);
+}
+
+Button* Application::buttonFor(Key key) const
+{
+    std::vector<View*> reachable;
+    collectFocusable(*window_, [this](View& v) { return canReach(v); }, reachable);
+    // The topmost: the last drawn.
+    for (auto it = reachable.rbegin(); it != reachable.rend(); ++it)
+        if (auto* button = dynamic_cast<Button*>(*it); button && button->keyEquivalent() == key)
+            return button;
+    return nullptr;
+}
+
+View* Application::focusedView() const { return focused_.lock().get(); }
+
+void Application::setFocusedView(View* view)
+{
+    auto ringDamage = [this] {
+        if (auto ring = focusRing())
+            setNeedsDisplayInRect(ring->rect.insetBy(-focusRingOutset - 2, -focusRingOutset - 2));
+    };
+    ringDamage();
+    focused_ = view ? view->weak_from_this() : std::weak_ptr<View>();
+    ringDamage();
+}
+
+void Application::moveFocus(bool backwards)
+{
+    std::vector<View*> order;
+    collectFocusable(*window_, [this](View& v) { return canReach(v); }, order);
+    if (order.empty())
+        return;
+    // Reading order: row by row from the top, each row from the left.
+    std::stable_sort(order.begin(), order.end(), [](const View* a, const View* b) {
+        const Point pa = a->convertToWindow(a->bounds().origin), pb = b->convertToWindow(b->bounds().origin);
+        return pa.y < pb.y - 1 || (std::abs(pa.y - pb.y) <= 1 && pa.x < pb.x);
+    });
+    auto here = std::find(order.begin(), order.end(), focusedView());
+    std::size_t next;
+    if (here == order.end())
+        next = backwards ? order.size() - 1 : 0;
+    else
+        next = (std::size_t(here - order.begin()) + (backwards ? order.size() - 1 : 1)) % order.size();
+    setFocusedView(order[next]);
+}
+
+std::optional<Application::FocusRing> Application::focusRing() const
+{
+    View* focused = focusedView();
+    if (!focused || !canReach(*focused))
+        return std::nullopt;
+    const Rect rect = focused->focusRect();
+    return FocusRing{{focused->convertToWindow(rect.origin), rect.size}, focused->cornerRadius()};
 }
 
 void Application::insertText(const std::string& text)

@@ -9,11 +9,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace platform {
 
 class AlertView;
+class Button;
 class Application;
 class TextField;
 class View;
@@ -89,6 +91,19 @@ public:
     // Typed text, to the field being edited; none while an alert shows, which holds the keyboard.
     void insertText(const std::string& text);
 
+    // The control the keyboard works. Tab and Shift+Tab move the focus among the controls a tap could
+    // reach, in reading order; Return and Space press it; Escape presses the reachable
+    // button that has it as its key equivalent. A touch puts the focus away.
+    View* focusedView() const;
+    void setFocusedView(View* view);
+    void moveFocus(bool backwards);
+    // Where the focus ring goes, in window points, while a tap could still reach the focused control.
+    struct FocusRing {
+        Rect rect;
+        float cornerRadius = 0;
+    };
+    std::optional<FocusRing> focusRing() const;
+
     // Something on screen changed: the whole screen, or a rectangle of the window, needs a repaint.
     // The shell sets onNeedsDisplay to schedule one.
     void setNeedsDisplay();
@@ -102,8 +117,13 @@ public:
     // A view has a property on its way to a new value: its place is repainted each frame until it is done.
     void trackAnimation(const View& view);
 
+    // How far outside its control the focus ring is drawn.
+    static constexpr float focusRingOutset = 3;
+
 private:
     bool addDamage(const Rect& windowRect);
+    bool canReach(const View& view) const;
+    Button* buttonFor(Key key) const;
     AlertView* alertShown() const;
 
     Services services_;
@@ -113,6 +133,7 @@ private:
     std::shared_ptr<Window> window_;
     ApplicationDelegate* delegate_ = nullptr;
     TextField* firstResponder_ = nullptr;
+    std::weak_ptr<View> focused_;
     int statusBarStyle_ = 0;
     bool statusBarHidden_ = false;
     bool networkActivity_ = false;

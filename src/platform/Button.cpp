@@ -76,6 +76,14 @@ void Button::sendAction()
         action();
 }
 
+bool Button::keyDown(Key key)
+{
+    if ((key != Key::Return && key != Key::Space) || !enabled_)
+        return false;
+    sendAction();
+    return true;
+}
+
 bool Button::isNear(const Touch& touch) const
 {
     Point p = touch.locationInView(*this);

@@ -32,6 +32,13 @@ public:
     void setHighlightAction(std::function<void(bool highlighted)> action) { highlightAction_ = std::move(action); }
     // Runs the action as a completed tap would.
     void sendAction();
+    // A key that presses this button while a tap could reach it, whatever has the focus: Escape for
+    // the ways back and out.
+    std::optional<Key> keyEquivalent() const { return keyEquivalent_; }
+    void setKeyEquivalent(Key key) { keyEquivalent_ = key; }
+    bool canBecomeFocused() const override { return enabled_ && action_ != nullptr; }
+    // Return and Space press it.
+    bool keyDown(Key key) override;
 
     void touchesBegan(const Touch& touch) override;
     void touchesMoved(const Touch& touch) override;
@@ -52,6 +59,7 @@ private:
     std::function<void(bool)> highlightAction_;
     bool highlighted_ = false;
     std::function<void()> action_;
+    std::optional<Key> keyEquivalent_;
 };
 
 } // namespace platform

@@ -35,6 +35,26 @@ void Slider::touchesBegan(const Touch& touch)
         valueChanged_();
 }
 
+bool Slider::keyDown(Key key)
+{
+    constexpr float step = 0.05f;
+    float to = value_;
+    if (key == Key::Left || key == Key::Down)
+        to = std::max(0.0f, value_ - step);
+    else if (key == Key::Right || key == Key::Up)
+        to = std::min(1.0f, value_ + step);
+    else
+        return false;
+    if (to != value_) {
+        setValue(to);
+        if (valueChanged_)
+            valueChanged_();
+        if (end_)
+            end_();
+    }
+    return true;
+}
+
 void Slider::touchesMoved(const Touch& touch)
 {
     if (!tracking_)

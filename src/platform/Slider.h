@@ -17,6 +17,9 @@ public:
     void setValueChangedAction(std::function<void()> action) { valueChanged_ = std::move(action); }
     void setEndAction(std::function<void()> action) { end_ = std::move(action); }
 
+    bool canBecomeFocused() const override { return true; }
+    // The arrow keys move it a twentieth of its length, as a drag let go there would.
+    bool keyDown(Key key) override;
     void touchesBegan(const Touch& touch) override;
     void touchesMoved(const Touch& touch) override;
     void touchesEnded(const Touch& touch) override;

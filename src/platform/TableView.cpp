@@ -82,6 +82,11 @@ void TableView::tapped(const Touch& touch)
     int row = int(std::floor(p.y / rowHeight_));
     if (p.y < 0 || row >= int(cells_.size()) || !bounds().contains(p))
         return;
+    selectRow(row);
+}
+
+void TableView::selectRow(int row)
+{
     if (selected_)
         deselectRowAtIndexPath(*selected_, false);
     selected_ = IndexPath{0, row};
@@ -89,6 +94,37 @@ void TableView::tapped(const Touch& touch)
         cell->setSelected(true);
     if (delegate_)
         delegate_->didSelectRowAtIndexPath(*this, *selected_);
+}
+
+bool TableView::keyDown(Key key)
+{
+    const int rows = int(cells_.size());
+    if (rows == 0)
+        return false;
+    const int from = std::min(rows - 1, keyRow_.value_or(selected_ ? selected_->row : -1));
+    switch (key) {
+    case Key::Up: keyRow_ = std::max(0, from - 1); break;
+    case Key::Down: keyRow_ = std::min(rows - 1, from + 1); break;
+    case Key::Home: keyRow_ = 0; break;
+    case Key::End: keyRow_ = rows - 1; break;
+    case Key::Return:
+    case Key::Space:
+        if (from < 0)
+            return false;
+        selectRow(from);
+        return true;
+    default: return false;
+    }
+    scrollToRow(*keyRow_);
+    return true;
+}
+
+Rect TableView::focusRect() const
+{
+    // Rows are laid out in the scrolled space, which is the bounds space.
+    if (!keyRow_ || *keyRow_ >= int(cells_.size()))
+        return bounds();
+    return {0, float(*keyRow_) * rowHeight_, frame().width(), rowHeight_};
 }
 
 void TableView::draw(Painter& painter) const

@@ -64,18 +64,25 @@ public:
 
     void draw(Painter& painter) const override;
 
+    // The keyboard: Up and Down move the focus over the rows, Return and Space select the row.
+    bool canBecomeFocused() const override { return !cells_.empty(); }
+    bool keyDown(Key key) override;
+    Rect focusRect() const override;
+
 protected:
     float contentHeight() const override { return float(cells_.size()) * rowHeight_; }
     void tapped(const Touch& touch) override;
 
 private:
     void layoutCells();
+    void selectRow(int row);
 
     TableViewDataSource* dataSource_ = nullptr;
     TableViewDelegate* delegate_ = nullptr;
     float rowHeight_ = 44;
     std::vector<std::shared_ptr<View>> cells_;
     std::optional<IndexPath> selected_;
+    std::optional<int> keyRow_;
 };
 
 } // namespace platform

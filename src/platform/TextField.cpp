@@ -243,6 +243,10 @@ bool TextField::pressKey(Key key)
     case Key::Home: moveCursorToStart(); break;
     case Key::End: moveCursorToEnd(); break;
     case Key::SelectAll: selectAll(); break;
+    // Space is typed text; Up and Down mean nothing on one line.
+    case Key::Space:
+    case Key::Up:
+    case Key::Down: return false;
     }
     return true;
 }
@@ -278,6 +282,19 @@ void TextField::touchesEnded(const Touch& touch)
         clearButtonTapped();
         return;
     }
+    beginEditing();
+}
+
+bool TextField::keyDown(Key key)
+{
+    if (key != Key::Return && key != Key::Space)
+        return false;
+    beginEditing();
+    return true;
+}
+
+void TextField::beginEditing()
+{
     if (isEditing())
         return;
     if (delegate_ && !delegate_->textFieldShouldBeginEditing(*this))

@@ -76,6 +76,9 @@ public:
     bool pressKey(Key key);
     void clearButtonTapped();
 
+    bool canBecomeFocused() const override { return true; }
+    // Return and Space begin the editing, as a tap would.
+    bool keyDown(Key key) override;
     void touchesBegan(const Touch& touch) override;
     void touchesEnded(const Touch& touch) override;
     void draw(Painter& painter) const override;
@@ -84,6 +87,7 @@ private:
     Rect clearButtonRect() const;
     void replace(TextRange range, const std::string& replacement);
     void moveCursorTo(std::size_t position);
+    void beginEditing();
 
     std::string text_;
     std::string placeholder_;

@@ -6,6 +6,9 @@
 namespace platform::theme {
 
 inline constexpr Color accent = Color::rgb255(10, 132, 255);
+// A light line on a dark edge: the focus ring shows over any colour a wallpaper or dialog has.
+inline constexpr Color focusRing = Color::rgb255(120, 200, 255);
+inline constexpr Color focusRingEdge = Color::rgb255(0, 0, 0, 0.55f);
 inline constexpr Color controlFill = Color::rgb255(255, 255, 255, 0.14f);
 inline constexpr Color controlSelectedFill = Color::rgb255(10, 132, 255);
 inline constexpr Color controlText = Color::white();

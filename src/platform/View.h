@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 #include "platform/Geometry.h"
+#include "platform/Keys.h"
 #include "platform/Responder.h"
 
 #include <memory>
@@ -95,6 +96,13 @@ public:
     ViewController* controller() const { return controller_; }
     void setController(ViewController* controller) { controller_ = controller; }
     Responder* nextResponder() const override;
+
+    // The keyboard: whether Tab stops at this control, and a key pressed while it has the focus (false
+    // when the key means nothing to it).
+    virtual bool canBecomeFocused() const { return false; }
+    virtual bool keyDown(Key) { return false; }
+    // What the focus ring goes round, in the bounds space: the whole view unless a part has the focus.
+    virtual Rect focusRect() const { return bounds(); }
 
     // Draws the view's own content in its local rectangle (0, 0, width, height). The default draws
     // the background colour.

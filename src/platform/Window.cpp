@@ -9,6 +9,9 @@ Window::Window(Size screen) : View(Rect{{0, 0}, screen}) {}
 
 void Window::touchDown(Point p)
 {
+    // A touch means the pointer is in use: the keyboard's focus ring goes.
+    if (Application::exists())
+        Application::shared().setFocusedView(nullptr);
     View* hit = hitTest(p);
     if (!hit) {
         tracked_.reset();

@@ -67,6 +67,7 @@ DialogChrome makeDialogChrome(DialogBase& dialog, Size size, const std::string& 
     if (options.backButton) {
         c.backButton = headerButton({6, 4, buttonsWidth, 40}, "\u2039 Back", "dialog.back");
         c.backButton->setAction([&dialog] { dialog.backButtonClick(); });
+        c.backButton->setKeyEquivalent(Key::Escape);
         c.panel->addSubview(c.backButton);
     }
     c.hideButton = headerButton({size.width - buttonsWidth - 6, 4, buttonsWidth, 40}, "Hide", "dialog.hide");

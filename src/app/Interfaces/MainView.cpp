@@ -134,6 +134,7 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
     cancelButton->setTitle("Cancel");
     cancelButton->setTitleColor(theme::accent);
     cancelButton->setIdentifier("capture.cancel");
+    cancelButton->setKeyEquivalent(Key::Escape);
     cancelButton->setAction([&c] { c.saveInstructionsCancelButtonClick(); });
     v->addSubview(cancelButton);
     return v;
@@ -153,6 +154,7 @@ MainViewOutlets buildMainView(MainViewController& c)
     // back except while the capture is being taken.
     o.saveScreenshotDoneButton = std::make_shared<Button>(wholeScreen);
     o.saveScreenshotDoneButton->setIdentifier("capture.done");
+    o.saveScreenshotDoneButton->setKeyEquivalent(Key::Escape);
     o.saveScreenshotDoneButton->setAction([&c] { c.saveScreenshotDoneButtonClick(); });
     o.root->addSubview(o.saveScreenshotDoneButton);
 

@@ -21,7 +21,7 @@ public:
     }
 };
 
-std::shared_ptr<View> makeButton(Rect frame, NavigationBarButton wanted, const std::string& identifierPrefix)
+std::shared_ptr<Button> makeButton(Rect frame, NavigationBarButton wanted, const std::string& identifierPrefix)
 {
     auto button = std::make_shared<Button>(frame);
     button->setTitle(wanted.title);
@@ -53,6 +53,9 @@ std::shared_ptr<View> makeNavigationBar(float width, const std::string& title, c
 
     const float buttonHeight = navigationBarHeight - 12;
     bar->addSubview(makeButton({6, 6, buttonWidth, buttonHeight}, std::move(left), identifierPrefix));
-    bar->addSubview(makeButton({width - buttonWidth - 6, 6, buttonWidth, buttonHeight}, std::move(right), identifierPrefix));
+    auto done = makeButton({width - buttonWidth - 6, 6, buttonWidth, buttonHeight}, std::move(right), identifierPrefix);
+    // The right button is the way back from the page.
+    done->setKeyEquivalent(Key::Escape);
+    bar->addSubview(done);
     return bar;
 }

@@ -69,6 +69,7 @@ Page makePage(PeoplePickerNavigationController& controller, Rect frame, const st
     bar->addSubview(p.left);
     p.cancel = barButton({frame.width() - barButtonWidth - 4, 2, barButtonWidth, 40}, "Cancel", "picker.cancel", true);
     p.cancel->setAction([&controller] { controller.cancelButtonClick(); });
+    p.cancel->setKeyEquivalent(Key::Escape);
     bar->addSubview(p.cancel);
 
     p.table = std::make_shared<TableView>(Rect{0, barHeight, frame.width(), frame.height() - barHeight});
