@@ -98,6 +98,11 @@ TEST(SendToPhone, ServesThePictureOnceAtItsSecretPathAndAnswersNothingElse)
     silent.write("GET " + path);
     EXPECT_TRUE(QRegularExpression("^http://127\\.0\\.0\\.1:\\d+/[0-9a-f]{32}/wallpaper\\.png$").match(server.url()).hasMatch())
         << server.url().toStdString();
+    OneTimePictureServer six(png);
+    if (six.start(QHostAddress::LocalHostIPv6)) { // where the computer has IPv6 at all
+        EXPECT_TRUE(six.url().startsWith("http://[::1]:")) << six.url().toStdString();
+        EXPECT_EQ(exchange(six.port(), get(pathOf(six)), QHostAddress::LocalHostIPv6).status, 200);
+    }
 
     QByteArray lastDiffers = path;
     lastDiffers[1 + 31] = lastDiffers[1 + 31] == 'a' ? 'b' : 'a';
