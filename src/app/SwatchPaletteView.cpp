@@ -2,6 +2,9 @@
 
 #include "SwatchPalette.h"
 
+#include <algorithm>
+#include <cmath>
+
 using namespace platform;
 
 namespace {
@@ -27,6 +30,7 @@ void SwatchPaletteView::showPalette(ImageRef image, std::vector<Swatch> swatches
 {
     swatches_ = std::move(swatches);
     mark_.reset();
+    keyPoint_.reset();
     setImage(std::move(image));
 }
 
@@ -53,4 +57,55 @@ void SwatchPaletteView::draw(Painter& painter) const
     painter.clipRect(local);
     painter.strokeRoundedRect(around(mark_->pixel, markRadius), markRadius, markWidth, contrasting(mark_->color));
     painter.restore();
+}
+
+Point SwatchPaletteView::keyStart() const
+{
+    // A round palette's cells are its swatches, so the mark is where the arrows start; the spectrum's
+    // blocks are coarser than a step, so its own last point is.
+    if (mark_ && !swatches_.empty())
+        return {mark_->pixel.x + 0.5f, mark_->pixel.y + 0.5f};
+    if (keyPoint_)
+        return *keyPoint_;
+    if (mark_)
+        return {mark_->pixel.x + 0.5f, mark_->pixel.y + 0.5f};
+    return {frame().width() / 2, frame().height() / 2};
+}
+
+bool SwatchPaletteView::keyDown(Key key)
+{
+    constexpr float spectrumStep = 6;
+    Point way;
+    switch (key) {
+    case Key::Left: way = {-1, 0}; break;
+    case Key::Right: way = {1, 0}; break;
+    case Key::Up: way = {0, -1}; break;
+    case Key::Down: way = {0, 1}; break;
+    default: return false;
+    }
+    if (!onKeyPick)
+        return false;
+    const Point from = keyStart();
+    Point to{from.x + way.x * spectrumStep, from.y + way.y * spectrumStep};
+    if (!swatches_.empty()) {
+        // The nearest swatch within 45 degrees of the arrow's way; none: stay.
+        std::optional<float> best;
+        for (const Swatch& s : swatches_) {
+            const float dx = s.pixel.x + 0.5f - from.x, dy = s.pixel.y + 0.5f - from.y;
+            const float along = dx * way.x + dy * way.y, across = std::abs(dx * way.y - dy * way.x);
+            if (along < 1 || across > along)
+                continue;
+            const float distance = along * along + across * across * 4;
+            if (!best || distance < *best) {
+                best = distance;
+                to = {s.pixel.x + 0.5f, s.pixel.y + 0.5f};
+            }
+        }
+        if (!best)
+            return true;
+    }
+    to = {std::clamp(to.x, 0.5f, frame().width() - 0.5f), std::clamp(to.y, 0.5f, frame().height() - 0.5f)};
+    keyPoint_ = to;
+    onKeyPick(convertToWindow(to));
+    return true;
 }

@@ -106,6 +106,7 @@ void ImagePickerController::loadView()
     bottomBar_->setBackgroundColor(barColor);
     cancelButton_ = barButton({}, "Cancel", "picker.cancel");
     cancelButton_->setAction([this] { cancel(); });
+    cancelButton_->setKeyEquivalent(Key::Escape);
     bottomBar_->addSubview(cancelButton_);
     chooseButton_ = barButton({}, "Choose", "picker.choose");
     chooseButton_->setTitleColor(theme::accent);

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using platform::Key;
 using testing_support::TestApp;
 
@@ -89,10 +91,13 @@ TEST(Keyboard, TabWalksWhatATapCouldReachInReadingOrderAndEscapeGoesBack)
     EXPECT_EQ(t.app().focusedView(), nullptr) << "a touch puts the focus away";
 }
 
-TEST(Keyboard, ArrowsMoveOverTheRowsOfAListAndTheOpacitySlider)
+TEST(Keyboard, AStyleTheStripColourAndItsOpacityAreChosenWithTheArrows)
 {
     TestApp t;
-    t.tapAndSettle({"main.style", "style.library"});
+    for (const char* control : {"main.style", "style.library"}) {
+        tabTo(t, control);
+        pressAndSettle(t, Key::Return);
+    }
     tabTo(t, "library.table");
     auto& table = t.view<platform::TableView>("library.table");
     const auto ring = [&] { return t.app().focusRing()->rect; };
@@ -106,7 +111,19 @@ TEST(Keyboard, ArrowsMoveOverTheRowsOfAListAndTheOpacitySlider)
     EXPECT_EQ(t.app().settings().stringForKey(keys::styleName), "A Tisket, A Tasket") << "the first row's style is applied";
 
     pressAndSettle(t, Key::Escape);
-    t.tapAndSettle({"style.new", "newstyle.strip", "strip.tab.fade"});
+    for (const char* control : {"style.new", "newstyle.strip"}) {
+        tabTo(t, control);
+        pressAndSettle(t, Key::Return);
+    }
+    // Each arrow picks the next swatch that way, as a touch on it would.
+    tabTo(t, "strip.paletteImage");
+    std::set<std::uint64_t> colours{t.app().settings().unsignedForKey(keys::stripColor).value_or(0)};
+    for (Key arrow : {Key::Right, Key::Right, Key::Down, Key::Left})
+        t.press(arrow), colours.insert(t.app().settings().unsignedForKey(keys::stripColor).value_or(0));
+    EXPECT_EQ(colours.size(), 5u) << "four different colours picked";
+
+    tabTo(t, "strip.tab.fade");
+    pressAndSettle(t, Key::Space);
     tabTo(t, "strip.opacity");
     auto& slider = t.view<platform::Slider>("strip.opacity");
     const float before = slider.value();

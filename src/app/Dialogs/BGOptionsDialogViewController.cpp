@@ -21,6 +21,7 @@ void BGOptionsDialogViewController::viewDidLoad()
 {
     DialogBase::viewDidLoad();
     picker.colorSwatchImage = colorSwatchImage.get();
+    colorSwatchImage->onKeyPick = [this](Point windowPoint) { followTouch(Touch{windowPoint}, true); };
     picker.swatchTitleLabel = swatchTitleLabel.get();
     loadSwatchPalette(0);
 }

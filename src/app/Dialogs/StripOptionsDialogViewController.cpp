@@ -62,6 +62,7 @@ void StripOptionsDialogViewController::viewDidLoad()
     tabFadeView->setHidden(true);
 
     picker.colorSwatchImage = colorSwatchImage.get();
+    colorSwatchImage->onKeyPick = [this](Point windowPoint) { followTouch(Touch{windowPoint}, true); };
     picker.swatchTitleLabel = swatchTitleLabel.get();
     loadSwatchPalette(0);
 }
