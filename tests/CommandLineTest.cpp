@@ -183,6 +183,29 @@ TEST(CommandLine, RefusedArgumentsAreUsageErrorsThatSayWhyAndChangeNothing)
     EXPECT_EQ(filesIn(home), before);
 }
 
+// Messages and the usage in the user's language; what get prints stays as stored, in any language.
+TEST(CommandLine, MessagesSpeakTheUsersLanguageWhileValuesPrintAsTheyAre)
+{
+    TempHome home;
+    writeFile(home.settingsFile(), R"({"strip_color": "red", "strip_layout": "split"})");
+    const Outcome refused = runCommand(home, "set nothing x", "LANGUAGE=de ");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err.rfind("tavrin-plus: 'nothing' kann nicht gesetzt werden; setzbar sind phone_preference", 0), 0u)
+        << refused.err;
+    EXPECT_NE(refused.err.find("\nAufruf: tavrin-plus [--zoom N]"), std::string::npos) << refused.err;
+    const Outcome window = runCommand(home, "--frob", "LANGUAGE=de ");
+    EXPECT_EQ(window.err.rfind("tavrin-plus: unbekanntes oder fehlerhaftes Argument '--frob'\nAufruf:", 0), 0u) << window.err;
+    for (const char* language : {"de", "ar", "ja"}) {
+        const Outcome got = runCommand(home, "get", std::string("LANGUAGE=") + language + " ");
+        for (const char* record : {"strip_layout\tsplit\n", "strip_color\t0x1B1C1CFF\n"})
+            EXPECT_NE(got.out.find(record), std::string::npos) << language << ": " << got.out;
+        if (std::string(language) == "de") {
+            EXPECT_EQ(got.err, "tavrin-plus: Hinweis: strip_color enthält \"red\", keine Farbe; der Standardwert wird "
+                               "verwendet\n");
+        }
+    }
+}
+
 TEST(CommandLine, DevicesListsThePhonesAndCheckSaysWhatALockScreenWouldCoverAndWhatLetteringIsTooFaint)
 {
     TempHome home;

@@ -9,6 +9,7 @@
 #include "platform/Button.h"
 #include "platform/Label.h"
 #include "platform/View.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,12 +91,16 @@ void CaptureMode::setAsLockScreen()
         return;
     const std::filesystem::path picture = saved_;
     leave();
-    showNotice("Setting " + picture.filename().string() + " as the lock screen picture…", false);
+    showNotice(platform::fillIn(platform::translate("CaptureMode", "Setting %1 as the lock screen picture…"),
+                                {picture.filename().string()}),
+               false);
     Application::shared().services().lockScreen->setPicture(
         picture, [this, alive = std::weak_ptr(noticesShown_)](platform::LockScreenOutcome outcome) {
             // The screen may have been made anew for another phone in the meantime.
             if (alive.lock())
-                showNotice(outcome.set ? outcome.message : "Lock screen not set: " + outcome.message,
+                showNotice(outcome.set ? outcome.message
+                                       : platform::fillIn(platform::translate("CaptureMode", "Lock screen not set: %1"),
+                                                          {outcome.message}),
                            true);
         });
 }
@@ -104,10 +109,13 @@ void CaptureMode::showSaved(const std::filesystem::path& file)
 {
     saved_ = file;
     savedFolder_ = file.parent_path();
-    showNotice("Saved " + file.filename().string(), true);
+    showNotice(platform::fillIn(platform::translate("CaptureMode", "Saved %1"), {file.filename().string()}), true);
 }
 
-void CaptureMode::showNotSaved(const std::string& reason) { showNotice("Not saved: " + reason, false); }
+void CaptureMode::showNotSaved(const std::string& reason) 
+{
+    showNotice(platform::fillIn(platform::translate("CaptureMode", "Not saved: %1"), {reason}), false);
+}
 
 void CaptureMode::hideNotice()
 {

@@ -4,6 +4,7 @@
 
 #include "platform/Application.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 using platform::Application;
 
@@ -56,6 +57,7 @@ std::string FlipsideViewController::errorPage(const std::string& description)
 {
     // The description near the text's own size: the page breaks a word only when it is wider than a
     // line, and a host name must not be.
-    return "<html><center><font size=+3 color='red'>An error occurred:</font><br><font size=+1 color='red'>" +
-           escapeHtml(description) + "</font></center></html>";
+    return "<html><center><font size=+3 color='red'>" +
+           escapeHtml(platform::translate("FlipsideViewController", "An error occurred:")) +
+           "</font><br><font size=+1 color='red'>" + escapeHtml(description) + "</font></center></html>";
 }

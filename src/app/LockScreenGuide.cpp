@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Painter.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 
@@ -55,7 +56,7 @@ void drawNotification(Painter& painter, Rect r, const std::string& app, const st
     painter.fillRoundedRect(r, 18, Color::rgb255(40, 40, 46, 0.82f));
     painter.fillRoundedRect({r.x() + 12, r.y() + 12, 30, 30}, 7, Color::rgb255(52, 199, 89));
     painter.drawText({r.x() + 52, r.y() + 10, r.width() - 110, 18}, app, lettering(14, true, TextAlignment::Left));
-    painter.drawText({r.maxX() - 60, r.y() + 10, 48, 18}, "now", lettering(13, false, TextAlignment::Right, 0.6f));
+    painter.drawText({r.maxX() - 60, r.y() + 10, 48, 18}, platform::translate("LockScreenGuide", "now"), lettering(13, false, TextAlignment::Right, 0.6f));
     painter.drawText({r.x() + 52, r.y() + 30, r.width() - 64, 18}, text, lettering(14, false, TextAlignment::Left, 0.85f));
 }
 
@@ -96,7 +97,9 @@ void LockScreenGuide::drawClassic(Painter& painter) const
     painter.fillRect({0, 0, w, 116}, Color::black(0.32f));
     TextStyle clock = lettering(50, false, TextAlignment::Center, 0.9f);
     painter.drawText({0, 18, w, 62}, localTime("H:mm"), clock);
-    painter.drawText({0, 80, w, 22}, localTime("dddd, MMMM d"), lettering(15, true, TextAlignment::Center, 0.9f));
+    painter.drawText({0, 80, w, 22}, localTime(
+                         //: The classic lock screen's date: dddd the day's name, MMMM the month's, d its day.
+                         platform::translate("LockScreenGuide", "dddd, MMMM d").c_str()), lettering(15, true, TextAlignment::Center, 0.9f));
 
     float top = frame().height() - 96;
     painter.fillRect({0, top, w, 96}, Color::black(0.32f));
@@ -108,7 +111,7 @@ void LockScreenGuide::drawClassic(Painter& painter) const
     painter.drawLine({track.x() + 26, track.y() + 24}, {track.x() + 46, track.y() + 24}, 3, arrow);
     painter.drawLine({track.x() + 38, track.y() + 16}, {track.x() + 46, track.y() + 24}, 3, arrow);
     painter.drawLine({track.x() + 38, track.y() + 32}, {track.x() + 46, track.y() + 24}, 3, arrow);
-    painter.drawText({track.x() + 68, track.y(), track.width() - 72, track.height()}, "slide to unlock",
+    painter.drawText({track.x() + 68, track.y(), track.width() - 72, track.height()}, platform::translate("LockScreenGuide", "slide to unlock"),
                      lettering(19, false, TextAlignment::Center, 0.55f));
 }
 
@@ -120,7 +123,7 @@ void LockScreenGuide::drawRegion(Painter& painter, const CoveredRegion& region) 
     case RegionKind::Status: {
         // Carrier or time on the left, battery on the right, in the bar's lower part beside the camera.
         const float baseline = std::max(0.0f, r.maxY() - 26);
-        const std::string left = ios ? "Carrier" : localTime("H:mm");
+        const std::string left = ios ? platform::translate("LockScreenGuide", "Carrier") : localTime("H:mm");
         painter.drawText({22, baseline, 90, 20}, left, lettering(15, true, TextAlignment::Left));
         Rect battery{r.maxX() - 46, baseline + 5, 25, 12};
         painter.strokeRoundedRect(battery, 3.5f, 1, Color::white(0.6f));
@@ -139,7 +142,8 @@ void LockScreenGuide::drawRegion(Painter& painter, const CoveredRegion& region) 
         const float clockSize = std::min(r.height() * (ios ? 0.62f : 0.5f), r.width() * 0.26f);
         Rect date{r.x(), r.y() + (ios ? 6 : r.height() - dateHeight - 10), r.width(), dateHeight};
         Rect clock{r.x(), ios ? date.maxY() : r.y() + 8, r.width(), ios ? r.height() - dateHeight - 12 : r.height() - dateHeight - 24};
-        painter.drawText(date, localTime("dddd d MMMM"), lettering(19, true));
+        //: The lock screen's date over or under its clock: dddd the day's name, MMMM the month's, d its day.
+        painter.drawText(date, localTime(platform::translate("LockScreenGuide", "dddd d MMMM").c_str()), lettering(19, true));
         painter.drawText(clock, localTime("H:mm"), lettering(clockSize, true));
         break;
     }
@@ -155,10 +159,12 @@ void LockScreenGuide::drawRegion(Painter& painter, const CoveredRegion& region) 
             Rect card{r.x() + 10, r.maxY() - h, r.width() - 20, h};
             if (!ios)
                 card = {r.x() + 10, r.y() + 6, r.width() - 20, h};
-            drawNotification(painter, card, "Messages", "Are you the owner of this phone?");
+            drawNotification(painter, card, platform::translate("LockScreenGuide", "Messages"),
+                             platform::translate("LockScreenGuide", "Are you the owner of this phone?"));
             card = card.offsetBy(0, ios ? -(h + gap) : h + gap);
             if (card.y() >= r.y() && card.maxY() <= r.maxY())
-                drawNotification(painter, card, "Calendar", "Dentist at 10:00");
+                drawNotification(painter, card, platform::translate("LockScreenGuide", "Calendar"),
+                                 platform::translate("LockScreenGuide", "Dentist at 10:00"));
         }
         break;
     case RegionKind::Shortcuts: drawShortcut(painter, r, r.x() + r.width() / 2 < frame().width() / 2); break;
@@ -174,7 +180,8 @@ void LockScreenGuide::drawRegion(Painter& painter, const CoveredRegion& region) 
             painter.strokeRoundedRect(print, d / 2, 2, Color::white(0.8f));
             painter.strokeRoundedRect(print.insetBy(d * 0.2f, d * 0.2f), d * 0.3f, 2, Color::white(0.8f));
         } else {
-            painter.drawText(r, ios ? "Press home to open" : "Swipe up to unlock",
+            painter.drawText(r, ios ? platform::translate("LockScreenGuide", "Press home to open")
+                                 : platform::translate("LockScreenGuide", "Swipe up to unlock"),
                              lettering(15, false, TextAlignment::Center, 0.75f));
         }
         break;

@@ -16,6 +16,7 @@
 #include "platform/Button.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -317,7 +318,7 @@ void MainViewController::saveScreenshotDoneButtonClick() { capture_->leave(); }
 void MainViewController::setAsLockScreenButtonClick() { capture_->setAsLockScreen(); }
 void MainViewController::sendToPhoneButtonClick()
 {
-    std::string why = "this screen cannot draw it";
+    std::string why = platform::translate("MainViewController", "this screen cannot draw it");
     std::vector<std::uint8_t> png;
     if (wallpaperAlonePng) {
         // Drawn as Continue shows it, without the capture Continue takes or a capture's notice; then

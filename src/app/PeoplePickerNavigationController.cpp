@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/AtomicFile.h"
 #include "platform/Label.h"
+#include "platform/Translate.h"
 
 #include <unicode/coll.h>
 
@@ -129,11 +130,11 @@ void PeoplePickerNavigationController::importButtonClick()
 {
     FileChooser* chooser = Application::shared().services().fileChooser;
     if (!chooser) {
-        showFailure("This build cannot open files.");
+        showFailure(platform::translate("PeoplePickerNavigationController", "This build cannot open files."));
         return;
     }
     std::weak_ptr<bool> alive = alive_;
-    chooser->chooseFileToOpen("Import Contacts", {"*.vcf", "*.vcard"}, [this, alive](std::optional<std::string> path) {
+    chooser->chooseFileToOpen(platform::translate("PeoplePickerNavigationController", "Import Contacts"), {"*.vcf", "*.vcard"}, [this, alive](std::optional<std::string> path) {
         if (alive.lock())
             fileChosen(path);
     });
@@ -149,15 +150,18 @@ void PeoplePickerNavigationController::fileChosen(const std::optional<std::strin
     std::optional<std::string> text = readSmallFile(*path, maxImportBytes, tooLarge);
     if (!text) {
         app.log("Could not import contacts from " + *path);
-        showFailure(tooLarge ? "\"" + name + "\" is too large to be a contacts file."
-                             : "\"" + name + "\" could not be read.");
+        showFailure(platform::fillIn(
+            tooLarge ? platform::translate("PeoplePickerNavigationController", "\"%1\" is too large to be a contacts file.")
+                     : platform::translate("PeoplePickerNavigationController", "\"%1\" could not be read."),
+            {name}));
         return;
     }
     std::vector<Contact> imported = readVCards(*text);
     if (imported.empty()) {
         // The contacts kept so far stay: a wrong file must not wipe them.
         app.log("No contacts in " + *path);
-        showFailure("No contacts were found in \"" + name + "\".");
+        showFailure(platform::fillIn(
+            platform::translate("PeoplePickerNavigationController", "No contacts were found in \"%1\"."), {name}));
         return;
     }
     std::string error;
@@ -165,7 +169,9 @@ void PeoplePickerNavigationController::fileChosen(const std::optional<std::strin
     std::filesystem::create_directories(contactsFilePath().parent_path(), ec);
     if (!writeFileAtomically(contactsFilePath(), *text, error)) {
         app.log("Could not keep the contacts: " + error);
-        showFailure("The contacts are shown, but could not be kept for next time: " + error);
+        showFailure(platform::fillIn(platform::translate("PeoplePickerNavigationController",
+                                                         "The contacts are shown, but could not be kept for next time: %1"),
+                                     {error}));
     }
     showPerson(std::nullopt);
     setPeople(std::move(imported));
@@ -173,7 +179,8 @@ void PeoplePickerNavigationController::fileChosen(const std::optional<std::strin
 
 void PeoplePickerNavigationController::showFailure(const std::string& message)
 {
-    auto alert = std::make_shared<AlertView>("Import Failed", message, nullptr, "OK", std::vector<std::string>{});
+    auto alert = std::make_shared<AlertView>(platform::translate("PeoplePickerNavigationController", "Import Failed"), message,
+                                              nullptr, platform::translate("PeoplePickerNavigationController", "OK"), std::vector<std::string>{});
     alert->show();
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/Application.h"
 #include "platform/View.h"
+#include "platform/Translate.h"
 
 using platform::Application;
 
@@ -29,8 +30,8 @@ void RootViewController::loadView()
         platform::Rect{0, Application::statusBarHeight, screen.width, screen.height - Application::statusBarHeight}));
     // The bar shows only over the web side, which exists by then.
     flipsideNavigationBar_ = makeNavigationBar(screen.width, "TavrinPlus", "flipside",
-                                               {"Reload", "reload", [this] { flipsideViewController_->reload(); }},
-                                               {"Done", "done", [this] { toggleView(); }});
+                                               {platform::translate("RootViewController", "Reload"), "reload", [this] { flipsideViewController_->reload(); }},
+                                               {platform::translate("RootViewController", "Done"), "done", [this] { toggleView(); }});
 }
 
 void RootViewController::viewDidLoad()

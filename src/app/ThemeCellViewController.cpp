@@ -7,6 +7,7 @@
 #include "platform/Button.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
+#include "platform/Translate.h"
 
 ThemeCellViewController::ThemeCellViewController(std::string nibName) : ViewController(std::move(nibName)) {}
 
@@ -63,8 +64,11 @@ void ThemeCellViewController::actionButtonClicked()
 {
     if (alert_)
         return;
-    alert_ = std::make_shared<platform::AlertView>("Delete Style", "Are you sure you want to delete theme " + name + " ?",
-                                                   this, "OK", std::vector<std::string>{"Cancel"});
+    alert_ = std::make_shared<platform::AlertView>(
+        platform::translate("ThemeCellViewController", "Delete Style"),
+        platform::fillIn(platform::translate("ThemeCellViewController", "Are you sure you want to delete theme %1 ?"), {name}),
+        this, platform::translate("ThemeCellViewController", "OK"),
+        std::vector<std::string>{platform::translate("AlertView", "Cancel")});
     alert_->show();
 }
 

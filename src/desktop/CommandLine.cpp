@@ -20,6 +20,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/ImagePickerController.h"
 #include "platform/SettingsStore.h"
+#include "platform/Translate.h"
 
 #include <QByteArray>
 
@@ -93,25 +94,25 @@ InEffect inEffect(const std::string& key, const platform::SettingsStore::Value& 
     if (isColorKey(key)) {
         if (value.is_number_unsigned() && value.get<std::uint64_t>() <= 0xFFFFFFFFu)
             return {hexColor(value.get<std::uint32_t>()), {}};
-        return {hexColor(defaultColor(key)), "holds " + stored + ", not a colour; the default is used"};
+        return {hexColor(defaultColor(key)), platform::fillIn(platform::translate("CommandLine", "%1 holds %2, not a colour; the default is used"), {escaped(key), escaped(stored)})};
     }
     if (key == keys::stripLayout) {
         if (value.is_string() && parseStripLayout(value.get_ref<const std::string&>()))
             return {value.get<std::string>(), {}};
-        return {"none", "holds " + stored + ", not classic, split or none; no strip is shown"};
+        return {"none", platform::fillIn(platform::translate("CommandLine", "%1 holds %2, not classic, split or none; no strip is shown"), {escaped(key), escaped(stored)})};
     }
     if (key == keys::qrCode) {
         if (value.is_string() && parseQrCodeKind(value.get_ref<const std::string&>()))
             return {value.get<std::string>(), {}};
-        return {"none", "holds " + stored + ", not none, tel or url; no scan code is shown"};
+        return {"none", platform::fillIn(platform::translate("CommandLine", "%1 holds %2, not none, tel or url; no scan code is shown"), {escaped(key), escaped(stored)})};
     }
     if (key == keys::userSavedThemes)
         return value.is_array() ? InEffect{whole, {}}
-                                : InEffect{"[]", "holds " + stored + ", not a list of styles; none are offered"};
+                                : InEffect{"[]", platform::fillIn(platform::translate("CommandLine", "%1 holds %2, not a list of styles; none are offered"), {escaped(key), escaped(stored)})};
     if (value.is_string())
         return {value.get<std::string>(), {}};
     if (std::find(std::begin(listedKeys), std::end(listedKeys), key) != std::end(listedKeys))
-        return {"", "holds " + stored + ", not text; it reads as empty"};
+        return {"", platform::fillIn(platform::translate("CommandLine", "%1 holds %2, not text; it reads as empty"), {escaped(key), escaped(stored)})};
     return {whole, {}};
 }
 
@@ -119,7 +120,7 @@ int get(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 {
     bool asJson = args.size() == 2 && args[1] == "--json";
     if (args.size() > 2)
-        throw UsageError{"get takes one KEY or --json"};
+        throw UsageError{platform::translate("CommandLine", "get takes one KEY or --json")};
     if (args.size() == 2 && !asJson)
         requireUtf8(args[1], "KEY");
     Session session(err);
@@ -127,7 +128,7 @@ int get(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     auto print = [&](const std::string& key, const platform::SettingsStore::Value& value, bool named) {
         InEffect shown = inEffect(key, value);
         if (!shown.note.empty())
-            err << "tavrin-plus: note: " << escaped(key) << " " << escaped(shown.note) << "\n";
+            err << "tavrin-plus: " << platform::fillIn(platform::translate("CommandLine", "note: %1"), {shown.note}) << "\n";
         out << (named ? key + "\t" : "") << escaped(shown.text) << "\n";
     };
     if (asJson) {
@@ -135,7 +136,7 @@ int get(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     } else if (args.size() == 2) {
         const auto* value = settings.valueForKey(args[1]);
         if (!value)
-            throw UsageError{"no setting named '" + escaped(args[1]) + "'"};
+            throw UsageError{platform::fillIn(platform::translate("CommandLine", "no setting named '%1'"), {escaped(args[1])})};
         print(args[1], *value, false);
     } else {
         for (const char* key : listedKeys)
@@ -148,23 +149,23 @@ int get(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
 {
     if (args.size() != 3)
-        throw UsageError{"set takes KEY and VALUE"};
+        throw UsageError{platform::translate("CommandLine", "set takes KEY and VALUE")};
     const std::string& key = args[1];
     const std::string& value = args[2];
     requireUtf8(key, "KEY");
     requireUtf8(value, "VALUE");
     if (key == keys::stripLayout && !parseStripLayout(value))
-        throw UsageError{"strip_layout is classic, split or none"};
+        throw UsageError{platform::translate("CommandLine", "strip_layout is classic, split or none")};
     if (key == keys::device && !ScreenCatalogue::builtIn().resolve(value))
-        throw UsageError{"device is a screen that 'tavrin-plus devices' lists, or WIDTHxHEIGHT@SCALE in points, "
-                         "for example 390x844@3"};
+        throw UsageError{platform::translate("CommandLine", "device is a screen that 'tavrin-plus devices' lists, or "
+                                                           "WIDTHxHEIGHT@SCALE in points, for example 390x844@3")};
     if (key == keys::qrCode && !parseQrCodeKind(value))
-        throw UsageError{"qr_code is none, tel or url"};
+        throw UsageError{platform::translate("CommandLine", "qr_code is none, tel or url")};
     if (key == keys::qrUrl && !WallpaperCode::isAllowedUrl(value))
-        throw UsageError{"qr_url is an https address, for example https://example.com/found"};
+        throw UsageError{platform::translate("CommandLine", "qr_url is an https address, for example https://example.com/found")};
     std::optional<std::uint32_t> packed;
     if (isColorKey(key) && !(packed = parseColor(value)))
-        throw UsageError{"a colour is written 0xRRGGBBAA, for example 0x1B1C1CFF"};
+        throw UsageError{platform::translate("CommandLine", "a colour is written 0xRRGGBBAA, for example 0x1B1C1CFF")};
     if (key == keys::phonePreference || key == keys::otherPreference || key == keys::stripLayout ||
         key == keys::device || key == keys::qrCode || key == keys::qrUrl || packed) {
         Session session(err);
@@ -174,8 +175,10 @@ int set(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
             session.settings().setObject(key, value);
         return session.finish();
     }
-    throw UsageError{"'" + escaped(key) + "' cannot be set; settable are phone_preference, other_preference, "
-                     "strip_layout, strip_color, bg_color, font_face, font_highlight, device, qr_code and qr_url"};
+    throw UsageError{platform::fillIn(platform::translate("CommandLine", "'%1' cannot be set; settable are phone_preference, "
+                                                                 "other_preference, strip_layout, strip_color, bg_color, "
+                                                                 "font_face, font_highlight, device, qr_code and qr_url"),
+                                 {escaped(key)})};
 }
 
 int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -193,10 +196,10 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
             int n = 0;
             auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
             if (ec != std::errc() || end != s.data() + s.size() || n < 1 || n > 4)
-                throw UsageError{"--scale is a whole number from 1 to 4"};
+                throw UsageError{platform::translate("CommandLine", "--scale is a whole number from 1 to 4")};
             scale = float(n);
         } else {
-            throw UsageError{"export takes [-o FILE] [--device ID] [--scale N], not '" + escaped(args[i]) + "'"};
+            throw UsageError{platform::fillIn(platform::translate("CommandLine", "export takes [-o FILE] [--device ID] [--scale N], not '%1'"), {escaped(args[i])})};
         }
     }
     const char* format = "PNG";
@@ -211,15 +214,15 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
         if (endsWith(".jpg") || endsWith(".jpeg"))
             format = "JPEG";
         else if (!endsWith(".png"))
-            throw UsageError{"the output file ends in .png, .jpg or .jpeg"};
+            throw UsageError{platform::translate("CommandLine", "the output file ends in .png, .jpg or .jpeg")};
     }
 
     Session session(err, Session::Start::WithViews, screen);
     auto& main = session.main();
     // A phone's picture is made at its own pixels; the scale is for the classic screen alone.
     if (scale && main.screen().system != "classic") {
-        err << "tavrin-plus: --scale is for the classic screen; " << escaped(main.screen().name)
-            << "'s picture is made at its own pixels\n";
+        err << "tavrin-plus: "
+            << platform::fillIn(platform::translate("CommandLine", "--scale is for the classic screen; %1's picture is made at its own pixels"), {escaped(main.screen().name)}) << "\n";
         return session.finish(2);
     }
     const float pixelsAPoint = scale.value_or(main.screen().scale());
@@ -231,10 +234,10 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
             return 1;
         }
         QByteArray bytes = encodeScreen(picture, format);
-        std::string error = "cannot encode the picture";
+        std::string error = platform::translate("CommandLine", "cannot encode the picture");
         if (bytes.isEmpty() ||
             !platform::writeFileAtomically(*file, std::string_view(bytes.constData(), size_t(bytes.size())), error)) {
-            err << "tavrin-plus: cannot write " << escaped(*file) << ": " << error << "\n";
+            err << "tavrin-plus: " << platform::fillIn(platform::translate("CommandLine", "cannot write %1: %2"), {escaped(*file), error}) << "\n";
             return 1;
         }
         written = *file;
@@ -250,7 +253,7 @@ int exportWallpaper(const std::vector<std::string>& args, std::ostream& out, std
 int photo(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
 {
     if (args.size() != 2 || args[1].empty())
-        throw UsageError{"photo takes FILE or --remove"};
+        throw UsageError{platform::translate("CommandLine", "photo takes FILE or --remove")};
     if (args[1] == "--remove") {
         Session session(err);
         return session.finish(PhotographStore().remove() ? 0 : 1);
@@ -259,8 +262,12 @@ int photo(const std::vector<std::string>& args, std::ostream&, std::ostream& err
     QtImageCodec codec;
     platform::ImageRef picture = codec.decodePhotoFile(file, platform::ImagePickerController::maxPhotoSide);
     if (!picture || picture->isNull()) {
-        err << "tavrin-plus: " << escaped(file)
-            << (std::filesystem::exists(file) ? " is not a picture that can be read\n" : ": no such file\n");
+        err << "tavrin-plus: "
+            << platform::fillIn(std::filesystem::exists(file)
+                                    ? platform::translate("CommandLine", "%1 is not a picture that can be read")
+                                    : platform::translate("CommandLine", "%1: no such file"),
+                                {escaped(file)})
+            << "\n";
         return 1;
     }
     Session session(err);
@@ -277,7 +284,7 @@ int photo(const std::vector<std::string>& args, std::ostream&, std::ostream& err
 std::string oneName(const std::vector<std::string>& args)
 {
     if (args.size() != 2)
-        throw UsageError{args[0] + " takes one NAME (quote a name with spaces)"};
+        throw UsageError{platform::fillIn(platform::translate("CommandLine", "%1 takes one NAME (quote a name with spaces)"), {args[0]})};
     requireUtf8(args[1], "NAME");
     return args[1];
 }
@@ -285,7 +292,7 @@ std::string oneName(const std::vector<std::string>& args)
 int styles(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() != 1)
-        throw UsageError{"styles takes no arguments"};
+        throw UsageError{platform::translate("CommandLine", "styles takes no arguments")};
     Session session(err);
     const WallpaperStyle current = WallpaperStyle::read(session.settings());
     const StyleLibrary library(session.settings());
@@ -305,7 +312,8 @@ int applyStyle(const std::vector<std::string>& args, std::ostream&, std::ostream
     StyleLibrary library(session.settings());
     auto at = library.find(name);
     if (!at) {
-        err << "tavrin-plus: there is no style named '" << escaped(name) << "'; 'tavrin-plus styles' lists them\n";
+        err << "tavrin-plus: "
+            << platform::fillIn(platform::translate("CommandLine", "there is no style named '%1'; 'tavrin-plus styles' lists them"), {escaped(name)}) << "\n";
         return session.finish(2);
     }
     library.apply(library.styles()[*at]);
@@ -316,7 +324,7 @@ int saveStyle(const std::vector<std::string>& args, std::ostream&, std::ostream&
 {
     std::string name = oneName(args);
     if (name.empty())
-        throw UsageError{"a style needs a name"};
+        throw UsageError{platform::translate("CommandLine", "a style needs a name")};
     Session session(err);
     StyleLibrary(session.settings()).save(name, WallpaperStyle::read(session.settings()));
     return session.finish();
@@ -329,9 +337,10 @@ int deleteStyle(const std::vector<std::string>& args, std::ostream&, std::ostrea
     StyleLibrary library(session.settings());
     if (!library.find(name, true)) {
         if (library.find(name))
-            err << "tavrin-plus: '" << escaped(name) << "' is a built-in style; only saved styles can be deleted\n";
+            err << "tavrin-plus: "
+                << platform::fillIn(platform::translate("CommandLine", "'%1' is a built-in style; only saved styles can be deleted"), {escaped(name)}) << "\n";
         else
-            err << "tavrin-plus: there is no saved style named '" << escaped(name) << "'\n";
+            err << "tavrin-plus: " << platform::fillIn(platform::translate("CommandLine", "there is no saved style named '%1'"), {escaped(name)}) << "\n";
         return session.finish(2);
     }
     library.remove(name);
@@ -342,7 +351,7 @@ int deleteStyle(const std::vector<std::string>& args, std::ostream&, std::ostrea
 int devices(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 {
     if (args.size() != 1)
-        throw UsageError{"devices takes no arguments"};
+        throw UsageError{platform::translate("CommandLine", "devices takes no arguments")};
     for (const Screen& screen : ScreenCatalogue::builtIn().screens())
         out << screen.id << '\t' << screen.name << '\t' << screen.pixelWidth << 'x' << screen.pixelHeight << '\t'
             << screen.ppi << " ppi\n";
@@ -376,7 +385,7 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         else if (args[i] == "--device" && i + 1 < args.size() && !screen)
             screen = screenNamed(args[++i]);
         else
-            throw UsageError{"check takes [--device ID] [--verbose]"};
+            throw UsageError{platform::translate("CommandLine", "check takes [--device ID] [--verbose]")};
     }
     Session session(err);
     if (!screen)
@@ -427,50 +436,52 @@ commands()
 
 std::string usage()
 {
-    return "Usage: tavrin-plus [--zoom N]        open the window (N from 1 to 4)\n"
-           "       tavrin-plus export [-o FILE] [--device ID] [--scale N]\n"
-           "                                     write the wallpaper as PNG or JPEG (into the photo\n"
-           "                                     album folder without -o) at the phone's pixels, or the\n"
-           "                                     classic screen's times N; prints the path\n"
-           "       tavrin-plus get [KEY]         print the settings in effect, colours as 0xRRGGBBAA;\n"
-           "                                     with backslash, tab, newline and control characters\n"
-           "                                     escaped (\\\\, \\t, \\n, \\xNN): one record a line\n"
-           "       tavrin-plus get --json        print the settings as stored, as one JSON object\n"
-           "       tavrin-plus set KEY VALUE     set phone_preference, other_preference, strip_layout\n"
-           "                                     (classic, split, none) or a colour: strip_color,\n"
-           "                                     bg_color, font_face, font_highlight; or device: an id\n"
-           "                                     that 'devices' lists or WIDTHxHEIGHT@SCALE in points;\n"
-           "                                     or qr_code (none, tel, url) and qr_url (https://...):\n"
-           "                                     a scan code below the strips that calls the number or\n"
-           "                                     opens the address\n"
-           "       tavrin-plus styles            list the styles: '*' when current, the name, the strip,\n"
-           "                                     background, font face and highlight colours, user or\n"
-           "                                     built-in\n"
-           "       tavrin-plus apply NAME        apply the first style of that name\n"
-           "       tavrin-plus save-style NAME   save the current colours as a style\n"
-           "       tavrin-plus delete-style NAME delete the saved styles of that name\n"
-           "       tavrin-plus devices           list the phone screens: id, name, pixels, pixels per inch\n"
-           "       tavrin-plus check [--device ID] [--verbose]\n"
-           "                                     print each part of the wallpaper its lock screen would\n"
-           "                                     cover and each text whose contrast is too low to read\n"
-           "                                     (below 3:1 and Lc 45 for the number, 4.5:1 and Lc 60\n"
-           "                                     for the information line), one a line, and exit 1;\n"
-           "                                     nothing and 0 when none. --verbose prints every\n"
-           "                                     figure measured, passing or not\n"
-           "       tavrin-plus photo FILE        set the photograph behind the strip, framed to fill the\n"
-           "                                     phone's screen as the framing editor first shows it\n"
-           "       tavrin-plus photo --remove    remove the photograph: the background colour shows\n"
-           "       tavrin-plus send [--device ID] [--timeout S] [--bind ADDRESS]\n"
-           "                                     offer the wallpaper for one download over the local\n"
-           "                                     network: prints its address as a QR code for the\n"
-           "                                     phone's camera; exits once downloaded, or 1 after S\n"
-           "                                     seconds (120 unless given)\n"
-           "       tavrin-plus set-lockscreen [--device ID]\n"
-           "                                     save the wallpaper into the photo album and set it as\n"
-           "                                     this desktop's lock screen picture: through the desktop\n"
-           "                                     portal, else KDE Plasma's or GNOME's own settings; exit 1\n"
-           "                                     with the reason when the desktop has no way to take it\n"
-           "       tavrin-plus --help | --version\n";
+    // The commands and their options stay as typed; only what they do is the user's language.
+    return platform::translate("CommandLine",
+                               "Usage: tavrin-plus [--zoom N]        open the window (N from 1 to 4)\n"
+                               "       tavrin-plus export [-o FILE] [--device ID] [--scale N]\n"
+                               "                                     write the wallpaper as PNG or JPEG (into the photo\n"
+                               "                                     album folder without -o) at the phone's pixels, or the\n"
+                               "                                     classic screen's times N; prints the path\n"
+                               "       tavrin-plus get [KEY]         print the settings in effect, colours as 0xRRGGBBAA;\n"
+                               "                                     with backslash, tab, newline and control characters\n"
+                               "                                     escaped (\\\\, \\t, \\n, \\xNN): one record a line\n"
+                               "       tavrin-plus get --json        print the settings as stored, as one JSON object\n"
+                               "       tavrin-plus set KEY VALUE     set phone_preference, other_preference, strip_layout\n"
+                               "                                     (classic, split, none) or a colour: strip_color,\n"
+                               "                                     bg_color, font_face, font_highlight; or device: an id\n"
+                               "                                     that 'devices' lists or WIDTHxHEIGHT@SCALE in points;\n"
+                               "                                     or qr_code (none, tel, url) and qr_url (https://...):\n"
+                               "                                     a scan code below the strips that calls the number or\n"
+                               "                                     opens the address\n"
+                               "       tavrin-plus styles            list the styles: '*' when current, the name, the strip,\n"
+                               "                                     background, font face and highlight colours, user or\n"
+                               "                                     built-in\n"
+                               "       tavrin-plus apply NAME        apply the first style of that name\n"
+                               "       tavrin-plus save-style NAME   save the current colours as a style\n"
+                               "       tavrin-plus delete-style NAME delete the saved styles of that name\n"
+                               "       tavrin-plus devices           list the phone screens: id, name, pixels, pixels per inch\n"
+                               "       tavrin-plus check [--device ID] [--verbose]\n"
+                               "                                     print each part of the wallpaper its lock screen would\n"
+                               "                                     cover and each text whose contrast is too low to read\n"
+                               "                                     (below 3:1 and Lc 45 for the number, 4.5:1 and Lc 60\n"
+                               "                                     for the information line), one a line, and exit 1;\n"
+                               "                                     nothing and 0 when none. --verbose prints every\n"
+                               "                                     figure measured, passing or not\n"
+                               "       tavrin-plus photo FILE        set the photograph behind the strip, framed to fill the\n"
+                               "                                     phone's screen as the framing editor first shows it\n"
+                               "       tavrin-plus photo --remove    remove the photograph: the background colour shows\n"
+                               "       tavrin-plus send [--device ID] [--timeout S] [--bind ADDRESS]\n"
+                               "                                     offer the wallpaper for one download over the local\n"
+                               "                                     network: prints its address as a QR code for the\n"
+                               "                                     phone's camera; exits once downloaded, or 1 after S\n"
+                               "                                     seconds (120 unless given)\n"
+                               "       tavrin-plus set-lockscreen [--device ID]\n"
+                               "                                     save the wallpaper into the photo album and set it as\n"
+                               "                                     this desktop's lock screen picture: through the desktop\n"
+                               "                                     portal, else KDE Plasma's or GNOME's own settings; exit 1\n"
+                               "                                     with the reason when the desktop has no way to take it\n"
+                               "       tavrin-plus --help | --version\n");
 }
 
 bool isCommand(const std::vector<std::string>& args)

@@ -5,6 +5,7 @@
 #include "SettingsKeys.h"
 #include "TavrinPlusAppDelegate.h"
 #include "WallpaperStyle.h"
+#include "platform/Translate.h"
 
 #include <QStringDecoder>
 
@@ -69,7 +70,7 @@ void Session::showWallpaperAlone()
     shown.saveInstructionsContinueButtonClick();
     settle();
     if (!alone)
-        throw CommandFailure{"the capture mode did not reach the wallpaper alone"};
+        throw CommandFailure{platform::translate("CommandSession", "the capture mode did not reach the wallpaper alone")};
 }
 
 QImage Session::wallpaperAlone(float pixelsAPoint)
@@ -93,7 +94,7 @@ void requireUtf8(const std::string& arg, const char* what)
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString ignored = decoder(QByteArrayView(arg.data(), qsizetype(arg.size())));
     if (decoder.hasError())
-        throw UsageError{std::string(what) + " is not valid UTF-8 text"};
+        throw UsageError{platform::fillIn(platform::translate("CommandSession", "%1 is not valid UTF-8 text"), {what})};
 }
 
 std::string escaped(std::string_view text)
@@ -122,8 +123,9 @@ Screen screenNamed(const std::string& choice)
     requireUtf8(choice, "--device");
     auto screen = ScreenCatalogue::builtIn().resolve(choice);
     if (!screen)
-        throw UsageError{"there is no screen '" + escaped(choice) + "'; 'tavrin-plus devices' lists them, or give "
-                         "WIDTHxHEIGHT@SCALE in points"};
+        throw UsageError{platform::fillIn(platform::translate("CommandSession", "there is no screen '%1'; 'tavrin-plus devices' lists "
+                                                                "them, or give WIDTHxHEIGHT@SCALE in points"),
+                                          {escaped(choice)})};
     return *screen;
 }
 
@@ -134,7 +136,10 @@ Screen storedScreen(const platform::SettingsStore& store, std::ostream& err)
         return ScreenCatalogue::builtIn().classic();
     if (auto screen = ScreenCatalogue::builtIn().resolve(*choice))
         return *screen;
-    err << "tavrin-plus: note: device holds '" << escaped(*choice) << "', no screen known; the classic one is used\n";
+    err << "tavrin-plus: "
+        << platform::fillIn(platform::translate("CommandSession", "note: device holds '%1', no screen known; the classic one is used"),
+                            {escaped(*choice)})
+        << "\n";
     return ScreenCatalogue::builtIn().classic();
 }
 

@@ -1,6 +1,7 @@
 #include "desktop/DesktopLockScreen.h"
 
 #include "platform/Application.h"
+#include "platform/Translate.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -81,7 +82,7 @@ public:
         if (portalOnBus())
             askPortal();
         else
-            fallBack("no desktop portal is running");
+            fallBack(platform::translate("DesktopLockScreen", "no desktop portal is running"));
     }
 
 private slots:
@@ -92,11 +93,11 @@ private slots:
         waitingForPortal_ = false;
         // 1 is the user's own no, which a fallback must not overrule.
         if (response == 0)
-            finish(true, "Set as the lock screen picture");
+            finish(true, platform::translate("DesktopLockScreen", "Set as the lock screen picture"));
         else if (response == 1)
-            finish(false, "cancelled");
+            finish(false, platform::translate("DesktopLockScreen", "cancelled"));
         else
-            fallBack("the desktop portal did not take it");
+            fallBack(platform::translate("DesktopLockScreen", "the desktop portal did not take it"));
     }
 
 private:
@@ -111,7 +112,7 @@ private:
         // Handed over open, so that the portal reads the file we wrote, whatever its path means to it.
         const int fd = ::open(QFile::encodeName(picture_).constData(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
-            finish(false, "cannot open " + picture_.toStdString() + ": " + std::strerror(errno));
+            finish(false, platform::fillIn(platform::translate("DesktopLockScreen", "cannot open %1: %2"), {picture_.toStdString(), std::strerror(errno)}));
             return;
         }
         const QDBusUnixFileDescriptor file(fd); // holds its own copy
@@ -132,7 +133,7 @@ private:
                 // The portal's own words are for the log: they name interfaces, not what the user can do.
                 platform::Application::shared().log("the desktop portal refused the picture: " +
                                                     reply.error().message().toStdString());
-                fallBack("the desktop portal refused it");
+                fallBack(platform::translate("DesktopLockScreen", "the desktop portal refused it"));
             } else if (reply.value().path() != requestPath_) {
                 // An older portal names the request itself.
                 listenForResponse(reply.value().path());
@@ -142,7 +143,7 @@ private:
             if (!waitingForPortal_)
                 return;
             waitingForPortal_ = false;
-            fallBack("the desktop portal did not answer");
+            fallBack(platform::translate("DesktopLockScreen", "the desktop portal did not answer"));
         });
     }
 
@@ -164,14 +165,14 @@ private:
             runTool(tool,
                     {"--file", "kscreenlockerrc", "--group", "Greeter", "--group", "Wallpaper", "--group", "org.kde.image",
                      "--group", "General", "--key", "Image", uri},
-                    "Set as KDE Plasma's lock screen picture", why);
+                    platform::translate("DesktopLockScreen", "Set as KDE Plasma's lock screen picture"), why);
         } else if (QString gsettings = gnomeTool(); !gsettings.isEmpty()) {
             runTool(gsettings, {"set", "org.gnome.desktop.screensaver", "picture-uri", uri},
-                    "Set as GNOME's screen-saver picture. GNOME's lock screen shows the desktop picture, blurred: "
-                    "set it as the desktop picture too to see it there",
+                    platform::translate("DesktopLockScreen", "Set as GNOME's screen-saver picture. GNOME's lock screen shows the desktop "
+                                                             "picture, blurred: set it as the desktop picture too to see it there"),
                     why);
         } else {
-            finish(false, why + ", and no KDE Plasma or GNOME settings tool to fall back on");
+            finish(false, platform::fillIn(platform::translate("DesktopLockScreen", "%1, and no KDE Plasma or GNOME settings tool to fall back on"), {why}));
         }
     }
 
@@ -185,11 +186,12 @@ private:
                 return;
             }
             const QString said = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
-            finish(false, why + "; " + name + " failed" + (said.isEmpty() ? "" : ": " + said.toStdString()));
+            finish(false, said.isEmpty() ? platform::fillIn(platform::translate("DesktopLockScreen", "%1; %2 failed"), {why, name})
+                                         : platform::fillIn(platform::translate("DesktopLockScreen", "%1; %2 failed: %3"), {why, name, said.toStdString()}));
         });
         connect(process, &QProcess::errorOccurred, this, [=, this](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart)
-                finish(false, why + "; " + name + " could not be started");
+                finish(false, platform::fillIn(platform::translate("DesktopLockScreen", "%1; %2 could not be started"), {why, name}));
         });
         QTimer::singleShot(toolMs, process, [process] { process->kill(); });
         process->start(program, args);

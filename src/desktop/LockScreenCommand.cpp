@@ -4,6 +4,7 @@
 #include "desktop/DesktopLockScreen.h"
 
 #include "MainViewController.h"
+#include "platform/Translate.h"
 
 #include <QEventLoop>
 
@@ -16,7 +17,7 @@ int setLockScreen(const std::vector<std::string>& args, std::ostream& out, std::
         if (args[i] == "--device" && i + 1 < args.size() && !screen)
             screen = screenNamed(args[++i]);
         else
-            throw UsageError{"set-lockscreen takes [--device ID], not '" + escaped(args[i]) + "'"};
+            throw UsageError{platform::fillIn(platform::translate("LockScreenCommand", "set-lockscreen takes [--device ID], not '%1'"), {escaped(args[i])})};
     }
     Session session(err, Session::Start::WithViews, screen);
     const std::filesystem::path picture = session.wallpaperIntoAlbum(session.main().screen().scale());
@@ -29,8 +30,10 @@ int setLockScreen(const std::vector<std::string>& args, std::ostream& out, std::
     });
     loop.exec();
     if (!outcome->set) {
-        err << "tavrin-plus: not set as the lock screen picture: " << outcome->message << "; the picture is "
-            << picture.string() << "\n";
+        err << "tavrin-plus: "
+            << platform::fillIn(platform::translate("LockScreenCommand", "not set as the lock screen picture: %1; the picture is %2"),
+                                {outcome->message, picture.string()})
+            << "\n";
         return session.finish(1);
     }
     out << outcome->message << ": " << picture.string() << "\n";

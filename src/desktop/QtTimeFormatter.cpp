@@ -9,7 +9,10 @@ std::string QtTimeFormatter::formatLocalTime(std::chrono::system_clock::time_poi
 {
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count();
     QDateTime local = QDateTime::fromMSecsSinceEpoch(ms);
-    return QLocale::c().toString(local, QString::fromStdString(pattern)).toStdString();
+    // Day and month names in the user's language; a pattern of numbers alone (a file's stamp, a clock)
+    // keeps its ASCII digits whatever the language.
+    const bool names = pattern.find("MMM") != std::string::npos || pattern.find("ddd") != std::string::npos;
+    return (names ? QLocale() : QLocale::c()).toString(local, QString::fromStdString(pattern)).toStdString();
 }
 
 } // namespace desktop

@@ -2,8 +2,10 @@
 #include "desktop/CommandLine.h"
 #include "desktop/PhoneWindow.h"
 #include "desktop/SettingsWatcher.h"
+#include "desktop/UserLanguage.h"
 
 #include "platform/Clock.h"
+#include "platform/Translate.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -11,6 +13,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,6 +35,16 @@ bool hasDisplay()
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
+// A usage error of the window's arguments, said in the user's language: the translations need an
+// application object, which the window's own cannot be without a display.
+int refuse(int argc, char** argv, const std::function<std::string()>& message)
+{
+    QCoreApplication core(argc, argv);
+    const desktop::UserLanguage language;
+    std::cerr << "tavrin-plus: " << message();
+    return 2;
+}
+
 int runWindow(int argc, char** argv, const std::vector<std::string>& args)
 {
     int zoom = 1;
@@ -44,17 +57,21 @@ int runWindow(int argc, char** argv, const std::vector<std::string>& args)
             zoom = n;
             ++i;
         } else {
-            std::cerr << "tavrin-plus: unknown or malformed argument '" << args[i] << "'\n" << desktop::usage();
-            return 2;
+            return refuse(argc, argv, [&] {
+                return platform::fillIn(platform::translate("main", "unknown or malformed argument '%1'"), {args[i]}) +
+                       "\n" + desktop::usage();
+            });
         }
     }
     if (!hasDisplay()) {
-        std::cerr << "tavrin-plus: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                     "try 'tavrin-plus export' or 'xvfb-run tavrin-plus'\n";
-        return 2;
+        return refuse(argc, argv, [] {
+            return platform::translate("main", "no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY "
+                                               "is set); try 'tavrin-plus export' or 'xvfb-run tavrin-plus'") + "\n";
+        });
     }
     QApplication qt(argc, argv);
     QApplication::setApplicationName("TavrinPlus");
+    desktop::UserLanguage language;
     StderrLog log;
     platform::SteadyClock clock;
     desktop::AppRuntime runtime(clock, log, desktop::AppRuntime::Use::Window);
@@ -88,5 +105,6 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication qt(qtArgc, argv);
+    desktop::UserLanguage language;
     return desktop::runCommand(args, std::cout, std::cerr);
 }

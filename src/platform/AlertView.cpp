@@ -5,6 +5,7 @@
 #include "platform/Label.h"
 #include "platform/Theme.h"
 #include "platform/Window.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <limits>
@@ -113,8 +114,8 @@ void AlertView::dismissWithClickedButtonIndex(int index, bool)
 bool AlertView::pressKey(Key key)
 {
     // A button titled Cancel cancels wherever it stands: some alerts give the cancel role (index 0) to
-    // the button that confirms.
-    auto titled = std::find(buttonTitles_.begin(), buttonTitles_.end(), "Cancel");
+    // the button that confirms. Callers title it with this same translation.
+    auto titled = std::find(buttonTitles_.begin(), buttonTitles_.end(), translate("AlertView", "Cancel"));
     const int cancel = titled == buttonTitles_.end() ? 0 : int(titled - buttonTitles_.begin());
     const int confirm = numberOfButtons() == 1 ? 0 : cancel == 0 ? 1 : 0;
     if (key == Key::Escape)

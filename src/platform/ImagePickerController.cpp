@@ -5,6 +5,7 @@
 #include "platform/ImageView.h"
 #include "platform/Label.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 #include <cmath>
 
@@ -82,7 +83,8 @@ void ImagePickerController::loadView()
     root->addSubview(viewfinder_);
 
     hint_ = std::make_shared<Label>(Rect{24, h / 2 - 40, w - 48, 80});
-    hint_->setText(sourceType_ == Camera ? "Starting the camera…" : "Choose a photograph in the file window.");
+    hint_->setText(sourceType_ == Camera ? translate("ImagePickerController", "Starting the camera…")
+                                              : translate("ImagePickerController", "Choose a photograph in the file window."));
     hint_->setIdentifier("picker.hint");
     hint_->setFont({17, false});
     hint_->setTextColor(Color::white(0.8f));
@@ -94,7 +96,7 @@ void ImagePickerController::loadView()
     topBar_->setBackgroundColor(barColor);
     topBar_->setUserInteractionEnabled(false);
     auto title = std::make_shared<Label>(Rect{0, 0, w, barHeight});
-    title->setText("Move and Scale");
+    title->setText(translate("ImagePickerController", "Move and Scale"));
     title->setFont({17, true});
     title->setTextColor(Color::white());
     title->setAlignment(TextAlignment::Center);
@@ -104,11 +106,11 @@ void ImagePickerController::loadView()
 
     bottomBar_ = std::make_shared<View>();
     bottomBar_->setBackgroundColor(barColor);
-    cancelButton_ = barButton({}, "Cancel", "picker.cancel");
+    cancelButton_ = barButton({}, translate("ImagePickerController", "Cancel"), "picker.cancel");
     cancelButton_->setAction([this] { cancel(); });
     cancelButton_->setKeyEquivalent(Key::Escape);
     bottomBar_->addSubview(cancelButton_);
-    chooseButton_ = barButton({}, "Choose", "picker.choose");
+    chooseButton_ = barButton({}, translate("ImagePickerController", "Choose"), "picker.choose");
     chooseButton_->setTitleColor(theme::accent);
     chooseButton_->setAction([this] { choose(); });
     chooseButton_->setHidden(true);
@@ -145,7 +147,7 @@ void ImagePickerController::viewDidAppear(bool)
     }
     std::weak_ptr<bool> alive = alive_;
     Application::shared().services().fileChooser->chooseFileToOpen(
-        "Photographs", {"*.jpg", "*.jpeg", "*.png", "*.webp", "*.bmp", "*.gif", "*.tif", "*.tiff"},
+        translate("ImagePickerController", "Photographs"), {"*.jpg", "*.jpeg", "*.png", "*.webp", "*.bmp", "*.gif", "*.tif", "*.tiff"},
         [this, alive](std::optional<std::string> path) {
             if (alive.lock())
                 fileChosen(path);
@@ -174,7 +176,7 @@ void ImagePickerController::startCamera()
 {
     platform::Camera* camera = Application::shared().services().camera;
     if (!camera) {
-        cameraFailed("There is no camera.");
+        cameraFailed(translate("ImagePickerController", "There is no camera."));
         return;
     }
     cameraRunning_ = true;

@@ -51,7 +51,8 @@ public:
 class TimeFormatter {
 public:
     virtual ~TimeFormatter() = default;
-    // The local time in a pattern of yyyy, MM, dd, HH, mm and ss fields.
+    // The local time in a pattern of yyyy, MM, dd, HH, mm and ss fields; MMMM and dddd are the month's
+    // and the day's names in the user's language.
     virtual std::string formatLocalTime(std::chrono::system_clock::time_point time, const std::string& pattern) const = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Services.h"
+#include "platform/Translate.h"
 
 #include <cerrno>
 #include <chrono>
@@ -32,11 +33,14 @@ std::string timestampForFileName()
     return buf;
 }
 
-std::string writeProblem(const std::string& reason) { return "Couldn't save your settings: " + reason; }
+std::string writeProblem(const std::string& reason)
+{
+    return fillIn(translate("SettingsStore", "Couldn't save your settings: %1"), {reason});
+}
 
 std::string readProblem(const std::string& reason)
 {
-    return "Couldn't read your settings: " + reason + "; changes are not saved";
+    return fillIn(translate("SettingsStore", "Couldn't read your settings: %1; changes are not saved"), {reason});
 }
 
 } // namespace
@@ -263,7 +267,7 @@ bool SettingsStore::lock(std::chrono::milliseconds timeout, std::string& reason)
             return false;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
-            reason = "another program holds them";
+            reason = translate("SettingsStore", "another program holds them");
             return false;
         }
         std::this_thread::sleep_for(pause);

@@ -1,6 +1,7 @@
 #include "platform/WebView.h"
 
 #include "platform/Application.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 
@@ -39,7 +40,7 @@ void WebView::loadRequest(const std::string& url)
     };
     WebLoader* loader = Application::shared().services().webLoader;
     if (!loader) {
-        answer(WebPage{false, url, {}, "This device has no network access."});
+        answer(WebPage{false, url, {}, translate("WebView", "This device has no network access.")});
         return;
     }
     loader->load(url, std::move(answer));
@@ -80,7 +81,7 @@ void WebView::draw(Painter& painter) const
         style.font = {15, false};
         style.color = loadingText;
         style.alignment = TextAlignment::Center;
-        painter.drawText(area, loading_ ? "Loading\u2026" : "", style);
+        painter.drawText(area, loading_ ? translate("WebView", "Loading\u2026") : "", style);
         return;
     }
     layout_ = painter.drawHtml(area, html_, contentOffset());

@@ -23,6 +23,8 @@ TempHome::TempHome()
         {"XDG_CONFIG_HOME", path_ / "config"},
         {"XDG_DATA_HOME", path_ / "data"},
         {"XDG_PICTURES_DIR", path_ / "pictures"},
+        // The tests compare English texts, whatever the developer's desktop speaks.
+        {"LANGUAGE", "en"},
     };
     for (const auto& [name, value] : vars) {
         const char* old = std::getenv(name);

@@ -10,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/Button.h"
 #include "platform/Label.h"
+#include "platform/Translate.h"
 
 ChangeInformationDialogViewController::ChangeInformationDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
@@ -84,11 +85,11 @@ void ChangeInformationDialogViewController::showWarnings()
     };
     std::string text;
     if (phone.empty())
-        text = "No number: whoever finds the phone cannot call you. ";
+        text = platform::translate("ChangeInformationDialogViewController", "No number: whoever finds the phone cannot call you. ");
     else if (shortened(WallpaperLayout::contactPartOf(strips), strips == StripLayout::Split ? "TAVRIN: " + phone : phone))
-        text = "The number is too long: the wallpaper shortens it. ";
+        text = platform::translate("ChangeInformationDialogViewController", "The number is too long: the wallpaper shortens it. ");
     if (shortened(WallpaperLayout::infoPartOf(strips), information))
-        text += "The information is too long: the wallpaper shortens it. ";
+        text += platform::translate("ChangeInformationDialogViewController", "The information is too long: the wallpaper shortens it. ");
     // The code as the wallpaper would show it with the texts as typed.
     WallpaperStyle typed = preview().style();
     typed.contact = phone;
@@ -97,7 +98,7 @@ void ChangeInformationDialogViewController::showWarnings()
     WallpaperCode code = WallpaperCode::of(typed);
     code.placeOn(layout, typed);
     if (!code.problem().empty())
-        text += "Scan code: " + code.problem() + ".";
+        text += platform::fillIn(platform::translate("ChangeInformationDialogViewController", "Scan code: %1."), {code.problem()});
     warningLabel->setText(text);
 }
 

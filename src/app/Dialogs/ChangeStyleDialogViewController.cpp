@@ -10,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/Label.h"
 #include "platform/SettingsStore.h"
+#include "platform/Translate.h"
 
 ChangeStyleDialogViewController::ChangeStyleDialogViewController(std::string nibName, DialogHost& preview)
     : DialogBase(std::move(nibName), preview) {}
@@ -34,7 +35,8 @@ void ChangeStyleDialogViewController::viewWillAppear(bool)
     auto& settings = platform::Application::shared().settings();
     std::string name = settings.stringForKey(keys::styleName).value_or("");
     bool modified = StyleLibrary(settings).isModified(name, preview().style());
-    currentStyleLabel->setText(name + (modified ? " (modified)" : ""));
+    currentStyleLabel->setText(modified ? platform::fillIn(platform::translate("ChangeStyleDialogViewController", "%1 (modified)"), {name})
+                                        : name);
 }
 
 void ChangeStyleDialogViewController::styleLibraryButtonClick() { preview().pushDialog(styleLibrary()); }

@@ -12,6 +12,7 @@
 #include "platform/ImageView.h"
 #include "platform/Label.h"
 #include "platform/Slider.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,13 +27,16 @@ constexpr std::uint32_t whiteLettering = 0xFFFFFFFF;
 std::string fixTitle(const WallpaperStyle& from, const WallpaperStyle& to)
 {
     const std::string lettering = to.fontFaceColor == from.fontFaceColor ? ""
-                                  : to.fontFaceColor == whiteLettering   ? "White"
-                                                                         : "Black";
+                                  : to.fontFaceColor == whiteLettering   ? platform::translate("StripOptionsDialogViewController", "White")
+                                                                         : platform::translate("StripOptionsDialogViewController", "Black");
     const std::uint32_t opacity = to.stripColor & 0xFF;
     if (opacity == (from.stripColor & 0xFF))
-        return "Use " + lettering;
+        return platform::fillIn(platform::translate("StripOptionsDialogViewController", "Use %1"), {lettering});
     const std::string percent = std::to_string(std::lround(opacity * 100 / 255.0)) + "%";
-    return lettering.empty() ? "Opacity " + percent : lettering + ", " + percent;
+    return platform::fillIn(lettering.empty() ? platform::translate("StripOptionsDialogViewController", "Opacity %1")
+                                             : platform::translate("StripOptionsDialogViewController", "%1, %2"),
+                            lettering.empty() ? std::initializer_list<std::string>{percent}
+                                              : std::initializer_list<std::string>{lettering, percent});
 }
 
 } // namespace
@@ -157,8 +161,8 @@ void StripOptionsDialogViewController::showContrast(bool settled)
     });
     contrastMark->setHidden(number == readings.end());
     contrastMark->setPasses(std::all_of(readings.begin(), readings.end(), [](const auto& r) { return r.passes(); }));
-    contrastRatio->setText(number == readings.end() ? "None" : number->ratioText());
-    contrastLc->setText(number == readings.end() ? "no lettering" : number->lcText());
+    contrastRatio->setText(number == readings.end() ? platform::translate("StripOptionsDialogViewController", "None") : number->ratioText());
+    contrastLc->setText(number == readings.end() ? platform::translate("StripOptionsDialogViewController", "no lettering") : number->lcText());
     // Finding the fix measures the photograph a score of times: not while a finger drags.
     fix_ = settled ? contrast.fix(style) : std::nullopt;
     contrastFixButton->setHidden(!fix_);

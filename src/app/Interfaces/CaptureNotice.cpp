@@ -3,6 +3,7 @@
 #include "platform/Button.h"
 #include "platform/Label.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 using namespace platform;
 
@@ -32,7 +33,7 @@ CaptureNoticeOutlets buildCaptureNotice(Size size, std::function<void()> showInF
     o.root->addSubview(o.message);
 
     o.showInFolder = std::make_shared<Button>(Rect{width - 12 - 132, 36, 132, 32});
-    o.showInFolder->setTitle("Show in Folder");
+    o.showInFolder->setTitle(platform::translate("CaptureNotice", "Show in Folder"));
     o.showInFolder->setFont({14, true});
     o.showInFolder->setTitleColor(Color::white());
     o.showInFolder->setBackgroundColor(theme::accent);

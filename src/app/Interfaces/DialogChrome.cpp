@@ -3,6 +3,7 @@
 #include "Dialogs/DialogBase.h"
 
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 using namespace platform;
 
@@ -65,18 +66,19 @@ DialogChrome makeDialogChrome(DialogBase& dialog, Size size, const std::string& 
     c.panel->addSubview(c.title);
 
     if (options.backButton) {
-        c.backButton = headerButton({6, 4, buttonsWidth, 40}, "\u2039 Back", "dialog.back");
+        c.backButton = headerButton({6, 4, buttonsWidth, 40}, platform::translate("DialogChrome", "\u2039 Back"), "dialog.back");
         c.backButton->setAction([&dialog] { dialog.backButtonClick(); });
         c.backButton->setKeyEquivalent(Key::Escape);
+        c.backButton->setAccessibilityLabel("Back");
         c.panel->addSubview(c.backButton);
     }
-    c.hideButton = headerButton({size.width - buttonsWidth - 6, 4, buttonsWidth, 40}, "Hide", "dialog.hide");
+    c.hideButton = headerButton({size.width - buttonsWidth - 6, 4, buttonsWidth, 40}, platform::translate("DialogChrome", "Hide"), "dialog.hide");
     c.hideButton->setAction([&dialog] { dialog.hideButtonClick(); });
     c.panel->addSubview(c.hideButton);
 
     c.saveButton = std::make_shared<Button>(Rect{chrome::margin, size.height - chrome::footerHeight + 6,
                                                  size.width - 2 * chrome::margin, chrome::rowHeight});
-    c.saveButton->setTitle("Save Wallpaper");
+    c.saveButton->setTitle(platform::translate("DialogChrome", "Save Wallpaper"));
     c.saveButton->setBackgroundColor(theme::accent);
     c.saveButton->setCornerRadius(theme::controlRadius);
     c.saveButton->setIdentifier("dialog.save");

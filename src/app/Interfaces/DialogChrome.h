@@ -3,6 +3,7 @@
 #include "Dialogs/DialogBase.h"
 
 #include "platform/Button.h"
+#include "platform/Translate.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
 #include "platform/Label.h"
@@ -65,13 +66,15 @@ inline float menuDialogHeight(int count, float extra = 0)
     return headerHeight + 8 + extra + count * rowHeight + (count - 1) * menuGap + 8 + footerHeight;
 }
 
-// Stacks the menu's buttons down the content area from `top`, each wired to its action.
+// Stacks the menu's buttons down the content area from `top`, each wired to its action; the titles
+// are translated in `context`, the one they were marked in.
 template <class Controller, size_t N>
-void addMenuButtons(DialogChrome& c, Controller& controller, const MenuItem<Controller> (&items)[N], float top)
+void addMenuButtons(DialogChrome& c, Controller& controller, const MenuItem<Controller> (&items)[N], float top,
+                    const char* context)
 {
     float y = top;
     for (const auto& item : items) {
-        auto button = menuButton({c.contentArea.x(), y, c.contentArea.width(), rowHeight}, item.title, item.identifier);
+        auto button = menuButton({c.contentArea.x(), y, c.contentArea.width(), rowHeight}, platform::translate(context, item.title), item.identifier);
         auto action = item.action;
         button->setAction([&controller, action] { (controller.*action)(); });
         c.panel->addSubview(button);

@@ -15,6 +15,7 @@
 #include <limits>
 #include <string>
 #include <vector>
+#include "platform/Translate.h"
 
 using namespace platform;
 
@@ -79,17 +80,17 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
     v->setIdentifier("capture.instructions");
     // Laid out for the classic screen, centred on a taller one.
     const float x = 28, w = screen.width - 56, top = (screen.height - Application::classicScreenSize.height) / 2;
-    auto title = textLine({x, top + 48, w, 34}, "Save Your Wallpaper", 24, true, Color::white());
+    auto title = textLine({x, top + 48, w, 34}, platform::translate("MainView", "Save Your Wallpaper"), 24, true, Color::white());
     // One line, a little smaller where the screen is too narrow for it.
     title->setWraps(false);
     title->setMinimumFontSize(18);
     v->addSubview(title);
     const std::string steps[] = {
-        "1.  Tap Continue. The wallpaper is shown alone on the screen.",
-        "2.  The screen is captured into your photo album, " +
-            Application::shared().services().paths->photoAlbumDirectory().string() + ".",
-        "3.  Tap anywhere to come back.",
-        "4.  Set the captured picture as your lock screen picture.",
+        platform::translate("MainView", "1.  Tap Continue. The wallpaper is shown alone on the screen."),
+        platform::fillIn(platform::translate("MainView", "2.  The screen is captured into your photo album, %1."),
+                         {Application::shared().services().paths->photoAlbumDirectory().string()}),
+        platform::translate("MainView", "3.  Tap anywhere to come back."),
+        platform::translate("MainView", "4.  Set the captured picture as your lock screen picture."),
     };
     // Each step as tall as its lines, the steps evenly spaced in the room above the buttons. A step too
     // long for the room (a deep album folder) leaves a line to each one after it and is shortened.
@@ -119,19 +120,19 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
     // The picture handed on at once: to this desktop's lock screen, where it has a way to take one,
     // and to a phone on the same network.
     if (canSetLockScreen)
-        v->addSubview(handOnButton({x, lockScreenTop, w, 40}, "Set as Lock Screen", "capture.setAsLockScreen",
+        v->addSubview(handOnButton({x, lockScreenTop, w, 40}, platform::translate("MainView", "Set as Lock Screen"), "capture.setAsLockScreen",
                                    [&c] { c.setAsLockScreenButtonClick(); }));
-    v->addSubview(handOnButton({x, phoneTop, w, 40}, "Send to Phone", "capture.sendToPhone",
+    v->addSubview(handOnButton({x, phoneTop, w, 40}, platform::translate("MainView", "Send to Phone"), "capture.sendToPhone",
                                [&c] { c.sendToPhoneButtonClick(); }));
     auto continueButton = std::make_shared<Button>(Rect{x, continueTop, w, 46});
-    continueButton->setTitle("Continue");
+    continueButton->setTitle(platform::translate("MainView", "Continue"));
     continueButton->setBackgroundColor(theme::accent);
     continueButton->setCornerRadius(theme::controlRadius);
     continueButton->setIdentifier("capture.continue");
     continueButton->setAction([&c] { c.saveInstructionsContinueButtonClick(); });
     v->addSubview(continueButton);
     auto cancelButton = std::make_shared<Button>(Rect{x, top + 434, w, 40});
-    cancelButton->setTitle("Cancel");
+    cancelButton->setTitle(platform::translate("MainView", "Cancel"));
     cancelButton->setTitleColor(theme::accent);
     cancelButton->setIdentifier("capture.cancel");
     cancelButton->setKeyEquivalent(Key::Escape);
@@ -155,6 +156,7 @@ MainViewOutlets buildMainView(MainViewController& c)
     o.saveScreenshotDoneButton = std::make_shared<Button>(wholeScreen);
     o.saveScreenshotDoneButton->setIdentifier("capture.done");
     o.saveScreenshotDoneButton->setKeyEquivalent(Key::Escape);
+    o.saveScreenshotDoneButton->setAccessibilityLabel("Done");
     o.saveScreenshotDoneButton->setAction([&c] { c.saveScreenshotDoneButtonClick(); });
     o.root->addSubview(o.saveScreenshotDoneButton);
 
@@ -224,7 +226,7 @@ MainViewOutlets buildMainView(MainViewController& c)
     o.menuLauncher = std::make_shared<View>(Rect{0, 0, 80, 44});
     o.menuLauncher->setIdentifier("launcher");
     o.showButton = std::make_shared<Button>(Rect{0, 0, 80, 44});
-    o.showButton->setTitle("Menu");
+    o.showButton->setTitle(platform::translate("MainView", "Menu"));
     o.showButton->setFont({15, true});
     o.showButton->setBackgroundColor(Color::rgb255(24, 24, 28, 0.88f));
     o.showButton->setCornerRadius(22);
@@ -276,7 +278,7 @@ void showLayoutProblems(Label& notice, const Screen& screen, const std::vector<s
     notice.setHidden(problems.empty());
     if (problems.empty())
         return;
-    std::string text = "On " + screen.name + ":";
+    std::string text = platform::fillIn(platform::translate("MainView", "On %1:"), {screen.name});
     for (const std::string& problem : problems)
         text += "\n" + problem;
     notice.setText(text);

@@ -8,6 +8,7 @@
 #include "platform/Painter.h"
 #include "platform/TableView.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 using namespace platform;
 
@@ -67,7 +68,7 @@ Page makePage(PeoplePickerNavigationController& controller, Rect frame, const st
     bar->addSubview(p.title);
     p.left = barButton({4, 2, barButtonWidth, 40}, leftTitle, leftId, false);
     bar->addSubview(p.left);
-    p.cancel = barButton({frame.width() - barButtonWidth - 4, 2, barButtonWidth, 40}, "Cancel", "picker.cancel", true);
+    p.cancel = barButton({frame.width() - barButtonWidth - 4, 2, barButtonWidth, 40}, platform::translate("PeoplePicker", "Cancel"), "picker.cancel", true);
     p.cancel->setAction([&controller] { controller.cancelButtonClick(); });
     p.cancel->setKeyEquivalent(Key::Escape);
     bar->addSubview(p.cancel);
@@ -104,10 +105,10 @@ PeoplePickerOutlets buildPeoplePicker(PeoplePickerNavigationController& controll
     root->setClipsToBounds(true);
     root->setIdentifier("picker");
 
-    Page people = makePage(controller, screen, "Contacts", "Import", "picker.import", personRowHeight, "picker.people");
+    Page people = makePage(controller, screen, platform::translate("PeoplePicker", "Contacts"), platform::translate("PeoplePicker", "Import"), "picker.import", personRowHeight, "picker.people");
     people.left->setAction([&controller] { controller.importButtonClick(); });
     auto hint = std::make_shared<Label>(Rect{24, 120, screen.width() - 48, 120});
-    hint->setText("No contacts yet.\n\nImport a .vcf file exported from your address book or mail program.");
+    hint->setText(platform::translate("PeoplePicker", "No contacts yet.\n\nImport a .vcf file exported from your address book or mail program."));
     hint->setFont({16, false});
     hint->setTextColor(dimText);
     hint->setAlignment(TextAlignment::Center);
@@ -117,7 +118,7 @@ PeoplePickerOutlets buildPeoplePicker(PeoplePickerNavigationController& controll
     people.page->addSubview(hint);
     root->addSubview(people.page);
 
-    Page person = makePage(controller, screen.offsetBy(screen.width(), 0), "", "\u2039 Contacts", "picker.back",
+    Page person = makePage(controller, screen.offsetBy(screen.width(), 0), "", platform::translate("PeoplePicker", "\u2039 Contacts"), "picker.back",
                            valueRowHeight, "picker.values");
     person.left->setAction([&controller] { controller.backButtonClick(); });
     root->addSubview(person.page);

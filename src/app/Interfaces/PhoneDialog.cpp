@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include "platform/Translate.h"
 
 using namespace platform;
 
@@ -102,11 +103,11 @@ std::string pixelSize(const Screen& screen)
 PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller, bool withNotifications)
 {
     // As tall as the style list: below the status bar even when the classic layout lifts it.
-    DialogChrome c = makeDialogChrome(controller, {280, 380}, "Phone");
+    DialogChrome c = makeDialogChrome(controller, {280, 380}, platform::translate("PhoneDialog", "Phone"));
     const Rect area = c.contentArea;
 
     auto field = std::make_shared<TextField>(Rect{area.x(), area.y(), area.width(), fieldHeight});
-    field->setPlaceholder("Search, or 390x844@3");
+    field->setPlaceholder(platform::translate("PhoneDialog", "Search, or 390x844@3"));
     field->setFont({16, false});
     field->setClearButtonMode(ClearButtonMode::WhileEditing);
     field->setDelegate(&controller);
@@ -118,7 +119,7 @@ PhoneDialogOutlets buildPhoneDialog(PhoneDialogViewController& controller, bool 
     if (withNotifications) {
         bottom -= chrome::rowHeight + 8;
         notifications = chrome::toggleButton({area.x(), bottom + 8, area.width(), chrome::rowHeight},
-                                             "Sample Notifications", "phone.notifications");
+                                             platform::translate("PhoneDialog", "Sample Notifications"), "phone.notifications");
         notifications->setAction([&controller] { controller.notificationsButtonClick(); });
         c.panel->addSubview(notifications);
     }

@@ -7,6 +7,7 @@
 
 #include "platform/Slider.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 using namespace platform;
 
@@ -37,18 +38,18 @@ void colorPanel(StripOptionsDialogViewController& controller, StripOptionsDialog
         [&controller] { controller.nextSwatchButtonClicked(); });
 
     float fontY = PalettePanel::height + 6;
-    panel->addSubview(chrome::caption({0, fontY, 72, chrome::rowHeight}, "LETTERING"));
+    panel->addSubview(chrome::caption({0, fontY, 72, chrome::rowHeight}, platform::translate("StripOptionsDialog", "LETTERING")));
     float buttonWidth = (panelWidth - 72 - gap) / 2;
-    auto white = chrome::toggleButton({72, fontY, buttonWidth, chrome::rowHeight}, "White", "strip.fontWhite");
+    auto white = chrome::toggleButton({72, fontY, buttonWidth, chrome::rowHeight}, platform::translate("StripOptionsDialog", "White"), "strip.fontWhite");
     white->setAction([&controller] { controller.setFontWhite(); });
     panel->addSubview(white);
-    auto black = chrome::toggleButton({72 + buttonWidth + gap, fontY, buttonWidth, chrome::rowHeight}, "Black", "strip.fontBlack");
+    auto black = chrome::toggleButton({72 + buttonWidth + gap, fontY, buttonWidth, chrome::rowHeight}, platform::translate("StripOptionsDialog", "Black"), "strip.fontBlack");
     black->setAction([&controller] { controller.setFontBlack(); });
     panel->addSubview(black);
 
     // The number's contrast under the lettering buttons, and on the right the fix when one is needed.
     const float contrastY = fontY + chrome::rowHeight + 6;
-    panel->addSubview(chrome::caption({0, contrastY, 72, contrastRowHeight}, "CONTRAST"));
+    panel->addSubview(chrome::caption({0, contrastY, 72, contrastRowHeight}, platform::translate("StripOptionsDialog", "CONTRAST")));
     o.contrastMark = std::make_shared<ContrastMark>(Rect{72, contrastY + 8, 20, 20});
     o.contrastMark->setIdentifier("strip.contrast.mark");
     panel->addSubview(o.contrastMark);
@@ -82,7 +83,7 @@ void layoutPanel(StripOptionsDialogViewController& controller, StripOptionsDialo
 {
     auto panel = std::make_shared<View>(Rect{0, 0, panelWidth, panelHeight});
     panel->setIdentifier("strip.layoutPanel");
-    panel->addSubview(chrome::caption({0, 0, panelWidth, 16}, "STRIP LAYOUT"));
+    panel->addSubview(chrome::caption({0, 0, panelWidth, 16}, platform::translate("StripOptionsDialog", "STRIP LAYOUT")));
 
     using C = StripOptionsDialogViewController;
     using O = StripOptionsDialogOutlets;
@@ -94,14 +95,14 @@ void layoutPanel(StripOptionsDialogViewController& controller, StripOptionsDialo
         StripLayout layout;
     };
     static constexpr Choice choices[] = {
-        {"Classic", "strip.layout.classic", &C::classicStripSelected, &O::classicLayoutButton, StripLayout::Classic},
-        {"Split", "strip.layout.split", &C::splitStripSelected, &O::splitLayoutButton, StripLayout::Split},
-        {"None", "strip.layout.none", &C::noneStripSelected, &O::noneLayoutButton, StripLayout::None},
+        {QT_TRANSLATE_NOOP("StripOptionsDialog", "Classic"), "strip.layout.classic", &C::classicStripSelected, &O::classicLayoutButton, StripLayout::Classic},
+        {QT_TRANSLATE_NOOP("StripOptionsDialog", "Split"), "strip.layout.split", &C::splitStripSelected, &O::splitLayoutButton, StripLayout::Split},
+        {QT_TRANSLATE_NOOP("StripOptionsDialog", "None"), "strip.layout.none", &C::noneStripSelected, &O::noneLayoutButton, StripLayout::None},
     };
     float width = (panelWidth - 2 * gap) / 3;
     float x = 0;
     for (const Choice& choice : choices) {
-        auto b = chrome::toggleButton({x, 20, width, 56}, choice.title, choice.id);
+        auto b = chrome::toggleButton({x, 20, width, 56}, platform::translate("StripOptionsDialog", choice.title), choice.id);
         auto action = choice.action;
         b->setAction([&controller, action] { (controller.*action)(); });
         b->setHighlightAction([&controller, layout = choice.layout, button = b.get()](bool pressed) {
@@ -111,9 +112,9 @@ void layoutPanel(StripOptionsDialogViewController& controller, StripOptionsDialo
         o.*choice.outlet = b;
         x += width + gap;
     }
-    auto hint = chrome::caption({0, 84, panelWidth, 60}, "Classic: one strip across the middle. Split: contact above, "
+    auto hint = chrome::caption({0, 84, panelWidth, 60}, platform::translate("StripOptionsDialog", "Classic: one strip across the middle. Split: contact above, "
                                                         "information below. None: the background alone, no strip "
-                                                        "and no lettering.");
+                                                        "and no lettering."));
     hint->setIdentifier("strip.layoutHint");
     hint->setWraps(true);
     hint->setFont({12, false});
@@ -126,7 +127,7 @@ void fadePanel(StripOptionsDialogViewController& controller, StripOptionsDialogO
 {
     auto panel = std::make_shared<View>(Rect{0, 0, panelWidth, panelHeight});
     panel->setIdentifier("strip.fadePanel");
-    panel->addSubview(chrome::caption({0, 0, panelWidth, 16}, "STRIP OPACITY"));
+    panel->addSubview(chrome::caption({0, 0, panelWidth, 16}, platform::translate("StripOptionsDialog", "STRIP OPACITY")));
 
     auto area = std::make_shared<View>(Rect{0, 20, panelWidth, chrome::rowHeight});
     panel->addSubview(area);
@@ -142,7 +143,7 @@ void fadePanel(StripOptionsDialogViewController& controller, StripOptionsDialogO
     up->setAction([&controller] { controller.stripOpacityUpClick(); });
     area->addSubview(up);
 
-    auto hint = chrome::caption({0, 72, panelWidth, 32}, "Drag to see the strip fade; the opacity is kept when you let go.");
+    auto hint = chrome::caption({0, 72, panelWidth, 32}, platform::translate("StripOptionsDialog", "Drag to see the strip fade; the opacity is kept when you let go."));
     hint->setWraps(true);
     hint->setFont({12, false});
     panel->addSubview(hint);
@@ -156,7 +157,7 @@ void fadePanel(StripOptionsDialogViewController& controller, StripOptionsDialogO
 
 StripOptionsDialogOutlets buildStripOptionsDialog(StripOptionsDialogViewController& controller)
 {
-    DialogChrome c = makeDialogChrome(controller, {280, dialogHeight}, "Strip Options");
+    DialogChrome c = makeDialogChrome(controller, {280, dialogHeight}, platform::translate("StripOptionsDialog", "Strip Options"));
     StripOptionsDialogOutlets o;
     o.frame = c;
     Rect area = c.contentArea;
@@ -171,13 +172,14 @@ StripOptionsDialogOutlets buildStripOptionsDialog(StripOptionsDialogViewControll
         std::shared_ptr<Button> O::*outlet;
     };
     static constexpr Tab tabs[] = {
-        {"Colour", "strip.tab.color", &C::tabButtonColorClick, &O::tabButtonColor},
-        {"Layout", "strip.tab.layout", &C::tabButtonLayoutClick, &O::tabButtonLayout},
-        {"Opacity", "strip.tab.fade", &C::tabButtonFadeClick, &O::tabButtonFade},
+        {QT_TRANSLATE_NOOP("StripOptionsDialog", "Colour"), "strip.tab.color", &C::tabButtonColorClick, &O::tabButtonColor},
+        {QT_TRANSLATE_NOOP("StripOptionsDialog", "Layout"), "strip.tab.layout", &C::tabButtonLayoutClick, &O::tabButtonLayout},
+        {QT_TRANSLATE_NOOP("StripOptionsDialog", "Opacity"), "strip.tab.fade", &C::tabButtonFadeClick, &O::tabButtonFade},
     };
     float x = area.x();
     for (const Tab& tab : tabs) {
-        auto b = chrome::toggleButton({x, tabsTop, tabWidth, chrome::rowHeight}, tab.title, tab.id);
+        auto b = chrome::toggleButton({x, tabsTop, tabWidth, chrome::rowHeight},
+                                      platform::translate("StripOptionsDialog", tab.title), tab.id);
         auto action = tab.action;
         b->setAction([&controller, action] { (controller.*action)(); });
         c.panel->addSubview(b);

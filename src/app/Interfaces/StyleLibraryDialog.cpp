@@ -6,13 +6,14 @@
 
 #include "platform/TableView.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 using namespace platform;
 
 StyleLibraryDialogOutlets buildStyleLibraryDialog(StyleLibraryDialogViewController& controller)
 {
     // Short enough to stay below the status bar when the classic layout lifts the dialogs.
-    DialogChrome c = makeDialogChrome(controller, {280, 380}, "Style Library");
+    DialogChrome c = makeDialogChrome(controller, {280, 380}, platform::translate("StyleLibraryDialog", "Style Library"));
     Rect area = c.contentArea;
     auto table = std::make_shared<TableView>(Rect{area.x(), area.y(), themeCellSize.width, area.height()});
     table->setRowHeight(themeCellSize.height);

@@ -8,6 +8,7 @@
 #include "platform/Label.h"
 #include "platform/Painter.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 using namespace platform;
 
@@ -95,7 +96,7 @@ ThemeCellOutlets buildThemeCell(ThemeCellViewController& controller)
     o.root->addSubview(o.faintMark);
 
     o.actionButton = std::make_shared<DeleteButton>(Rect{themeCellSize.width - 62, 9, 56, 34});
-    o.actionButton->setTitle("Delete");
+    o.actionButton->setTitle(platform::translate("ThemeCell", "Delete"));
     o.actionButton->setFont({13, true});
     o.actionButton->setTitleColor(deleteRed);
     o.actionButton->setBackgroundColor(theme::controlFill);
