@@ -1,5 +1,7 @@
 #include "desktop/PhoneWindow.h"
 
+#include "desktop/ViewAccessibility.h"
+
 #include "desktop/AppRuntime.h"
 
 #include "MainViewController.h"
@@ -40,8 +42,22 @@ const QSize windowFrameAllowance(16, 48);
 
 } // namespace
 
+namespace {
+PhoneWindow* shown = nullptr;
+}
+
+PhoneWindow* PhoneWindow::instance() { return shown; }
+
+QRect PhoneWindow::screenRect(const platform::Rect& points) const
+{
+    const QPoint topLeft = mapToGlobal(origin_ + QPoint(int(std::lround(points.x() * zoom_)), int(std::lround(points.y() * zoom_))));
+    return {topLeft, QSize(int(std::lround(points.width() * zoom_)), int(std::lround(points.height() * zoom_)))};
+}
+
 PhoneWindow::PhoneWindow(AppRuntime& runtime, float zoom) : runtime_(runtime), zoom_(zoom)
 {
+    shown = this;
+    installViewAccessibility(runtime.application());
     setWindowTitle(title);
     // The first size fits the screen, however large the zoom asked for.
     const QRect available = screen()->availableGeometry();
@@ -82,6 +98,8 @@ PhoneWindow::PhoneWindow(AppRuntime& runtime, float zoom) : runtime_(runtime), z
 
 PhoneWindow::~PhoneWindow()
 {
+    shown = nullptr;
+    runtime_.application().onFocusChanged = nullptr;
     // The application outlives the window and still redraws while it is torn down.
     runtime_.application().onNeedsDisplay = nullptr;
     runtime_.onScreenChanged = nullptr;

@@ -27,6 +27,13 @@ public:
     // The device's screen capture, as its buttons would take it (Print, Ctrl+Shift+S, capture mode).
     void captureScreen();
 
+    // The window shown, if any: assistive technology asks it where things are.
+    static PhoneWindow* instance();
+    // A rectangle of the phone screen, in points, on the desktop's screen.
+    QRect screenRect(const platform::Rect& points) const;
+    // Something other than the mouse and keyboard acted on the screen: run what it started.
+    void acted() { scheduleFrames(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -154,9 +154,13 @@ void Application::setFocusedView(View* view)
         if (auto ring = focusRing())
             setNeedsDisplayInRect(ring->rect.insetBy(-focusRingOutset - 2, -focusRingOutset - 2));
     };
+    if (view == focusedView())
+        return;
     ringDamage();
     focused_ = view ? view->weak_from_this() : std::weak_ptr<View>();
     ringDamage();
+    if (onFocusChanged)
+        onFocusChanged(view);
 }
 
 void Application::moveFocus(bool backwards)

@@ -103,6 +103,8 @@ public:
         float cornerRadius = 0;
     };
     std::optional<FocusRing> focusRing() const;
+    // Told when the focus moves, for the shell to tell assistive technology.
+    std::function<void(View*)> onFocusChanged;
 
     // Something on screen changed: the whole screen, or a rectangle of the window, needs a repaint.
     // The shell sets onNeedsDisplay to schedule one.

@@ -58,6 +58,8 @@ public:
     View* cellForRow(int row) const;
     std::optional<IndexPath> indexPathForSelectedRow() const { return selected_; }
     void deselectRowAtIndexPath(IndexPath path, bool animated);
+    // As a tap on the row would: selected, and the delegate told.
+    void selectRow(int row);
 
     // Scrolls just enough to show the row whole.
     void scrollToRow(int row);
@@ -75,7 +77,6 @@ protected:
 
 private:
     void layoutCells();
-    void selectRow(int row);
 
     TableViewDataSource* dataSource_ = nullptr;
     TableViewDelegate* delegate_ = nullptr;

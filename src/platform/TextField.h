@@ -47,6 +47,7 @@ public:
     const std::string& text() const { return text_; }
     void setText(std::string text);
     void setPlaceholder(std::string placeholder);
+    const std::string& placeholder() const { return placeholder_; }
     void setFont(const Font& font);
     ClearButtonMode clearButtonMode() const { return clearMode_; }
     void setClearButtonMode(ClearButtonMode mode);

@@ -56,6 +56,11 @@ public:
     bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
     void setUserInteractionEnabled(bool enabled) { userInteractionEnabled_ = enabled; }
 
+    // What assistive technology reads for this view where its own text does not say it (an arrow, a
+    // mark); empty: its text.
+    const std::string& accessibilityLabel() const { return accessibilityLabel_; }
+    void setAccessibilityLabel(std::string label) { accessibilityLabel_ = std::move(label); }
+
     // For tests and diagnostics: finds views without knowing the tree's shape.
     const std::string& identifier() const { return identifier_; }
     void setIdentifier(std::string id) { identifier_ = std::move(id); }
@@ -131,6 +136,7 @@ private:
     bool clipsToBounds_ = false;
     bool userInteractionEnabled_ = true;
     std::string identifier_;
+    std::string accessibilityLabel_;
     View* superview_ = nullptr;
     ViewController* controller_ = nullptr;
     std::vector<std::shared_ptr<View>> subviews_;

@@ -1,0 +1,547 @@
+#include "desktop/ViewAccessibility.h"
+
+#include "desktop/PhoneWindow.h"
+
+#include "SwatchPaletteView.h"
+
+#include "platform/AlertView.h"
+#include "platform/Application.h"
+#include "platform/Button.h"
+#include "platform/Label.h"
+#include "platform/Slider.h"
+#include "platform/TableView.h"
+#include "platform/TextField.h"
+#include "platform/Window.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace desktop {
+
+namespace {
+
+using platform::View;
+
+platform::Application* application = nullptr;
+
+// Named colours a listener can picture; a colour far from all of them is read as its hex.
+struct NamedColour {
+    const char* name;
+    int r, g, b;
+};
+constexpr NamedColour namedColours[] = {
+    {"Black", 0, 0, 0},          {"Dark grey", 64, 64, 64},   {"Grey", 128, 128, 128},
+    {"Light grey", 192, 192, 192}, {"White", 255, 255, 255},  {"Red", 220, 30, 30},
+    {"Dark red", 128, 0, 0},     {"Pink", 255, 150, 190},     {"Orange", 255, 140, 0},
+    {"Brown", 130, 80, 30},      {"Yellow", 255, 230, 0},     {"Olive", 128, 128, 0},
+    {"Light green", 140, 230, 120}, {"Green", 30, 170, 50},   {"Dark green", 0, 90, 30},
+    {"Teal", 0, 128, 128},       {"Cyan", 0, 220, 230},       {"Light blue", 130, 190, 255},
+    {"Blue", 30, 60, 220},       {"Navy", 0, 0, 110},         {"Purple", 120, 40, 170},
+    {"Violet", 190, 120, 230},   {"Magenta", 230, 0, 200},    {"Beige", 240, 225, 180},
+};
+
+QString colourName(const platform::Color& c)
+{
+    const int r = int(std::lround(c.red * 255)), g = int(std::lround(c.green * 255)), b = int(std::lround(c.blue * 255));
+    const NamedColour* best = nullptr;
+    int bestDistance = 0;
+    for (const NamedColour& n : namedColours) {
+        // Weighted as the eye weighs the channels.
+        const int d = 3 * (n.r - r) * (n.r - r) + 4 * (n.g - g) * (n.g - g) + 2 * (n.b - b) * (n.b - b);
+        if (!best || d < bestDistance) {
+            best = &n;
+            bestDistance = d;
+        }
+    }
+    if (bestDistance <= 9 * 40 * 40)
+        return QString::fromLatin1(best->name);
+    return QStringLiteral("#%1%2%3").arg(r, 2, 16, QChar('0')).arg(g, 2, 16, QChar('0')).arg(b, 2, 16, QChar('0')).toUpper();
+}
+
+bool isExposedKind(const View& v)
+{
+    if (auto* label = dynamic_cast<const platform::Label*>(&v))
+        return !label->text().empty();
+    return dynamic_cast<const platform::Button*>(&v) || dynamic_cast<const platform::TextField*>(&v) ||
+           dynamic_cast<const platform::Slider*>(&v) || dynamic_cast<const platform::TableView*>(&v) ||
+           dynamic_cast<const platform::TableViewCell*>(&v) || dynamic_cast<const platform::AlertView*>(&v) ||
+           dynamic_cast<const SwatchPaletteView*>(&v);
+}
+
+// Where a view stands in drawing order: the indices of its branch from the window down. An earlier
+// path is drawn first, an ancestor's path is a prefix of its descendants'.
+std::vector<std::size_t> drawingPath(const View& v)
+{
+    std::vector<std::size_t> path;
+    for (const View* at = &v; at->superview(); at = at->superview()) {
+        const auto& siblings = at->superview()->subviews();
+        path.push_back(std::size_t(std::find_if(siblings.begin(), siblings.end(),
+                                                [&](const auto& s) { return s.get() == at; }) - siblings.begin()));
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+// Seen by a person: visible as far as the model goes, and not under something drawn over it (what a
+// tap at its middle would reach lies inside it, or was drawn before it).
+bool isSeen(View& v)
+{
+    if (!v.isEffectivelyVisible())
+        return false;
+    const platform::Rect b = v.bounds();
+    View* hit = application->window().hitTest(v.convertToWindow({b.x() + b.width() / 2, b.y() + b.height() / 2}));
+    return !hit || hit->isDescendantOf(v) || drawingPath(*hit) < drawingPath(v);
+}
+
+// The exposed views under `v`, the ones in between left out.
+void exposedUnder(View& v, std::vector<View*>& out)
+{
+    // A button draws its own title: what is inside it is the button.
+    if (dynamic_cast<platform::Button*>(&v))
+        return;
+    for (const auto& sub : v.subviews()) {
+        if (sub->isHidden())
+            continue;
+        if (isExposedKind(*sub) && isSeen(*sub))
+            out.push_back(sub.get());
+        else
+            exposedUnder(*sub, out);
+    }
+}
+
+std::string textsIn(const View& v)
+{
+    std::string text;
+    if (auto* label = dynamic_cast<const platform::Label*>(&v); label && !label->text().empty())
+        text = label->text();
+    for (const auto& sub : v.subviews()) {
+        if (sub->isHidden())
+            continue;
+        std::string inner = textsIn(*sub);
+        if (!inner.empty())
+            text += (text.empty() ? "" : ", ") + inner;
+    }
+    return text;
+}
+
+QAccessibleInterface* interfaceFor(View* view);
+
+// One swatch of a round palette.
+class SwatchAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    SwatchAccessible(std::weak_ptr<View> palette, int index) : palette_(std::move(palette)), index_(index) {}
+
+    bool isValid() const override { return swatch() != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return interfaceFor(palette_.lock().get()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        const Swatch* s = swatch();
+        return s && t == QAccessible::Name ? colourName(s->color) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.selectable = true;
+        auto palette = std::static_pointer_cast<SwatchPaletteView>(palette_.lock());
+        s.selected = palette && palette->mark() && swatch() && *palette->mark() == *swatch();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    const Swatch* swatch() const
+    {
+        auto palette = std::static_pointer_cast<SwatchPaletteView>(palette_.lock());
+        return palette && index_ < int(palette->swatches().size()) ? &palette->swatches()[size_t(index_)] : nullptr;
+    }
+
+    std::weak_ptr<View> palette_;
+    int index_;
+};
+
+// The window rectangle of a view part, on the desktop's screen.
+QRect onScreen(const View& v, platform::Rect local)
+{
+    const platform::Point origin = v.convertToWindow(local.origin);
+    const auto* widget = PhoneWindow::instance();
+    if (!widget)
+        return {};
+    return widget->screenRect({origin, local.size});
+}
+
+QRect SwatchAccessible::rect() const
+{
+    auto palette = palette_.lock();
+    const Swatch* s = swatch();
+    return palette && s ? onScreen(*palette, {s->pixel.x - 3, s->pixel.y - 3, 7, 7}) : QRect();
+}
+
+void SwatchAccessible::doAction(const QString& name)
+{
+    auto palette = std::static_pointer_cast<SwatchPaletteView>(palette_.lock());
+    const Swatch* s = swatch();
+    if (name != pressAction() || !palette || !s || !palette->onKeyPick)
+        return;
+    palette->onKeyPick(palette->convertToWindow({s->pixel.x + 0.5f, s->pixel.y + 0.5f}));
+    PhoneWindow::instance()->acted();
+}
+
+class ViewAccessible final : public QAccessibleInterface,
+                             public QAccessibleActionInterface,
+                             public QAccessibleValueInterface {
+public:
+    explicit ViewAccessible(View& view) : view_(view.weak_from_this()) {}
+
+    bool isValid() const override { return !view_.expired(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return PhoneWindow::instance() ? PhoneWindow::instance()->windowHandle() : nullptr; }
+
+    QAccessibleInterface* parent() const override
+    {
+        auto v = view_.lock();
+        for (View* up = v ? v->superview() : nullptr; up; up = up->superview())
+            if (isExposedKind(*up))
+                return interfaceFor(up);
+        return PhoneWindow::instance() ? QAccessible::queryAccessibleInterface(PhoneWindow::instance()) : nullptr;
+    }
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        auto v = view_.lock();
+        if (auto* palette = dynamic_cast<SwatchPaletteView*>(v.get())) {
+            if (index < 0 || index >= int(palette->swatches().size()))
+                return nullptr;
+            return swatchInterface(index);
+        }
+        const auto all = children();
+        return index >= 0 && index < int(all.size()) ? interfaceFor(all[size_t(index)]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0, n = childCount(); i < n; ++i)
+            if (this->child(i) == child)
+                return i;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = 0, n = childCount(); i < n; ++i)
+            if (QAccessibleInterface* c = child(i); c && c->rect().contains(x, y))
+                return c;
+        return nullptr;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto v = view_.lock();
+        if (!v)
+            return {};
+        if (t == QAccessible::Name)
+            return QString::fromStdString(name(*v));
+        if (t == QAccessible::Value) {
+            if (auto* field = dynamic_cast<platform::TextField*>(v.get()))
+                return QString::fromStdString(field->text());
+            if (auto* slider = dynamic_cast<platform::Slider*>(v.get()))
+                return QStringLiteral("%1 %").arg(std::lround(slider->value() * 100));
+        }
+        if (t == QAccessible::Description)
+            if (auto* alert = dynamic_cast<platform::AlertView*>(v.get()))
+                return QString::fromStdString(alert->message());
+        return {};
+    }
+    void setText(QAccessible::Text t, const QString& text) override
+    {
+        auto field = std::dynamic_pointer_cast<platform::TextField>(view_.lock());
+        if (field && t == QAccessible::Value)
+            field->setText(text.toStdString());
+    }
+    QRect rect() const override
+    {
+        auto v = view_.lock();
+        return v ? onScreen(*v, v->bounds()) : QRect();
+    }
+    QAccessible::Role role() const override
+    {
+        View* v = view_.lock().get();
+        if (dynamic_cast<platform::Button*>(v))
+            return QAccessible::Button;
+        if (dynamic_cast<platform::TextField*>(v))
+            return QAccessible::EditableText;
+        if (dynamic_cast<platform::Slider*>(v))
+            return QAccessible::Slider;
+        if (dynamic_cast<platform::TableView*>(v) || dynamic_cast<SwatchPaletteView*>(v))
+            return QAccessible::List;
+        if (dynamic_cast<platform::TableViewCell*>(v))
+            return QAccessible::ListItem;
+        if (dynamic_cast<platform::AlertView*>(v))
+            return QAccessible::AlertMessage;
+        return QAccessible::StaticText;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        auto v = view_.lock();
+        if (!v)
+            return s;
+        s.focusable = v->canBecomeFocused();
+        s.focused = application->focusedView() == v.get();
+        if (auto* button = dynamic_cast<platform::Button*>(v.get())) {
+            s.disabled = !button->isEnabled();
+            // A selected button is a chosen tab, layout or toggle.
+            s.checkable = s.checked = button->isSelected();
+        }
+        if (auto* cell = dynamic_cast<platform::TableViewCell*>(v.get())) {
+            s.selectable = true;
+            s.selected = cell->isSelected();
+        }
+        if (dynamic_cast<platform::TextField*>(v.get()))
+            s.editable = true;
+        if (dynamic_cast<platform::AlertView*>(v.get()))
+            s.modal = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        View* v = view_.lock().get();
+        if (type == QAccessible::ActionInterface && (dynamic_cast<platform::Button*>(v) || dynamic_cast<platform::TableViewCell*>(v) ||
+                                                     dynamic_cast<platform::TextField*>(v)))
+            return static_cast<QAccessibleActionInterface*>(this);
+        if (type == QAccessible::ValueInterface && dynamic_cast<platform::Slider*>(v))
+            return static_cast<QAccessibleValueInterface*>(this);
+        return nullptr;
+    }
+
+    // Actions: press a button, choose a row, begin editing a field; focus any.
+    QStringList actionNames() const override
+    {
+        auto v = view_.lock();
+        if (!v)
+            return {};
+        return dynamic_cast<platform::TextField*>(v.get()) ? QStringList{setFocusAction()} : QStringList{pressAction()};
+    }
+    void doAction(const QString& action) override
+    {
+        auto v = view_.lock();
+        if (!v)
+            return;
+        if (auto* button = dynamic_cast<platform::Button*>(v.get()); button && action == pressAction() && button->isEnabled())
+            button->sendAction();
+        else if (auto* cell = dynamic_cast<platform::TableViewCell*>(v.get()); cell && action == pressAction())
+            chooseRow(*cell);
+        else if (auto* field = dynamic_cast<platform::TextField*>(v.get()); field && action == setFocusAction())
+            field->keyDown(platform::Key::Return);
+        PhoneWindow::instance()->acted();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    // The slider, 0 to 100 per cent.
+    QVariant currentValue() const override
+    {
+        auto slider = std::dynamic_pointer_cast<platform::Slider>(view_.lock());
+        return slider ? QVariant(double(slider->value())) : QVariant();
+    }
+    void setCurrentValue(const QVariant& value) override
+    {
+        auto slider = std::dynamic_pointer_cast<platform::Slider>(view_.lock());
+        if (!slider)
+            return;
+        // Moved by the arrows' steps, so the dialog hears it as the keyboard's change.
+        const float to = std::clamp(value.toFloat(), 0.0f, 1.0f);
+        for (int i = 0; i < 40 && std::abs(slider->value() - to) > 0.026f; ++i)
+            slider->keyDown(slider->value() < to ? platform::Key::Right : platform::Key::Left);
+    }
+    QVariant maximumValue() const override { return 1.0; }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 0.05; }
+
+private:
+    static std::string name(View& v)
+    {
+        if (!v.accessibilityLabel().empty())
+            return v.accessibilityLabel();
+        if (auto* button = dynamic_cast<platform::Button*>(&v))
+            return button->title();
+        if (auto* label = dynamic_cast<platform::Label*>(&v))
+            return label->text();
+        if (auto* field = dynamic_cast<platform::TextField*>(&v))
+            return field->placeholder();
+        if (auto* alert = dynamic_cast<platform::AlertView*>(&v))
+            return alert->title();
+        if (auto* palette = dynamic_cast<SwatchPaletteView*>(&v))
+            return palette->swatches().empty()
+                       ? "Colour spectrum" + (palette->mark() ? ", " + colourName(palette->mark()->color).toStdString() : std::string())
+                       : "Colour palette";
+        if (dynamic_cast<platform::TableViewCell*>(&v))
+            return textsIn(v);
+        return {};
+    }
+
+    std::vector<View*> children() const
+    {
+        std::vector<View*> out;
+        auto v = view_.lock();
+        if (v && !dynamic_cast<SwatchPaletteView*>(v.get()) && !dynamic_cast<platform::TableViewCell*>(v.get()))
+            exposedUnder(*v, out);
+        if (auto* cell = dynamic_cast<platform::TableViewCell*>(v.get())) {
+            // A row is read as its texts; only its buttons stand apart.
+            std::vector<View*> inside;
+            exposedUnder(*cell, inside);
+            for (View* in : inside)
+                if (dynamic_cast<platform::Button*>(in))
+                    out.push_back(in);
+        }
+        return out;
+    }
+
+    static void chooseRow(platform::TableViewCell& cell)
+    {
+        for (View* up = cell.superview(); up; up = up->superview())
+            if (auto* table = dynamic_cast<platform::TableView*>(up)) {
+                for (int row = 0; row < table->numberOfRows(); ++row)
+                    if (table->cellForRow(row) == &cell)
+                        table->selectRow(row);
+                return;
+            }
+    }
+
+    QAccessibleInterface* swatchInterface(int index) const;
+
+    std::weak_ptr<View> view_;
+};
+
+// Interfaces live as long as their views: the registry keeps one for each view and swatch it was
+// asked about, and lets go of those whose view is gone.
+struct Registry {
+    std::map<const View*, std::pair<std::weak_ptr<View>, QAccessible::Id>> views;
+    std::map<std::pair<const View*, int>, std::pair<std::weak_ptr<View>, QAccessible::Id>> swatches;
+
+    void forgetTheGone()
+    {
+        for (auto it = views.begin(); it != views.end();)
+            if (it->second.first.expired()) {
+                QAccessible::deleteAccessibleInterface(it->second.second);
+                it = views.erase(it);
+            } else
+                ++it;
+        for (auto it = swatches.begin(); it != swatches.end();)
+            if (it->second.first.expired()) {
+                QAccessible::deleteAccessibleInterface(it->second.second);
+                it = swatches.erase(it);
+            } else
+                ++it;
+    }
+};
+
+Registry& registry()
+{
+    static Registry r;
+    return r;
+}
+
+QAccessibleInterface* interfaceFor(View* view)
+{
+    if (!view)
+        return nullptr;
+    auto& known = registry().views;
+    if (auto it = known.find(view); it != known.end() && !it->second.first.expired())
+        return QAccessible::accessibleInterface(it->second.second);
+    registry().forgetTheGone();
+    auto* made = new ViewAccessible(*view);
+    known[view] = {view->weak_from_this(), QAccessible::registerAccessibleInterface(made)};
+    return made;
+}
+
+QAccessibleInterface* ViewAccessible::swatchInterface(int index) const
+{
+    auto v = view_.lock();
+    auto& known = registry().swatches;
+    const auto key = std::make_pair(static_cast<const View*>(v.get()), index);
+    if (auto it = known.find(key); it != known.end() && !it->second.first.expired())
+        return QAccessible::accessibleInterface(it->second.second);
+    auto* made = new SwatchAccessible(v, index);
+    known[key] = {v, QAccessible::registerAccessibleInterface(made)};
+    return made;
+}
+
+// The window: its children are the exposed views of the phone screen.
+class WindowAccessible final : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Window, "TavrinPlus") {}
+
+    int childCount() const override { return int(exposed().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto all = exposed();
+        return index >= 0 && index < int(all.size()) ? interfaceFor(all[size_t(index)]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto all = exposed();
+        for (size_t i = 0; i < all.size(); ++i)
+            if (interfaceFor(all[i]) == child)
+                return int(i);
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (View* v : exposed())
+            if (QAccessibleInterface* c = interfaceFor(v); c->rect().contains(x, y))
+                return c;
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override { return interfaceFor(application->focusedView()); }
+
+private:
+    static std::vector<View*> exposed()
+    {
+        std::vector<View*> out;
+        exposedUnder(application->window(), out);
+        return out;
+    }
+};
+
+QAccessibleInterface* factory(const QString&, QObject* object)
+{
+    if (auto* window = dynamic_cast<PhoneWindow*>(object))
+        return new WindowAccessible(window);
+    return nullptr;
+}
+
+} // namespace
+
+void installViewAccessibility(platform::Application& app)
+{
+    application = &app;
+    QAccessible::installFactory(factory);
+    app.onFocusChanged = [](View* view) {
+        if (!view || !QAccessible::isActive())
+            return;
+        if (QAccessibleInterface* focused = interfaceFor(view)) {
+            QAccessibleEvent event(focused, QAccessible::Focus);
+            QAccessible::updateAccessibility(&event);
+        }
+    };
+}
+
+} // namespace desktop

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The real window as a screen reader sees it: on a private session bus with its own accessibility
+# bus, under a virtual X server, read through AT-SPI by a real client (tests/window/accessibility.py).
+# Usage: accessibility.sh path/to/tavrin-plus
+set -euo pipefail
+app=$1
+
+if [ "${2:-}" != "--inside" ]; then
+  home=$(mktemp -d)
+  trap 'rm -rf "$home"' EXIT
+  export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_PICTURES_DIR=$home/pictures
+  # The private bus's own complaints (it may not raise its file limit here) are not the test's.
+  status=0
+  xvfb-run -a -s "-screen 0 640x800x24" dbus-run-session -- bash "$0" "$app" --inside 2>"$home/bus.log" || status=$?
+  [ $status -eq 0 ] || cat "$home/bus.log" "$home/app.log" 2>/dev/null
+  exit $status
+fi
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+launcher=$!
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" --zoom 1 >"$HOME/app.log" 2>&1 &
+pid=$!
+trap 'kill $pid $launcher 2>/dev/null || true' EXIT
+/usr/bin/python3 "$(dirname "$0")/accessibility.py"
