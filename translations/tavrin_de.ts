@@ -444,7 +444,7 @@
         </message>
         <message>
             <source>Hide</source>
-            <translation>Ausblenden</translation>
+            <translation>Ablegen</translation>
         </message>
         <message>
             <source>Save Wallpaper</source>
@@ -584,11 +584,11 @@
         </message>
         <message>
             <source>1.  Tap Continue. The wallpaper is shown alone on the screen.</source>
-            <translation>1.  Tippe auf „Weiter“. Das Hintergrundbild wird allein auf dem Bildschirm gezeigt.</translation>
+            <translation>1.  „Weiter“ zeigt das Hintergrundbild allein.</translation>
         </message>
         <message>
             <source>2.  The screen is captured into your photo album, %1.</source>
-            <translation>2.  Der Bildschirm wird in deinem Fotoalbum gesichert, %1.</translation>
+            <translation>2.  Das Bild kommt in dein Fotoalbum, %1.</translation>
         </message>
         <message>
             <source>3.  Tap anywhere to come back.</source>
@@ -596,7 +596,7 @@
         </message>
         <message>
             <source>4.  Set the captured picture as your lock screen picture.</source>
-            <translation>4.  Lege das gesicherte Bild als Sperrbildschirm-Bild fest.</translation>
+            <translation>4.  Lege das Bild als Sperrbildschirm fest.</translation>
         </message>
         <message>
             <source>Set as Lock Screen</source>
@@ -842,7 +842,7 @@ Importiere eine .vcf-Datei, exportiert aus deinem Adressbuch oder E-Mail-Program
         </message>
         <message>
             <source>Drag to see the strip fade; the opacity is kept when you let go.</source>
-            <translation>Ziehen, um den Streifen verblassen zu sehen; die Deckkraft bleibt beim Loslassen.</translation>
+            <translation>Ziehen lässt den Streifen verblassen; beim Loslassen bleibt die Deckkraft.</translation>
         </message>
         <message>
             <source>Strip Options</source>
