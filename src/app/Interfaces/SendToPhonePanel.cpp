@@ -73,6 +73,9 @@ SendToPhonePanelOutlets buildSendToPhonePanel(Size size, SendToPhonePanelActions
     o.tryAgain = button({margin, top + 388, w, 46}, "Try Again", true, "send.tryAgain", std::move(actions.tryAgain));
     o.root->addSubview(o.tryAgain);
     o.cancel = button({margin, top + 434, w, 40}, "Cancel", false, "send.cancel", std::move(actions.cancel));
+    // Escape leaves the sheet as Cancel does, or as Done once the phone has the picture.
+    o.cancel->setKeyEquivalent(platform::Key::Escape);
+    o.done->setKeyEquivalent(platform::Key::Escape);
     o.root->addSubview(o.cancel);
     placeSendToPhoneMessage(o, true);
     return o;
