@@ -438,18 +438,16 @@ struct Registry {
 
     void forgetTheGone()
     {
-        for (auto it = views.begin(); it != views.end();)
-            if (it->second.first.expired()) {
-                QAccessible::deleteAccessibleInterface(it->second.second);
-                it = views.erase(it);
-            } else
-                ++it;
-        for (auto it = swatches.begin(); it != swatches.end();)
-            if (it->second.first.expired()) {
-                QAccessible::deleteAccessibleInterface(it->second.second);
-                it = swatches.erase(it);
-            } else
-                ++it;
+        auto forget = [](auto& known) {
+            std::erase_if(known, [](const auto& entry) {
+                if (!entry.second.first.expired())
+                    return false;
+                QAccessible::deleteAccessibleInterface(entry.second.second);
+                return true;
+            });
+        };
+        forget(views);
+        forget(swatches);
     }
 };
 
