@@ -596,7 +596,7 @@
         </message>
         <message>
             <source>4.  Set the captured picture as your lock screen picture.</source>
-            <translation>4.  Lege das Bild als Sperrbildschirm fest.</translation>
+            <translation>4.  Lege es als Sperrbildschirm fest.</translation>
         </message>
         <message>
             <source>Set as Lock Screen</source>

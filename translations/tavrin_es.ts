@@ -596,7 +596,7 @@
         </message>
         <message>
             <source>4.  Set the captured picture as your lock screen picture.</source>
-            <translation>4.  Pon la imagen en la pantalla de bloqueo.</translation>
+            <translation>4.  Ponla en la pantalla de bloqueo.</translation>
         </message>
         <message>
             <source>Set as Lock Screen</source>

@@ -595,7 +595,7 @@
         </message>
         <message>
             <source>4.  Set the captured picture as your lock screen picture.</source>
-            <translation>4.  Faites de l’image celle de l’écran verrouillé.</translation>
+            <translation>4.  Mettez-la sur l’écran verrouillé.</translation>
         </message>
         <message>
             <source>Set as Lock Screen</source>

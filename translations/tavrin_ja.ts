@@ -580,7 +580,7 @@
         </message>
         <message>
             <source>1.  Tap Continue. The wallpaper is shown alone on the screen.</source>
-            <translation>1.  「続ける」をタップすると、壁紙だけが表示されます。</translation>
+            <translation>1.  「続ける」で壁紙だけを表示します。</translation>
         </message>
         <message>
             <source>2.  The screen is captured into your photo album, %1.</source>
@@ -592,7 +592,7 @@
         </message>
         <message>
             <source>4.  Set the captured picture as your lock screen picture.</source>
-            <translation>4.  保存した画像をロック画面に設定します。</translation>
+            <translation>4.  その画像をロック画面に設定します。</translation>
         </message>
         <message>
             <source>Set as Lock Screen</source>
@@ -810,7 +810,7 @@ Import a .vcf file exported from your address book or mail program.</source>
         </message>
         <message>
             <source>CONTRAST</source>
-            <translation>コントラスト</translation>
+            <translation>明暗差</translation>
         </message>
         <message>
             <source>STRIP LAYOUT</source>

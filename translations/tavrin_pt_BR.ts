@@ -580,7 +580,7 @@
         <name>MainView</name>
         <message>
             <source>Save Your Wallpaper</source>
-            <translation>Salve seu papel de parede</translation>
+            <translation>Salvar papel de parede</translation>
         </message>
         <message>
             <source>1.  Tap Continue. The wallpaper is shown alone on the screen.</source>
@@ -596,7 +596,7 @@
         </message>
         <message>
             <source>4.  Set the captured picture as your lock screen picture.</source>
-            <translation>4.  Use a imagem na tela de bloqueio.</translation>
+            <translation>4.  Use-a na tela de bloqueio.</translation>
         </message>
         <message>
             <source>Set as Lock Screen</source>
