@@ -45,6 +45,25 @@ TEST(Language, GermanDialogsShowGermanTextsWithValuesInTheTranslationsOrder)
     EXPECT_EQ(fillIn("%2 vor %1, %1 100%", {"a", "b%1"}), "b%1 vor a, a 100%");
 }
 
+// Arabic reads right to left: each dialog is laid out mirrored, its back arrow turned round, and the
+// opacity row keeps its order, since the slider grows to the right in every language.
+TEST(Language, ArabicDialogsAreMirrored)
+{
+    const desktop::UserLanguage arabic(QLocale(QLocale::Arabic, QLocale::Egypt));
+    TestApp t;
+    t.tapAndSettle({"main.style", "style.new", "newstyle.strip"});
+    auto centreX = [&](const char* id) { return t.centreOf(id).x; };
+    EXPECT_GT(centreX("dialog.back"), centreX("dialog.hide"));
+    EXPECT_EQ(titleOf(t, "dialog.back"), "› رجوع");
+    EXPECT_GT(centreX("strip.tab.color"), centreX("strip.tab.fade"));
+    EXPECT_GT(centreX("strip.fontWhite"), centreX("strip.fontBlack"));
+    t.tap("strip.tab.fade");
+    EXPECT_LT(centreX("strip.opacityDown"), centreX("strip.opacityUp"));
+    t.tapAndSettle("dialog.save");
+    for (const char* step : {"capture.step.1", "capture.step.4"})
+        EXPECT_EQ(t.view<Label>(step).textStyle().alignment, TextAlignment::Right) << step;
+}
+
 // The lock screen's date names its day and month in the interface's language and orders them its
 // way; a file's stamp keeps ASCII digits in every language.
 TEST(Language, DatesFollowTheLanguageAndStampsStayAscii)

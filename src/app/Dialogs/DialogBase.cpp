@@ -4,6 +4,7 @@
 
 #include "platform/Application.h"
 #include "platform/Button.h"
+#include "platform/ReadingDirection.h"
 
 DialogBase::DialogBase(std::string nibName, DialogHost& preview)
     : ViewController(std::move(nibName)), preview_(&preview)
@@ -23,6 +24,7 @@ DialogBase::~DialogBase()
 
 void DialogBase::setDialogFrame(const DialogFrame& frame)
 {
+    platform::layOutForReadingDirection(*frame.root);
     setView(frame.root);
     backButton = frame.backButton;
     hideButton = frame.hideButton;

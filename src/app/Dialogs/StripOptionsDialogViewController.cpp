@@ -13,6 +13,7 @@
 #include "platform/Label.h"
 #include "platform/Slider.h"
 #include "platform/Translate.h"
+#include "platform/ReadingDirection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,6 +51,9 @@ void StripOptionsDialogViewController::loadView()
 {
     static_cast<StripOptionsDialogOutlets&>(*this) = buildStripOptionsDialog(*this);
     setDialogFrame(frame);
+    // The tab panels join the view only once it has loaded.
+    for (const auto& panel : {tabColorView, tabLayoutView, tabFadeView})
+        platform::layOutForReadingDirection(*panel);
 }
 
 void StripOptionsDialogViewController::viewDidLoad()

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 #include "platform/Translate.h"
+#include "platform/ReadingDirection.h"
 
 using namespace platform;
 
@@ -138,6 +139,7 @@ std::shared_ptr<View> buildInstructions(MainViewController& c, Size screen)
     cancelButton->setKeyEquivalent(Key::Escape);
     cancelButton->setAction([&c] { c.saveInstructionsCancelButtonClick(); });
     v->addSubview(cancelButton);
+    platform::layOutForReadingDirection(*v);
     return v;
 }
 
