@@ -788,6 +788,53 @@ Import a .vcf file exported from your address book or mail program.</source>
         </message>
     </context>
     <context>
+        <name>SendToPhonePanel</name>
+        <message>
+            <source>Done</source>
+            <translation>تم</translation>
+        </message>
+        <message>
+            <source>Try Again</source>
+            <translation>أعد المحاولة</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>إلغاء</translation>
+        </message>
+        <message>
+            <source>Send to Phone</source>
+            <translation>إرسال إلى الهاتف</translation>
+        </message>
+        <message>
+            <source>The picture cannot be sent: %1.</source>
+            <translation>تعذّر إرسال الصورة: %1.</translation>
+        </message>
+        <message>
+            <source>this computer cannot send it</source>
+            <translation>لا يستطيع هذا الحاسوب إرسالها</translation>
+        </message>
+        <message>
+            <source>Sent</source>
+            <translation>أُرسلت</translation>
+        </message>
+        <message>
+            <source>Your phone has the wallpaper. Save it to your photos and set it as your lock screen picture.</source>
+            <translation>وصلت الخلفية إلى هاتفك. احفظها في صورك وعيّنها صورةً لشاشة القفل.</translation>
+        </message>
+        <message>
+            <source>The address has expired.</source>
+            <translation>انتهت صلاحية العنوان.</translation>
+        </message>
+        <message>
+            <source>Scan with your phone's camera. Your phone must be on the same network as this computer.</source>
+            <translation>امسح بكاميرا هاتفك. يجب أن يكون هاتفك على الشبكة نفسها التي عليها هذا الحاسوب.</translation>
+        </message>
+        <message>
+            <source>Expires in %1</source>
+            <translation>تنتهي الصلاحية بعد %1</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsStore</name>
         <message>
             <source>Couldn't save your settings: %1</source>

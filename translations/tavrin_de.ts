@@ -784,6 +784,53 @@ Importiere eine .vcf-Datei, exportiert aus deinem Adressbuch oder E-Mail-Program
         </message>
     </context>
     <context>
+        <name>SendToPhonePanel</name>
+        <message>
+            <source>Done</source>
+            <translation>Fertig</translation>
+        </message>
+        <message>
+            <source>Try Again</source>
+            <translation>Noch einmal</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Send to Phone</source>
+            <translation>An Telefon senden</translation>
+        </message>
+        <message>
+            <source>The picture cannot be sent: %1.</source>
+            <translation>Das Bild kann nicht gesendet werden: %1.</translation>
+        </message>
+        <message>
+            <source>this computer cannot send it</source>
+            <translation>dieser Computer kann es nicht senden</translation>
+        </message>
+        <message>
+            <source>Sent</source>
+            <translation>Gesendet</translation>
+        </message>
+        <message>
+            <source>Your phone has the wallpaper. Save it to your photos and set it as your lock screen picture.</source>
+            <translation>Dein Telefon hat das Hintergrundbild. Sichere es in deinen Fotos und lege es als Sperrbildschirm-Bild fest.</translation>
+        </message>
+        <message>
+            <source>The address has expired.</source>
+            <translation>Die Adresse ist abgelaufen.</translation>
+        </message>
+        <message>
+            <source>Scan with your phone's camera. Your phone must be on the same network as this computer.</source>
+            <translation>Mit der Kamera des Telefons scannen. Das Telefon muss im selben Netzwerk sein wie dieser Computer.</translation>
+        </message>
+        <message>
+            <source>Expires in %1</source>
+            <translation>Läuft ab in %1</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsStore</name>
         <message>
             <source>Couldn't save your settings: %1</source>

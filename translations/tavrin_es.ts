@@ -784,6 +784,53 @@ Importa un archivo .vcf exportado de tu libreta de direcciones o programa de cor
         </message>
     </context>
     <context>
+        <name>SendToPhonePanel</name>
+        <message>
+            <source>Done</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Try Again</source>
+            <translation>Reintentar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Send to Phone</source>
+            <translation>Enviar al móvil</translation>
+        </message>
+        <message>
+            <source>The picture cannot be sent: %1.</source>
+            <translation>No se puede enviar la imagen: %1.</translation>
+        </message>
+        <message>
+            <source>this computer cannot send it</source>
+            <translation>este ordenador no puede enviarla</translation>
+        </message>
+        <message>
+            <source>Sent</source>
+            <translation>Enviado</translation>
+        </message>
+        <message>
+            <source>Your phone has the wallpaper. Save it to your photos and set it as your lock screen picture.</source>
+            <translation>Tu teléfono tiene el fondo. Guárdalo en tus fotos y ponlo como imagen de la pantalla de bloqueo.</translation>
+        </message>
+        <message>
+            <source>The address has expired.</source>
+            <translation>La dirección ha caducado.</translation>
+        </message>
+        <message>
+            <source>Scan with your phone's camera. Your phone must be on the same network as this computer.</source>
+            <translation>Escanea con la cámara del teléfono. El teléfono debe estar en la misma red que este ordenador.</translation>
+        </message>
+        <message>
+            <source>Expires in %1</source>
+            <translation>Caduca en %1</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsStore</name>
         <message>
             <source>Couldn't save your settings: %1</source>

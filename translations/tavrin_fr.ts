@@ -783,6 +783,53 @@ Importez un fichier .vcf exporté de votre carnet d’adresses ou de votre messa
         </message>
     </context>
     <context>
+        <name>SendToPhonePanel</name>
+        <message>
+            <source>Done</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Try Again</source>
+            <translation>Réessayer</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Send to Phone</source>
+            <translation>Envoi au mobile</translation>
+        </message>
+        <message>
+            <source>The picture cannot be sent: %1.</source>
+            <translation>L’image ne peut pas être envoyée : %1.</translation>
+        </message>
+        <message>
+            <source>this computer cannot send it</source>
+            <translation>cet ordinateur ne peut pas l’envoyer</translation>
+        </message>
+        <message>
+            <source>Sent</source>
+            <translation>Envoyé</translation>
+        </message>
+        <message>
+            <source>Your phone has the wallpaper. Save it to your photos and set it as your lock screen picture.</source>
+            <translation>Votre téléphone a le fond d’écran. Enregistrez-le dans vos photos et faites-en l’image de l’écran verrouillé.</translation>
+        </message>
+        <message>
+            <source>The address has expired.</source>
+            <translation>L’adresse a expiré.</translation>
+        </message>
+        <message>
+            <source>Scan with your phone's camera. Your phone must be on the same network as this computer.</source>
+            <translation>Scannez avec l’appareil photo du téléphone. Il doit être sur le même réseau que cet ordinateur.</translation>
+        </message>
+        <message>
+            <source>Expires in %1</source>
+            <translation>Expire dans %1</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsStore</name>
         <message>
             <source>Couldn't save your settings: %1</source>

@@ -780,6 +780,53 @@ Import a .vcf file exported from your address book or mail program.</source>
         </message>
     </context>
     <context>
+        <name>SendToPhonePanel</name>
+        <message>
+            <source>Done</source>
+            <translation>完了</translation>
+        </message>
+        <message>
+            <source>Try Again</source>
+            <translation>もう一度</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>Send to Phone</source>
+            <translation>電話機に送る</translation>
+        </message>
+        <message>
+            <source>The picture cannot be sent: %1.</source>
+            <translation>画像を送れません: %1。</translation>
+        </message>
+        <message>
+            <source>this computer cannot send it</source>
+            <translation>このコンピュータからは送れません</translation>
+        </message>
+        <message>
+            <source>Sent</source>
+            <translation>送信しました</translation>
+        </message>
+        <message>
+            <source>Your phone has the wallpaper. Save it to your photos and set it as your lock screen picture.</source>
+            <translation>電話機に壁紙が届きました。写真に保存して、ロック画面の画像に設定してください。</translation>
+        </message>
+        <message>
+            <source>The address has expired.</source>
+            <translation>アドレスの有効期限が切れました。</translation>
+        </message>
+        <message>
+            <source>Scan with your phone's camera. Your phone must be on the same network as this computer.</source>
+            <translation>電話機のカメラでスキャンしてください。電話機はこのコンピュータと同じネットワークにある必要があります。</translation>
+        </message>
+        <message>
+            <source>Expires in %1</source>
+            <translation>有効期限まで %1</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsStore</name>
         <message>
             <source>Couldn't save your settings: %1</source>

@@ -784,6 +784,53 @@ Importe um arquivo .vcf exportado da sua agenda ou do seu programa de e-mail.</t
         </message>
     </context>
     <context>
+        <name>SendToPhonePanel</name>
+        <message>
+            <source>Done</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Try Again</source>
+            <translation>Tentar de novo</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Send to Phone</source>
+            <translation>Enviar ao celular</translation>
+        </message>
+        <message>
+            <source>The picture cannot be sent: %1.</source>
+            <translation>Não é possível enviar a imagem: %1.</translation>
+        </message>
+        <message>
+            <source>this computer cannot send it</source>
+            <translation>este computador não consegue enviá-la</translation>
+        </message>
+        <message>
+            <source>Sent</source>
+            <translation>Enviado</translation>
+        </message>
+        <message>
+            <source>Your phone has the wallpaper. Save it to your photos and set it as your lock screen picture.</source>
+            <translation>Seu celular recebeu o papel de parede. Salve-o nas suas fotos e use-o como imagem da tela de bloqueio.</translation>
+        </message>
+        <message>
+            <source>The address has expired.</source>
+            <translation>O endereço expirou.</translation>
+        </message>
+        <message>
+            <source>Scan with your phone's camera. Your phone must be on the same network as this computer.</source>
+            <translation>Escaneie com a câmera do celular. O celular precisa estar na mesma rede que este computador.</translation>
+        </message>
+        <message>
+            <source>Expires in %1</source>
+            <translation>Expira em %1</translation>
+        </message>
+    </context>
+    <context>
         <name>SettingsStore</name>
         <message>
             <source>Couldn't save your settings: %1</source>

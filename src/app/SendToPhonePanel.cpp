@@ -8,6 +8,7 @@
 #include "platform/Application.h"
 #include "platform/Button.h"
 #include "platform/Label.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,28 +59,36 @@ void SendToPhonePanel::offer()
 {
     auto* sender = Application::shared().services().pictureSender;
     if (png_.empty() || !sender) {
-        showEnd("Send to Phone",
-                "The picture cannot be sent: " + (png_.empty() ? whyNone_ : "this computer cannot send it") + ".", true);
+        showEnd(platform::translate("SendToPhonePanel", "Send to Phone"),
+                platform::fillIn(platform::translate("SendToPhonePanel", "The picture cannot be sent: %1."),
+                                 {png_.empty() ? whyNone_ : platform::translate("SendToPhonePanel", "this computer cannot send it")}),
+                true);
         return;
     }
     // The sender tells nothing once withdrawn, which Cancel, Done and the panel's end do.
     const platform::PictureOffer offered = sender->offer(
         png_,
         [this] {
-            showEnd("Sent", "Your phone has the wallpaper. Save it to your photos and set it as your lock screen picture.",
+            showEnd(platform::translate("SendToPhonePanel", "Sent"),
+                    platform::translate("SendToPhonePanel", "Your phone has the wallpaper. Save it to your photos and set it as your lock "
+                                                           "screen picture."),
                     false);
         },
-        [this] { showEnd("Send to Phone", "The address has expired.", true); });
+        [this] {
+            showEnd(platform::translate("SendToPhonePanel", "Send to Phone"), platform::translate("SendToPhonePanel", "The address has expired."), true);
+        });
     if (offered.url.empty())
-        showEnd("Send to Phone", "The picture cannot be sent: " + offered.error + ".", true);
+        showEnd(platform::translate("SendToPhonePanel", "Send to Phone"),
+                platform::fillIn(platform::translate("SendToPhonePanel", "The picture cannot be sent: %1."), {offered.error}), true);
     else
         showOffered(offered.url, offered.lifetime);
 }
 
 void SendToPhonePanel::showOffered(const std::string& url, double lifetime)
 {
-    views_.title->setText("Send to Phone");
-    views_.message->setText("Scan with your phone's camera. Your phone must be on the same network as this computer.");
+    views_.title->setText(platform::translate("SendToPhonePanel", "Send to Phone"));
+    views_.message->setText(platform::translate("SendToPhonePanel", "Scan with your phone's camera. Your phone must be on the same "
+                                                                "network as this computer."));
     showParts(true, false);
     views_.address->setText(addressInLines(url));
     // Modules of whole points, as large as the room allows: whole pixels at any scale.
@@ -120,9 +129,9 @@ void SendToPhonePanel::countDown()
 {
     const double left = std::max(0.0, deadline_ - Application::shared().services().clock->now());
     const int seconds = int(std::ceil(left - 1e-6));
-    char text[32];
-    std::snprintf(text, sizeof text, "Expires in %d:%02d", seconds / 60, seconds % 60);
-    views_.expires->setText(text);
+    char time[16];
+    std::snprintf(time, sizeof time, "%d:%02d", seconds / 60, seconds % 60);
+    views_.expires->setText(platform::fillIn(platform::translate("SendToPhonePanel", "Expires in %1"), {time}));
     if (seconds == 0)
         return;
     // Again at the next whole second.

@@ -6,6 +6,7 @@
 #include "platform/Button.h"
 #include "platform/Label.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 using namespace platform;
 
@@ -68,11 +69,11 @@ SendToPhonePanelOutlets buildSendToPhonePanel(Size size, SendToPhonePanelActions
     o.expires = centredText({margin, top + 366, w, 20}, 15, true, Color::white(), "send.expires");
     o.root->addSubview(o.expires);
 
-    o.done = button({margin, top + 388, w, 46}, "Done", true, "send.done", std::move(actions.done));
+    o.done = button({margin, top + 388, w, 46}, platform::translate("SendToPhonePanel", "Done"), true, "send.done", std::move(actions.done));
     o.root->addSubview(o.done);
-    o.tryAgain = button({margin, top + 388, w, 46}, "Try Again", true, "send.tryAgain", std::move(actions.tryAgain));
+    o.tryAgain = button({margin, top + 388, w, 46}, platform::translate("SendToPhonePanel", "Try Again"), true, "send.tryAgain", std::move(actions.tryAgain));
     o.root->addSubview(o.tryAgain);
-    o.cancel = button({margin, top + 434, w, 40}, "Cancel", false, "send.cancel", std::move(actions.cancel));
+    o.cancel = button({margin, top + 434, w, 40}, platform::translate("SendToPhonePanel", "Cancel"), false, "send.cancel", std::move(actions.cancel));
     // Escape leaves the sheet as Cancel does, or as Done once the phone has the picture.
     o.cancel->setKeyEquivalent(platform::Key::Escape);
     o.done->setKeyEquivalent(platform::Key::Escape);
