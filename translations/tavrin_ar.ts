@@ -9,6 +9,33 @@
         </message>
     </context>
     <context>
+        <name>AppRuntime</name>
+        <message>
+            <source>cannot encode the picture</source>
+            <translation>تعذّر ترميز الصورة</translation>
+        </message>
+        <message>
+            <source>cannot create %1: %2</source>
+            <translation>تعذّر إنشاء %1: %2</translation>
+        </message>
+        <message>
+            <source>cannot write %1: %2</source>
+            <translation>تعذّرت كتابة %1: %2</translation>
+        </message>
+        <message>
+            <source>cannot find a free name in %1</source>
+            <translation>لا يوجد اسم متاح في %1</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it reads '%2'): nothing was saved</source>
+            <translation>رمز المسح في الصورة لا يُقرأ '%1' (يُقرأ '%2'): لم يُحفظ شيء</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it cannot be read): nothing was saved</source>
+            <translation>رمز المسح في الصورة لا يُقرأ '%1' (تتعذّر قراءته): لم يُحفظ شيء</translation>
+        </message>
+    </context>
+    <context>
         <name>BGOptionsDialog</name>
         <message>
             <source>Background</source>
@@ -948,6 +975,41 @@ Import a .vcf file exported from your address book or mail program.</source>
         <message>
             <source>Style Library</source>
             <translation>مكتبة الأنماط</translation>
+        </message>
+    </context>
+    <context>
+        <name>SwatchPalette</name>
+        <message>
+            <source>spectrum</source>
+            <translation>الطيف</translation>
+        </message>
+        <message>
+            <source>earth tones</source>
+            <translation>ألوان ترابية</translation>
+        </message>
+        <message>
+            <source>earth tones dark</source>
+            <translation>ألوان ترابية داكنة</translation>
+        </message>
+        <message>
+            <source>earth tones light</source>
+            <translation>ألوان ترابية فاتحة</translation>
+        </message>
+        <message>
+            <source>grays</source>
+            <translation>رماديات</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>قياسي</translation>
+        </message>
+        <message>
+            <source>standard dark</source>
+            <translation>قياسي داكن</translation>
+        </message>
+        <message>
+            <source>standard light</source>
+            <translation>قياسي فاتح</translation>
         </message>
     </context>
     <context>

@@ -9,6 +9,33 @@
         </message>
     </context>
     <context>
+        <name>AppRuntime</name>
+        <message>
+            <source>cannot encode the picture</source>
+            <translation>das Bild kann nicht kodiert werden</translation>
+        </message>
+        <message>
+            <source>cannot create %1: %2</source>
+            <translation>%1 kann nicht angelegt werden: %2</translation>
+        </message>
+        <message>
+            <source>cannot write %1: %2</source>
+            <translation>%1 kann nicht geschrieben werden: %2</translation>
+        </message>
+        <message>
+            <source>cannot find a free name in %1</source>
+            <translation>kein freier Name in %1</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it reads '%2'): nothing was saved</source>
+            <translation>der Scan-Code im Bild liest sich nicht als '%1' (er liest sich als '%2'): nichts wurde gesichert</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it cannot be read): nothing was saved</source>
+            <translation>der Scan-Code im Bild liest sich nicht als '%1' (er ist nicht lesbar): nichts wurde gesichert</translation>
+        </message>
+    </context>
+    <context>
         <name>BGOptionsDialog</name>
         <message>
             <source>Background</source>
@@ -944,6 +971,41 @@ Importiere eine .vcf-Datei, exportiert aus deinem Adressbuch oder E-Mail-Program
         <message>
             <source>Style Library</source>
             <translation>Stilsammlung</translation>
+        </message>
+    </context>
+    <context>
+        <name>SwatchPalette</name>
+        <message>
+            <source>spectrum</source>
+            <translation>Spektrum</translation>
+        </message>
+        <message>
+            <source>earth tones</source>
+            <translation>Erdtöne</translation>
+        </message>
+        <message>
+            <source>earth tones dark</source>
+            <translation>Erdtöne dunkel</translation>
+        </message>
+        <message>
+            <source>earth tones light</source>
+            <translation>Erdtöne hell</translation>
+        </message>
+        <message>
+            <source>grays</source>
+            <translation>Grautöne</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>Standard</translation>
+        </message>
+        <message>
+            <source>standard dark</source>
+            <translation>Standard dunkel</translation>
+        </message>
+        <message>
+            <source>standard light</source>
+            <translation>Standard hell</translation>
         </message>
     </context>
     <context>

@@ -9,6 +9,33 @@
         </message>
     </context>
     <context>
+        <name>AppRuntime</name>
+        <message>
+            <source>cannot encode the picture</source>
+            <translation>no se puede codificar la imagen</translation>
+        </message>
+        <message>
+            <source>cannot create %1: %2</source>
+            <translation>no se puede crear %1: %2</translation>
+        </message>
+        <message>
+            <source>cannot write %1: %2</source>
+            <translation>no se puede escribir %1: %2</translation>
+        </message>
+        <message>
+            <source>cannot find a free name in %1</source>
+            <translation>no hay ningún nombre libre en %1</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it reads '%2'): nothing was saved</source>
+            <translation>el código de la imagen no se lee como '%1' (se lee '%2'): no se guardó nada</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it cannot be read): nothing was saved</source>
+            <translation>el código de la imagen no se lee como '%1' (no se puede leer): no se guardó nada</translation>
+        </message>
+    </context>
+    <context>
         <name>BGOptionsDialog</name>
         <message>
             <source>Background</source>
@@ -944,6 +971,41 @@ Importa un archivo .vcf exportado de tu libreta de direcciones o programa de cor
         <message>
             <source>Style Library</source>
             <translation>Biblioteca de estilos</translation>
+        </message>
+    </context>
+    <context>
+        <name>SwatchPalette</name>
+        <message>
+            <source>spectrum</source>
+            <translation>espectro</translation>
+        </message>
+        <message>
+            <source>earth tones</source>
+            <translation>tonos tierra</translation>
+        </message>
+        <message>
+            <source>earth tones dark</source>
+            <translation>tonos tierra oscuros</translation>
+        </message>
+        <message>
+            <source>earth tones light</source>
+            <translation>tonos tierra claros</translation>
+        </message>
+        <message>
+            <source>grays</source>
+            <translation>grises</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>estándar</translation>
+        </message>
+        <message>
+            <source>standard dark</source>
+            <translation>estándar oscuro</translation>
+        </message>
+        <message>
+            <source>standard light</source>
+            <translation>estándar claro</translation>
         </message>
     </context>
     <context>

@@ -9,6 +9,33 @@
         </message>
     </context>
     <context>
+        <name>AppRuntime</name>
+        <message>
+            <source>cannot encode the picture</source>
+            <translation>impossible d’encoder l’image</translation>
+        </message>
+        <message>
+            <source>cannot create %1: %2</source>
+            <translation>impossible de créer %1 : %2</translation>
+        </message>
+        <message>
+            <source>cannot write %1: %2</source>
+            <translation>impossible d’écrire %1 : %2</translation>
+        </message>
+        <message>
+            <source>cannot find a free name in %1</source>
+            <translation>aucun nom libre dans %1</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it reads '%2'): nothing was saved</source>
+            <translation>le code de l’image ne se relit pas comme '%1' (il se lit '%2') : rien n’a été enregistré</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it cannot be read): nothing was saved</source>
+            <translation>le code de l’image ne se relit pas comme '%1' (il est illisible) : rien n’a été enregistré</translation>
+        </message>
+    </context>
+    <context>
         <name>BGOptionsDialog</name>
         <message>
             <source>Background</source>
@@ -943,6 +970,41 @@ Importez un fichier .vcf exporté de votre carnet d’adresses ou de votre messa
         <message>
             <source>Style Library</source>
             <translation>Bibliothèque de styles</translation>
+        </message>
+    </context>
+    <context>
+        <name>SwatchPalette</name>
+        <message>
+            <source>spectrum</source>
+            <translation>spectre</translation>
+        </message>
+        <message>
+            <source>earth tones</source>
+            <translation>tons terre</translation>
+        </message>
+        <message>
+            <source>earth tones dark</source>
+            <translation>tons terre foncés</translation>
+        </message>
+        <message>
+            <source>earth tones light</source>
+            <translation>tons terre clairs</translation>
+        </message>
+        <message>
+            <source>grays</source>
+            <translation>gris</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>standard</translation>
+        </message>
+        <message>
+            <source>standard dark</source>
+            <translation>standard foncé</translation>
+        </message>
+        <message>
+            <source>standard light</source>
+            <translation>standard clair</translation>
         </message>
     </context>
     <context>

@@ -9,6 +9,33 @@
         </message>
     </context>
     <context>
+        <name>AppRuntime</name>
+        <message>
+            <source>cannot encode the picture</source>
+            <translation>画像をエンコードできません</translation>
+        </message>
+        <message>
+            <source>cannot create %1: %2</source>
+            <translation>%1 を作成できません: %2</translation>
+        </message>
+        <message>
+            <source>cannot write %1: %2</source>
+            <translation>%1 を書き込めません: %2</translation>
+        </message>
+        <message>
+            <source>cannot find a free name in %1</source>
+            <translation>%1 に空いている名前がありません</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it reads '%2'): nothing was saved</source>
+            <translation>画像のスキャンコードが '%1' として読み取れません（'%2' と読めます）。何も保存されませんでした</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it cannot be read): nothing was saved</source>
+            <translation>画像のスキャンコードが '%1' として読み取れません（読み取れません）。何も保存されませんでした</translation>
+        </message>
+    </context>
+    <context>
         <name>BGOptionsDialog</name>
         <message>
             <source>Background</source>
@@ -940,6 +967,41 @@ Import a .vcf file exported from your address book or mail program.</source>
         <message>
             <source>Style Library</source>
             <translation>スタイルライブラリ</translation>
+        </message>
+    </context>
+    <context>
+        <name>SwatchPalette</name>
+        <message>
+            <source>spectrum</source>
+            <translation>スペクトル</translation>
+        </message>
+        <message>
+            <source>earth tones</source>
+            <translation>アース</translation>
+        </message>
+        <message>
+            <source>earth tones dark</source>
+            <translation>アース（濃）</translation>
+        </message>
+        <message>
+            <source>earth tones light</source>
+            <translation>アース（淡）</translation>
+        </message>
+        <message>
+            <source>grays</source>
+            <translation>グレー</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>標準</translation>
+        </message>
+        <message>
+            <source>standard dark</source>
+            <translation>標準（濃）</translation>
+        </message>
+        <message>
+            <source>standard light</source>
+            <translation>標準（淡）</translation>
         </message>
     </context>
     <context>

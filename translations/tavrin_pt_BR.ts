@@ -9,6 +9,33 @@
         </message>
     </context>
     <context>
+        <name>AppRuntime</name>
+        <message>
+            <source>cannot encode the picture</source>
+            <translation>não é possível codificar a imagem</translation>
+        </message>
+        <message>
+            <source>cannot create %1: %2</source>
+            <translation>não é possível criar %1: %2</translation>
+        </message>
+        <message>
+            <source>cannot write %1: %2</source>
+            <translation>não é possível gravar %1: %2</translation>
+        </message>
+        <message>
+            <source>cannot find a free name in %1</source>
+            <translation>nenhum nome livre em %1</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it reads '%2'): nothing was saved</source>
+            <translation>o código na imagem não é lido como '%1' (é lido como '%2'): nada foi salvo</translation>
+        </message>
+        <message>
+            <source>the scan code in the picture does not read back as '%1' (it cannot be read): nothing was saved</source>
+            <translation>o código na imagem não é lido como '%1' (não pode ser lido): nada foi salvo</translation>
+        </message>
+    </context>
+    <context>
         <name>BGOptionsDialog</name>
         <message>
             <source>Background</source>
@@ -944,6 +971,41 @@ Importe um arquivo .vcf exportado da sua agenda ou do seu programa de e-mail.</t
         <message>
             <source>Style Library</source>
             <translation>Biblioteca de estilos</translation>
+        </message>
+    </context>
+    <context>
+        <name>SwatchPalette</name>
+        <message>
+            <source>spectrum</source>
+            <translation>espectro</translation>
+        </message>
+        <message>
+            <source>earth tones</source>
+            <translation>tons terrosos</translation>
+        </message>
+        <message>
+            <source>earth tones dark</source>
+            <translation>tons terrosos escuros</translation>
+        </message>
+        <message>
+            <source>earth tones light</source>
+            <translation>tons terrosos claros</translation>
+        </message>
+        <message>
+            <source>grays</source>
+            <translation>cinzas</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>padrão</translation>
+        </message>
+        <message>
+            <source>standard dark</source>
+            <translation>padrão escuro</translation>
+        </message>
+        <message>
+            <source>standard light</source>
+            <translation>padrão claro</translation>
         </message>
     </context>
     <context>

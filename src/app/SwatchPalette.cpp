@@ -1,6 +1,7 @@
 #include "SwatchPalette.h"
 
 #include "platform/Services.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,14 +39,14 @@ bool sameColour(const Color& a, const Color& b)
 const std::vector<SwatchEntry>& SwatchPalette::entries()
 {
     static const std::vector<SwatchEntry> all{
-        {"spectrum", "palette_spectrum"},
-        {"earth tones", "palette_round_earthtones"},
-        {"earth tones dark", "palette_round_earthtones_dark"},
-        {"earth tones light", "palette_round_earthtones_light"},
-        {"grays", "palette_round_grays"},
-        {"standard", "palette_round_std"},
-        {"standard dark", "palette_round_std_dark"},
-        {"standard light", "palette_round_std_light"},
+        {QT_TRANSLATE_NOOP("SwatchPalette", "spectrum"), "palette_spectrum"},
+        {QT_TRANSLATE_NOOP("SwatchPalette", "earth tones"), "palette_round_earthtones"},
+        {QT_TRANSLATE_NOOP("SwatchPalette", "earth tones dark"), "palette_round_earthtones_dark"},
+        {QT_TRANSLATE_NOOP("SwatchPalette", "earth tones light"), "palette_round_earthtones_light"},
+        {QT_TRANSLATE_NOOP("SwatchPalette", "grays"), "palette_round_grays"},
+        {QT_TRANSLATE_NOOP("SwatchPalette", "standard"), "palette_round_std"},
+        {QT_TRANSLATE_NOOP("SwatchPalette", "standard dark"), "palette_round_std_dark"},
+        {QT_TRANSLATE_NOOP("SwatchPalette", "standard light"), "palette_round_std_light"},
     };
     return all;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/Application.h"
 #include "platform/Label.h"
+#include "platform/Translate.h"
 
 #include <cmath>
 
@@ -14,7 +15,7 @@ void SwatchPicker::loadSwatchPalette(int index)
 {
     const SwatchEntry& entry = SwatchPalette::entries()[std::size_t(index)];
     if (swatchTitleLabel)
-        swatchTitleLabel->setText(entry.title);
+        swatchTitleLabel->setText(platform::translate("SwatchPalette", entry.title.c_str()));
 
     const Services& services = Application::shared().services();
     auto path = services.paths->resourcePath(entry.image, "png");

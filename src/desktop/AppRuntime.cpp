@@ -9,6 +9,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/SettingsStore.h"
+#include "platform/Translate.h"
 
 #include <QBuffer>
 
@@ -75,7 +76,7 @@ std::vector<std::uint8_t> AppRuntime::wallpaperAlonePng(std::string& why)
     }
     const QByteArray png = encodeScreen(picture, "PNG");
     if (png.isEmpty())
-        why = "cannot encode the picture";
+        why = platform::translate("AppRuntime", "cannot encode the picture");
     return {png.begin(), png.end()};
 }
 
@@ -119,7 +120,7 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
     }
     QByteArray png = encodeScreen(picture, "PNG");
     if (png.isEmpty()) {
-        error = "cannot encode the picture";
+        error = platform::translate("AppRuntime", "cannot encode the picture");
         return std::nullopt;
     }
     std::filesystem::path dir = paths_.photoAlbumDirectory();
@@ -130,7 +131,7 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec) {
-        error = "cannot create " + dir.string() + ": " + ec.message();
+        error = platform::fillIn(platform::translate("AppRuntime", "cannot create %1: %2"), {dir.string(), ec.message()});
         return std::nullopt;
     }
     std::string stamp = timeFormatter_.formatLocalTime(application_->services().clock->wallTime(), "yyyy_MM_dd_HHmmss");
@@ -143,11 +144,11 @@ std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::strin
             return name;
         }
         if (errno != EEXIST) {
-            error = "cannot write " + name->string() + ": " + why;
+            error = platform::fillIn(platform::translate("AppRuntime", "cannot write %1: %2"), {name->string(), why});
             return std::nullopt;
         }
     }
-    error = "cannot find a free name in " + dir.string();
+    error = platform::fillIn(platform::translate("AppRuntime", "cannot find a free name in %1"), {dir.string()});
     return std::nullopt;
 }
 
@@ -161,8 +162,12 @@ std::optional<std::string> AppRuntime::codeMismatchIn(const QImage& picture)
     const auto read = readQrCode(picture);
     if (read == expected)
         return std::nullopt;
-    return "the scan code in the picture does not read back as '" + expected + "' (" +
-           (read ? "it reads '" + *read + "'" : "it cannot be read") + "): nothing was saved";
+    return read ? platform::fillIn(platform::translate("AppRuntime", "the scan code in the picture does not read back as '%1' (it reads "
+                                                      "'%2'): nothing was saved"),
+                                   {expected, *read})
+                : platform::fillIn(platform::translate("AppRuntime", "the scan code in the picture does not read back as '%1' (it cannot be "
+                                                      "read): nothing was saved"),
+                                   {expected});
 }
 
 std::optional<std::filesystem::path> albumFileName(const std::filesystem::path& dir, const std::string& stamp)
