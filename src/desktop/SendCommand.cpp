@@ -6,6 +6,8 @@
 #include "MainViewController.h"
 #include "QrCode.h"
 
+#include "platform/Translate.h"
+
 #include <QEventLoop>
 
 #include <charconv>
@@ -45,7 +47,7 @@ int wholeSeconds(const std::string& text)
     int n = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (ec != std::errc() || end != text.data() + text.size() || n < 1 || n > 3600)
-        throw UsageError{"--timeout is a whole number of seconds from 1 to 3600"};
+        throw UsageError{platform::translate("SendCommand", "--timeout is a whole number of seconds from 1 to 3600")};
     return n;
 }
 
@@ -53,10 +55,10 @@ QHostAddress bindAddress(const std::string& text)
 {
     QHostAddress address;
     if (!address.setAddress(QString::fromStdString(text)))
-        throw UsageError{"--bind is an IP address, not '" + escaped(text) + "'"};
+        throw UsageError{platform::fillIn(platform::translate("SendCommand", "--bind is an IP address, not '%1'"), {escaped(text)})};
     // The address goes into the code the phone scans: it must be one the phone can reach.
     if (address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6)
-        throw UsageError{"--bind is this computer's address on the network, not " + text};
+        throw UsageError{platform::fillIn(platform::translate("SendCommand", "--bind is this computer's address on the network, not %1"), {text})};
     return address;
 }
 
@@ -70,7 +72,7 @@ QByteArray wallpaperPng(const std::optional<Screen>& screen, std::ostream& err)
         throw CommandFailure{*mismatch};
     QByteArray png = encodeScreen(picture, "PNG");
     if (png.isEmpty())
-        throw CommandFailure{"cannot encode the picture"};
+        throw CommandFailure{platform::translate("SendCommand", "cannot encode the picture")};
     if (session.finish() != 0)
         return {};
     return png;
@@ -91,7 +93,8 @@ int sendToPhone(const std::vector<std::string>& args, std::ostream& out, std::os
         else if (args[i] == "--bind" && i + 1 < args.size())
             address = bindAddress(args[++i]);
         else
-            throw UsageError{"send takes [--device ID] [--timeout S] [--bind ADDRESS], not '" + escaped(args[i]) + "'"};
+            throw UsageError{
+                platform::fillIn(platform::translate("SendCommand", "send takes [--device ID] [--timeout S] [--bind ADDRESS], not '%1'"), {escaped(args[i])})};
     }
     const QByteArray png = wallpaperPng(screen, err);
     if (png.isEmpty())
@@ -102,7 +105,8 @@ int sendToPhone(const std::vector<std::string>& args, std::ostream& out, std::os
         throw CommandFailure{server.error().toStdString()};
     const std::string url = server.url().toStdString();
     const bool terminal = &out == &std::cout && ::isatty(STDOUT_FILENO);
-    out << "Scan the code with your phone's camera; the phone must be on the same network as this computer.\n"
+    out << platform::translate("SendCommand", "Scan the code with your phone's camera; the phone must be on the same network as this computer.")
+        << "\n"
         << terminalQrCode(*QrCode::encode(url), terminal) << url << "\n"
         << std::flush;
 
@@ -110,10 +114,11 @@ int sendToPhone(const std::vector<std::string>& args, std::ostream& out, std::os
     QObject::connect(&server, &OneTimePictureServer::sent, &loop, [&] { loop.exit(0); });
     QObject::connect(&server, &OneTimePictureServer::expired, &loop, [&] { loop.exit(1); });
     if (loop.exec() != 0) {
-        err << "tavrin-plus: nobody downloaded it in " << timeout << " s\n";
+        err << "tavrin-plus: " << platform::fillIn(platform::translate("SendCommand", "nobody downloaded it in %1 s"), {std::to_string(timeout)})
+            << "\n";
         return 1;
     }
-    out << "Sent\n";
+    out << platform::translate("SendCommand", "Sent") << "\n";
     return 0;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/Slider.h"
 #include "platform/TableView.h"
 #include "platform/TextField.h"
+#include "platform/Translate.h"
 #include "platform/Window.h"
 
 #include <QAccessible>
@@ -36,14 +37,14 @@ struct NamedColour {
     int r, g, b;
 };
 constexpr NamedColour namedColours[] = {
-    {"Black", 0, 0, 0},          {"Dark grey", 64, 64, 64},   {"Grey", 128, 128, 128},
-    {"Light grey", 192, 192, 192}, {"White", 255, 255, 255},  {"Red", 220, 30, 30},
-    {"Dark red", 128, 0, 0},     {"Pink", 255, 150, 190},     {"Orange", 255, 140, 0},
-    {"Brown", 130, 80, 30},      {"Yellow", 255, 230, 0},     {"Olive", 128, 128, 0},
-    {"Light green", 140, 230, 120}, {"Green", 30, 170, 50},   {"Dark green", 0, 90, 30},
-    {"Teal", 0, 128, 128},       {"Cyan", 0, 220, 230},       {"Light blue", 130, 190, 255},
-    {"Blue", 30, 60, 220},       {"Navy", 0, 0, 110},         {"Purple", 120, 40, 170},
-    {"Violet", 190, 120, 230},   {"Magenta", 230, 0, 200},    {"Beige", 240, 225, 180},
+    {QT_TRANSLATE_NOOP("ViewAccessibility", "Black"), 0, 0, 0},          {QT_TRANSLATE_NOOP("ViewAccessibility", "Dark grey"), 64, 64, 64},   {QT_TRANSLATE_NOOP("ViewAccessibility", "Grey"), 128, 128, 128},
+    {QT_TRANSLATE_NOOP("ViewAccessibility", "Light grey"), 192, 192, 192}, {QT_TRANSLATE_NOOP("ViewAccessibility", "White"), 255, 255, 255},  {QT_TRANSLATE_NOOP("ViewAccessibility", "Red"), 220, 30, 30},
+    {QT_TRANSLATE_NOOP("ViewAccessibility", "Dark red"), 128, 0, 0},     {QT_TRANSLATE_NOOP("ViewAccessibility", "Pink"), 255, 150, 190},     {QT_TRANSLATE_NOOP("ViewAccessibility", "Orange"), 255, 140, 0},
+    {QT_TRANSLATE_NOOP("ViewAccessibility", "Brown"), 130, 80, 30},      {QT_TRANSLATE_NOOP("ViewAccessibility", "Yellow"), 255, 230, 0},     {QT_TRANSLATE_NOOP("ViewAccessibility", "Olive"), 128, 128, 0},
+    {QT_TRANSLATE_NOOP("ViewAccessibility", "Light green"), 140, 230, 120}, {QT_TRANSLATE_NOOP("ViewAccessibility", "Green"), 30, 170, 50},   {QT_TRANSLATE_NOOP("ViewAccessibility", "Dark green"), 0, 90, 30},
+    {QT_TRANSLATE_NOOP("ViewAccessibility", "Teal"), 0, 128, 128},       {QT_TRANSLATE_NOOP("ViewAccessibility", "Cyan"), 0, 220, 230},       {QT_TRANSLATE_NOOP("ViewAccessibility", "Light blue"), 130, 190, 255},
+    {QT_TRANSLATE_NOOP("ViewAccessibility", "Blue"), 30, 60, 220},       {QT_TRANSLATE_NOOP("ViewAccessibility", "Navy"), 0, 0, 110},         {QT_TRANSLATE_NOOP("ViewAccessibility", "Purple"), 120, 40, 170},
+    {QT_TRANSLATE_NOOP("ViewAccessibility", "Violet"), 190, 120, 230},   {QT_TRANSLATE_NOOP("ViewAccessibility", "Magenta"), 230, 0, 200},    {QT_TRANSLATE_NOOP("ViewAccessibility", "Beige"), 240, 225, 180},
 };
 
 QString colourName(const platform::Color& c)
@@ -60,7 +61,7 @@ QString colourName(const platform::Color& c)
         }
     }
     if (bestDistance <= 9 * 40 * 40)
-        return QString::fromLatin1(best->name);
+        return QString::fromStdString(platform::translate("ViewAccessibility", best->name));
     return QStringLiteral("#%1%2%3").arg(r, 2, 16, QChar('0')).arg(g, 2, 16, QChar('0')).arg(b, 2, 16, QChar('0')).toUpper();
 }
 
@@ -389,9 +390,14 @@ private:
         if (auto* alert = dynamic_cast<platform::AlertView*>(&v))
             return alert->title();
         if (auto* palette = dynamic_cast<SwatchPaletteView*>(&v))
-            return palette->swatches().empty()
-                       ? "Colour spectrum" + (palette->mark() ? ", " + colourName(palette->mark()->color).toStdString() : std::string())
-                       : "Colour palette";
+        {
+            if (!palette->swatches().empty())
+                return platform::translate("ViewAccessibility", "Colour palette");
+            if (!palette->mark())
+                return platform::translate("ViewAccessibility", "Colour spectrum");
+            return platform::fillIn(platform::translate("ViewAccessibility", "Colour spectrum, %1"),
+                                    {colourName(palette->mark()->color).toStdString()});
+        }
         if (dynamic_cast<platform::TableViewCell*>(&v))
             return textsIn(v);
         return {};

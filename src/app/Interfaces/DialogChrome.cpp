@@ -69,7 +69,7 @@ DialogChrome makeDialogChrome(DialogBase& dialog, Size size, const std::string& 
         c.backButton = headerButton({6, 4, buttonsWidth, 40}, platform::translate("DialogChrome", "\u2039 Back"), "dialog.back");
         c.backButton->setAction([&dialog] { dialog.backButtonClick(); });
         c.backButton->setKeyEquivalent(Key::Escape);
-        c.backButton->setAccessibilityLabel("Back");
+        c.backButton->setAccessibilityLabel(platform::translate("DialogChrome", "Back"));
         c.panel->addSubview(c.backButton);
     }
     c.hideButton = headerButton({size.width - buttonsWidth - 6, 4, buttonsWidth, 40}, platform::translate("DialogChrome", "Hide"), "dialog.hide");

@@ -158,7 +158,7 @@ MainViewOutlets buildMainView(MainViewController& c)
     o.saveScreenshotDoneButton = std::make_shared<Button>(wholeScreen);
     o.saveScreenshotDoneButton->setIdentifier("capture.done");
     o.saveScreenshotDoneButton->setKeyEquivalent(Key::Escape);
-    o.saveScreenshotDoneButton->setAccessibilityLabel("Done");
+    o.saveScreenshotDoneButton->setAccessibilityLabel(platform::translate("MainView", "Done"));
     o.saveScreenshotDoneButton->setAction([&c] { c.saveScreenshotDoneButtonClick(); });
     o.root->addSubview(o.saveScreenshotDoneButton);
 

@@ -4,6 +4,7 @@
 #include "SwatchPaletteView.h"
 
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 using namespace platform;
 
@@ -24,12 +25,12 @@ PalettePanel addPalettePanel(View& parent, Point origin, float width, const std:
     const float side = chrome::rowHeight, rowY = origin.y + PalettePanel::wellHeight + 6;
     auto arrow = [&](float x, const char* title, const char* spoken, const char* id, std::function<void()> action) {
         auto b = chrome::menuButton({x, rowY, side, side}, title, prefix + id);
-        b->setAccessibilityLabel(spoken);
+        b->setAccessibilityLabel(platform::translate("PalettePanel", spoken));
         b->setFont({24, true});
         b->setAction(std::move(action));
         parent.addSubview(b);
     };
-    arrow(origin.x, "\u2039", "Previous palette", ".previousPalette", std::move(previous));
+    arrow(origin.x, "\u2039", QT_TRANSLATE_NOOP("PalettePanel", "Previous palette"), ".previousPalette", std::move(previous));
     p.title = std::make_shared<Label>(Rect{origin.x + side + 4, rowY, width - 2 * (side + 4), side});
     p.title->setFont({15, true});
     p.title->setTextColor(Color::white());
@@ -37,6 +38,6 @@ PalettePanel addPalettePanel(View& parent, Point origin, float width, const std:
     p.title->setMinimumFontSize(11);
     p.title->setIdentifier(prefix + ".paletteTitle");
     parent.addSubview(p.title);
-    arrow(origin.x + width - side, "\u203A", "Next palette", ".nextPalette", std::move(next));
+    arrow(origin.x + width - side, "\u203A", QT_TRANSLATE_NOOP("PalettePanel", "Next palette"), ".nextPalette", std::move(next));
     return p;
 }
