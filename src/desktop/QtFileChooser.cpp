@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -41,10 +42,15 @@ void QtFileChooser::chooseFileToOpen(const std::string& title, const std::vector
         QFont font = dialog->font();
         font.setPointSizeF(font.pointSizeF() * zoom);
         dialog->setFont(font);
-        const QSize size = QSize(560, 400) * zoom;
+        // Never larger than the screen, and wholly on it: a zoomed window may be narrower than the dialog.
+        const QRect screen = parent->screen()->availableGeometry();
+        const QSize size = (QSize(560, 400) * zoom).boundedTo(screen.size());
         dialog->resize(size);
         const QPoint centre = parent->mapToGlobal(parent->rect().center());
-        dialog->move(centre - QPoint(size.width() / 2, size.height() / 2));
+        QPoint at = centre - QPoint(size.width() / 2, size.height() / 2);
+        at.setX(std::clamp(at.x(), screen.left(), screen.right() + 1 - size.width()));
+        at.setY(std::clamp(at.y(), screen.top(), screen.bottom() + 1 - size.height()));
+        dialog->move(at);
     }
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done](int result) {
         QStringList files = dialog->selectedFiles();

@@ -1,6 +1,7 @@
 #include "desktop/UserLanguage.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 
 namespace desktop {
@@ -14,6 +15,9 @@ UserLanguage::UserLanguage(const QLocale& user)
     if (translator_.load(user, "tavrin", "_", ":/i18n")) {
         QLocale::setDefault(QLocale(translator_.language()));
         QCoreApplication::installTranslator(&translator_);
+        // Qt's own words (the file window's buttons) from Qt's translations, where they are installed.
+        if (qtTranslator_.load(QLocale(translator_.language()), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTranslator_);
         rightToLeft_ = QLocale(translator_.language()).textDirection() == Qt::RightToLeft;
     }
     platform::installTranslator(this);
@@ -22,6 +26,7 @@ UserLanguage::UserLanguage(const QLocale& user)
 UserLanguage::~UserLanguage()
 {
     platform::installTranslator(nullptr);
+    QCoreApplication::removeTranslator(&qtTranslator_);
     QCoreApplication::removeTranslator(&translator_);
     QLocale::setDefault(previousDefault_);
 }

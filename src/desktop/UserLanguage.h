@@ -23,6 +23,7 @@ public:
 private:
     QLocale previousDefault_;
     QTranslator translator_;
+    QTranslator qtTranslator_;
     bool rightToLeft_ = false;
 };
 
