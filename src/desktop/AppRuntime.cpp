@@ -57,27 +57,35 @@ void AppRuntime::launch()
     // another process has just written.
     platform::SettingsStore::Transaction startUp(application_->settings());
     delegate_->applicationDidFinishLaunching(*application_);
-    mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
-    mainViewController().wallpaperAlonePng = [this](std::string& why) { return wallpaperAlonePng(why); };
+    connectMainView();
     delegate_->onScreenChanged = [this] {
-        mainViewController().onCaptureStateEntered = [this] { captureScreen(); };
-        mainViewController().wallpaperAlonePng = [this](std::string& why) { return wallpaperAlonePng(why); };
+        connectMainView();
         if (onScreenChanged)
             onScreenChanged();
     };
 }
 
-std::vector<std::uint8_t> AppRuntime::wallpaperAlonePng(std::string& why)
+void AppRuntime::connectMainView()
 {
-    const QImage picture = renderer_.renderScreen(*application_, mainViewController().screen().scale());
+    MainViewController& main = mainViewController();
+    main.onCaptureStateEntered = [this] { captureScreen(); };
+    main.wallpaperAlonePng = [this](std::string& why) {
+        const QByteArray png = screenPng(mainViewController().screen().scale(), why);
+        return std::vector<std::uint8_t>(png.begin(), png.end());
+    };
+}
+
+QByteArray AppRuntime::screenPng(float pixelsAPoint, std::string& error)
+{
+    const QImage picture = renderer_.renderScreen(*application_, pixelsAPoint);
     if (auto mismatch = codeMismatchIn(picture)) {
-        why = *mismatch;
+        error = *mismatch;
         return {};
     }
-    const QByteArray png = encodeScreen(picture, "PNG");
+    QByteArray png = encodeScreen(picture, "PNG");
     if (png.isEmpty())
-        why = platform::translate("AppRuntime", "cannot encode the picture");
-    return {png.begin(), png.end()};
+        error = platform::translate("AppRuntime", "cannot encode the picture");
+    return png;
 }
 
 void AppRuntime::captureScreen()
@@ -112,17 +120,9 @@ MainViewController& AppRuntime::mainViewController() { return delegate_->rootVie
 
 std::optional<std::filesystem::path> AppRuntime::captureScreenToAlbum(std::string& error, std::optional<float> scale)
 {
-    const float pixelsAPoint = scale.value_or(mainViewController().screen().scale());
-    const QImage picture = renderer_.renderScreen(*application_, pixelsAPoint);
-    if (auto mismatch = codeMismatchIn(picture)) {
-        error = *mismatch;
+    const QByteArray png = screenPng(scale.value_or(mainViewController().screen().scale()), error);
+    if (png.isEmpty())
         return std::nullopt;
-    }
-    QByteArray png = encodeScreen(picture, "PNG");
-    if (png.isEmpty()) {
-        error = platform::translate("AppRuntime", "cannot encode the picture");
-        return std::nullopt;
-    }
     std::filesystem::path dir = paths_.photoAlbumDirectory();
     // The same picture as the last one, still in the album as written: that file is the capture.
     if (lastCapture_ && lastCapture_->file.parent_path() == dir && lastCapture_->png == png &&

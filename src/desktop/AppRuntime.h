@@ -69,9 +69,12 @@ public:
     float windowPixelsPerPoint = 1;
 
 private:
-    // The screen as shown now, which the capture mode has made the wallpaper alone, at the phone's
-    // pixels as a PNG for Send to Phone; empty with the reason when it cannot be.
-    std::vector<std::uint8_t> wallpaperAlonePng(std::string& why);
+    // The main screen's ties to the shell: the capture taken when the wallpaper is alone, and the
+    // picture Send to Phone offers. Made anew with the screen.
+    void connectMainView();
+    // The screen as shown now as a PNG, its scan code read back first; empty with the reason in
+    // `error` when it cannot be.
+    QByteArray screenPng(float pixelsAPoint, std::string& error);
 
     QtImageCodec codec_;
     QtTimeFormatter timeFormatter_;
