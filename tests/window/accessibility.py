@@ -6,7 +6,7 @@ import time
 import pyatspi
 
 
-def wait_for(what, find, seconds=15):
+def wait_for(what, find, seconds=30):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         found = find()
