@@ -6,19 +6,27 @@
 
 namespace desktop {
 
-UserLanguage::UserLanguage(const QLocale& user)
+UserLanguage::UserLanguage(const QStringList& languages)
 {
+    // The first language in the user's list that we speak wins; English is the source text, so an
+    // English entry ends the search with no translation ("en:de" reads English, not German).
+    for (const QString& name : languages) {
+        const QLocale language(name);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            break;
+        if (translator_.load(language, "tavrin", "_", ":/i18n"))
+            break;
+    }
+    const QLocale chosen = translator_.isEmpty() ? QLocale(languages.isEmpty() ? QStringLiteral("C") : languages.first())
+                                                 : QLocale(translator_.language());
     // Dates name their days and months in the interface's language.
-    const QStringList languages = user.uiLanguages();
-    QLocale::setDefault(languages.isEmpty() ? QLocale::c() : QLocale(languages.first()));
-    // English is the source text: no translation loads for it, and none is needed.
-    if (translator_.load(user, "tavrin", "_", ":/i18n")) {
-        QLocale::setDefault(QLocale(translator_.language()));
+    QLocale::setDefault(chosen);
+    if (!translator_.isEmpty()) {
         QCoreApplication::installTranslator(&translator_);
         // Qt's own words (the file window's buttons) from Qt's translations, where they are installed.
-        if (qtTranslator_.load(QLocale(translator_.language()), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (qtTranslator_.load(chosen, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qtTranslator_);
-        rightToLeft_ = QLocale(translator_.language()).textDirection() == Qt::RightToLeft;
+        rightToLeft_ = chosen.textDirection() == Qt::RightToLeft;
     }
     platform::installTranslator(this);
 }

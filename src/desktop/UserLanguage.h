@@ -7,12 +7,13 @@
 
 namespace desktop {
 
-// The interface in the user's first language that has a translation (QLocale::system().uiLanguages(),
-// which follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG), for Qt and for the plain C++ rooms alike,
-// from construction until destruction. Needs the Q(Core/Gui)Application to exist.
+// The interface in the first of the user's languages that has a translation, or English when English
+// comes first (QLocale::system().uiLanguages() follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG), for Qt
+// and for the plain C++ rooms alike, from construction until destruction. Needs the
+// Q(Core/Gui)Application to exist.
 class UserLanguage final : public platform::Translator {
 public:
-    explicit UserLanguage(const QLocale& user = QLocale::system());
+    explicit UserLanguage(const QStringList& languages = QLocale::system().uiLanguages());
     ~UserLanguage() override;
     UserLanguage(const UserLanguage&) = delete;
     UserLanguage& operator=(const UserLanguage&) = delete;
