@@ -392,6 +392,18 @@
        tavrin-plus --help | --version
 </translation>
     </message>
+    <message>
+        <source>%1: contrast %2 (%3) meets %4 (%5) against %6</source>
+        <translation>%1: التباين %2 (%3) يبلغ %4 (%5) مقابل %6</translation>
+    </message>
+    <message>
+        <source>%1: contrast %2 (%3) is below %4 (%5) against %6</source>
+        <translation>%1: التباين %2 (%3) أقل من %4 (%5) مقابل %6</translation>
+    </message>
+    <message>
+        <source>the scan code: %1 modules a side, each %2 mm (%3 pixels)</source>
+        <translation>رمز المسح: %1 وحدة في كل ضلع، كل منها %2 مم (%3 بكسل)</translation>
+    </message>
 </context>
 <context>
     <name>CommandSession</name>
@@ -410,6 +422,41 @@
     <message>
         <source>note: device holds &apos;%1&apos;, no screen known; the classic one is used</source>
         <translation>ملاحظة: قيمة device هي &apos;%1&apos; وليست شاشة معروفة؛ تُستخدم الشاشة الكلاسيكية</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>«TAVRIN:»</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>سطر المعلومات</translation>
+    </message>
+    <message>
+        <source>the strip</source>
+        <translation>الشريط</translation>
+    </message>
+    <message>
+        <source>the photograph</source>
+        <translation>الصورة</translation>
+    </message>
+    <message>
+        <source>the strip over the photograph</source>
+        <translation>الشريط فوق الصورة</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>الخلفية</translation>
+    </message>
+    <message>
+        <source>the strip over the background</source>
+        <translation>الشريط فوق الخلفية</translation>
     </message>
 </context>
 <context>
@@ -834,6 +881,49 @@ Import a .vcf file exported from your address book or mail program.</source>
     </message>
 </context>
 <context>
+    <name>Screen</name>
+    <message>
+        <source>under the status bar</source>
+        <translation>تحت شريط الحالة</translation>
+    </message>
+    <message>
+        <source>under the camera cut-out</source>
+        <translation>تحت فتحة الكاميرا</translation>
+    </message>
+    <message>
+        <source>under the clock</source>
+        <translation>تحت الساعة</translation>
+    </message>
+    <message>
+        <source>under the widgets</source>
+        <translation>تحت الأدوات</translation>
+    </message>
+    <message>
+        <source>under the notifications</source>
+        <translation>تحت الإشعارات</translation>
+    </message>
+    <message>
+        <source>under the shortcut buttons</source>
+        <translation>تحت أزرار الاختصارات</translation>
+    </message>
+    <message>
+        <source>under the home indicator</source>
+        <translation>تحت مؤشر الشاشة الرئيسية</translation>
+    </message>
+    <message>
+        <source>under the unlock controls</source>
+        <translation>تحت أزرار فتح القفل</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <translation>مخصص %1</translation>
+    </message>
+</context>
+<context>
     <name>SendCommand</name>
     <message>
         <source>--timeout is a whole number of seconds from 1 to 3600</source>
@@ -1089,6 +1179,93 @@ Import a .vcf file exported from your address book or mail program.</source>
     </message>
 </context>
 <context>
+    <name>VCardReader</name>
+    <message>
+        <source>home</source>
+        <translation>المنزل</translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation>العمل</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>آخر</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 (%1)</translation>
+    </message>
+    <message>
+        <source>fax</source>
+        <translation>فاكس</translation>
+    </message>
+    <message>
+        <source>pager</source>
+        <translation>جهاز النداء</translation>
+    </message>
+    <message>
+        <source>mobile</source>
+        <translation>الجوال</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>الرئيسي</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>السيارة</translation>
+    </message>
+    <message>
+        <source>callback</source>
+        <translation>معاودة الاتصال</translation>
+    </message>
+    <message>
+        <source>textphone</source>
+        <translation>هاتف نصي</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>فيديو</translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation>هاتف</translation>
+    </message>
+    <message>
+        <source>organization</source>
+        <translation>المؤسسة</translation>
+    </message>
+    <message>
+        <source>email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>website</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>المسمى الوظيفي</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>اللقب</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>ملاحظة</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>تاريخ الميلاد</translation>
+    </message>
+</context>
+<context>
     <name>ViewAccessibility</name>
     <message>
         <source>Black</source>
@@ -1197,6 +1374,64 @@ Import a .vcf file exported from your address book or mail program.</source>
     <message>
         <source>Colour spectrum, %1</source>
         <translation>طيف الألوان، %1</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperCode</name>
+    <message>
+        <source>Scan to call</source>
+        <translation>امسح للاتصال</translation>
+    </message>
+    <message>
+        <source>no code to call: the contact text holds no number to dial</source>
+        <translation>لا رمز للاتصال: نص جهة الاتصال لا يحوي رقمًا للاتصال</translation>
+    </message>
+    <message>
+        <source>Scan me</source>
+        <translation>امسحني</translation>
+    </message>
+    <message>
+        <source>no code: its address must start with https://</source>
+        <translation>لا رمز: يجب أن يبدأ عنوانه بـ https://</translation>
+    </message>
+    <message>
+        <source>the scan code does not fit below the strips (fewer strips or a shorter address leave room)</source>
+        <translation>رمز المسح لا يتسع تحت الشرائط (شرائط أقل أو عنوان أقصر يفسحان المجال)</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperLayout</name>
+    <message>
+        <source>the strip</source>
+        <translation>الشريط</translation>
+    </message>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>«TAVRIN:»</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>سطر المعلومات</translation>
+    </message>
+    <message>
+        <source>the upper strip</source>
+        <translation>الشريط العلوي</translation>
+    </message>
+    <message>
+        <source>the lower strip</source>
+        <translation>الشريط السفلي</translation>
+    </message>
+    <message>
+        <source>%1 reaches beyond the screen&apos;s edge</source>
+        <translation>%1 يتجاوز حافة الشاشة</translation>
+    </message>
+    <message>
+        <source>%1 lies %2 (points %3 to %4 from the top)</source>
+        <translation>%1 يقع %2 (النقاط %3 إلى %4 من الأعلى)</translation>
     </message>
 </context>
 <context>

@@ -388,6 +388,18 @@
        tavrin-plus --help | --version
 </translation>
     </message>
+    <message>
+        <source>%1: contrast %2 (%3) meets %4 (%5) against %6</source>
+        <translation>%1: Kontrast %2 (%3) erreicht %4 (%5) vor %6</translation>
+    </message>
+    <message>
+        <source>%1: contrast %2 (%3) is below %4 (%5) against %6</source>
+        <translation>%1: Kontrast %2 (%3) liegt unter %4 (%5) vor %6</translation>
+    </message>
+    <message>
+        <source>the scan code: %1 modules a side, each %2 mm (%3 pixels)</source>
+        <translation>der Scan-Code: %1 Module je Seite, jedes %2 mm (%3 Pixel)</translation>
+    </message>
 </context>
 <context>
     <name>CommandSession</name>
@@ -406,6 +418,41 @@
     <message>
         <source>note: device holds &apos;%1&apos;, no screen known; the classic one is used</source>
         <translation>Hinweis: device enthält &apos;%1&apos;, keinen bekannten Bildschirm; der klassische wird verwendet</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>„TAVRIN:“</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>die Nummer</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>die Informationszeile</translation>
+    </message>
+    <message>
+        <source>the strip</source>
+        <translation>dem Streifen</translation>
+    </message>
+    <message>
+        <source>the photograph</source>
+        <translation>dem Foto</translation>
+    </message>
+    <message>
+        <source>the strip over the photograph</source>
+        <translation>dem Streifen über dem Foto</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>dem Hintergrund</translation>
+    </message>
+    <message>
+        <source>the strip over the background</source>
+        <translation>dem Streifen über dem Hintergrund</translation>
     </message>
 </context>
 <context>
@@ -830,6 +877,49 @@ Importiere eine .vcf-Datei, exportiert aus deinem Adressbuch oder E-Mail-Program
     </message>
 </context>
 <context>
+    <name>Screen</name>
+    <message>
+        <source>under the status bar</source>
+        <translation>unter der Statusleiste</translation>
+    </message>
+    <message>
+        <source>under the camera cut-out</source>
+        <translation>unter der Kameraaussparung</translation>
+    </message>
+    <message>
+        <source>under the clock</source>
+        <translation>unter der Uhr</translation>
+    </message>
+    <message>
+        <source>under the widgets</source>
+        <translation>unter den Widgets</translation>
+    </message>
+    <message>
+        <source>under the notifications</source>
+        <translation>unter den Mitteilungen</translation>
+    </message>
+    <message>
+        <source>under the shortcut buttons</source>
+        <translation>unter den Schnelltasten</translation>
+    </message>
+    <message>
+        <source>under the home indicator</source>
+        <translation>unter dem Home-Indikator</translation>
+    </message>
+    <message>
+        <source>under the unlock controls</source>
+        <translation>unter den Entsperrelementen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene Größe</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <translation>Eigene Größe %1</translation>
+    </message>
+</context>
+<context>
     <name>SendCommand</name>
     <message>
         <source>--timeout is a whole number of seconds from 1 to 3600</source>
@@ -1085,6 +1175,93 @@ Importiere eine .vcf-Datei, exportiert aus deinem Adressbuch oder E-Mail-Program
     </message>
 </context>
 <context>
+    <name>VCardReader</name>
+    <message>
+        <source>home</source>
+        <translation>privat</translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>andere</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 (%1)</translation>
+    </message>
+    <message>
+        <source>fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>pager</source>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>mobile</source>
+        <translation>Mobil</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>Hauptnummer</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>callback</source>
+        <translation>Rückruf</translation>
+    </message>
+    <message>
+        <source>textphone</source>
+        <translation>Texttelefon</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>organization</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>website</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>Spitzname</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+</context>
+<context>
     <name>ViewAccessibility</name>
     <message>
         <source>Black</source>
@@ -1193,6 +1370,64 @@ Importiere eine .vcf-Datei, exportiert aus deinem Adressbuch oder E-Mail-Program
     <message>
         <source>Colour spectrum, %1</source>
         <translation>Farbspektrum, %1</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperCode</name>
+    <message>
+        <source>Scan to call</source>
+        <translation>Scannen zum Anrufen</translation>
+    </message>
+    <message>
+        <source>no code to call: the contact text holds no number to dial</source>
+        <translation>kein Anruf-Code: Der Kontakttext enthält keine wählbare Nummer</translation>
+    </message>
+    <message>
+        <source>Scan me</source>
+        <translation>Scanne mich</translation>
+    </message>
+    <message>
+        <source>no code: its address must start with https://</source>
+        <translation>kein Code: Seine Adresse muss mit https:// beginnen</translation>
+    </message>
+    <message>
+        <source>the scan code does not fit below the strips (fewer strips or a shorter address leave room)</source>
+        <translation>der Scan-Code passt nicht unter die Streifen (weniger Streifen oder eine kürzere Adresse schaffen Platz)</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperLayout</name>
+    <message>
+        <source>the strip</source>
+        <translation>der Streifen</translation>
+    </message>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>„TAVRIN:“</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>die Nummer</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>die Informationszeile</translation>
+    </message>
+    <message>
+        <source>the upper strip</source>
+        <translation>der obere Streifen</translation>
+    </message>
+    <message>
+        <source>the lower strip</source>
+        <translation>der untere Streifen</translation>
+    </message>
+    <message>
+        <source>%1 reaches beyond the screen&apos;s edge</source>
+        <translation>%1 reicht über den Bildschirmrand hinaus</translation>
+    </message>
+    <message>
+        <source>%1 lies %2 (points %3 to %4 from the top)</source>
+        <translation>%1 liegt %2 (Punkte %3 bis %4 von oben)</translation>
     </message>
 </context>
 <context>

@@ -388,6 +388,18 @@
        tavrin-plus --help | --version
 </translation>
     </message>
+    <message>
+        <source>%1: contrast %2 (%3) meets %4 (%5) against %6</source>
+        <translation>%1: contraste %2 (%3), alcanza %4 (%5) contra %6</translation>
+    </message>
+    <message>
+        <source>%1: contrast %2 (%3) is below %4 (%5) against %6</source>
+        <translation>%1: contraste %2 (%3), por debajo de %4 (%5) contra %6</translation>
+    </message>
+    <message>
+        <source>the scan code: %1 modules a side, each %2 mm (%3 pixels)</source>
+        <translation>el código: %1 módulos por lado, de %2 mm cada uno (%3 píxeles)</translation>
+    </message>
 </context>
 <context>
     <name>CommandSession</name>
@@ -406,6 +418,41 @@
     <message>
         <source>note: device holds &apos;%1&apos;, no screen known; the classic one is used</source>
         <translation>nota: device contiene &apos;%1&apos;, ninguna pantalla conocida; se usa la clásica</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>«TAVRIN:»</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>el número</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>la línea de información</translation>
+    </message>
+    <message>
+        <source>the strip</source>
+        <translation>la franja</translation>
+    </message>
+    <message>
+        <source>the photograph</source>
+        <translation>la foto</translation>
+    </message>
+    <message>
+        <source>the strip over the photograph</source>
+        <translation>la franja sobre la foto</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>el fondo</translation>
+    </message>
+    <message>
+        <source>the strip over the background</source>
+        <translation>la franja sobre el fondo</translation>
     </message>
 </context>
 <context>
@@ -830,6 +877,49 @@ Importa un archivo .vcf exportado de tu libreta de direcciones o programa de cor
     </message>
 </context>
 <context>
+    <name>Screen</name>
+    <message>
+        <source>under the status bar</source>
+        <translation>bajo la barra de estado</translation>
+    </message>
+    <message>
+        <source>under the camera cut-out</source>
+        <translation>bajo el recorte de la cámara</translation>
+    </message>
+    <message>
+        <source>under the clock</source>
+        <translation>bajo el reloj</translation>
+    </message>
+    <message>
+        <source>under the widgets</source>
+        <translation>bajo los widgets</translation>
+    </message>
+    <message>
+        <source>under the notifications</source>
+        <translation>bajo las notificaciones</translation>
+    </message>
+    <message>
+        <source>under the shortcut buttons</source>
+        <translation>bajo los botones de acceso rápido</translation>
+    </message>
+    <message>
+        <source>under the home indicator</source>
+        <translation>bajo el indicador de inicio</translation>
+    </message>
+    <message>
+        <source>under the unlock controls</source>
+        <translation>bajo los controles de desbloqueo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <translation>Personalizado %1</translation>
+    </message>
+</context>
+<context>
     <name>SendCommand</name>
     <message>
         <source>--timeout is a whole number of seconds from 1 to 3600</source>
@@ -1085,6 +1175,93 @@ Importa un archivo .vcf exportado de tu libreta de direcciones o programa de cor
     </message>
 </context>
 <context>
+    <name>VCardReader</name>
+    <message>
+        <source>home</source>
+        <translation>casa</translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation>trabajo</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>otro</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 (%1)</translation>
+    </message>
+    <message>
+        <source>fax</source>
+        <translation>fax</translation>
+    </message>
+    <message>
+        <source>pager</source>
+        <translation>buscapersonas</translation>
+    </message>
+    <message>
+        <source>mobile</source>
+        <translation>móvil</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>principal</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>coche</translation>
+    </message>
+    <message>
+        <source>callback</source>
+        <translation>devolución de llamada</translation>
+    </message>
+    <message>
+        <source>textphone</source>
+        <translation>teléfono de texto</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation>teléfono</translation>
+    </message>
+    <message>
+        <source>organization</source>
+        <translation>empresa</translation>
+    </message>
+    <message>
+        <source>email</source>
+        <translation>correo</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>dirección</translation>
+    </message>
+    <message>
+        <source>website</source>
+        <translation>sitio web</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>cargo</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>apodo</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>cumpleaños</translation>
+    </message>
+</context>
+<context>
     <name>ViewAccessibility</name>
     <message>
         <source>Black</source>
@@ -1193,6 +1370,64 @@ Importa un archivo .vcf exportado de tu libreta de direcciones o programa de cor
     <message>
         <source>Colour spectrum, %1</source>
         <translation>Espectro de colores, %1</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperCode</name>
+    <message>
+        <source>Scan to call</source>
+        <translation>Escanea para llamar</translation>
+    </message>
+    <message>
+        <source>no code to call: the contact text holds no number to dial</source>
+        <translation>sin código para llamar: el texto de contacto no tiene ningún número que marcar</translation>
+    </message>
+    <message>
+        <source>Scan me</source>
+        <translation>Escanéame</translation>
+    </message>
+    <message>
+        <source>no code: its address must start with https://</source>
+        <translation>sin código: su dirección debe empezar por https://</translation>
+    </message>
+    <message>
+        <source>the scan code does not fit below the strips (fewer strips or a shorter address leave room)</source>
+        <translation>el código no cabe bajo las franjas (menos franjas o una dirección más corta dejan sitio)</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperLayout</name>
+    <message>
+        <source>the strip</source>
+        <translation>la franja</translation>
+    </message>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>«TAVRIN:»</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>el número</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>la línea de información</translation>
+    </message>
+    <message>
+        <source>the upper strip</source>
+        <translation>la franja superior</translation>
+    </message>
+    <message>
+        <source>the lower strip</source>
+        <translation>la franja inferior</translation>
+    </message>
+    <message>
+        <source>%1 reaches beyond the screen&apos;s edge</source>
+        <translation>%1 sobrepasa el borde de la pantalla</translation>
+    </message>
+    <message>
+        <source>%1 lies %2 (points %3 to %4 from the top)</source>
+        <translation>%1 queda %2 (puntos %3 a %4 desde arriba)</translation>
     </message>
 </context>
 <context>

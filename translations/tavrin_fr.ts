@@ -387,6 +387,18 @@
        tavrin-plus --help | --version
 </translation>
     </message>
+    <message>
+        <source>%1: contrast %2 (%3) meets %4 (%5) against %6</source>
+        <translation>%1 : contraste %2 (%3), atteint %4 (%5) contre %6</translation>
+    </message>
+    <message>
+        <source>%1: contrast %2 (%3) is below %4 (%5) against %6</source>
+        <translation>%1 : contraste %2 (%3), sous %4 (%5) contre %6</translation>
+    </message>
+    <message>
+        <source>the scan code: %1 modules a side, each %2 mm (%3 pixels)</source>
+        <translation>le code à scanner : %1 modules de côté, chacun de %2 mm (%3 pixels)</translation>
+    </message>
 </context>
 <context>
     <name>CommandSession</name>
@@ -405,6 +417,41 @@
     <message>
         <source>note: device holds &apos;%1&apos;, no screen known; the classic one is used</source>
         <translation>remarque : device contient &apos;%1&apos;, aucun écran connu ; l’écran classique est utilisé</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>« TAVRIN: »</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>le numéro</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>la ligne d’informations</translation>
+    </message>
+    <message>
+        <source>the strip</source>
+        <translation>la bande</translation>
+    </message>
+    <message>
+        <source>the photograph</source>
+        <translation>la photo</translation>
+    </message>
+    <message>
+        <source>the strip over the photograph</source>
+        <translation>la bande sur la photo</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>le fond</translation>
+    </message>
+    <message>
+        <source>the strip over the background</source>
+        <translation>la bande sur le fond</translation>
     </message>
 </context>
 <context>
@@ -829,6 +876,49 @@ Importez un fichier .vcf exporté de votre carnet d’adresses ou de votre messa
     </message>
 </context>
 <context>
+    <name>Screen</name>
+    <message>
+        <source>under the status bar</source>
+        <translation>sous la barre d’état</translation>
+    </message>
+    <message>
+        <source>under the camera cut-out</source>
+        <translation>sous l’encoche de la caméra</translation>
+    </message>
+    <message>
+        <source>under the clock</source>
+        <translation>sous l’horloge</translation>
+    </message>
+    <message>
+        <source>under the widgets</source>
+        <translation>sous les widgets</translation>
+    </message>
+    <message>
+        <source>under the notifications</source>
+        <translation>sous les notifications</translation>
+    </message>
+    <message>
+        <source>under the shortcut buttons</source>
+        <translation>sous les boutons de raccourci</translation>
+    </message>
+    <message>
+        <source>under the home indicator</source>
+        <translation>sous l’indicateur d’accueil</translation>
+    </message>
+    <message>
+        <source>under the unlock controls</source>
+        <translation>sous les commandes de déverrouillage</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <translation>Personnalisé %1</translation>
+    </message>
+</context>
+<context>
     <name>SendCommand</name>
     <message>
         <source>--timeout is a whole number of seconds from 1 to 3600</source>
@@ -1084,6 +1174,93 @@ Importez un fichier .vcf exporté de votre carnet d’adresses ou de votre messa
     </message>
 </context>
 <context>
+    <name>VCardReader</name>
+    <message>
+        <source>home</source>
+        <translation>domicile</translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation>travail</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 (%1)</translation>
+    </message>
+    <message>
+        <source>fax</source>
+        <translation>fax</translation>
+    </message>
+    <message>
+        <source>pager</source>
+        <translation>bipeur</translation>
+    </message>
+    <message>
+        <source>mobile</source>
+        <translation>mobile</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>principal</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>voiture</translation>
+    </message>
+    <message>
+        <source>callback</source>
+        <translation>rappel</translation>
+    </message>
+    <message>
+        <source>textphone</source>
+        <translation>téléscripteur</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vidéo</translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation>téléphone</translation>
+    </message>
+    <message>
+        <source>organization</source>
+        <translation>société</translation>
+    </message>
+    <message>
+        <source>email</source>
+        <translation>e-mail</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>adresse</translation>
+    </message>
+    <message>
+        <source>website</source>
+        <translation>site web</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>fonction</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>surnom</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>anniversaire</translation>
+    </message>
+</context>
+<context>
     <name>ViewAccessibility</name>
     <message>
         <source>Black</source>
@@ -1192,6 +1369,64 @@ Importez un fichier .vcf exporté de votre carnet d’adresses ou de votre messa
     <message>
         <source>Colour spectrum, %1</source>
         <translation>Spectre de couleurs, %1</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperCode</name>
+    <message>
+        <source>Scan to call</source>
+        <translation>Scanner pour appeler</translation>
+    </message>
+    <message>
+        <source>no code to call: the contact text holds no number to dial</source>
+        <translation>pas de code d’appel : le texte du contact ne contient aucun numéro à composer</translation>
+    </message>
+    <message>
+        <source>Scan me</source>
+        <translation>Scannez-moi</translation>
+    </message>
+    <message>
+        <source>no code: its address must start with https://</source>
+        <translation>pas de code : son adresse doit commencer par https://</translation>
+    </message>
+    <message>
+        <source>the scan code does not fit below the strips (fewer strips or a shorter address leave room)</source>
+        <translation>le code ne tient pas sous les bandes (moins de bandes ou une adresse plus courte laissent de la place)</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperLayout</name>
+    <message>
+        <source>the strip</source>
+        <translation>la bande</translation>
+    </message>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>« TAVRIN: »</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>le numéro</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>la ligne d’informations</translation>
+    </message>
+    <message>
+        <source>the upper strip</source>
+        <translation>la bande du haut</translation>
+    </message>
+    <message>
+        <source>the lower strip</source>
+        <translation>la bande du bas</translation>
+    </message>
+    <message>
+        <source>%1 reaches beyond the screen&apos;s edge</source>
+        <translation>%1 dépasse le bord de l’écran</translation>
+    </message>
+    <message>
+        <source>%1 lies %2 (points %3 to %4 from the top)</source>
+        <translation>%1 se trouve %2 (points %3 à %4 depuis le haut)</translation>
     </message>
 </context>
 <context>

@@ -384,6 +384,18 @@
        tavrin-plus --help | --version
 </translation>
     </message>
+    <message>
+        <source>%1: contrast %2 (%3) meets %4 (%5) against %6</source>
+        <translation>%1: コントラスト %2（%3）、%6に対して %4（%5）を満たしています</translation>
+    </message>
+    <message>
+        <source>%1: contrast %2 (%3) is below %4 (%5) against %6</source>
+        <translation>%1: コントラスト %2（%3）、%6に対して %4（%5）に届きません</translation>
+    </message>
+    <message>
+        <source>the scan code: %1 modules a side, each %2 mm (%3 pixels)</source>
+        <translation>スキャンコード: 一辺 %1 モジュール、各 %2 mm（%3 ピクセル）</translation>
+    </message>
 </context>
 <context>
     <name>CommandSession</name>
@@ -402,6 +414,41 @@
     <message>
         <source>note: device holds &apos;%1&apos;, no screen known; the classic one is used</source>
         <translation>注意: device の値 &apos;%1&apos; は既知の画面ではありません。クラシック画面を使います</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>「TAVRIN:」</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>情報行</translation>
+    </message>
+    <message>
+        <source>the strip</source>
+        <translation>帯</translation>
+    </message>
+    <message>
+        <source>the photograph</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>the strip over the photograph</source>
+        <translation>写真の上の帯</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>the strip over the background</source>
+        <translation>背景の上の帯</translation>
     </message>
 </context>
 <context>
@@ -826,6 +873,49 @@ Import a .vcf file exported from your address book or mail program.</source>
     </message>
 </context>
 <context>
+    <name>Screen</name>
+    <message>
+        <source>under the status bar</source>
+        <translation>ステータスバーの下</translation>
+    </message>
+    <message>
+        <source>under the camera cut-out</source>
+        <translation>カメラの切り欠きの下</translation>
+    </message>
+    <message>
+        <source>under the clock</source>
+        <translation>時計の下</translation>
+    </message>
+    <message>
+        <source>under the widgets</source>
+        <translation>ウィジェットの下</translation>
+    </message>
+    <message>
+        <source>under the notifications</source>
+        <translation>通知の下</translation>
+    </message>
+    <message>
+        <source>under the shortcut buttons</source>
+        <translation>ショートカットボタンの下</translation>
+    </message>
+    <message>
+        <source>under the home indicator</source>
+        <translation>ホームインジケータの下</translation>
+    </message>
+    <message>
+        <source>under the unlock controls</source>
+        <translation>ロック解除操作の下</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <translation>カスタム %1</translation>
+    </message>
+</context>
+<context>
     <name>SendCommand</name>
     <message>
         <source>--timeout is a whole number of seconds from 1 to 3600</source>
@@ -1081,6 +1171,93 @@ Import a .vcf file exported from your address book or mail program.</source>
     </message>
 </context>
 <context>
+    <name>VCardReader</name>
+    <message>
+        <source>home</source>
+        <translation>自宅</translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation>勤務先</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1の%2</translation>
+    </message>
+    <message>
+        <source>fax</source>
+        <translation>ファックス</translation>
+    </message>
+    <message>
+        <source>pager</source>
+        <translation>ポケベル</translation>
+    </message>
+    <message>
+        <source>mobile</source>
+        <translation>携帯</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>代表</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>自動車</translation>
+    </message>
+    <message>
+        <source>callback</source>
+        <translation>コールバック</translation>
+    </message>
+    <message>
+        <source>textphone</source>
+        <translation>文字電話</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation>電話</translation>
+    </message>
+    <message>
+        <source>organization</source>
+        <translation>会社</translation>
+    </message>
+    <message>
+        <source>email</source>
+        <translation>メール</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>住所</translation>
+    </message>
+    <message>
+        <source>website</source>
+        <translation>ウェブサイト</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>役職</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>ニックネーム</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>誕生日</translation>
+    </message>
+</context>
+<context>
     <name>ViewAccessibility</name>
     <message>
         <source>Black</source>
@@ -1189,6 +1366,64 @@ Import a .vcf file exported from your address book or mail program.</source>
     <message>
         <source>Colour spectrum, %1</source>
         <translation>色のスペクトル、%1</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperCode</name>
+    <message>
+        <source>Scan to call</source>
+        <translation>スキャンして電話</translation>
+    </message>
+    <message>
+        <source>no code to call: the contact text holds no number to dial</source>
+        <translation>通話用のコードなし: 連絡先の文字列にダイヤルできる番号がありません</translation>
+    </message>
+    <message>
+        <source>Scan me</source>
+        <translation>スキャンしてください</translation>
+    </message>
+    <message>
+        <source>no code: its address must start with https://</source>
+        <translation>コードなし: アドレスは https:// で始まる必要があります</translation>
+    </message>
+    <message>
+        <source>the scan code does not fit below the strips (fewer strips or a shorter address leave room)</source>
+        <translation>スキャンコードが帯の下に収まりません（帯を減らすかアドレスを短くすると収まります）</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperLayout</name>
+    <message>
+        <source>the strip</source>
+        <translation>帯</translation>
+    </message>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>「TAVRIN:」</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>情報行</translation>
+    </message>
+    <message>
+        <source>the upper strip</source>
+        <translation>上の帯</translation>
+    </message>
+    <message>
+        <source>the lower strip</source>
+        <translation>下の帯</translation>
+    </message>
+    <message>
+        <source>%1 reaches beyond the screen&apos;s edge</source>
+        <translation>%1が画面の端からはみ出しています</translation>
+    </message>
+    <message>
+        <source>%1 lies %2 (points %3 to %4 from the top)</source>
+        <translation>%1が%2にあります（上から %3〜%4 ポイント）</translation>
     </message>
 </context>
 <context>

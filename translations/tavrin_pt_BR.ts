@@ -388,6 +388,18 @@
        tavrin-plus --help | --version
 </translation>
     </message>
+    <message>
+        <source>%1: contrast %2 (%3) meets %4 (%5) against %6</source>
+        <translation>%1: contraste %2 (%3), atinge %4 (%5) contra %6</translation>
+    </message>
+    <message>
+        <source>%1: contrast %2 (%3) is below %4 (%5) against %6</source>
+        <translation>%1: contraste %2 (%3), abaixo de %4 (%5) contra %6</translation>
+    </message>
+    <message>
+        <source>the scan code: %1 modules a side, each %2 mm (%3 pixels)</source>
+        <translation>o código: %1 módulos por lado, cada um com %2 mm (%3 pixels)</translation>
+    </message>
 </context>
 <context>
     <name>CommandSession</name>
@@ -406,6 +418,41 @@
     <message>
         <source>note: device holds &apos;%1&apos;, no screen known; the classic one is used</source>
         <translation>observação: device contém &apos;%1&apos;, nenhuma tela conhecida; a clássica é usada</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>“TAVRIN:”</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>o número</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>a linha de informações</translation>
+    </message>
+    <message>
+        <source>the strip</source>
+        <translation>a faixa</translation>
+    </message>
+    <message>
+        <source>the photograph</source>
+        <translation>a foto</translation>
+    </message>
+    <message>
+        <source>the strip over the photograph</source>
+        <translation>a faixa sobre a foto</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>o fundo</translation>
+    </message>
+    <message>
+        <source>the strip over the background</source>
+        <translation>a faixa sobre o fundo</translation>
     </message>
 </context>
 <context>
@@ -830,6 +877,49 @@ Importe um arquivo .vcf exportado da sua agenda ou do seu programa de e-mail.</t
     </message>
 </context>
 <context>
+    <name>Screen</name>
+    <message>
+        <source>under the status bar</source>
+        <translation>sob a barra de status</translation>
+    </message>
+    <message>
+        <source>under the camera cut-out</source>
+        <translation>sob o recorte da câmera</translation>
+    </message>
+    <message>
+        <source>under the clock</source>
+        <translation>sob o relógio</translation>
+    </message>
+    <message>
+        <source>under the widgets</source>
+        <translation>sob os widgets</translation>
+    </message>
+    <message>
+        <source>under the notifications</source>
+        <translation>sob as notificações</translation>
+    </message>
+    <message>
+        <source>under the shortcut buttons</source>
+        <translation>sob os botões de atalho</translation>
+    </message>
+    <message>
+        <source>under the home indicator</source>
+        <translation>sob o indicador de início</translation>
+    </message>
+    <message>
+        <source>under the unlock controls</source>
+        <translation>sob os controles de desbloqueio</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Custom %1</source>
+        <translation>Personalizado %1</translation>
+    </message>
+</context>
+<context>
     <name>SendCommand</name>
     <message>
         <source>--timeout is a whole number of seconds from 1 to 3600</source>
@@ -1085,6 +1175,93 @@ Importe um arquivo .vcf exportado da sua agenda ou do seu programa de e-mail.</t
     </message>
 </context>
 <context>
+    <name>VCardReader</name>
+    <message>
+        <source>home</source>
+        <translation>residencial</translation>
+    </message>
+    <message>
+        <source>work</source>
+        <translation>trabalho</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>outro</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%2 (%1)</translation>
+    </message>
+    <message>
+        <source>fax</source>
+        <translation>fax</translation>
+    </message>
+    <message>
+        <source>pager</source>
+        <translation>pager</translation>
+    </message>
+    <message>
+        <source>mobile</source>
+        <translation>celular</translation>
+    </message>
+    <message>
+        <source>main</source>
+        <translation>principal</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>carro</translation>
+    </message>
+    <message>
+        <source>callback</source>
+        <translation>retorno</translation>
+    </message>
+    <message>
+        <source>textphone</source>
+        <translation>telefone de texto</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>phone</source>
+        <translation>telefone</translation>
+    </message>
+    <message>
+        <source>organization</source>
+        <translation>empresa</translation>
+    </message>
+    <message>
+        <source>email</source>
+        <translation>e-mail</translation>
+    </message>
+    <message>
+        <source>address</source>
+        <translation>endereço</translation>
+    </message>
+    <message>
+        <source>website</source>
+        <translation>site</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>cargo</translation>
+    </message>
+    <message>
+        <source>nickname</source>
+        <translation>apelido</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>birthday</source>
+        <translation>aniversário</translation>
+    </message>
+</context>
+<context>
     <name>ViewAccessibility</name>
     <message>
         <source>Black</source>
@@ -1193,6 +1370,64 @@ Importe um arquivo .vcf exportado da sua agenda ou do seu programa de e-mail.</t
     <message>
         <source>Colour spectrum, %1</source>
         <translation>Espectro de cores, %1</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperCode</name>
+    <message>
+        <source>Scan to call</source>
+        <translation>Escaneie para ligar</translation>
+    </message>
+    <message>
+        <source>no code to call: the contact text holds no number to dial</source>
+        <translation>sem código para ligar: o texto do contato não tem número para discar</translation>
+    </message>
+    <message>
+        <source>Scan me</source>
+        <translation>Escaneie</translation>
+    </message>
+    <message>
+        <source>no code: its address must start with https://</source>
+        <translation>sem código: o endereço deve começar com https://</translation>
+    </message>
+    <message>
+        <source>the scan code does not fit below the strips (fewer strips or a shorter address leave room)</source>
+        <translation>o código não cabe abaixo das faixas (menos faixas ou um endereço mais curto abrem espaço)</translation>
+    </message>
+</context>
+<context>
+    <name>WallpaperLayout</name>
+    <message>
+        <source>the strip</source>
+        <translation>a faixa</translation>
+    </message>
+    <message>
+        <source>&quot;TAVRIN:&quot;</source>
+        <translation>“TAVRIN:”</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>o número</translation>
+    </message>
+    <message>
+        <source>the information line</source>
+        <translation>a linha de informações</translation>
+    </message>
+    <message>
+        <source>the upper strip</source>
+        <translation>a faixa de cima</translation>
+    </message>
+    <message>
+        <source>the lower strip</source>
+        <translation>a faixa de baixo</translation>
+    </message>
+    <message>
+        <source>%1 reaches beyond the screen&apos;s edge</source>
+        <translation>%1 passa da borda da tela</translation>
+    </message>
+    <message>
+        <source>%1 lies %2 (points %3 to %4 from the top)</source>
+        <translation>%1 fica %2 (pontos %3 a %4 a partir do topo)</translation>
     </message>
 </context>
 <context>

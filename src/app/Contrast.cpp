@@ -2,6 +2,8 @@
 
 #include "WallpaperCode.h"
 
+#include "platform/Translate.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -230,11 +232,11 @@ std::vector<Contrast::Text> Contrast::textsOf(const WallpaperStyle& style)
 {
     std::vector<Text> texts;
     if (style.layout == StripLayout::Classic)
-        texts.push_back({Part::ClassicTavrin, "\"TAVRIN:\"", largeText});
+        texts.push_back({Part::ClassicTavrin, QT_TRANSLATE_NOOP("Contrast", "\"TAVRIN:\""), largeText});
     if (auto contact = WallpaperLayout::contactPartOf(style.layout))
-        texts.push_back({*contact, "the number", largeText});
+        texts.push_back({*contact, QT_TRANSLATE_NOOP("Contrast", "the number"), largeText});
     if (auto info = WallpaperLayout::infoPartOf(style.layout); info && !style.information.empty())
-        texts.push_back({*info, "the information line", bodyText});
+        texts.push_back({*info, QT_TRANSLATE_NOOP("Contrast", "the information line"), bodyText});
     return texts;
 }
 
@@ -286,10 +288,12 @@ std::vector<Contrast::Reading> Contrast::readings(const WallpaperStyle& style) c
     const WallpaperLayout layout = layoutFor(style);
     std::vector<Reading> found;
     const int stripAlpha = alpha(style.stripColor);
-    const char* under = photograph_ ? "photograph" : "background";
-    const std::string against = stripAlpha == 0     ? std::string("the ") + under
-                                : stripAlpha == 255 ? std::string("the strip")
-                                                    : std::string("the strip over the ") + under;
+    // Whole phrases, so that each language can word them its own way.
+    const char* against = stripAlpha == 255 ? QT_TRANSLATE_NOOP("Contrast", "the strip")
+                          : photograph_     ? (stripAlpha == 0 ? QT_TRANSLATE_NOOP("Contrast", "the photograph")
+                                                               : QT_TRANSLATE_NOOP("Contrast", "the strip over the photograph"))
+                                            : (stripAlpha == 0 ? QT_TRANSLATE_NOOP("Contrast", "the background")
+                                                               : QT_TRANSLATE_NOOP("Contrast", "the strip over the background"));
     for (const Text& text : textsOf(style)) {
         Worst worst(style.fontFaceColor);
         forEachBackdrop(layout, text, style, 1, [&](std::uint32_t backdrop, double l, double y) { worst.add(backdrop, l, y); });

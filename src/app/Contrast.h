@@ -26,8 +26,10 @@ public:
     // One text of the wallpaper, measured.
     struct Reading {
         WallpaperLayout::Part part;
-        std::string text;    // as told to the user: "the number"
-        std::string against; // "the strip", "the strip over the photograph" …
+        // In English, as told to the user, and translated where shown: "the number"; "the strip",
+        // "the strip over the photograph" …
+        std::string text;
+        std::string against;
         Threshold needed;
         double ratio = 21, lc = 0; // the lowest ratio and the Lc nearest 0 found
 

@@ -1,5 +1,7 @@
 #include "Screen.h"
 
+#include "platform/Translate.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -10,18 +12,18 @@ namespace {
 struct RegionName {
     RegionKind kind;
     const char* stored;
-    const char* told;
+    const char* under; // where a part lies that it covers
 };
 
 constexpr std::array<RegionName, 8> regionNames{{
-    {RegionKind::Status, "status", "status bar"},
-    {RegionKind::Cutout, "cutout", "camera cut-out"},
-    {RegionKind::Clock, "clock", "clock"},
-    {RegionKind::Widgets, "widgets", "widgets"},
-    {RegionKind::Notifications, "notifications", "notifications"},
-    {RegionKind::Shortcuts, "shortcuts", "shortcut buttons"},
-    {RegionKind::Gesture, "gesture", "home indicator"},
-    {RegionKind::Unlock, "unlock", "unlock controls"},
+    {RegionKind::Status, "status", QT_TRANSLATE_NOOP("Screen", "under the status bar")},
+    {RegionKind::Cutout, "cutout", QT_TRANSLATE_NOOP("Screen", "under the camera cut-out")},
+    {RegionKind::Clock, "clock", QT_TRANSLATE_NOOP("Screen", "under the clock")},
+    {RegionKind::Widgets, "widgets", QT_TRANSLATE_NOOP("Screen", "under the widgets")},
+    {RegionKind::Notifications, "notifications", QT_TRANSLATE_NOOP("Screen", "under the notifications")},
+    {RegionKind::Shortcuts, "shortcuts", QT_TRANSLATE_NOOP("Screen", "under the shortcut buttons")},
+    {RegionKind::Gesture, "gesture", QT_TRANSLATE_NOOP("Screen", "under the home indicator")},
+    {RegionKind::Unlock, "unlock", QT_TRANSLATE_NOOP("Screen", "under the unlock controls")},
 }};
 
 std::optional<float> parseNumber(std::string_view text)
@@ -51,12 +53,22 @@ const char* formatRegionKind(RegionKind kind)
     return "?";
 }
 
-const char* describeRegionKind(RegionKind kind)
+const char* whereUnder(RegionKind kind)
 {
     for (const RegionName& name : regionNames)
         if (name.kind == kind)
-            return name.told;
+            return name.under;
     return "?";
+}
+
+std::string Screen::shownMaker() const
+{
+    return system == "custom" ? platform::translate("Screen", "Custom") : maker;
+}
+
+std::string Screen::shownName() const
+{
+    return system == "custom" ? platform::fillIn(platform::translate("Screen", "Custom %1"), {id}) : name;
 }
 
 Screen::Band Screen::freeBand() const

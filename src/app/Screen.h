@@ -13,8 +13,8 @@ enum class RegionKind { Status, Cutout, Clock, Widgets, Notifications, Shortcuts
 std::optional<RegionKind> parseRegionKind(std::string_view text);
 // As written in the catalogue: "status", "cutout", "clock", …
 const char* formatRegionKind(RegionKind kind);
-// As told to the user: "status bar", "camera cut-out", "clock", …
-const char* describeRegionKind(RegionKind kind);
+// Where a part lies that the region covers, in English: "under the status bar", "under the clock", …
+const char* whereUnder(RegionKind kind);
 
 struct CoveredRegion {
     RegionKind kind;
@@ -47,6 +47,11 @@ struct Screen {
         float height() const { return bottom - top; }
     };
     Band freeBand() const;
+
+    // The maker and name as the window shows them: a custom screen's in the user's language. The
+    // command line's listings keep `maker` and `name`.
+    std::string shownMaker() const;
+    std::string shownName() const;
 
     // A screen of `WIDTHxHEIGHT@SCALE` (points and pixels a point, e.g. "390x844@3") with the regions
     // most lock screens cover; nothing when the text is not one or its figures are not a phone's.

@@ -1,5 +1,7 @@
 #include "VCardReader.h"
 
+#include "platform/Translate.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -582,48 +584,59 @@ std::vector<std::string_view> splitUnescaped(std::string_view s, char separator)
     return parts;
 }
 
-std::string location(const std::vector<std::string>& types)
+// Labels are shown in the user's language; a word with no translation reads as written.
+std::string word(std::string_view english) { return platform::translate("VCardReader", std::string(english).c_str()); }
+
+constexpr std::array<std::string_view, 3> kLocations = {
+    QT_TRANSLATE_NOOP("VCardReader", "home"), QT_TRANSLATE_NOOP("VCardReader", "work"), QT_TRANSLATE_NOOP("VCardReader", "other")};
+
+std::string_view location(const std::vector<std::string>& types)
 {
     for (const auto& t : types)
-        if (t == "home" || t == "work" || t == "other")
+        if (std::find(kLocations.begin(), kLocations.end(), t) != kLocations.end())
             return t;
     return {};
 }
 
-std::string phoneLabel(const std::vector<std::string>& types)
+// "work fax": a location and what is there, in the order the user's language puts them.
+std::string withLocation(std::string_view where, std::string_view what)
 {
-    // In order of precedence: "fax" matters more than "work" or "voice" when deciding what to show.
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kKinds = {{
-        {"fax", "fax"},
-        {"pager", "pager"},
-        {"iphone", "iPhone"},
-        {"cell", "mobile"},
-        {"mobile", "mobile"},
-        {"main", "main"},
-        {"car", "car"},
-        {"callback", "callback"},
-        {"textphone", "textphone"},
-        {"video", "video"},
-        {"isdn", "ISDN"},
-    }};
-    std::size_t best = kKinds.size();
-    for (const auto& t : types)
-        for (std::size_t k = 0; k < best; ++k)
-            if (t == kKinds[k].first)
-                best = k;
-    const std::string where = location(types);
-    if (best == kKinds.size())
-        return where.empty() ? "phone" : where;
-    const std::string_view kind = kKinds[best].second;
-    if (kind == "iPhone" || kind == "main" || where.empty())
-        return std::string(kind);
-    return where + " " + std::string(kind);
+    if (where.empty())
+        return word(what);
+    return platform::fillIn(platform::translate("VCardReader", "%1 %2"), {word(where), word(what)});
 }
 
-std::string withLocation(const std::vector<std::string>& types, std::string_view what)
+std::string withLocation(const std::vector<std::string>& types, std::string_view what) { return withLocation(location(types), what); }
+
+// In order of precedence: "fax" matters more than "work" or "voice" when deciding what to show.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kPhoneKinds = {{
+    {"fax", QT_TRANSLATE_NOOP("VCardReader", "fax")},
+    {"pager", QT_TRANSLATE_NOOP("VCardReader", "pager")},
+    {"iphone", "iPhone"},
+    {"cell", QT_TRANSLATE_NOOP("VCardReader", "mobile")},
+    {"mobile", "mobile"},
+    {"main", QT_TRANSLATE_NOOP("VCardReader", "main")},
+    {"car", QT_TRANSLATE_NOOP("VCardReader", "car")},
+    {"callback", QT_TRANSLATE_NOOP("VCardReader", "callback")},
+    {"textphone", QT_TRANSLATE_NOOP("VCardReader", "textphone")},
+    {"video", QT_TRANSLATE_NOOP("VCardReader", "video")},
+    {"isdn", "ISDN"},
+}};
+
+std::string phoneLabel(const std::vector<std::string>& types)
 {
-    const std::string where = location(types);
-    return where.empty() ? std::string(what) : where + " " + std::string(what);
+    std::size_t best = kPhoneKinds.size();
+    for (const auto& t : types)
+        for (std::size_t k = 0; k < best; ++k)
+            if (t == kPhoneKinds[k].first)
+                best = k;
+    const std::string_view where = location(types);
+    if (best == kPhoneKinds.size())
+        return where.empty() ? word(QT_TRANSLATE_NOOP("VCardReader", "phone")) : word(where);
+    const std::string_view kind = kPhoneKinds[best].second;
+    if (kind == "iPhone" || kind == "main")
+        return word(kind);
+    return withLocation(where, kind);
 }
 
 // Apple stores its stock labels as "_$!<HomeFAX>!$_"; anything else is the user's own wording and kept as typed.
@@ -643,7 +656,11 @@ std::string customLabel(std::string_view text)
             out += ' ';
         out += lowerAscii(c);
     }
-    return out;
+    // "home fax" is a location and a kind, worded as a vCard's own types would be.
+    const std::size_t space = out.find(' ');
+    if (space != std::string::npos && std::find(kLocations.begin(), kLocations.end(), out.substr(0, space)) != kLocations.end())
+        return withLocation(std::string_view(out).substr(0, space), std::string_view(out).substr(space + 1));
+    return word(out);
 }
 
 std::string formatBirthday(std::string value)
@@ -680,26 +697,26 @@ public:
             std::string org = joinComponents(text);
             if (organization_.empty())
                 organization_ = org;
-            addValue(ContactValue::Kind::Other, "organization", std::move(org), p.group);
+            addValue(ContactValue::Kind::Other, word(QT_TRANSLATE_NOOP("VCardReader", "organization")), std::move(org), p.group);
         } else if (n == "TEL" || n == "X-MS-TEL") {
             addValue(ContactValue::Kind::Phone, phoneLabel(p.types), phoneNumber(text), p.group);
         } else if (n == "EMAIL") {
             std::string email = cleanText(unescape(text, legacy), true);
             if (startsWithIgnoringCase(email, "mailto:"))
                 email.erase(0, 7);
-            addValue(ContactValue::Kind::Email, withLocation(p.types, "email"), std::move(email), p.group);
+            addValue(ContactValue::Kind::Email, withLocation(p.types, QT_TRANSLATE_NOOP("VCardReader", "email")), std::move(email), p.group);
         } else if (n == "ADR") {
-            addValue(ContactValue::Kind::Other, withLocation(p.types, "address"), formatAddress(text), p.group);
+            addValue(ContactValue::Kind::Other, withLocation(p.types, QT_TRANSLATE_NOOP("VCardReader", "address")), formatAddress(text), p.group);
         } else if (n == "URL") {
-            addValue(ContactValue::Kind::Other, withLocation(p.types, "website"), single(text), p.group);
+            addValue(ContactValue::Kind::Other, withLocation(p.types, QT_TRANSLATE_NOOP("VCardReader", "website")), single(text), p.group);
         } else if (n == "TITLE") {
-            addValue(ContactValue::Kind::Other, "title", single(text), p.group);
+            addValue(ContactValue::Kind::Other, word(QT_TRANSLATE_NOOP("VCardReader", "title")), single(text), p.group);
         } else if (n == "NICKNAME") {
-            addValue(ContactValue::Kind::Other, "nickname", single(text), p.group);
+            addValue(ContactValue::Kind::Other, word(QT_TRANSLATE_NOOP("VCardReader", "nickname")), single(text), p.group);
         } else if (n == "NOTE") {
-            addValue(ContactValue::Kind::Other, "note", cleanText(unescape(text, legacy), false), p.group);
+            addValue(ContactValue::Kind::Other, word(QT_TRANSLATE_NOOP("VCardReader", "note")), cleanText(unescape(text, legacy), false), p.group);
         } else if (n == "BDAY") {
-            addValue(ContactValue::Kind::Other, "birthday", formatBirthday(single(text)), p.group);
+            addValue(ContactValue::Kind::Other, word(QT_TRANSLATE_NOOP("VCardReader", "birthday")), formatBirthday(single(text)), p.group);
         } else if (n == "X-ABLABEL" && !p.group.empty()) {
             std::string label = customLabel(single(text));
             if (!label.empty())

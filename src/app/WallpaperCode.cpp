@@ -1,5 +1,7 @@
 #include "WallpaperCode.h"
 
+#include "platform/Translate.h"
+
 #include <algorithm>
 
 WallpaperCode WallpaperCode::of(const WallpaperStyle& style)
@@ -10,17 +12,17 @@ WallpaperCode WallpaperCode::of(const WallpaperStyle& style)
     case QrCodeKind::Tel:
         if (auto number = dialableNumber(style.contact)) {
             code.text_ = "tel:" + *number;
-            code.caption_ = "Scan to call";
+            code.caption_ = platform::translate("WallpaperCode", "Scan to call");
         } else {
-            code.problem_ = "no code to call: the contact text holds no number to dial";
+            code.problem_ = platform::translate("WallpaperCode", "no code to call: the contact text holds no number to dial");
         }
         break;
     case QrCodeKind::Url:
         if (isAllowedUrl(style.qrUrl)) {
             code.text_ = style.qrUrl;
-            code.caption_ = "Scan me";
+            code.caption_ = platform::translate("WallpaperCode", "Scan me");
         } else {
-            code.problem_ = "no code: its address must start with https://";
+            code.problem_ = platform::translate("WallpaperCode", "no code: its address must start with https://");
         }
         break;
     }
@@ -34,7 +36,7 @@ std::optional<WallpaperCode::Placed> WallpaperCode::placeOn(const WallpaperLayou
     auto code = QrCode::encode(text_);
     auto place = code ? layout.codePlace(style.layout, !style.information.empty(), code->size()) : std::nullopt;
     if (!place) {
-        problem_ = "the scan code does not fit below the strips (fewer strips or a shorter address leave room)";
+        problem_ = platform::translate("WallpaperCode", "the scan code does not fit below the strips (fewer strips or a shorter address leave room)");
         return std::nullopt;
     }
     return Placed{std::move(*code), *place};

@@ -16,7 +16,7 @@ public:
     bool isShown() const { return !text_.empty(); }
     // What a reader decodes, e.g. "tel:+15550100199".
     const std::string& text() const { return text_; }
-    // Under the code, in the lettering's font.
+    // Under the code, in the lettering's font, in the owner's language: a finder most likely shares it.
     const std::string& caption() const { return caption_; }
     // Why a code asked for is not shown; empty when it is, or when none is asked for.
     const std::string& problem() const { return problem_; }

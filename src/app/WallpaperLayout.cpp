@@ -1,5 +1,7 @@
 #include "WallpaperLayout.h"
 
+#include "platform/Translate.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -16,23 +18,23 @@ struct Design {
 
 // Indexed by WallpaperLayout::Part; lettering sits inside its strip.
 constexpr Design designs[] = {
-    {"the strip", {0, 50, 320, 168}, 0},
-    {"\"TAVRIN:\"", {14, 60, 292, 40}, 30},
-    {"the number", {14, 100, 292, 64}, 50},
+    {QT_TRANSLATE_NOOP("WallpaperLayout", "the strip"), {0, 50, 320, 168}, 0},
+    {QT_TRANSLATE_NOOP("WallpaperLayout", "\"TAVRIN:\""), {14, 60, 292, 40}, 30},
+    {QT_TRANSLATE_NOOP("WallpaperLayout", "the number"), {14, 100, 292, 64}, 50},
     // Two lines' height about the middle of the one line it was drawn for.
-    {"the information line", {14, 160, 292, 52}, 22},
-    {"the upper strip", {0, 16, 320, 92}, 0},
-    {"the number", {12, 16, 296, 92}, 38},
-    {"the lower strip", {0, 160, 320, 92}, 0},
-    {"the information line", {12, 160, 296, 92}, 28},
+    {QT_TRANSLATE_NOOP("WallpaperLayout", "the information line"), {14, 160, 292, 52}, 22},
+    {QT_TRANSLATE_NOOP("WallpaperLayout", "the upper strip"), {0, 16, 320, 92}, 0},
+    {QT_TRANSLATE_NOOP("WallpaperLayout", "the number"), {12, 16, 296, 92}, 38},
+    {QT_TRANSLATE_NOOP("WallpaperLayout", "the lower strip"), {0, 160, 320, 92}, 0},
+    {QT_TRANSLATE_NOOP("WallpaperLayout", "the information line"), {12, 160, 296, 92}, 28},
 };
 
 const Design& design(WallpaperLayout::Part part) { return designs[static_cast<int>(part)]; }
 
-std::string pointsRange(float from, float to)
+std::string wholePoints(float points)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "points %g to %g", std::round(from), std::round(to));
+    char text[16];
+    std::snprintf(text, sizeof text, "%g", std::round(points));
     return text;
 }
 
@@ -177,17 +179,18 @@ std::vector<std::string> WallpaperLayout::problems(StripLayout layout, bool with
     std::vector<std::string> found;
     for (Part part : shown) {
         const Rect r = frameOf(part);
-        const std::string name = design(part).name;
+        const std::string name = platform::translate("WallpaperLayout", design(part).name);
         if (r.x() < -tolerance || r.y() < -tolerance || r.maxX() > screen_.points.width + tolerance ||
             r.maxY() > screen_.points.height + tolerance) {
-            found.push_back(name + " reaches beyond the screen's edge");
+            found.push_back(platform::fillIn(platform::translate("WallpaperLayout", "%1 reaches beyond the screen's edge"), {name}));
             continue;
         }
         for (const CoveredRegion& region : screen_.regions) {
             Rect covered = r.intersection(region.rect);
             if (covered.width() > tolerance && covered.height() > tolerance)
-                found.push_back(name + " lies under the " + describeRegionKind(region.kind) + " (" +
-                                pointsRange(covered.y(), covered.maxY()) + " from the top)");
+                found.push_back(platform::fillIn(platform::translate("WallpaperLayout", "%1 lies %2 (points %3 to %4 from the top)"),
+                                                 {name, platform::translate("Screen", whereUnder(region.kind)),
+                                                  wholePoints(covered.y()), wholePoints(covered.maxY())}));
         }
     }
     return found;

@@ -367,10 +367,15 @@ bool printContrast(const std::string& screenName, const std::vector<Contrast::Re
         failed = failed || !r.passes();
         if (!all && r.passes())
             continue;
-        char needed[48];
-        std::snprintf(needed, sizeof needed, "%g:1 (Lc %g)", r.needed.ratio, r.needed.lc);
-        out << escaped(screenName) << ": " << r.text << ": contrast " << r.ratioText() << " (" << r.lcText() << ") "
-            << (r.passes() ? "meets " : "is below ") << needed << " against " << r.against << "\n";
+        char ratio[24], lc[24];
+        std::snprintf(ratio, sizeof ratio, "%g:1", r.needed.ratio);
+        std::snprintf(lc, sizeof lc, "Lc %g", r.needed.lc);
+        const std::string line = platform::fillIn(
+            r.passes() ? platform::translate("CommandLine", "%1: contrast %2 (%3) meets %4 (%5) against %6")
+                       : platform::translate("CommandLine", "%1: contrast %2 (%3) is below %4 (%5) against %6"),
+            {platform::translate("Contrast", r.text.c_str()), r.ratioText(), r.lcText(), ratio, lc,
+             platform::translate("Contrast", r.against.c_str())});
+        out << escaped(screenName) << ": " << line << "\n";
     }
     return failed;
 }
@@ -401,10 +406,12 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
         out << escaped(screen->name) << ": " << problem << "\n";
     if (verbose && placed) {
         const int pixels = int(std::round(placed->place.modulePoints * screen->scale()));
-        char module[96];
-        std::snprintf(module, sizeof module, "%d modules a side, each %.2f mm (%d pixels)", placed->code.size(),
-                      double(float(pixels) * 25.4f / screen->ppi), pixels);
-        out << escaped(screen->name) << ": the scan code: " << module << "\n";
+        char millimetres[16];
+        std::snprintf(millimetres, sizeof millimetres, "%.2f", double(float(pixels) * 25.4f / screen->ppi));
+        out << escaped(screen->name) << ": "
+            << platform::fillIn(platform::translate("CommandLine", "the scan code: %1 modules a side, each %2 mm (%3 pixels)"),
+                                {std::to_string(placed->code.size()), millimetres, std::to_string(pixels)})
+            << "\n";
     }
     const Contrast contrast(*screen, PhotographStore().load(screen->points, screen->scale()));
     const bool unreadable = printContrast(screen->name, contrast.readings(style), verbose, out);

@@ -34,7 +34,7 @@ std::vector<std::string> words(std::string_view text)
 
 bool matches(const Screen& screen, const std::vector<std::string>& wanted)
 {
-    const std::string fields[] = {lowered(screen.name), lowered(screen.maker), lowered(screen.id)};
+    const std::string fields[] = {lowered(screen.name), lowered(screen.maker), lowered(screen.id), lowered(screen.shownName())};
     return std::all_of(wanted.begin(), wanted.end(), [&](const std::string& word) {
         return std::any_of(std::begin(fields), std::end(fields),
                            [&](const std::string& field) { return field.find(word) != std::string::npos; });

@@ -8,15 +8,15 @@
 #include "platform/Button.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
+#include "platform/ReadingDirection.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
-#include "platform/Translate.h"
-#include "platform/ReadingDirection.h"
 
 using namespace platform;
 
@@ -221,6 +221,8 @@ MainViewOutlets buildMainView(MainViewController& c)
     o.safeZoneNotice->setUserInteractionEnabled(false);
     o.safeZoneNotice->setHidden(true);
     o.safeZoneNotice->setIdentifier("main.safeZones");
+    if (platform::isRightToLeft())
+        o.safeZoneNotice->setAlignment(TextAlignment::Right);
     o.root->addSubview(o.safeZoneNotice);
 
     o.saveInstructions = buildInstructions(c, screen);
@@ -280,10 +282,11 @@ void showLayoutProblems(Label& notice, const Screen& screen, const std::vector<s
     notice.setHidden(problems.empty());
     if (problems.empty())
         return;
-    std::string text = platform::fillIn(platform::translate("MainView", "On %1:"), {screen.name});
+    std::string text = platform::fillIn(platform::translate("MainView", "On %1:"), {screen.shownName()});
     for (const std::string& problem : problems)
         text += "\n" + problem;
     notice.setText(text);
+    // A line too long for the width wraps, in a long language most of all, so its height is measured.
     const Rect f = notice.frame();
-    notice.setFrame({f.x(), f.y(), f.width(), 8 + 16 * float(problems.size() + 1)});
+    notice.setFrame({f.x(), f.y(), f.width(), 8 + notice.heightShowingWholeText(f.width(), 16 * 12)});
 }

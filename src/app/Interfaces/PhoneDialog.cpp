@@ -156,8 +156,8 @@ std::shared_ptr<TableViewCell> buildPhoneRow(const Screen& screen, bool current,
     pixels->setMinimumFontSize(10);
     pixels->setIdentifier(identifier + ".size");
 
-    auto name = std::make_shared<MakerAndName>(Rect{inset, 0, size.width - 2 * inset, size.height}, screen.maker,
-                                               screen.name, color, pixels);
+    auto name = std::make_shared<MakerAndName>(Rect{inset, 0, size.width - 2 * inset, size.height}, screen.shownMaker(),
+                                               screen.shownName(), color, pixels);
     name->setIdentifier(identifier + ".name");
     cell->contentView().addSubview(name);
     cell->contentView().addSubview(pixels);
