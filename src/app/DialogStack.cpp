@@ -89,14 +89,20 @@ void DialogStack::push(DialogBase& dialog)
     }
     d->setUserInteractionEnabled(true);
     dialogs_.push_back(&dialog);
+    openers_.push_back(Application::shared().focusedViewRef());
     dialog.viewWillAppear(false);
-    slide([&] {
-        d->setBounds({0, 0, size.width, size.height});
-        if (below) {
-            platform::Size s = below->view()->frame().size;
-            below->view()->setBounds({s.width, 0, s.width, s.height});
-        }
-    });
+    slide(
+        [&] {
+            d->setBounds({0, 0, size.width, size.height});
+            if (below) {
+                platform::Size s = below->view()->frame().size;
+                below->view()->setBounds({s.width, 0, s.width, s.height});
+            }
+        },
+        [shown = std::weak_ptr<platform::View>(d)] {
+            if (auto view = shown.lock())
+                Application::shared().focusShown(*view);
+        });
 }
 
 void DialogStack::pop()
@@ -109,6 +115,8 @@ void DialogStack::pop()
     t.setBounds({0, 0, ts.width, ts.height});
     t.setUserInteractionEnabled(false);
     dialogs_.pop_back();
+    std::weak_ptr<platform::View> opener = openers_.back();
+    openers_.pop_back();
     DialogBase* below = top();
     if (below) {
         auto& b = *below->view();
@@ -126,7 +134,10 @@ void DialogStack::pop()
                 b.setBounds({0, 0, b.frame().width(), b.frame().height()});
             }
         },
-        [this, leaving] { popFinished(leaving); });
+        [this, leaving, opener] {
+            popFinished(leaving);
+            Application::shared().focusReturned(opener);
+        });
 }
 
 void DialogStack::slide(const std::function<void()>& moves, std::function<void()> finished)

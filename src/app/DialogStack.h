@@ -43,6 +43,8 @@ public:
     DialogStack(std::shared_ptr<platform::View> host, std::shared_ptr<platform::View> launcher, Places places,
                 std::function<bool()> isClassicLayout);
 
+    // While the keyboard is in use, a pushed dialog takes the focus once it stands, and a popped one
+    // gives it back to the control that opened it.
     void push(DialogBase& dialog);
     void pop();
     // Centres a visible dialog over the wallpaper.
@@ -67,6 +69,8 @@ private:
     Places places_;
     std::function<bool()> isClassicLayout_;
     std::vector<DialogBase*> dialogs_;
+    // What had the keyboard's focus when each dialog was pushed, to return it to when it pops.
+    std::vector<std::weak_ptr<platform::View>> openers_;
     bool minimized_ = false;
     int slidesUnderway_ = 0;
     float originalY_ = 0;       // where a slid-up dialog returns to

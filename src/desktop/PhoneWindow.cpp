@@ -100,6 +100,7 @@ PhoneWindow::~PhoneWindow()
 {
     shown = nullptr;
     runtime_.application().onFocusChanged = nullptr;
+    runtime_.application().onViewChanged = nullptr;
     // The application outlives the window and still redraws while it is torn down.
     runtime_.application().onNeedsDisplay = nullptr;
     runtime_.onScreenChanged = nullptr;
@@ -187,6 +188,9 @@ void PhoneWindow::frame()
     if (app.isNetworkActivityIndicatorVisible())
         app.setNeedsDisplayInRect({0, 0, app.screenSize().width, platform::Application::statusBarHeight});
     repaintDamage();
+    // Told once nothing moves, so that a slide does not flood the accessibility bus.
+    if (!busy)
+        announceTreeChanges();
     if (!busy && !app.isNetworkActivityIndicatorVisible())
         frameTimer_.stop();
 }

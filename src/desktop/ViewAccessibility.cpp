@@ -20,6 +20,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <utility>
 #include <map>
 #include <vector>
 
@@ -116,6 +118,37 @@ void exposedUnder(View& v, std::vector<View*>& out)
     }
 }
 
+// What assistive technology sees inside an exposed view, or the window.
+std::vector<View*> exposedChildren(View& v)
+{
+    std::vector<View*> out;
+    if (dynamic_cast<SwatchPaletteView*>(&v))
+        return out;
+    if (dynamic_cast<platform::TableViewCell*>(&v)) {
+        // A row is read as its texts; only its buttons stand apart.
+        std::vector<View*> inside;
+        exposedUnder(v, inside);
+        std::copy_if(inside.begin(), inside.end(), std::back_inserter(out),
+                     [](View* in) { return dynamic_cast<platform::Button*>(in) != nullptr; });
+        return out;
+    }
+    exposedUnder(v, out);
+    return out;
+}
+
+// Whether assistive technology sees this view now: exposed and seen, and not inside what is read
+// whole (a button's title, a row's texts, a palette).
+bool isInTree(View& v)
+{
+    if (!isExposedKind(v) || !isSeen(v))
+        return false;
+    for (View* up = v.superview(); up; up = up->superview())
+        if (dynamic_cast<platform::Button*>(up) || dynamic_cast<SwatchPaletteView*>(up) ||
+            (dynamic_cast<platform::TableViewCell*>(up) && !dynamic_cast<platform::Button*>(&v)))
+            return false;
+    return true;
+}
+
 std::string textsIn(const View& v)
 {
     std::string text;
@@ -208,9 +241,16 @@ void SwatchAccessible::doAction(const QString& name)
     PhoneWindow::instance()->acted();
 }
 
+// A position in UTF-8 bytes of `text` as Qt counts it, in UTF-16 units.
+int qtOffset(const std::string& text, std::size_t byte)
+{
+    return int(QString::fromUtf8(text.data(), qsizetype(std::min(byte, text.size()))).size());
+}
+
 class ViewAccessible final : public QAccessibleInterface,
                              public QAccessibleActionInterface,
-                             public QAccessibleValueInterface {
+                             public QAccessibleValueInterface,
+                             public QAccessibleTextInterface {
 public:
     explicit ViewAccessible(View& view) : view_(view.weak_from_this()) {}
 
@@ -330,6 +370,8 @@ public:
             return static_cast<QAccessibleActionInterface*>(this);
         if (type == QAccessible::ValueInterface && dynamic_cast<platform::Slider*>(v))
             return static_cast<QAccessibleValueInterface*>(this);
+        if (type == QAccessible::TextInterface && dynamic_cast<platform::TextField*>(v))
+            return static_cast<QAccessibleTextInterface*>(this);
         return nullptr;
     }
 
@@ -376,6 +418,40 @@ public:
     QVariant minimumValue() const override { return 0.0; }
     QVariant minimumStepSize() const override { return 0.05; }
 
+    // A field's text, read; it is changed by typing or by setting the value text.
+    void selection(int index, int* start, int* end) const override
+    {
+        auto f = field();
+        const platform::TextRange range = f && index == 0 ? f->selection() : platform::TextRange{};
+        *start = f ? qtOffset(f->text(), range.location) : 0;
+        *end = f ? qtOffset(f->text(), range.location + range.length) : 0;
+    }
+    int selectionCount() const override
+    {
+        auto f = field();
+        return f && f->selection().length > 0 ? 1 : 0;
+    }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override
+    {
+        auto f = field();
+        return f ? qtOffset(f->text(), f->cursor()) : 0;
+    }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return fieldText().mid(start, end - start); }
+    int characterCount() const override { return int(fieldText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
 private:
     static std::string name(View& v)
     {
@@ -405,19 +481,15 @@ private:
 
     std::vector<View*> children() const
     {
-        std::vector<View*> out;
         auto v = view_.lock();
-        if (v && !dynamic_cast<SwatchPaletteView*>(v.get()) && !dynamic_cast<platform::TableViewCell*>(v.get()))
-            exposedUnder(*v, out);
-        if (auto* cell = dynamic_cast<platform::TableViewCell*>(v.get())) {
-            // A row is read as its texts; only its buttons stand apart.
-            std::vector<View*> inside;
-            exposedUnder(*cell, inside);
-            for (View* in : inside)
-                if (dynamic_cast<platform::Button*>(in))
-                    out.push_back(in);
-        }
-        return out;
+        return v ? exposedChildren(*v) : std::vector<View*>{};
+    }
+
+    std::shared_ptr<platform::TextField> field() const { return std::dynamic_pointer_cast<platform::TextField>(view_.lock()); }
+    QString fieldText() const
+    {
+        auto f = field();
+        return f ? QString::fromStdString(f->text()) : QString();
     }
 
     static void chooseRow(platform::TableViewCell& cell)
@@ -517,12 +589,7 @@ public:
     QAccessibleInterface* focusChild() const override { return interfaceFor(application->focusedView()); }
 
 private:
-    static std::vector<View*> exposed()
-    {
-        std::vector<View*> out;
-        exposedUnder(application->window(), out);
-        return out;
-    }
+    static std::vector<View*> exposed() { return exposedChildren(application->window()); }
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object)
@@ -532,11 +599,61 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     return nullptr;
 }
 
+void tellChange(View& view, const platform::Application::ViewChange& change)
+{
+    if (!QAccessible::isActive() || !isInTree(view))
+        return;
+    QAccessibleInterface* changed = interfaceFor(&view);
+    using Change = platform::Application::ViewChange;
+    switch (change.kind) {
+    case Change::Name: {
+        QAccessibleEvent event(changed, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+        break;
+    }
+    case Change::Value:
+        if (QAccessibleValueInterface* value = changed->valueInterface()) {
+            QAccessibleValueChangeEvent event(changed, value->currentValue());
+            QAccessible::updateAccessibility(&event);
+        }
+        break;
+    case Change::Text:
+        if (auto* field = dynamic_cast<platform::TextField*>(&view)) {
+            QAccessibleTextUpdateEvent event(changed, qtOffset(field->text(), change.at), QString::fromStdString(change.removed),
+                                             QString::fromStdString(change.inserted));
+            QAccessible::updateAccessibility(&event);
+        }
+        break;
+    case Change::Selection:
+        if (dynamic_cast<platform::TableViewCell*>(&view)) {
+            QAccessibleEvent event(changed, changed->state().selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
+            QAccessible::updateAccessibility(&event);
+        } else {
+            QAccessible::State checked;
+            checked.checked = true;
+            QAccessibleStateChangeEvent event(changed, checked);
+            QAccessible::updateAccessibility(&event);
+        }
+        break;
+    }
+}
+
+// The children of every view assistive technology saw when it was last told, the window's among them.
+std::map<View*, std::vector<View*>> toldChildren;
+
+void collectTree(View& parent, std::map<View*, std::vector<View*>>& tree)
+{
+    const auto& children = tree[&parent] = exposedChildren(parent);
+    for (View* child : children)
+        collectTree(*child, tree);
+}
+
 } // namespace
 
 void installViewAccessibility(platform::Application& app)
 {
     application = &app;
+    toldChildren.clear();
     QAccessible::installFactory(factory);
     app.onFocusChanged = [](View* view) {
         if (!view || !QAccessible::isActive())
@@ -546,6 +663,36 @@ void installViewAccessibility(platform::Application& app)
             QAccessible::updateAccessibility(&event);
         }
     };
+    app.onViewChanged = tellChange;
+}
+
+void announceTreeChanges()
+{
+    if (!application || !QAccessible::isActive()) {
+        // Whoever starts listening reads the tree afresh.
+        toldChildren.clear();
+        return;
+    }
+    std::map<View*, std::vector<View*>> seen;
+    collectTree(application->window(), seen);
+    const auto before = std::exchange(toldChildren, std::move(seen));
+    if (before.empty())
+        return;
+    // A view that came or went is told by its parent's change: only the parents seen both times are.
+    for (const auto& [parent, children] : toldChildren) {
+        auto was = before.find(parent);
+        if (was == before.end() || was->second == children)
+            continue;
+        if (parent == &application->window()) {
+            if (PhoneWindow* window = PhoneWindow::instance()) {
+                QAccessibleEvent event(window, QAccessible::ObjectReorder);
+                QAccessible::updateAccessibility(&event);
+            }
+        } else {
+            QAccessibleEvent event(interfaceFor(parent), QAccessible::ObjectReorder);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 } // namespace desktop

@@ -10,6 +10,11 @@ namespace desktop {
 // that drive applications (AT-SPI on Linux) see the buttons, texts, fields, slider, lists, alerts and
 // palette swatches drawn there, can press and choose them, and hear where the keyboard's focus goes.
 // Only what a person could see is exposed: hidden, covered, slid-out and minimised views are not.
+// Labels', buttons' and fields' texts, the slider's value and the rows chosen are told as they change.
 void installViewAccessibility(platform::Application& app);
+
+// For when the screen stands still after a change (a dialog pushed or popped, an alert, the capture):
+// tells assistive technology, once, which views' children changed since it last did.
+void announceTreeChanges();
 
 } // namespace desktop

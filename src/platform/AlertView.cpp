@@ -100,6 +100,8 @@ void AlertView::show()
     if (subviews().empty())
         build();
     Application::shared().window().addSubview(shared_from_this());
+    opener_ = Application::shared().focusedViewRef();
+    Application::shared().focusShown(*this, findByIdentifier("alert.button." + std::to_string(keyButtons().confirm)));
 }
 
 void AlertView::dismissWithClickedButtonIndex(int index, bool)
@@ -109,19 +111,25 @@ void AlertView::dismissWithClickedButtonIndex(int index, bool)
     removeFromSuperview();
     if (delegate_)
         delegate_->didDismissWithButtonIndex(*this, index);
+    // After the delegate, which may have shown what takes the focus next, or taken its opener away.
+    Application::shared().focusReturned(opener_);
 }
 
-bool AlertView::pressKey(Key key)
+AlertView::KeyButtons AlertView::keyButtons() const
 {
     // A button titled Cancel cancels wherever it stands: some alerts give the cancel role (index 0) to
     // the button that confirms. Callers title it with this same translation.
     auto titled = std::find(buttonTitles_.begin(), buttonTitles_.end(), translate("AlertView", "Cancel"));
     const int cancel = titled == buttonTitles_.end() ? 0 : int(titled - buttonTitles_.begin());
-    const int confirm = numberOfButtons() == 1 ? 0 : cancel == 0 ? 1 : 0;
+    return {cancel, numberOfButtons() == 1 ? 0 : cancel == 0 ? 1 : 0};
+}
+
+bool AlertView::pressKey(Key key)
+{
     if (key == Key::Escape)
-        dismissWithClickedButtonIndex(cancel, true);
+        dismissWithClickedButtonIndex(keyButtons().cancel, true);
     else if (key == Key::Return)
-        dismissWithClickedButtonIndex(confirm, true);
+        dismissWithClickedButtonIndex(keyButtons().confirm, true);
     return true;
 }
 

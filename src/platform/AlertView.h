@@ -27,7 +27,8 @@ public:
     int numberOfButtons() const { return int(buttonTitles_.size()); }
     const std::string& buttonTitleAtIndex(int index) const { return buttonTitles_.at(size_t(index)); }
 
-    // Puts the alert on top of the window; the window keeps it alive until it is dismissed.
+    // Puts the alert on top of the window; the window keeps it alive until it is dismissed. While the
+    // keyboard is in use, the button Return presses has the focus until then.
     void show();
     void dismissWithClickedButtonIndex(int index, bool animated);
     // Escape is the button titled Cancel, or else the cancel-role one; Return the first other button,
@@ -36,11 +37,18 @@ public:
 
 private:
     void build();
+    // The buttons Escape and Return press.
+    struct KeyButtons {
+        int cancel, confirm;
+    };
+    KeyButtons keyButtons() const;
 
     std::string title_;
     std::string message_;
     AlertViewDelegate* delegate_;
     std::vector<std::string> buttonTitles_;
+    // What had the keyboard's focus before the alert took it.
+    std::weak_ptr<View> opener_;
 };
 
 } // namespace platform

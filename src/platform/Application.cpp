@@ -82,6 +82,7 @@ AlertView* Application::alertShown() const
 
 bool Application::pressKey(Key key)
 {
+    lastInputWasKey_ = true;
     // An alert is modal: the keys are its own while it shows.
     if (AlertView* alert = alertShown())
         return alert->pressKey(key);
@@ -163,17 +164,23 @@ void Application::setFocusedView(View* view)
         onFocusChanged(view);
 }
 
-void Application::moveFocus(bool backwards)
+std::vector<View*> Application::reachableControls(View& root) const
 {
     std::vector<View*> order;
-    collectFocusable(*window_, [this](View& v) { return canReach(v); }, order);
-    if (order.empty())
-        return;
+    collectFocusable(root, [this](View& v) { return canReach(v); }, order);
     // Reading order: row by row from the top, each row from the left.
     std::stable_sort(order.begin(), order.end(), [](const View* a, const View* b) {
         const Point pa = a->convertToWindow(a->bounds().origin), pb = b->convertToWindow(b->bounds().origin);
         return pa.y < pb.y - 1 || (std::abs(pa.y - pb.y) <= 1 && pa.x < pb.x);
     });
+    return order;
+}
+
+void Application::moveFocus(bool backwards)
+{
+    const std::vector<View*> order = reachableControls(*window_);
+    if (order.empty())
+        return;
     auto here = std::find(order.begin(), order.end(), focusedView());
     std::size_t next;
     if (here == order.end())
@@ -181,6 +188,43 @@ void Application::moveFocus(bool backwards)
     else
         next = (std::size_t(here - order.begin()) + (backwards ? order.size() - 1 : 1)) % order.size();
     setFocusedView(order[next]);
+}
+
+void Application::touchBegan()
+{
+    lastInputWasKey_ = false;
+    setFocusedView(nullptr);
+}
+
+void Application::focusShown(View& shown, View* control)
+{
+    if (!focusedView() && !lastInputWasKey_)
+        return;
+    if (!control) {
+        const auto controls = reachableControls(shown);
+        control = controls.empty() ? nullptr : controls.front();
+    }
+    if (control)
+        setFocusedView(control);
+}
+
+void Application::focusReturned(const std::weak_ptr<View>& opener)
+{
+    // Left alone where a tap could reach it: what went next took it already.
+    if (View* focused = focusedView(); (focused && canReach(*focused)) || (!focused && !lastInputWasKey_))
+        return;
+    if (auto back = opener.lock(); back && canReach(*back)) {
+        setFocusedView(back.get());
+        return;
+    }
+    const auto controls = reachableControls(*window_);
+    setFocusedView(controls.empty() ? nullptr : controls.front());
+}
+
+void Application::viewChanged(View& view, const ViewChange& change)
+{
+    if (instance && instance->onViewChanged)
+        instance->onViewChanged(view, change);
 }
 
 std::optional<Application::FocusRing> Application::focusRing() const

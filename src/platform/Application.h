@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -105,6 +106,31 @@ public:
     std::optional<FocusRing> focusRing() const;
     // Told when the focus moves, for the shell to tell assistive technology.
     std::function<void(View*)> onFocusChanged;
+    // A touch: the pointer is in use, and the focus goes away.
+    void touchBegan();
+    // What has the focus, to give it back to with focusReturned.
+    std::weak_ptr<View> focusedViewRef() const { return focused_; }
+    // While the keyboard is in use (a control has the focus, or the last input was a key), what came
+    // over the screen (a dialog, an alert, a picker) takes the focus: `control`, else its first control
+    // a tap could reach, so that Tab need not find its way out of what it covers.
+    void focusShown(View& shown, View* control = nullptr);
+    // What came over went: while the keyboard is in use, unless the focus is already on a control a
+    // tap could reach, it goes back to `opener` if a tap could reach that, else to the first control
+    // that one could.
+    void focusReturned(const std::weak_ptr<View>& opener);
+
+    // What assistive technology reads of a view changed: the text of a label or a button (Name), a
+    // slider's value (Value), a field's text (Text: `removed` replaced by `inserted` at byte `at`), a
+    // row or a toggle chosen or not (Selection).
+    struct ViewChange {
+        enum Kind { Name, Value, Text, Selection } kind;
+        std::size_t at = 0;
+        std::string removed, inserted;
+    };
+    // Set by the shell to tell assistive technology; the views' setters call viewChanged.
+    std::function<void(View&, const ViewChange&)> onViewChanged;
+    static void viewChanged(View& view, const ViewChange& change);
+    static void viewChanged(View& view, ViewChange::Kind kind) { viewChanged(view, ViewChange{kind, 0, {}, {}}); }
 
     // Something on screen changed: the whole screen, or a rectangle of the window, needs a repaint.
     // The shell sets onNeedsDisplay to schedule one.
@@ -125,6 +151,8 @@ public:
 private:
     bool addDamage(const Rect& windowRect);
     bool canReach(const View& view) const;
+    // The controls under `root` a tap could reach, in reading order.
+    std::vector<View*> reachableControls(View& root) const;
     Button* buttonFor(Key key) const;
     AlertView* alertShown() const;
 
@@ -136,6 +164,7 @@ private:
     ApplicationDelegate* delegate_ = nullptr;
     TextField* firstResponder_ = nullptr;
     std::weak_ptr<View> focused_;
+    bool lastInputWasKey_ = false;
     int statusBarStyle_ = 0;
     bool statusBarHidden_ = false;
     bool networkActivity_ = false;

@@ -1,5 +1,6 @@
 #include "platform/Button.h"
 
+#include "platform/Application.h"
 #include "platform/Theme.h"
 
 namespace platform {
@@ -13,8 +14,11 @@ Button::Button(Rect frame) : View(frame), titleColor_(theme::controlText) {}
 
 void Button::setTitle(std::string title)
 {
+    if (title == title_)
+        return;
     title_ = std::move(title);
     setNeedsDisplay();
+    Application::viewChanged(*this, Application::ViewChange::Name);
 }
 
 void Button::setImage(ImageRef image)
@@ -47,6 +51,7 @@ void Button::setSelected(bool selected)
         return;
     selected_ = selected;
     setNeedsDisplay();
+    Application::viewChanged(*this, Application::ViewChange::Selection);
 }
 
 void Button::setEnabled(bool enabled)

@@ -15,6 +15,7 @@ void Label::setText(std::string text)
         return;
     text_ = std::move(text);
     setNeedsDisplay();
+    Application::viewChanged(*this, Application::ViewChange::Name);
 }
 
 void Label::setTextColor(const Color& color)

@@ -1,5 +1,6 @@
 #include "platform/Slider.h"
 
+#include "platform/Application.h"
 #include "platform/Painter.h"
 #include "platform/Theme.h"
 
@@ -15,8 +16,12 @@ Slider::Slider(Rect frame) : View(frame) {}
 
 void Slider::setValue(float value)
 {
-    value_ = std::clamp(value, 0.0f, 1.0f);
+    const float to = std::clamp(value, 0.0f, 1.0f);
+    if (to == value_)
+        return;
+    value_ = to;
     setNeedsDisplay();
+    Application::viewChanged(*this, Application::ViewChange::Value);
 }
 
 float Slider::trackStart() const { return thumbRadius + 1; }

@@ -1,5 +1,6 @@
 #include "platform/TableView.h"
 
+#include "platform/Application.h"
 #include "platform/Painter.h"
 #include "platform/Theme.h"
 
@@ -12,8 +13,11 @@ TableViewCell::TableViewCell() : content_(std::make_shared<View>()) { addSubview
 
 void TableViewCell::setSelected(bool selected)
 {
+    if (selected_ == selected)
+        return;
     selected_ = selected;
     setNeedsDisplay();
+    Application::viewChanged(*this, Application::ViewChange::Selection);
 }
 
 void TableViewCell::draw(Painter& painter) const

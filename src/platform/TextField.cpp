@@ -44,10 +44,13 @@ TextField::~TextField()
 
 void TextField::setText(std::string text)
 {
+    std::string before = std::move(text_);
     text_ = validUtf8(text);
     cursor_ = text_.size();
     selection_ = {};
     setNeedsDisplay();
+    if (before != text_)
+        Application::viewChanged(*this, {Application::ViewChange::Text, 0, std::move(before), text_});
 }
 
 void TextField::setPlaceholder(std::string placeholder)
@@ -124,10 +127,12 @@ void TextField::replace(TextRange range, const std::string& replacement)
     std::string clean = validUtf8(replacement);
     if (delegate_ && !delegate_->shouldChangeCharactersInRange(*this, range, clean))
         return;
+    std::string removed = text_.substr(range.location, range.length);
     text_.replace(range.location, range.length, clean);
     cursor_ = range.location + clean.size();
     selection_ = {};
     setNeedsDisplay();
+    Application::viewChanged(*this, {Application::ViewChange::Text, range.location, std::move(removed), clean});
     if (delegate_)
         delegate_->textFieldDidChange(*this);
 }

@@ -61,12 +61,19 @@ void ViewController::presentModalViewController(ViewController& modal, bool anim
     Rect place{0, Application::statusBarHeight, screen.width, screen.height - Application::statusBarHeight};
     modal.viewWillAppear(animated);
     app.window().addSubview(v);
+    modalOpener_ = app.focusedViewRef();
+    auto takeFocus = [shown = std::weak_ptr<View>(v)] {
+        if (auto view = shown.lock())
+            Application::shared().focusShown(*view);
+    };
     if (animated) {
         v->setFrame(place.offsetBy(0, place.height()));
         Animation slide(app.animator(), modalSlideDuration);
+        slide.onStop(takeFocus);
         v->setFrame(place);
     } else {
         v->setFrame(place);
+        takeFocus();
     }
     modal.viewDidAppear(animated);
 }
@@ -88,13 +95,15 @@ void ViewController::dismissModalViewControllerAnimated(bool animated)
     if (animated) {
         Animation slide(Application::shared().animator(), modalSlideDuration);
         std::weak_ptr<View> weak = v;
-        slide.onStop([weak] {
+        slide.onStop([weak, opener = modalOpener_] {
             if (auto view = weak.lock(); view && view->frame().y() >= Application::shared().screenSize().height)
                 view->removeFromSuperview();
+            Application::shared().focusReturned(opener);
         });
         v->setFrame(v->frame().offsetBy(0, Application::shared().screenSize().height));
     } else {
         v->removeFromSuperview();
+        Application::shared().focusReturned(modalOpener_);
     }
     modal->viewDidDisappear(animated);
 }

@@ -28,7 +28,8 @@ public:
     virtual void viewDidDisappear(bool /*animated*/) {}
 
     // A modal screen covers the whole screen, under the status bar, until it is dismissed.
-    // The caller keeps ownership of the modal controller.
+    // The caller keeps ownership of the modal controller. While the keyboard is in use, the modal
+    // takes the focus once it stands, and gives it back to what had it when it is dismissed.
     void presentModalViewController(ViewController& modal, bool animated);
     void dismissModalViewControllerAnimated(bool animated);
     ViewController* modalViewController() const { return modal_; }
@@ -46,6 +47,7 @@ private:
     std::shared_ptr<View> view_;
     ViewController* modal_ = nullptr;
     ViewController* parent_ = nullptr;
+    std::weak_ptr<View> modalOpener_;
 };
 
 } // namespace platform

@@ -11,7 +11,7 @@ void Window::touchDown(Point p)
 {
     // A touch means the pointer is in use: the keyboard's focus ring goes.
     if (Application::exists())
-        Application::shared().setFocusedView(nullptr);
+        Application::shared().touchBegan();
     View* hit = hitTest(p);
     if (!hit) {
         tracked_.reset();

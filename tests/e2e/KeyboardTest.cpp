@@ -52,7 +52,7 @@ void pressAndSettle(TestApp& t, Key key)
 
 } // namespace
 
-TEST(Keyboard, TabWalksWhatATapCouldReachInReadingOrderAndEscapeGoesBack)
+TEST(Keyboard, TabWalksWhatATapCouldReachInReadingOrderAndEscapeGoesBackToWhatOpenedTheDialog)
 {
     TestApp t;
     const std::vector<std::string> menu = {"dialog.hide", "main.information", "main.style", "main.photo",
@@ -63,6 +63,7 @@ TEST(Keyboard, TabWalksWhatATapCouldReachInReadingOrderAndEscapeGoesBack)
 
     tabTo(t, "main.information");
     pressAndSettle(t, Key::Return);
+    EXPECT_EQ(focused(t), "dialog.back") << "the focus comes into the dialog pushed";
     // The dialog beneath is out of reach, so out of Tab's way too.
     const auto info = tabOrder(t);
     EXPECT_EQ(info.front(), "dialog.back");
@@ -76,6 +77,17 @@ TEST(Keyboard, TabWalksWhatATapCouldReachInReadingOrderAndEscapeGoesBack)
 
     pressAndSettle(t, Key::Escape);
     EXPECT_TRUE(t.isReachable("main.information")) << "Escape is Back";
+    EXPECT_EQ(focused(t), "main.information") << "the focus goes back to what opened the dialog";
+    // A picker takes the focus too, and gives it back.
+    t.camera.present = true;
+    tabTo(t, "main.photo");
+    pressAndSettle(t, Key::Return);
+    tabTo(t, "photo.camera");
+    pressAndSettle(t, Key::Return);
+    EXPECT_EQ(focused(t), "picker.cancel");
+    pressAndSettle(t, Key::Escape);
+    EXPECT_EQ(focused(t), "photo.camera");
+    pressAndSettle(t, Key::Escape);
     pressAndSettle(t, Key::Escape);
     EXPECT_TRUE(t.isReachable("main.information")) << "the first dialog has no way back";
 
@@ -89,6 +101,8 @@ TEST(Keyboard, TabWalksWhatATapCouldReachInReadingOrderAndEscapeGoesBack)
     EXPECT_EQ(t.main().captureState(), MainViewController::CaptureState::Normal);
     t.tapAt({5, 300});
     EXPECT_EQ(t.app().focusedView(), nullptr) << "a touch puts the focus away";
+    t.tapAndSettle({"main.information", "dialog.back"});
+    EXPECT_EQ(t.app().focusedView(), nullptr) << "and a dialog touched open and shut shows no ring";
 }
 
 TEST(Keyboard, AStyleTheStripColourAndItsOpacityAreChosenWithTheArrows)

@@ -221,19 +221,24 @@ TEST_F(Library, DeletingAsksFirstCancelKeepsTheStyleOKRemovesItWithItsTwinAndThe
     EXPECT_EQ(applied(), "Artsy Photograph");
 }
 
-TEST_F(Library, EscapeCancelsTheDeleteConfirmationAndReturnConfirmsIt)
+TEST_F(Library, EscapeCancelsTheDeleteConfirmationAndReturnConfirmsItTheFocusOnTheButtonReturnPresses)
 {
     open(Value::array({entry("Mine", 1, 2, 3, 4)}));
     const int rows = table().numberOfRows();
+    auto focused = [&] { return t.app().focusedView() ? t.app().focusedView()->identifier() : "(nothing)"; };
     for (auto [key, left] : {std::pair{platform::Key::Escape, rows}, std::pair{platform::Key::Return, rows - 1}}) {
         const std::string remove = row(rowOf("Mine")) + ".delete";
         for (int i = 0; i < 20 && !t.isReachable(remove); ++i)
             t.wheel(t.centreOf("library.table"), -30);
-        t.tap(remove);
+        t.app().setFocusedView(&t.find(remove));
+        t.press(platform::Key::Return);
         ASSERT_NE(alert(), nullptr);
+        EXPECT_EQ(focused(), "alert.button.0") << "OK, which Return presses";
         t.press(key);
         EXPECT_EQ(alert(), nullptr);
         EXPECT_EQ(table().numberOfRows(), left);
+        // Back to the delete button, or where Tab would begin once its row is gone.
+        EXPECT_EQ(focused(), key == platform::Key::Escape ? remove : "dialog.back");
     }
 }
 
