@@ -131,8 +131,10 @@ void ImagePickerController::layOutBottomBar(float height)
 {
     const float w = view()->frame().width(), h = view()->frame().height(), buttonY = (height - barHeight) / 2;
     bottomBar_->setFrame({0, h - height, w, height});
-    cancelButton_->setFrame({8, buttonY, 96, barHeight});
-    chooseButton_->setFrame({w - 104, buttonY, 96, barHeight});
+    // Cancel where a line starts, Choose where it ends, in the interface's reading direction.
+    const float start = 8, end = w - 104;
+    cancelButton_->setFrame({isRightToLeft() ? end : start, buttonY, 96, barHeight});
+    chooseButton_->setFrame({isRightToLeft() ? start : end, buttonY, 96, barHeight});
     shutterButton_->setFrame({(w - shutterDiameter) / 2, (height - shutterDiameter) / 2, shutterDiameter, shutterDiameter});
 }
 

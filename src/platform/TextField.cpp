@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Theme.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <vector>
@@ -119,7 +120,9 @@ bool TextField::isClearButtonShown() const
 
 Rect TextField::clearButtonRect() const
 {
-    return {frame().width() - clearButtonSize - 4, (frame().height() - clearButtonSize) / 2, clearButtonSize, clearButtonSize};
+    // At the end of the line: on the left in a language read from the right.
+    const float x = isRightToLeft() ? 4 : frame().width() - clearButtonSize - 4;
+    return {x, (frame().height() - clearButtonSize) / 2, clearButtonSize, clearButtonSize};
 }
 
 void TextField::replace(TextRange range, const std::string& replacement)
@@ -313,10 +316,14 @@ void TextField::draw(Painter& painter) const
     painter.fillRoundedRect(local, 7, theme::fieldFill);
     if (isEditing())
         painter.strokeRoundedRect(local.insetBy(1, 1), 6, 2, theme::accent);
-    float right = isClearButtonShown() ? clearButtonRect().x() - 2 : local.width() - padding;
-    Rect textRect{padding, 0, right - padding, local.height()};
+    const bool rightToLeft = isRightToLeft();
+    float left = padding, right = local.width() - padding;
+    if (isClearButtonShown())
+        (rightToLeft ? left : right) = rightToLeft ? clearButtonRect().maxX() + 2 : clearButtonRect().x() - 2;
+    Rect textRect{left, 0, right - left, local.height()};
     TextStyle style;
     style.font = font_;
+    style.alignment = rightToLeft ? TextAlignment::Right : TextAlignment::Left;
     style.color = text_.empty() ? theme::placeholderText : theme::fieldText;
     painter.save();
     painter.clipRect(textRect);
@@ -324,11 +331,12 @@ void TextField::draw(Painter& painter) const
         style.minimumFontSize = font_.size * 0.7f;
         painter.drawText(textRect, text_.empty() ? placeholder_ : text_, style);
     } else {
-        // The whole text at its size, moved left as far as keeps the caret in view.
+        // The whole text at its size from the line's start, moved along as far as keeps the caret in view.
         constexpr float caretWidth = 2;
         const float caretX = painter.caretX(text_, cursor_, font_);
-        const float scroll = std::max(0.0f, caretX + caretWidth + 1 - textRect.width());
-        const float x = padding - scroll;
+        const float width = painter.textWidth(text_, font_) + 1;
+        const float x = rightToLeft ? std::max(textRect.maxX() - width, textRect.x() - caretX)
+                                    : textRect.x() - std::max(0.0f, caretX + caretWidth + 1 - textRect.width());
         if (selection_.length > 0) {
             // Its ends, whichever way the text runs between them.
             const float atStart = painter.caretX(text_, selection_.location, font_);
@@ -337,7 +345,8 @@ void TextField::draw(Painter& painter) const
             painter.fillRect({x + from, (local.height() - font_.size * 1.3f) / 2, to - from, font_.size * 1.3f},
                              theme::accent.withAlpha(0.3f));
         }
-        painter.drawText({x, 0, painter.textWidth(text_, font_) + 1, local.height()}, text_, style);
+        style.alignment = TextAlignment::Left;
+        painter.drawText({x, 0, width, local.height()}, text_, style);
         painter.fillRect({x + caretX, (local.height() - font_.size * 1.2f) / 2, caretWidth, font_.size * 1.2f}, theme::accent);
     }
     painter.restore();

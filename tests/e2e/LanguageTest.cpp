@@ -6,6 +6,7 @@
 
 #include "platform/Button.h"
 #include "platform/Label.h"
+#include "platform/TableView.h"
 #include "platform/Translate.h"
 
 #include <QDateTime>
@@ -43,6 +44,15 @@ TEST(Language, GermanDialogsShowGermanTextsWithValuesInTheTranslationsOrder)
     t.tapAndSettle("strip.fontBlack");
     EXPECT_EQ(titleOf(t, "strip.contrast.fix"), "Weiß nehmen");
     EXPECT_EQ(fillIn("%2 vor %1, %1 100%", {"a", "b%1"}), "b%1 vor a, a 100%");
+
+    // A screen too short for the layout: the notice names it and the covered parts in German, and
+    // grows to show every line the longer sentences wrap onto.
+    t.tapAndSettle({"dialog.back", "dialog.back", "dialog.back", "main.phone", "phone.search"});
+    t.type("320x480@2");
+    t.tapAndSettle("phone.row.custom");
+    const auto& notice = t.view<Label>("main.safeZones");
+    EXPECT_THAT(notice.text(), testing::StartsWith("Auf Eigene Größe 320x480@2:\nder obere Streifen liegt unter der Uhr (Punkte"));
+    EXPECT_LE(notice.heightShowingWholeText(notice.frame().width(), 1000), notice.frame().height());
 }
 
 // Arabic reads right to left: each dialog is laid out mirrored, its back arrow turned round, and the
@@ -62,6 +72,21 @@ TEST(Language, ArabicDialogsAreMirrored)
     t.tapAndSettle("dialog.save");
     for (const char* step : {"capture.step.1", "capture.step.4"})
         EXPECT_EQ(t.view<Label>(step).textStyle().alignment, TextAlignment::Right) << step;
+
+    // Rows built as the lists fill are mirrored too: a phone's pixel size on the left, a style's mark on
+    // the right, and the contacts' Cancel where a line ends.
+    t.tapAndSettle({"capture.cancel", "dialog.back", "dialog.back", "dialog.back", "main.phone"});
+    // Where a part of a row lies, though a tap there reaches the row.
+    auto middleX = [&](const std::string& id) {
+        const View& v = t.view(id);
+        return v.convertToWindow({v.frame().width() / 2, 0}).x;
+    };
+    const std::string firstPhone = t.view<TableView>("phone.table").cellForRow(0)->identifier();
+    EXPECT_LT(middleX(firstPhone + ".size"), centreX("phone.table"));
+    t.tapAndSettle({"dialog.back", "main.style", "style.library"});
+    EXPECT_GT(middleX("library.row.0.mark"), middleX("library.row.0.name"));
+    t.tapAndSettle({"dialog.back", "dialog.back", "main.information", "info.contacts"});
+    EXPECT_LT(centreX("picker.cancel"), centreX("picker.import"));
 }
 
 // The lock screen's date names its day and month in the interface's language and orders them its

@@ -6,6 +6,7 @@
 #include "platform/Button.h"
 #include "platform/Label.h"
 #include "platform/Painter.h"
+#include "platform/ReadingDirection.h"
 #include "platform/TableView.h"
 #include "platform/Theme.h"
 #include "platform/Translate.h"
@@ -122,6 +123,9 @@ PeoplePickerOutlets buildPeoplePicker(PeoplePickerNavigationController& controll
                            valueRowHeight, "picker.values");
     person.left->setAction([&controller] { controller.backButtonClick(); });
     root->addSubview(person.page);
+    // Each page for itself: they keep their places, side by side, for the slide between them.
+    platform::layOutForReadingDirection(*people.page);
+    platform::layOutForReadingDirection(*person.page);
     return {root, people.page, person.page, people.table, person.table, person.title, hint};
 }
 
@@ -129,12 +133,14 @@ std::shared_ptr<View> buildPersonCell(const Contact& person, int row)
 {
     const float width = Application::shared().screenSize().width;
     auto cell = std::make_shared<TableViewCell>();
+    cell->setFrame({0, 0, width, personRowHeight});
     cell->setIdentifier("picker.person." + std::to_string(row));
     cell->addSubview(cellLabel({16, 0, width - 48, personRowHeight}, person.displayName, {17, true}, Color::white()));
     // Someone without a number can be looked at but offers nothing to pick.
     if (!person.hasPhone())
         cell->subviews().back()->setAlpha(0.55f);
-    cell->addSubview(cellLabel({width - 28, 0, 16, personRowHeight}, "\u203A", {20, false}, dimText));
+    cell->addSubview(cellLabel({width - 28, 0, 16, personRowHeight}, isRightToLeft() ? "\u2039" : "\u203A", {20, false}, dimText));
+    platform::layOutForReadingDirection(*cell);
     return cell;
 }
 
@@ -143,6 +149,7 @@ std::shared_ptr<View> buildValueCell(const ContactValue& value, int row)
     const float width = Application::shared().screenSize().width;
     const bool phone = value.kind == ContactValue::Kind::Phone;
     auto cell = std::make_shared<TableViewCell>();
+    cell->setFrame({0, 0, width, valueRowHeight});
     cell->setIdentifier("picker.value." + std::to_string(row));
     cell->addSubview(cellLabel({16, 7, width - 32, 16}, value.label, {13, true}, phone ? theme::accent : dimText));
     // One line: addresses and notes may hold several.
@@ -150,5 +157,6 @@ std::shared_ptr<View> buildValueCell(const ContactValue& value, int row)
     for (char ch : value.value)
         shown += ch == '\n' ? std::string(", ") : std::string(1, ch);
     cell->addSubview(cellLabel({16, 25, width - 32, 24}, shown, {phone ? 18.0f : 16.0f, phone}, phone ? Color::white() : dimText));
+    platform::layOutForReadingDirection(*cell);
     return cell;
 }

@@ -6,6 +6,7 @@
 
 #include "platform/Button.h"
 #include "platform/Label.h"
+#include "platform/ReadingDirection.h"
 #include "platform/Painter.h"
 #include "platform/TableView.h"
 #include "platform/TextField.h"
@@ -28,6 +29,7 @@ constexpr float sizeWidth = 76;
 // "Apple iPhone 15": the maker plain and dimmer than the name. It spans the row under the pixel size
 // and takes all the room the size leaves. A long line shrinks a little; a longer one breaks the name
 // onto a second line, under its first, beside the maker; only a name too long for both is elided.
+// Laid out for reading from the right (aligned right), the maker comes first from the right edge.
 class MakerAndName final : public Label {
 public:
     MakerAndName(Rect frame, std::string maker, std::string name, Color color, std::shared_ptr<Label> size)
@@ -45,7 +47,12 @@ public:
     void draw(Painter& painter) const override
     {
         const float height = frame().height();
-        const float width = size_->frame().maxX() - frame().x() - painter.textWidth(size_->text(), size_->font()) - gap;
+        const float sizeWidth = painter.textWidth(size_->text(), size_->font());
+        const bool fromRight = textStyle().alignment == TextAlignment::Right;
+        const float width = fromRight ? frame().maxX() - size_->frame().x() - sizeWidth - gap
+                                      : size_->frame().maxX() - frame().x() - sizeWidth - gap;
+        // A place measured from the line's start, on the side the line starts from.
+        auto placed = [&](Rect r) { return fromRight ? Rect{frame().width() - r.x() - r.width(), r.y(), r.width(), r.height()} : r; };
         TextStyle name = textStyle();
         TextStyle maker = name;
         maker.font.bold = false;
@@ -56,8 +63,8 @@ public:
             if (full > width)
                 name.font.size = maker.font.size = std::max(minimumSize, std::floor(name.font.size * width / full));
             const float makerWidth = painter.textWidth(makerAndSpace, maker.font);
-            painter.drawText({0, 0, makerWidth + 1, height}, maker_, maker);
-            painter.drawText({makerWidth, 0, std::max(0.f, width - makerWidth), height}, name_, name);
+            painter.drawText(placed({0, 0, makerWidth + 1, height}), maker_, maker);
+            painter.drawText(placed({makerWidth, 0, std::max(0.f, width - makerWidth), height}), name_, name);
             return;
         }
         // At the full size when the rest fits its line, else at the smallest.
@@ -80,9 +87,9 @@ public:
         const float lineHeight = std::ceil(name.font.size * 1.25f);
         const float top = std::floor((height - 2 * lineHeight) / 2);
         const float makerWidth = width - nameWidth;
-        painter.drawText({0, top, makerWidth + 1, lineHeight}, maker_, maker);
-        painter.drawText({makerWidth, top, nameWidth, lineHeight}, first, name);
-        painter.drawText({makerWidth, top + lineHeight, nameWidth, lineHeight}, rest, name);
+        painter.drawText(placed({0, top, makerWidth + 1, lineHeight}), maker_, maker);
+        painter.drawText(placed({makerWidth, top, nameWidth, lineHeight}), first, name);
+        painter.drawText(placed({makerWidth, top + lineHeight, nameWidth, lineHeight}), rest, name);
     }
 
 private:
@@ -161,5 +168,6 @@ std::shared_ptr<TableViewCell> buildPhoneRow(const Screen& screen, bool current,
     name->setIdentifier(identifier + ".name");
     cell->contentView().addSubview(name);
     cell->contentView().addSubview(pixels);
+    platform::layOutForReadingDirection(*cell);
     return cell;
 }

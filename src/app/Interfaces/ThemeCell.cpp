@@ -6,6 +6,7 @@
 #include "platform/Button.h"
 #include "platform/ImageView.h"
 #include "platform/Label.h"
+#include "platform/ReadingDirection.h"
 #include "platform/Painter.h"
 #include "platform/Theme.h"
 #include "platform/Translate.h"
@@ -103,5 +104,6 @@ ThemeCellOutlets buildThemeCell(ThemeCellViewController& controller)
     o.actionButton->setCornerRadius(theme::controlRadius);
     o.actionButton->setAction([&controller] { controller.actionButtonClicked(); });
     o.root->addSubview(o.actionButton);
+    platform::layOutForReadingDirection(*o.root);
     return o;
 }
