@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every translation is complete: each translations/*.ts, brought up to date with the texts the
-# sources mark, holds a finished translation for every one of them.
+# sources mark, holds a finished translation for every one of them, with the same values filled in.
 # check-translations.sh LUPDATE SOURCE_DIR
 set -euo pipefail
 lupdate=$1 source=$2
@@ -17,5 +17,16 @@ for ts in "$source"/translations/*.ts; do
     echo "$(basename "$ts"): $missing texts without a translation"
     status=1
   fi
+  # Each translation fills in the same values as its English text: a lost %2 would drop a value unseen.
+  /usr/bin/python3 - "$ts" <<'PY' || status=1
+import re, sys, xml.etree.ElementTree as tree
+wrong = 0
+for message in tree.parse(sys.argv[1]).iter("message"):
+    source, translation = message.findtext("source") or "", message.findtext("translation") or ""
+    if translation and sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", translation)):
+        print(f"{sys.argv[1].rsplit('/', 1)[-1]}: '{source}' is translated with other values: '{translation}'")
+        wrong += 1
+sys.exit(1 if wrong else 0)
+PY
 done
 exit $status
