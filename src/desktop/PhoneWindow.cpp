@@ -266,6 +266,8 @@ std::optional<platform::Key> platformKey(const QKeyEvent& event)
     case Qt::Key_Space: return platform::Key::Space;
     case Qt::Key_Home: return platform::Key::Home;
     case Qt::Key_End: return platform::Key::End;
+    case Qt::Key_PageUp: return platform::Key::PageUp;
+    case Qt::Key_PageDown: return platform::Key::PageDown;
     default: return std::nullopt;
     }
 }

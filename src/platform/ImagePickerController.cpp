@@ -32,6 +32,18 @@ std::shared_ptr<Button> barButton(Rect frame, const std::string& title, const st
     return b;
 }
 
+// The editor's screen as the keyboard works it: the arrows move the photograph, Page Up and Page Down
+// scale it. It takes the focus only while there is a photograph to frame.
+class EditorView final : public View {
+public:
+    EditorView(Rect frame, ImagePickerController& picker) : View(frame), picker_(picker) {}
+    bool canBecomeFocused() const override { return picker_.framing().has_value(); }
+    bool keyDown(Key key) override { return picker_.frameByKey(key); }
+
+private:
+    ImagePickerController& picker_;
+};
+
 // A white ring round a white disc, as a camera's shutter release.
 class ShutterButton final : public Button {
 public:
@@ -66,9 +78,10 @@ void ImagePickerController::loadView()
     // A modal screen lies below the status bar; the framing still covers the whole screen.
     const float w = Application::shared().screenSize().width;
     const float h = Application::shared().screenSize().height - Application::statusBarHeight;
-    auto root = std::make_shared<View>(Rect{0, 0, w, h});
+    auto root = std::make_shared<EditorView>(Rect{0, 0, w, h}, *this);
     root->setBackgroundColor(Color::black());
     root->setClipsToBounds(true);
+    root->setIdentifier("picker.editor");
 
     photoView_ = std::make_shared<ImageView>(Rect{0, 0, w, h});
     photoView_->setIdentifier("picker.photo");
@@ -268,6 +281,30 @@ void ImagePickerController::magnify(const Touch& touch, float factor)
         return;
     framing_->zoom(factor, touch.windowLocation);
     showFraming();
+}
+
+bool ImagePickerController::frameByKey(Key key)
+{
+    // A tenth of the screen's width a press, and the scale by as much as two wheel notches.
+    if (!framing_)
+        return false;
+    const Rect screen = view()->frame();
+    const float step = screen.width() / 10;
+    switch (key) {
+    case Key::Left: framing_->pan(-step, 0); break;
+    case Key::Right: framing_->pan(step, 0); break;
+    case Key::Up: framing_->pan(0, -step); break;
+    case Key::Down: framing_->pan(0, step); break;
+    case Key::PageUp:
+    case Key::PageDown: {
+        const float factor = std::exp2((key == Key::PageUp ? 80 : -80) / wheelPointsPerDoubling);
+        framing_->zoom(factor, {screen.width() / 2, Application::statusBarHeight + screen.height() / 2});
+        break;
+    }
+    default: return false;
+    }
+    showFraming();
+    return true;
 }
 
 void ImagePickerController::choose()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Image.h"
+#include "platform/Keys.h"
 #include "platform/PhotoFraming.h"
 #include "platform/ViewController.h"
 
@@ -60,6 +61,9 @@ public:
     void touchesMoved(const Touch& touch) override;
     void scrollWheel(const Touch& touch, float dy) override;
     void magnify(const Touch& touch, float factor) override;
+    // The arrows move the photograph a tenth of the screen; Page Up and Page Down scale it about the
+    // screen's middle. False for other keys, and before there is a photograph.
+    bool frameByKey(Key key);
 
     // The viewfinder's frame, into the editor.
     void takePicture();

@@ -251,10 +251,12 @@ bool TextField::pressKey(Key key)
     case Key::Home: moveCursorToStart(); break;
     case Key::End: moveCursorToEnd(); break;
     case Key::SelectAll: selectAll(); break;
-    // Space is typed text; Up and Down mean nothing on one line.
+    // Space is typed text; Up, Down and the pages mean nothing on one line.
     case Key::Space:
     case Key::Up:
-    case Key::Down: return false;
+    case Key::Down:
+    case Key::PageUp:
+    case Key::PageDown: return false;
     }
     return true;
 }

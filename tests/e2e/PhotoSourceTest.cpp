@@ -89,6 +89,26 @@ TEST_F(PhotoSource, TheDialogPreviewsThePhotographAndTheEditorFramesWhatTheUserM
     EXPECT_EQ(rgbAt(desktop::toQImage(framed), 0, framed.height / 2), 0xFF0000u);
     EXPECT_EQ(rgbAt(desktop::toQImage(framed), framed.width - 1, framed.height / 2), 0xFF0000u);
     EXPECT_TRUE(t.isReachable("photo.library")) << "back at the dialog";
+
+    // The same without a pointer: the arrows move the photograph, Page Up scales it, Choose takes it.
+    t.tapAndSettle("photo.library");
+    t.choose(writePhoto());
+    const platform::Rect framedFirst = picker()->framing()->frame();
+    auto tabTo = [&](const std::string& id) {
+        for (int i = 0; i < 10 && !(t.app().focusedView() && t.app().focusedView()->identifier() == id); ++i)
+            t.press(platform::Key::Tab);
+    };
+    tabTo("picker.editor");
+    t.press(platform::Key::Right);
+    EXPECT_GT(picker()->framing()->frame().x(), framedFirst.x());
+    t.press(platform::Key::PageUp);
+    EXPECT_GT(picker()->framing()->frame().height(), framedFirst.height());
+    const platform::ImageRef before = wallpaper();
+    tabTo("picker.choose");
+    t.press(platform::Key::Return);
+    t.settle();
+    EXPECT_NE(wallpaper(), before);
+    EXPECT_TRUE(t.isReachable("photo.library"));
 }
 
 TEST_F(PhotoSource, CancellingEitherWindowOrAnUnreadableFileChangesNothing)
