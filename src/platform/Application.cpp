@@ -3,6 +3,7 @@
 #include "platform/AlertView.h"
 #include "platform/Button.h"
 #include "platform/TextField.h"
+#include "platform/Translate.h"
 #include "platform/Window.h"
 
 #include <algorithm>
@@ -168,10 +169,16 @@ std::vector<View*> Application::reachableControls(View& root) const
 {
     std::vector<View*> order;
     collectFocusable(root, [this](View& v) { return canReach(v); }, order);
-    // Reading order: row by row from the top, each row from the left.
-    std::stable_sort(order.begin(), order.end(), [](const View* a, const View* b) {
+    // Reading order: row by row from the top, each row from the side the interface's language starts
+    // its lines on.
+    const bool fromRight = isRightToLeft();
+    std::stable_sort(order.begin(), order.end(), [fromRight](const View* a, const View* b) {
         const Point pa = a->convertToWindow(a->bounds().origin), pb = b->convertToWindow(b->bounds().origin);
-        return pa.y < pb.y - 1 || (std::abs(pa.y - pb.y) <= 1 && pa.x < pb.x);
+        if (std::abs(pa.y - pb.y) > 1)
+            return pa.y < pb.y;
+        if (!fromRight)
+            return pa.x < pb.x;
+        return pa.x + a->bounds().width() > pb.x + b->bounds().width();
     });
     return order;
 }

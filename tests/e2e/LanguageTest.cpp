@@ -67,6 +67,10 @@ TEST(Language, ArabicDialogsAreMirrored)
     EXPECT_EQ(titleOf(t, "dialog.back"), "› رجوع");
     EXPECT_GT(centreX("strip.tab.color"), centreX("strip.tab.fade"));
     EXPECT_GT(centreX("strip.fontWhite"), centreX("strip.fontBlack"));
+    // Tab reads the same way: Back, on the right, comes first.
+    t.press(Key::Tab);
+    ASSERT_TRUE(t.app().focusedView());
+    EXPECT_EQ(t.app().focusedView()->identifier(), "dialog.back");
     t.tap("strip.tab.fade");
     EXPECT_LT(centreX("strip.opacityDown"), centreX("strip.opacityUp"));
     t.tapAndSettle("dialog.save");
