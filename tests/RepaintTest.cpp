@@ -2,6 +2,7 @@
 // picture a whole repaint makes, frame by frame, through taps, drags and the animations they start.
 #include "support/TestApp.h"
 
+#include "Dialogs/DialogBase.h"
 #include "MainViewController.h"
 
 #include "platform/Application.h"
@@ -67,4 +68,19 @@ TEST(Repaint, WhatChangedRepaintedOverTheLastFrameIsTheWholeScreen)
         t.tap(button);
         frames(0.7, button);
     }
+}
+
+// A dialog covered by the one pushed over it leaves nothing of itself along its edge, even where the
+// window's zoom puts that edge between pixels.
+TEST(Repaint, ACoveredDialogLeavesNoEdgeAtAFractionalZoom)
+{
+    TestApp t;
+    const platform::Rect menu = t.main().dialogStack().back()->view()->frame();
+    t.tapAndSettle("main.style");
+    ASSERT_LT(t.main().dialogStack().back()->view()->frame().maxY(), menu.maxY() - 10) << "the menu shows below the style dialog";
+    const float scale = 1.98f;
+    const QImage screen = t.runtime().renderer().renderScreen(t.app(), scale);
+    const int y = int((menu.maxY() - 10) * scale), edge = int(menu.x() * scale);
+    for (int x = edge - 1; x <= edge + 1; ++x)
+        EXPECT_EQ(testing_support::rgbAt(screen, x, y), testing_support::rgbAt(screen, edge + 8, y)) << x;
 }

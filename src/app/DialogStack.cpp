@@ -16,6 +16,10 @@ constexpr float slidUpTop = 20;
 constexpr double pushPopDuration = 0.5;
 constexpr double minimiseDuration = 0.25;
 
+// How far a covered dialog's contents slide out of its own frame: past its width by what a view may
+// draw beyond its edges, so that no smoothed edge shows along the frame at a window's fractional zoom.
+float coveredShift(float width) { return width + platform::View::drawingOverhang; }
+
 } // namespace
 
 DialogStack::Places DialogStack::Places::forScreen(const Screen& screen, float hostTop)
@@ -96,7 +100,7 @@ void DialogStack::push(DialogBase& dialog)
             d->setBounds({0, 0, size.width, size.height});
             if (below) {
                 platform::Size s = below->view()->frame().size;
-                below->view()->setBounds({s.width, 0, s.width, s.height});
+                below->view()->setBounds({coveredShift(s.width), 0, s.width, s.height});
             }
         },
         [shown = std::weak_ptr<platform::View>(d)] {
@@ -122,7 +126,7 @@ void DialogStack::pop()
         auto& b = *below->view();
         b.setUserInteractionEnabled(true);
         platform::Size bs = b.frame().size;
-        b.setBounds({bs.width, 0, bs.width, bs.height});
+        b.setBounds({coveredShift(bs.width), 0, bs.width, bs.height});
         below->viewWillAppear(false);
         position(below);
     }
