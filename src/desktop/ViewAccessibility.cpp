@@ -20,9 +20,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iterator>
-#include <utility>
 #include <map>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 namespace desktop {
@@ -548,6 +550,14 @@ QAccessibleInterface* interfaceFor(View* view)
     return made;
 }
 
+// The interface made for a view still there, if any was: a view gone may only be looked up.
+QAccessibleInterface* knownInterface(const View* view)
+{
+    auto& known = registry().views;
+    auto it = known.find(view);
+    return it != known.end() && !it->second.first.expired() ? QAccessible::accessibleInterface(it->second.second) : nullptr;
+}
+
 QAccessibleInterface* ViewAccessible::swatchInterface(int index) const
 {
     auto v = view_.lock();
@@ -599,40 +609,54 @@ QAccessibleInterface* factory(const QString&, QObject* object)
     return nullptr;
 }
 
+std::function<void(QAccessibleEvent&)> testListener;
+
+// Whether anything hears what is told: nothing is worked out for it otherwise.
+bool listening() { return QAccessible::isActive() || testListener; }
+
+void send(QAccessibleEvent& event)
+{
+    if (testListener)
+        testListener(event);
+    else
+        QAccessible::updateAccessibility(&event);
+}
+
+void tell(QAccessibleInterface* told, QAccessible::Event type)
+{
+    QAccessibleEvent event(told, type);
+    send(event);
+}
+
 void tellChange(View& view, const platform::Application::ViewChange& change)
 {
-    if (!QAccessible::isActive() || !isInTree(view))
+    if (!listening() || !isInTree(view))
         return;
     QAccessibleInterface* changed = interfaceFor(&view);
     using Change = platform::Application::ViewChange;
     switch (change.kind) {
-    case Change::Name: {
-        QAccessibleEvent event(changed, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-        break;
-    }
+    case Change::Name: tell(changed, QAccessible::NameChanged); break;
     case Change::Value:
         if (QAccessibleValueInterface* value = changed->valueInterface()) {
             QAccessibleValueChangeEvent event(changed, value->currentValue());
-            QAccessible::updateAccessibility(&event);
+            send(event);
         }
         break;
     case Change::Text:
         if (auto* field = dynamic_cast<platform::TextField*>(&view)) {
             QAccessibleTextUpdateEvent event(changed, qtOffset(field->text(), change.at), QString::fromStdString(change.removed),
                                              QString::fromStdString(change.inserted));
-            QAccessible::updateAccessibility(&event);
+            send(event);
         }
         break;
     case Change::Selection:
         if (dynamic_cast<platform::TableViewCell*>(&view)) {
-            QAccessibleEvent event(changed, changed->state().selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
-            QAccessible::updateAccessibility(&event);
+            tell(changed, changed->state().selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
         } else {
             QAccessible::State checked;
             checked.checked = true;
             QAccessibleStateChangeEvent event(changed, checked);
-            QAccessible::updateAccessibility(&event);
+            send(event);
         }
         break;
     }
@@ -648,51 +672,63 @@ void collectTree(View& parent, std::map<View*, std::vector<View*>>& tree)
         collectTree(*child, tree);
 }
 
+// Whoever starts listening reads the tree as it stands then; what changes after is told.
+class TreeTaker final : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        toldChildren.clear();
+        if (active && application)
+            collectTree(application->window(), toldChildren);
+    }
+};
+
 } // namespace
 
 void installViewAccessibility(platform::Application& app)
 {
     application = &app;
     toldChildren.clear();
+    static std::once_flag observing;
+    std::call_once(observing, [] {
+        static TreeTaker treeTaker;
+        QAccessible::installActivationObserver(&treeTaker);
+    });
     QAccessible::installFactory(factory);
     app.onFocusChanged = [](View* view) {
-        if (!view || !QAccessible::isActive())
-            return;
-        if (QAccessibleInterface* focused = interfaceFor(view)) {
-            QAccessibleEvent event(focused, QAccessible::Focus);
-            QAccessible::updateAccessibility(&event);
-        }
+        if (view && listening())
+            tell(interfaceFor(view), QAccessible::Focus);
     };
     app.onViewChanged = tellChange;
 }
 
 void announceTreeChanges()
 {
-    if (!application || !QAccessible::isActive()) {
-        // Whoever starts listening reads the tree afresh.
-        toldChildren.clear();
+    if (!application || !listening())
         return;
-    }
     std::map<View*, std::vector<View*>> seen;
     collectTree(application->window(), seen);
     const auto before = std::exchange(toldChildren, std::move(seen));
     if (before.empty())
-        return;
-    // A view that came or went is told by its parent's change: only the parents seen both times are.
+        return; // the tree as it first stands is read, not told
+    // Told as views created and destroyed under their parents: the bridge turns those into the
+    // children-changed events clients read (its reorder event carries what they cannot). Only the
+    // parents seen both times are told of: what comes or goes inside a view that came or went is read
+    // with it.
     for (const auto& [parent, children] : toldChildren) {
         auto was = before.find(parent);
         if (was == before.end() || was->second == children)
             continue;
-        if (parent == &application->window()) {
-            if (PhoneWindow* window = PhoneWindow::instance()) {
-                QAccessibleEvent event(window, QAccessible::ObjectReorder);
-                QAccessible::updateAccessibility(&event);
-            }
-        } else {
-            QAccessibleEvent event(interfaceFor(parent), QAccessible::ObjectReorder);
-            QAccessible::updateAccessibility(&event);
-        }
+        for (View* child : was->second)
+            if (std::find(children.begin(), children.end(), child) == children.end())
+                if (QAccessibleInterface* gone = knownInterface(child))
+                    tell(gone, QAccessible::ObjectDestroyed);
+        for (View* child : children)
+            if (std::find(was->second.begin(), was->second.end(), child) == was->second.end())
+                tell(interfaceFor(child), QAccessible::ObjectCreated);
     }
 }
+
+void listenForTesting(std::function<void(QAccessibleEvent&)> hear) { testListener = std::move(hear); }
 
 } // namespace desktop

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <functional>
+
+class QAccessibleEvent;
+
 namespace platform {
 class Application;
 }
@@ -14,7 +18,11 @@ namespace desktop {
 void installViewAccessibility(platform::Application& app);
 
 // For when the screen stands still after a change (a dialog pushed or popped, an alert, the capture):
-// tells assistive technology, once, which views' children changed since it last did.
+// tells assistive technology, once, which views came and went since it last did.
 void announceTreeChanges();
+
+// Tests stand in for assistive technology: what would be told goes to `hear` instead, as though it
+// listened; an empty `hear` ends that.
+void listenForTesting(std::function<void(QAccessibleEvent&)> hear);
 
 } // namespace desktop

@@ -1,19 +1,24 @@
 # Finds the main menu's buttons by name, presses "Style" through its accessibility action and finds
-# the style menu's buttons, as a screen reader or an automation tool would.
+# the style menu's buttons, as a screen reader or an automation tool would; hears the window's
+# children change as the menu changes, and the opacity slider's value change as it is set.
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def wait_for(what, find, seconds=30):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
+        # The listeners hear the application's events through the main loop.
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = find()
         if found:
             return found
         time.sleep(0.1)
-    sys.exit(f"FAIL: {what}")
+    sys.exit(f"FAIL: {what} (heard: {heard})")
 
 
 def application():
@@ -25,13 +30,13 @@ def application():
     return None
 
 
-def buttons(app):
+def controls(app, role):
     # Read afresh: what the window shows changes under the client's cache.
     pyatspi.Atspi.Accessible.clear_cache(app)
     found = {}
 
     def walk(node):
-        if node.getRoleName() == "push button":
+        if node.getRoleName() == role:
             found[node.name] = node
         for i in range(node.childCount):
             walk(node.getChildAtIndex(i))
@@ -40,18 +45,48 @@ def buttons(app):
     return found
 
 
+def buttons(app):
+    return controls(app, "push button")
+
+
+def press(button):
+    action = button.queryAction()
+    names = [i for i in range(action.nActions) if action.getName(i).lower() == "press"]
+    if not names:
+        sys.exit(f"FAIL: {button.name} has no press action")
+    action.doAction(names[0])
+
+
+heard = []
+
+
+def hear(event):
+    heard.append((event.type, event.source.getRoleName() if event.source else ""))
+
+
+def heard_from(kind, role):
+    return any(str(t).startswith(kind) and r == role for t, r in heard)
+
+
 app = wait_for("the window never reached the accessibility bus", application)
 menu = {"Information", "Style", "Photo", "Phone", "Lock Screen", "Web Page", "Save Wallpaper", "Hide"}
 shown = wait_for("the main menu's buttons: " + ", ".join(sorted(menu)),
                  lambda: (b := buttons(app)) and menu <= set(b) and b)
 
-action = shown["Style"].queryAction()
-press = [i for i in range(action.nActions) if action.getName(i).lower() == "press"]
-if not press:
-    sys.exit("FAIL: Style has no press action")
-action.doAction(press[0])
-
+pyatspi.Registry.registerEventListener(hear, "object:children-changed", "object:property-change:accessible-value")
+press(shown["Style"])
 style = {"Style Library", "New Style", "Back"}
-wait_for("the style menu's buttons after pressing Style: " + ", ".join(sorted(style)),
-         lambda: (b := buttons(app)) and style <= set(b) and "Information" not in b)
-print("the main menu and the style menu read and pressed through AT-SPI")
+shown = wait_for("the style menu's buttons after pressing Style: " + ", ".join(sorted(style)),
+                 lambda: (b := buttons(app)) and style <= set(b) and "Information" not in b and b)
+wait_for("the window's children changing as the style menu came", lambda: heard_from("object:children-changed", "frame"))
+
+for way in ("New Style", "Strip", "Opacity"):
+    press(wait_for(f"a button {way}", lambda: buttons(app).get(way)))
+slider = wait_for("the opacity slider", lambda: next(iter(controls(app, "slider").values()), None))
+value = slider.queryValue()
+before = value.currentValue
+value.currentValue = 0.5 if before < 0.4 else 0.25
+wait_for("the slider's value heard changing", lambda: heard_from("object:property-change:accessible-value", "slider"))
+if abs(value.currentValue - before) < 0.1:
+    sys.exit(f"FAIL: the slider stayed at {value.currentValue}")
+print("the menus read and pressed through AT-SPI, their changes and the slider's value heard")
