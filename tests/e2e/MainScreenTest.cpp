@@ -45,7 +45,7 @@ TEST_F(Stack, PushAndPopSlideTheDialogsAndTheViewIsRemovedOnlyAfterThePop)
     platform::View& v = *pushStyleMenu().view();
     const float width = v.frame().width();
     EXPECT_EQ(v.presentedBoundsOrigin(t.clock.now()).x, -width) << "starts one width to the right";
-    EXPECT_EQ(mainMenu.bounds().origin.x, mainMenu.frame().width());
+    EXPECT_GE(mainMenu.bounds().origin.x, mainMenu.frame().width()) << "slid wholly out of its box";
     // The menu's contents slide out within its own box, never over the wallpaper beside it, and are
     // cut along its rounded corners: the wallpaper shows in the corner of the box they slide through.
     EXPECT_TRUE(mainMenu.clipsToBounds());
