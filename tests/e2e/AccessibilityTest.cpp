@@ -40,7 +40,7 @@ std::string describe(QAccessibleEvent& event)
                 update.textInserted().toStdString();
     }
     if (event.type() == QAccessible::ValueChanged)
-        line += std::to_string(std::lround(static_cast<QAccessibleValueChangeEvent&>(event).value().toDouble() * 100));
+        line += " " + std::to_string(std::lround(static_cast<QAccessibleValueChangeEvent&>(event).value().toDouble() * 100));
     return line;
 }
 
@@ -103,7 +103,7 @@ TEST(Accessibility, WhatChangesIsToldOfWhatIsSeenAloneAndWhatCameAndWentOnceTheS
     EXPECT_THAT(tabs, Contains("checked Opacity"));
     t.app().setFocusedView(&t.find("strip.opacity"));
     t.press(Key::Left);
-    EXPECT_THAT(listener.told(), Contains("value 95"));
+    EXPECT_THAT(listener.told(), Contains("value Opacity 95")) << "named as the tab that shows it";
 
     // Minimised, the dialog is not seen: its slider's changes are not told.
     t.tapAndSettle("dialog.hide");

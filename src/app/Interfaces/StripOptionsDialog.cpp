@@ -136,6 +136,7 @@ void fadePanel(StripOptionsDialogViewController& controller, StripOptionsDialogO
     area->addSubview(down);
     auto slider = std::make_shared<Slider>(Rect{chrome::rowHeight + 4, 0, panelWidth - 2 * (chrome::rowHeight + 4), chrome::rowHeight});
     slider->setIdentifier("strip.opacity");
+    slider->setAccessibilityLabel(platform::translate("StripOptionsDialog", "Opacity"));
     slider->setValueChangedAction([&controller] { controller.stripOpacitySliderValueChanged(); });
     slider->setEndAction([&controller] { controller.stripOpacitySliderEnd(); });
     area->addSubview(slider);
