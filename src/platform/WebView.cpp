@@ -88,4 +88,24 @@ void WebView::draw(Painter& painter) const
     drawScrollIndicator(painter, Color::black(0.35f));
 }
 
+bool WebView::keyDown(Key key)
+{
+    constexpr float line = 40;
+    // A screenful keeps a line of the last one in sight.
+    const float page = std::max(line, frame().height() - line);
+    float to = contentOffset();
+    switch (key) {
+    case Key::Up: to -= line; break;
+    case Key::Down: to += line; break;
+    case Key::PageUp: to -= page; break;
+    case Key::PageDown:
+    case Key::Space: to += page; break;
+    case Key::Home: to = 0; break;
+    case Key::End: to = maximumContentOffset(); break;
+    default: return false;
+    }
+    setContentOffset(to);
+    return true;
+}
+
 } // namespace platform

@@ -44,6 +44,10 @@ public:
     const std::string& url() const { return url_; }
 
     void draw(Painter& painter) const override;
+    // The keyboard reads the page: Up and Down scroll a line, Page Up, Page Down and Space a screenful,
+    // Home and End to either end.
+    bool canBecomeFocused() const override { return !html_.empty(); }
+    bool keyDown(Key key) override;
 
 protected:
     float contentHeight() const override { return layout_.height; }

@@ -67,6 +67,23 @@ TEST_F(WebSide, FlipsOverToTheLoadedPageAndBackToARefreshedMainScreen)
     t.settle();
     EXPECT_FALSE(t.isReachable("main.web"));
 
+    // A long page is read with the keyboard alone.
+    auto& page = t.view<platform::WebView>("flipside.page");
+    std::string longPage;
+    for (int i = 0; i < 80; ++i)
+        longPage += "<p>Paragraph " + std::to_string(i) + "</p>";
+    page.loadHTMLString(longPage, entry);
+    t.screenshot(); // lays the page out, as the window's drawing does
+    for (int i = 0; i < 10 && t.app().focusedView() != &page; ++i)
+        t.press(platform::Key::Tab);
+    t.press(platform::Key::PageDown);
+    EXPECT_GT(page.contentOffset(), page.frame().height() / 2);
+    t.press(platform::Key::End);
+    EXPECT_EQ(page.contentOffset(), page.maximumContentOffset());
+    EXPECT_GT(page.maximumContentOffset(), 0);
+    t.press(platform::Key::Home);
+    EXPECT_EQ(page.contentOffset(), 0);
+
     // Changed behind the main screen's back: the flip back shows it.
     t.app().settings().setValue(keys::phonePreference, std::string("555 0100"));
     t.tap("flipside.done");
