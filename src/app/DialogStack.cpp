@@ -176,8 +176,13 @@ void DialogStack::hideTop()
     platform::Point point = isClassicLayout_() ? places_.launcherClassic : places_.launcher;
     launcher_->setFrame({point, launcher_->frame().size});
     dialogFrame_ = shown.frame();
+    minimisedFrom_ = Application::shared().focusedViewRef();
     {
         platform::Animation shrink(Application::shared().animator(), minimiseDuration);
+        shrink.onStop([launcher = std::weak_ptr<platform::View>(launcher_)] {
+            if (auto pill = launcher.lock())
+                Application::shared().focusShown(*pill);
+        });
         shown.setAlpha(0);
         shown.setFrame(launcher_->frame());
         launcher_->setAlpha(1);
@@ -193,6 +198,7 @@ void DialogStack::showTop()
     DialogBase* restored = top();
     {
         platform::Animation grow(Application::shared().animator(), minimiseDuration);
+        grow.onStop([from = minimisedFrom_] { Application::shared().focusReturned(from); });
         restored->view()->setAlpha(1);
         restored->view()->setFrame(dialogFrame_);
         launcher_->setAlpha(0);

@@ -49,6 +49,8 @@ public:
     void pop();
     // Centres a visible dialog over the wallpaper.
     void position(DialogBase* dialog);
+    // While the keyboard is in use, minimising gives the focus to the menu's pill, and restoring gives
+    // it back to what had it.
     void hideTop();
     void showTop();
     void slideUp(DialogBase& dialog);
@@ -69,8 +71,10 @@ private:
     Places places_;
     std::function<bool()> isClassicLayout_;
     std::vector<DialogBase*> dialogs_;
-    // What had the keyboard's focus when each dialog was pushed, to return it to when it pops.
+    // What had the keyboard's focus when each dialog was pushed, to return it to when it pops, and
+    // when the top one was minimised, to return it to when it is restored.
     std::vector<std::weak_ptr<platform::View>> openers_;
+    std::weak_ptr<platform::View> minimisedFrom_;
     bool minimized_ = false;
     int slidesUnderway_ = 0;
     float originalY_ = 0;       // where a slid-up dialog returns to

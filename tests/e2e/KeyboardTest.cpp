@@ -91,6 +91,13 @@ TEST(Keyboard, TabWalksWhatATapCouldReachInReadingOrderAndEscapeGoesBackToWhatOp
     pressAndSettle(t, Key::Escape);
     EXPECT_TRUE(t.isReachable("main.information")) << "the first dialog has no way back";
 
+    // Minimised, the menu's pill takes the focus; restored, the dialog gives it back to Hide.
+    tabTo(t, "dialog.hide");
+    pressAndSettle(t, Key::Return);
+    EXPECT_EQ(focused(t), "launcher.show");
+    pressAndSettle(t, Key::Return);
+    EXPECT_EQ(focused(t), "dialog.hide");
+
     // The capture to its end: Save, Continue, and Escape as the tap that brings everything back.
     tabTo(t, "dialog.save");
     pressAndSettle(t, Key::Return);
