@@ -2,6 +2,8 @@
 
 #include "SwatchPalette.h"
 
+#include "platform/Application.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -40,6 +42,7 @@ void SwatchPaletteView::setMark(std::optional<Swatch> mark)
         return;
     mark_ = mark;
     setNeedsDisplay();
+    Application::viewChanged(*this, Application::ViewChange::Selection);
 }
 
 void SwatchPaletteView::draw(Painter& painter) const

@@ -650,7 +650,15 @@ void tellChange(View& view, const platform::Application::ViewChange& change)
         }
         break;
     case Change::Selection:
-        if (dynamic_cast<platform::TableViewCell*>(&view)) {
+        if (auto* palette = dynamic_cast<SwatchPaletteView*>(&view)) {
+            // The spectrum is named with the colour marked on it; a palette's swatch is chosen.
+            const auto& swatches = palette->swatches();
+            auto marked = std::find_if(swatches.begin(), swatches.end(), [&](const Swatch& s) { return palette->mark() == s; });
+            if (swatches.empty())
+                tell(changed, QAccessible::NameChanged);
+            else if (marked != swatches.end())
+                tell(changed->child(int(marked - swatches.begin())), QAccessible::SelectionAdd);
+        } else if (dynamic_cast<platform::TableViewCell*>(&view)) {
             tell(changed, changed->state().selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
         } else {
             QAccessible::State checked;

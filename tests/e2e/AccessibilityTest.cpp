@@ -96,7 +96,14 @@ TEST(Accessibility, WhatChangesIsToldOfWhatIsSeenAloneAndWhatCameAndWentOnceTheS
     listener.told();
     t.app().setFocusedView(&t.find("strip.paletteImage"));
     t.press(Key::Right);
-    EXPECT_THAT(listener.told(), Contains(StartsWith("name Lc "))) << "the contrast figure beside the colour";
+    const auto picked = listener.told();
+    EXPECT_THAT(picked, Contains(StartsWith("name Colour spectrum, "))) << "the colour marked on the spectrum";
+    EXPECT_THAT(picked, Contains(StartsWith("name Lc "))) << "the contrast figure beside the colour";
+    t.tapAndSettle("strip.nextPalette");
+    listener.told();
+    t.app().setFocusedView(&t.find("strip.paletteImage"));
+    t.press(Key::Right);
+    EXPECT_THAT(listener.told(), Contains(StartsWith("chosen "))) << "a palette's swatch";
     t.tapAndSettle("strip.tab.fade");
     const auto tabs = listener.told();
     EXPECT_THAT(tabs, Contains("checked Colour"));
