@@ -403,18 +403,18 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     if (!code.problem().empty())
         problems.push_back(code.problem());
     for (const std::string& problem : problems)
-        out << escaped(screen->name) << ": " << problem << "\n";
+        out << escaped(screen->shownName()) << ": " << problem << "\n";
     if (verbose && placed) {
         const int pixels = int(std::round(placed->place.modulePoints * screen->scale()));
         char millimetres[16];
         std::snprintf(millimetres, sizeof millimetres, "%.2f", double(float(pixels) * 25.4f / screen->ppi));
-        out << escaped(screen->name) << ": "
+        out << escaped(screen->shownName()) << ": "
             << platform::fillIn(platform::translate("CommandLine", "the scan code: %1 modules a side, each %2 mm (%3 pixels)"),
                                 {std::to_string(placed->code.size()), millimetres, std::to_string(pixels)})
             << "\n";
     }
     const Contrast contrast(*screen, PhotographStore().load(screen->points, screen->scale()));
-    const bool unreadable = printContrast(screen->name, contrast.readings(style), verbose, out);
+    const bool unreadable = printContrast(screen->shownName(), contrast.readings(style), verbose, out);
     return session.finish(problems.empty() && !unreadable ? 0 : 1);
 }
 
