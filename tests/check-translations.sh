@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every translation is complete: each translations/*.ts, brought up to date with the texts the
-# sources mark, holds a finished translation for every one of them, with the same values filled in.
+# sources mark, holds a finished translation for every one of them, with the same values filled in and
+# in letters the installed fonts can draw.
 # check-translations.sh LUPDATE SOURCE_DIR
 set -euo pipefail
 lupdate=$1 source=$2
@@ -29,4 +30,13 @@ for message in tree.parse(sys.argv[1]).iter("message"):
 sys.exit(1 if wrong else 0)
 PY
 done
+# Every letter of every translation is in a font the application can draw it with (else a box shows).
+/usr/bin/python3 - "$source"/translations/*.ts <<'PY' || status=1
+import subprocess, sys, xml.etree.ElementTree as tree
+letters = {c for ts in sys.argv[1:] for m in tree.parse(ts).iter("message") for c in m.findtext("translation") or "" if ord(c) > 127}
+unseen = [c for c in sorted(letters) if not subprocess.run(["fc-list", f":charset={ord(c):x}", "family"], capture_output=True, text=True).stdout.strip()]
+if unseen:
+    print("no installed font draws: " + " ".join(f"{c} (U+{ord(c):04X})" for c in unseen))
+sys.exit(1 if unseen else 0)
+PY
 exit $status

@@ -1423,7 +1423,7 @@ Import a .vcf file exported from your address book or mail program.</source>
     </message>
     <message>
         <source>%1 lies %2 (points %3 to %4 from the top)</source>
-        <translation>%1が%2にあります（上から %3〜%4 ポイント）</translation>
+        <translation>%1が%2にあります（上から %3～%4 ポイント）</translation>
     </message>
 </context>
 <context>
