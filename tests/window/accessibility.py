@@ -1,6 +1,7 @@
 # Finds the main menu's buttons by name, presses "Style" through its accessibility action and finds
 # the style menu's buttons, as a screen reader or an automation tool would; hears the window's
-# children change as the menu changes, and the opacity slider's value change as it is set.
+# children change as the menu changes, and the opacity slider's value change as it is set; reads
+# the information's fields as text.
 import sys
 import time
 
@@ -57,6 +58,13 @@ def press(button):
     action.doAction(names[0])
 
 
+def back_to_menu():
+    shown = buttons(app)
+    if "Back" in shown and "Information" not in shown:
+        press(shown["Back"])
+    return shown.get("Information")
+
+
 heard = []
 
 
@@ -89,4 +97,11 @@ value.currentValue = 0.5 if before < 0.4 else 0.25
 wait_for("the slider's value heard changing", lambda: heard_from("object:property-change:accessible-value", "slider"))
 if abs(value.currentValue - before) < 0.1:
     sys.exit(f"FAIL: the slider stayed at {value.currentValue}")
-print("the menus read and pressed through AT-SPI, their changes and the slider's value heard")
+
+# Back to the main menu, and the information's fields read as text.
+press(wait_for("the main menu after going back", back_to_menu))
+fields = wait_for("the information's fields", lambda: controls(app, "text"))
+texts = {name: field.queryText().getText(0, -1) for name, field in fields.items()}
+if texts.get("Phone number") != "911":
+    sys.exit(f"FAIL: the fields read {texts}")
+print("the menus read and pressed through AT-SPI, their changes and the slider's value heard, the fields read")
