@@ -53,6 +53,8 @@ void CaptureMode::showInstructions()
     views_.instructions->setBounds({{0, 0}, app.screenSize()});
     views_.instructions->setHidden(false);
     state_ = State::Instructions;
+    opener_ = app.focusedViewRef();
+    app.focusShown(*views_.instructions);
 }
 
 void CaptureMode::showWallpaperAlone()
@@ -60,6 +62,7 @@ void CaptureMode::showWallpaperAlone()
     views_.instructions->setHidden(true);
     views_.screen->bringSubviewToFront(*views_.doneButton);
     state_ = State::Capture;
+    Application::shared().focusShown(*views_.doneButton);
     if (wallpaperAlone_)
         wallpaperAlone_();
 }
@@ -80,6 +83,7 @@ void CaptureMode::leave()
     app.setStatusBarHidden(false, true);
     views_.screen->sendSubviewToBack(*views_.doneButton);
     state_ = State::Normal;
+    app.focusReturned(opener_);
 }
 
 void CaptureMode::setAsLockScreen()

@@ -15,7 +15,9 @@ struct Screen;
 
 // The capture mode: the status bar, the dialogs and every control fade out and instructions show;
 // then the wallpaper is alone on screen with a done button, for the device's screen capture; done
-// brings back what was shown. A capture, in this mode or at any time, leaves a short notice.
+// brings back what was shown. While the keyboard is in use, the instructions and then the done button
+// take the focus, and leaving gives it back. A capture, in this mode or at any time, leaves a short
+// notice.
 class CaptureMode {
 public:
     enum class State { Normal, Instructions, Capture };
@@ -52,6 +54,8 @@ private:
     const DialogStack& stack_;
     std::function<void()> wallpaperAlone_;
     State state_ = State::Normal;
+    // What had the keyboard's focus before the instructions took it, to give it back to on leaving.
+    std::weak_ptr<platform::View> opener_;
     CaptureNoticeOutlets notice_;
     std::filesystem::path saved_, savedFolder_;
     // Each notice hides itself only if no later one took its place.

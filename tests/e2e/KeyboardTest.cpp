@@ -101,11 +101,14 @@ TEST(Keyboard, TabWalksWhatATapCouldReachInReadingOrderAndEscapeGoesBackToWhatOp
     // The capture to its end: Save, Continue, and Escape as the tap that brings everything back.
     tabTo(t, "dialog.save");
     pressAndSettle(t, Key::Return);
+    EXPECT_EQ(focused(t), "capture.setAsLockScreen") << "the instructions' first control";
     tabTo(t, "capture.continue");
     pressAndSettle(t, Key::Space);
     EXPECT_EQ(t.main().captureState(), MainViewController::CaptureState::Capture);
+    EXPECT_EQ(focused(t), "capture.done");
     pressAndSettle(t, Key::Escape);
     EXPECT_EQ(t.main().captureState(), MainViewController::CaptureState::Normal);
+    EXPECT_EQ(focused(t), "dialog.save") << "the capture left, the focus is back where it began";
     t.tapAt({5, 300});
     EXPECT_EQ(t.app().focusedView(), nullptr) << "a touch puts the focus away";
     t.tapAndSettle({"main.information", "dialog.back"});
