@@ -54,7 +54,9 @@ void CaptureMode::showInstructions()
     views_.instructions->setHidden(false);
     state_ = State::Instructions;
     opener_ = app.focusedViewRef();
-    app.focusShown(*views_.instructions);
+    // On Continue, what a second Return is most likely meant for, rather than the first control, which
+    // would hand the picture to the lock screen or a phone.
+    app.focusShown(*views_.instructions, views_.instructions->findByIdentifier("capture.continue"));
 }
 
 void CaptureMode::showWallpaperAlone()
