@@ -572,8 +572,17 @@ void QtPainter::drawText(const platform::Rect& rect, const std::string& text, co
     // The lines as one block about the rectangle's middle.
     const qreal spacing = QFontMetricsF(fitted.font).lineSpacing();
     qreal y = r.center().y() - spacing * fitted.lines.size() / 2;
+    // Each line drawn on its own keeps the direction of its paragraph (a mark of it leads a line that
+    // would read the other way), and a value set apart that runs on from the line before stays apart.
+    const bool rightToLeft = s.isRightToLeft();
+    int isolatesOpen = 0;
     for (const QString& line : fitted.lines) {
-        drawTextLine(QRectF(r.x(), y, r.width(), spacing), line, style, fitted.font,
+        QString shown = QString(isolatesOpen, QChar(0x2068)) + line;
+        for (QChar c : line)
+            isolatesOpen += c.unicode() >= 0x2066 && c.unicode() <= 0x2068 ? 1 : c.unicode() == 0x2069 && isolatesOpen > 0 ? -1 : 0;
+        if (shown.isRightToLeft() != rightToLeft)
+            shown.prepend(QChar(rightToLeft ? 0x200F : 0x200E));
+        drawTextLine(QRectF(r.x(), y, r.width(), spacing), shown, style, fitted.font,
                      align | Qt::AlignVCenter | Qt::TextSingleLine);
         y += spacing;
     }

@@ -23,7 +23,8 @@ bool isRightToLeft();
 // builder it belongs to; lupdate finds the call by this name.
 std::string translate(const char* context, const char* sourceText);
 
-// A translated text with its %1, %2 ... replaced by the values, so that each language orders them.
+// A translated text with its %1, %2 ... replaced by the values, so that each language orders them;
+// in a language read from the right, each value is set apart to run in its own direction.
 std::string fillIn(std::string text, std::initializer_list<std::string> values);
 
 } // namespace platform

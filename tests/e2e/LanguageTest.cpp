@@ -65,6 +65,7 @@ TEST(Language, ArabicDialogsAreMirrored)
     auto centreX = [&](const char* id) { return t.centreOf(id).x; };
     EXPECT_GT(centreX("dialog.back"), centreX("dialog.hide"));
     EXPECT_EQ(titleOf(t, "dialog.back"), "› رجوع");
+    EXPECT_EQ(fillIn("%1.", {"/home/ann"}), "\u2068/home/ann\u2069.");
     EXPECT_GT(centreX("strip.tab.color"), centreX("strip.tab.fade"));
     EXPECT_GT(centreX("strip.fontWhite"), centreX("strip.fontBlack"));
     // Tab reads the same way: Back, on the right, comes first.
