@@ -1082,6 +1082,14 @@ Import a .vcf file exported from your address book or mail program.</source>
         <source>Opacity</source>
         <translation>العتامة</translation>
     </message>
+    <message>
+        <source>Less opaque</source>
+        <translation>تقليل العتامة</translation>
+    </message>
+    <message>
+        <source>More opaque</source>
+        <translation>زيادة العتامة</translation>
+    </message>
 </context>
 <context>
     <name>StripOptionsDialogViewController</name>

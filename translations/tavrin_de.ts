@@ -1078,6 +1078,14 @@ Importiere eine .vcf-Datei, exportiert aus deinem Adressbuch oder E-Mail-Program
         <source>Opacity</source>
         <translation>Deckkraft</translation>
     </message>
+    <message>
+        <source>Less opaque</source>
+        <translation>Weniger Deckkraft</translation>
+    </message>
+    <message>
+        <source>More opaque</source>
+        <translation>Mehr Deckkraft</translation>
+    </message>
 </context>
 <context>
     <name>StripOptionsDialogViewController</name>

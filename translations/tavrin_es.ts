@@ -1078,6 +1078,14 @@ Importa un archivo .vcf exportado de tu libreta de direcciones o programa de cor
         <source>Opacity</source>
         <translation>Opacidad</translation>
     </message>
+    <message>
+        <source>Less opaque</source>
+        <translation>Menos opaco</translation>
+    </message>
+    <message>
+        <source>More opaque</source>
+        <translation>Más opaco</translation>
+    </message>
 </context>
 <context>
     <name>StripOptionsDialogViewController</name>

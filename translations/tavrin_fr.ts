@@ -1077,6 +1077,14 @@ Importez un fichier .vcf exporté de votre carnet d’adresses ou de votre messa
         <source>Opacity</source>
         <translation>Opacité</translation>
     </message>
+    <message>
+        <source>Less opaque</source>
+        <translation>Moins opaque</translation>
+    </message>
+    <message>
+        <source>More opaque</source>
+        <translation>Plus opaque</translation>
+    </message>
 </context>
 <context>
     <name>StripOptionsDialogViewController</name>

@@ -1074,6 +1074,14 @@ Import a .vcf file exported from your address book or mail program.</source>
         <source>Opacity</source>
         <translation>不透明度</translation>
     </message>
+    <message>
+        <source>Less opaque</source>
+        <translation>不透明度を下げる</translation>
+    </message>
+    <message>
+        <source>More opaque</source>
+        <translation>不透明度を上げる</translation>
+    </message>
 </context>
 <context>
     <name>StripOptionsDialogViewController</name>

@@ -1078,6 +1078,14 @@ Importe um arquivo .vcf exportado da sua agenda ou do seu programa de e-mail.</t
         <source>Opacity</source>
         <translation>Opacidade</translation>
     </message>
+    <message>
+        <source>Less opaque</source>
+        <translation>Menos opaco</translation>
+    </message>
+    <message>
+        <source>More opaque</source>
+        <translation>Mais opaco</translation>
+    </message>
 </context>
 <context>
     <name>StripOptionsDialogViewController</name>

@@ -132,6 +132,7 @@ void fadePanel(StripOptionsDialogViewController& controller, StripOptionsDialogO
     auto area = std::make_shared<View>(Rect{0, 20, panelWidth, chrome::rowHeight});
     panel->addSubview(area);
     auto down = arrow({0, 0, chrome::rowHeight, chrome::rowHeight}, "\u2212", "strip.opacityDown");
+    down->setAccessibilityLabel(platform::translate("StripOptionsDialog", "Less opaque"));
     down->setAction([&controller] { controller.stripOpacityDownClick(); });
     area->addSubview(down);
     auto slider = std::make_shared<Slider>(Rect{chrome::rowHeight + 4, 0, panelWidth - 2 * (chrome::rowHeight + 4), chrome::rowHeight});
@@ -141,6 +142,7 @@ void fadePanel(StripOptionsDialogViewController& controller, StripOptionsDialogO
     slider->setEndAction([&controller] { controller.stripOpacitySliderEnd(); });
     area->addSubview(slider);
     auto up = arrow({panelWidth - chrome::rowHeight, 0, chrome::rowHeight, chrome::rowHeight}, "+", "strip.opacityUp");
+    up->setAccessibilityLabel(platform::translate("StripOptionsDialog", "More opaque"));
     up->setAction([&controller] { controller.stripOpacityUpClick(); });
     area->addSubview(up);
 
