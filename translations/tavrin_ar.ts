@@ -534,6 +534,13 @@
     </message>
 </context>
 <context>
+    <name>FlipsideView</name>
+    <message>
+        <source>Web page</source>
+        <translation>صفحة الويب</translation>
+    </message>
+</context>
+<context>
     <name>FlipsideViewController</name>
     <message>
         <source>An error occurred:</source>

@@ -529,6 +529,13 @@
     </message>
 </context>
 <context>
+    <name>FlipsideView</name>
+    <message>
+        <source>Web page</source>
+        <translation>Page web</translation>
+    </message>
+</context>
+<context>
     <name>FlipsideViewController</name>
     <message>
         <source>An error occurred:</source>

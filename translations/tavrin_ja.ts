@@ -526,6 +526,13 @@
     </message>
 </context>
 <context>
+    <name>FlipsideView</name>
+    <message>
+        <source>Web page</source>
+        <translation>ウェブページ</translation>
+    </message>
+</context>
+<context>
     <name>FlipsideViewController</name>
     <message>
         <source>An error occurred:</source>

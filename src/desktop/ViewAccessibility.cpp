@@ -12,6 +12,7 @@
 #include "platform/TableView.h"
 #include "platform/TextField.h"
 #include "platform/Translate.h"
+#include "platform/WebView.h"
 #include "platform/Window.h"
 
 #include <QAccessible>
@@ -76,7 +77,7 @@ bool isExposedKind(const View& v)
     return dynamic_cast<const platform::Button*>(&v) || dynamic_cast<const platform::TextField*>(&v) ||
            dynamic_cast<const platform::Slider*>(&v) || dynamic_cast<const platform::TableView*>(&v) ||
            dynamic_cast<const platform::TableViewCell*>(&v) || dynamic_cast<const platform::AlertView*>(&v) ||
-           dynamic_cast<const SwatchPaletteView*>(&v);
+           dynamic_cast<const SwatchPaletteView*>(&v) || dynamic_cast<const platform::WebView*>(&v);
 }
 
 // Where a view stands in drawing order: the indices of its branch from the window down. An earlier
@@ -339,6 +340,8 @@ public:
             return QAccessible::ListItem;
         if (dynamic_cast<platform::AlertView*>(v))
             return QAccessible::AlertMessage;
+        if (dynamic_cast<platform::WebView*>(v))
+            return QAccessible::Document;
         return QAccessible::StaticText;
     }
     QAccessible::State state() const override

@@ -117,4 +117,8 @@ TEST(Accessibility, WhatChangesIsToldOfWhatIsSeenAloneAndWhatCameAndWentOnceTheS
     listener.told();
     t.view<platform::Slider>("strip.opacity").setValue(0.2f);
     EXPECT_THAT(listener.heard, IsEmpty());
+
+    // The web side's page is a document the reader can find.
+    t.tapAndSettle({"launcher.show", "dialog.back", "dialog.back", "dialog.back", "main.web"});
+    EXPECT_THAT(listener.told(), Contains("came Web page"));
 }

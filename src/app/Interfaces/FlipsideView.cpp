@@ -4,6 +4,7 @@
 #include "Interfaces/NavigationBar.h"
 
 #include "platform/Application.h"
+#include "platform/Translate.h"
 #include "platform/WebView.h"
 
 using namespace platform;
@@ -16,6 +17,7 @@ FlipsideViewOutlets buildFlipsideView(FlipsideViewController& controller)
     view->setIdentifier("flipside");
     auto page = std::make_shared<WebView>(Rect{0, navigationBarHeight, width, height - navigationBarHeight});
     page->setIdentifier("flipside.page");
+    page->setAccessibilityLabel(platform::translate("FlipsideView", "Web page"));
     page->setDelegate(&controller);
     view->addSubview(page);
     return {view, page};
