@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleWidget>
+#include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <cmath>
@@ -375,7 +376,7 @@ public:
             return static_cast<QAccessibleActionInterface*>(this);
         if (type == QAccessible::ValueInterface && dynamic_cast<platform::Slider*>(v))
             return static_cast<QAccessibleValueInterface*>(this);
-        if (type == QAccessible::TextInterface && dynamic_cast<platform::TextField*>(v))
+        if (type == QAccessible::TextInterface && (dynamic_cast<platform::TextField*>(v) || dynamic_cast<platform::WebView*>(v)))
             return static_cast<QAccessibleTextInterface*>(this);
         return nullptr;
     }
@@ -423,7 +424,7 @@ public:
     QVariant minimumValue() const override { return 0.0; }
     QVariant minimumStepSize() const override { return 0.05; }
 
-    // A field's text, read; it is changed by typing or by setting the value text.
+    // A field's text or a web page's, read; a field's is changed by typing or by setting the value text.
     void selection(int index, int* start, int* end) const override
     {
         auto f = field();
@@ -445,8 +446,8 @@ public:
         return f ? qtOffset(f->text(), f->cursor()) : 0;
     }
     void setCursorPosition(int) override {}
-    QString text(int start, int end) const override { return fieldText().mid(start, end - start); }
-    int characterCount() const override { return int(fieldText().size()); }
+    QString text(int start, int end) const override { return readableText().mid(start, end - start); }
+    int characterCount() const override { return int(readableText().size()); }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
@@ -491,10 +492,20 @@ private:
     }
 
     std::shared_ptr<platform::TextField> field() const { return std::dynamic_pointer_cast<platform::TextField>(view_.lock()); }
-    QString fieldText() const
+    QString readableText() const
     {
-        auto f = field();
-        return f ? QString::fromStdString(f->text()) : QString();
+        auto v = view_.lock();
+        if (auto* f = dynamic_cast<platform::TextField*>(v.get()))
+            return QString::fromStdString(f->text());
+        auto* page = dynamic_cast<platform::WebView*>(v.get());
+        if (!page)
+            return {};
+        // Read in pieces, the page is made plain once for each page shown.
+        if (page->html() != pageHtml_) {
+            pageHtml_ = page->html();
+            pageText_ = QTextDocumentFragment::fromHtml(QString::fromStdString(pageHtml_)).toPlainText();
+        }
+        return pageText_;
     }
 
     static void chooseRow(platform::TableViewCell& cell)
@@ -511,6 +522,8 @@ private:
     QAccessibleInterface* swatchInterface(int index) const;
 
     std::weak_ptr<View> view_;
+    mutable std::string pageHtml_;
+    mutable QString pageText_;
 };
 
 // Interfaces live as long as their views: the registry keeps one for each view and swatch it was
