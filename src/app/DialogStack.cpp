@@ -149,6 +149,7 @@ void DialogStack::slide(const std::function<void()>& moves, std::function<void()
     // What is under a finger during a slide is not what is on screen: touches wait for the dialogs
     // to settle, as they would on a phone, rather than press a control still sliding in.
     host_->setUserInteractionEnabled(false);
+    Application::shared().holdKeys();
     ++slidesUnderway_;
     platform::Animation slide(Application::shared().animator(), pushPopDuration);
     slide.onStop([this, finished = std::move(finished)] {
@@ -156,6 +157,8 @@ void DialogStack::slide(const std::function<void()>& moves, std::function<void()
             host_->setUserInteractionEnabled(true);
         if (finished)
             finished();
+        // Once what came took the focus, so that keys typed ahead start from it.
+        Application::shared().releaseKeys();
     });
     moves();
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <utility>
 
 namespace platform {
 
@@ -84,6 +85,10 @@ AlertView* Application::alertShown() const
 bool Application::pressKey(Key key)
 {
     lastInputWasKey_ = true;
+    if (keysHeld_ > 0) {
+        waitingKeys_.push_back(key);
+        return true;
+    }
     // An alert is modal: the keys are its own while it shows.
     if (AlertView* alert = alertShown())
         return alert->pressKey(key);
@@ -195,6 +200,15 @@ void Application::moveFocus(bool backwards)
     else
         next = (std::size_t(here - order.begin()) + (backwards ? order.size() - 1 : 1)) % order.size();
     setFocusedView(order[next]);
+}
+
+void Application::releaseKeys()
+{
+    if (keysHeld_ == 0 || --keysHeld_ > 0)
+        return;
+    // A key may start another slide: those after it wait again.
+    for (Key key : std::exchange(waitingKeys_, {}))
+        pressKey(key);
 }
 
 void Application::touchBegan()

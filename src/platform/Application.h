@@ -89,6 +89,10 @@ public:
     // A key from the shell's keyboard: to the alert shown, if any, else to the field being edited.
     // False when nothing took it.
     bool pressKey(Key key);
+    // While the screen moves under the keys (a dialog sliding in or out), the keys pressed wait, and
+    // then act in order on what stands: a Tab typed ahead is not lost to a control still moving.
+    void holdKeys() { ++keysHeld_; }
+    void releaseKeys();
     // Typed text, to the field being edited; none while an alert shows, which holds the keyboard.
     void insertText(const std::string& text);
 
@@ -165,6 +169,8 @@ private:
     TextField* firstResponder_ = nullptr;
     std::weak_ptr<View> focused_;
     bool lastInputWasKey_ = false;
+    int keysHeld_ = 0;
+    std::vector<Key> waitingKeys_;
     int statusBarStyle_ = 0;
     bool statusBarHidden_ = false;
     bool networkActivity_ = false;

@@ -78,6 +78,12 @@ TEST(Keyboard, TabWalksWhatATapCouldReachInReadingOrderAndEscapeGoesBackToWhatOp
     pressAndSettle(t, Key::Escape);
     EXPECT_TRUE(t.isReachable("main.information")) << "Escape is Back";
     EXPECT_EQ(focused(t), "main.information") << "the focus goes back to what opened the dialog";
+    // Keys typed while a dialog slides in wait for it: Return and Tab at once reach its second control.
+    t.press(Key::Return);
+    t.press(Key::Tab);
+    t.settle();
+    EXPECT_EQ(focused(t), info[1]);
+    pressAndSettle(t, Key::Escape);
     // A picker takes the focus too, and gives it back.
     t.camera.present = true;
     tabTo(t, "main.photo");
