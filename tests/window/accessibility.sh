@@ -11,7 +11,7 @@ if [ "${2:-}" != "--inside" ]; then
   export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_PICTURES_DIR=$home/pictures
   # The private bus's own complaints (it may not raise its file limit here) are not the test's.
   status=0
-  xvfb-run -a -s "-screen 0 640x800x24" dbus-run-session -- bash "$0" "$app" --inside 2>"$home/bus.log" || status=$?
+  bash "$(dirname "$0")/on-virtual-screen.sh" 640x800 dbus-run-session -- bash "$0" "$app" --inside 2>"$home/bus.log" || status=$?
   [ $status -eq 0 ] || cat "$home/bus.log" "$home/app.log" 2>/dev/null
   exit $status
 fi

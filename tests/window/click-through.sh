@@ -10,7 +10,7 @@ if [ "${2:-}" != "--inside" ]; then
   trap 'rm -rf "$home"' EXIT
   export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_PICTURES_DIR=$home/pictures
   export SCRATCH=$home
-  xvfb-run -a -s "-screen 0 640x800x24" bash "$0" "$app" --inside
+  bash "$(dirname "$0")/on-virtual-screen.sh" 640x800 bash "$0" "$app" --inside
   exit $?
 fi
 
