@@ -241,6 +241,7 @@ void SwatchAccessible::doAction(const QString& name)
     const Swatch* s = swatch();
     if (name != pressAction() || !palette || !s || !palette->onKeyPick)
         return;
+    platform::Application::shared().setFocusedView(palette.get());
     palette->onKeyPick(palette->convertToWindow({s->pixel.x + 0.5f, s->pixel.y + 0.5f}));
     PhoneWindow::instance()->acted();
 }
@@ -394,9 +395,15 @@ public:
         auto v = view_.lock();
         if (!v)
             return;
-        if (auto* button = dynamic_cast<platform::Button*>(v.get()); button && action == pressAction() && button->isEnabled())
+        // A reader's press is keyboard use: the focus goes to what was pressed, so that what it
+        // opens takes the focus and the reader follows there.
+        auto* button = dynamic_cast<platform::Button*>(v.get());
+        auto* cell = dynamic_cast<platform::TableViewCell*>(v.get());
+        if ((button || cell) && action == pressAction())
+            platform::Application::shared().setFocusedView(v.get());
+        if (button && action == pressAction() && button->isEnabled())
             button->sendAction();
-        else if (auto* cell = dynamic_cast<platform::TableViewCell*>(v.get()); cell && action == pressAction())
+        else if (cell && action == pressAction())
             chooseRow(*cell);
         else if (auto* field = dynamic_cast<platform::TextField*>(v.get()); field && action == setFocusAction())
             field->keyDown(platform::Key::Return);

@@ -1,5 +1,5 @@
 # Finds the main menu's buttons by name, presses "Style" through its accessibility action and finds
-# the style menu's buttons, as a screen reader or an automation tool would; hears the window's
+# the style menu's buttons, the focus among them, as a screen reader or an automation tool would; hears the window's
 # children change as the menu changes, and the opacity slider's value change as it is set; reads
 # the information's fields as text.
 import sys
@@ -87,6 +87,9 @@ style = {"Style Library", "New Style", "Back"}
 shown = wait_for("the style menu's buttons after pressing Style: " + ", ".join(sorted(style)),
                  lambda: (b := buttons(app)) and style <= set(b) and "Information" not in b and b)
 wait_for("the window's children changing as the style menu came", lambda: heard_from("object:children-changed", "frame"))
+# The press was keyboard use: the focus went into what it opened, where a reader follows it.
+wait_for("the focus on one of the style menu's buttons",
+         lambda: any(shown[name].getState().contains(pyatspi.STATE_FOCUSED) for name in style))
 
 for way in ("New Style", "Strip", "Opacity"):
     press(wait_for(f"a button {way}", lambda: buttons(app).get(way)))
@@ -104,4 +107,4 @@ fields = wait_for("the information's fields", lambda: controls(app, "text"))
 texts = {name: field.queryText().getText(0, -1) for name, field in fields.items()}
 if texts.get("Phone number") != "911":
     sys.exit(f"FAIL: the fields read {texts}")
-print("the menus read and pressed through AT-SPI, their changes and the slider's value heard, the fields read")
+print("the menus read and pressed through AT-SPI, the focus followed, their changes and the slider's value heard, the fields read")

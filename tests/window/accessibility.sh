@@ -18,6 +18,13 @@ fi
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 launcher=$!
+# The launcher marks the X screen with its bus as it starts; a window connecting meanwhile was at
+# times refused its display. It names itself on the session bus once done.
+for _ in $(seq 200); do
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+    string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break
+  sleep 0.05
+done
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" --zoom 1 >"$HOME/app.log" 2>&1 &
 pid=$!
 trap 'kill $pid $launcher 2>/dev/null || true' EXIT
