@@ -280,6 +280,10 @@ TEST(Contrast, EachTextIsReadAgainstTheStripAtItsOpacityOverTheBackgroundOrTheWo
     EXPECT_EQ(shown[0].against, "the strip over the photograph");
     auto cutOff = Contrast(screen, blackPhotograph(640, 1200, {{underX, 40}}, 2)).readings(faint);
     EXPECT_GT(cutOff[0].ratio, 15);
+    // An opaque strip hides the patch: the number reads as on the first start.
+    const WallpaperStyle solid = styled(StripLayout::Split, 0x1B1C1CFF, 0xA8A8A8FF, 0xFFFFFFFF);
+    auto opaque = Contrast(screen, blackPhotograph(640, 1200, {{underX, underY}}, 2)).readings(solid);
+    EXPECT_EQ(opaque[0].ratioText() + " " + opaque[0].lcText() + " " + opaque[0].against, "17.1:1 Lc -106.3 the strip");
     // A scan code that needs the room below lifts the strips: the number is read where it stands.
     WallpaperStyle lifted = styled(StripLayout::Classic, 0x1B1C1C33, 0xA8A8A8FF, 0xFFFFFFFF);
     lifted.contact = "911";

@@ -103,6 +103,37 @@ private:
     std::array<std::uint8_t, 256> red_{}, green_{}, blue_{};
 };
 
+// The strip drawn over a photograph's pixel, with the luminance and screen Y of what shows: each
+// channel's share of them looked up, in the order `luminance` and `screenY` add them, so the figures
+// come out the same. A text's rectangle in a photograph holds half a million pixels, measured again
+// for every colour a finger passes over on the palette.
+class StripOverPhotograph {
+public:
+    explicit StripOverPhotograph(std::uint32_t strip) : drawn_(strip)
+    {
+        const Tables& t = tables();
+        for (int v = 0; v < 256; ++v) {
+            const std::uint32_t shown = drawn_(opaque(v, v, v));
+            l_[0][v] = 0.2126 * t.wcag[red(shown)];
+            l_[1][v] = 0.7152 * t.wcag[green(shown)];
+            l_[2][v] = 0.0722 * t.wcag[blue(shown)];
+            y_[0][v] = 0.2126729 * t.apca[red(shown)];
+            y_[1][v] = 0.7151522 * t.apca[green(shown)];
+            y_[2][v] = 0.0721750 * t.apca[blue(shown)];
+        }
+    }
+    template <class Visit>
+    void show(std::uint32_t pixel, Visit& visit) const
+    {
+        const int r = red(pixel), g = green(pixel), b = blue(pixel);
+        visit(drawn_(pixel), l_[0][r] + l_[1][g] + l_[2][b], y_[0][r] + y_[1][g] + y_[2][b]);
+    }
+
+private:
+    DrawnOver drawn_;
+    std::array<std::array<double, 256>, 3> l_{}, y_{};
+};
+
 // The backdrop nearest the lettering's luminance from either side gives both the lowest ratio and
 // the Lc nearest zero: each measure grows as the backdrop's luminance moves away from the
 // lettering's. The lettering drawn translucent mixes with each backdrop, so then each pair counts.
@@ -254,7 +285,8 @@ void Contrast::forEachBackdrop(const WallpaperLayout& layout, const Text& text, 
     const std::uint32_t background = over(style.backgroundColor, black);
     const DrawnOver strip(style.stripColor);
     auto seen = [&](std::uint32_t backdrop) { visit(backdrop, luminance(backdrop), screenY(backdrop)); };
-    if (!photograph_) {
+    // An opaque strip hides the photograph: every text stands on the strip alone.
+    if (!photograph_ || alpha(style.stripColor) == 0xFF) {
         seen(strip(background));
         return;
     }
@@ -273,12 +305,13 @@ void Contrast::forEachBackdrop(const WallpaperLayout& layout, const Text& text, 
     if (x0 >= x1 || y0 >= y1)
         seen(strip(background));
     const PixelReader pixels(image, background);
+    const StripOverPhotograph shown(style.stripColor);
     std::uint32_t last = 0; // alpha 0: no colour read yet
     for (int y = y0; y < y1; y += stride)
         for (int x = x0; x < x1; x += stride)
             // Runs of one colour, common in photographs' flat parts, are measured once.
             if (const std::uint32_t pixel = pixels.at(x, y); pixel != last) {
-                seen(strip(pixel));
+                shown.show(pixel, visit);
                 last = pixel;
             }
 }
