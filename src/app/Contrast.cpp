@@ -43,17 +43,20 @@ const Tables& tables()
     return t;
 }
 
+// Each channel's weight in the relative luminance (WCAG) and in the screen luminance Y (APCA).
+constexpr std::array<double, 3> wcagWeights{0.2126, 0.7152, 0.0722}, apcaWeights{0.2126729, 0.7151522, 0.0721750};
+
 double luminance(std::uint32_t c)
 {
     const auto& t = tables().wcag;
-    return 0.2126 * t[red(c)] + 0.7152 * t[green(c)] + 0.0722 * t[blue(c)];
+    return wcagWeights[0] * t[red(c)] + wcagWeights[1] * t[green(c)] + wcagWeights[2] * t[blue(c)];
 }
 
 // The screen luminance Y, before its soft clamp near black (which keeps the order of colours).
 double screenY(std::uint32_t c)
 {
     const auto& t = tables().apca;
-    return 0.2126729 * t[red(c)] + 0.7151522 * t[green(c)] + 0.0721750 * t[blue(c)];
+    return apcaWeights[0] * t[red(c)] + apcaWeights[1] * t[green(c)] + apcaWeights[2] * t[blue(c)];
 }
 
 double clamped(double y) { return y < 0.022 ? y + std::pow(0.022 - y, 1.414) : y; }
@@ -114,12 +117,11 @@ public:
         const Tables& t = tables();
         for (int v = 0; v < 256; ++v) {
             const std::uint32_t shown = drawn_(opaque(v, v, v));
-            l_[0][v] = 0.2126 * t.wcag[red(shown)];
-            l_[1][v] = 0.7152 * t.wcag[green(shown)];
-            l_[2][v] = 0.0722 * t.wcag[blue(shown)];
-            y_[0][v] = 0.2126729 * t.apca[red(shown)];
-            y_[1][v] = 0.7151522 * t.apca[green(shown)];
-            y_[2][v] = 0.0721750 * t.apca[blue(shown)];
+            const std::array<int, 3> channels{red(shown), green(shown), blue(shown)};
+            for (std::size_t c = 0; c < 3; ++c) {
+                l_[c][v] = wcagWeights[c] * t.wcag[channels[c]];
+                y_[c][v] = apcaWeights[c] * t.apca[channels[c]];
+            }
         }
     }
     template <class Visit>

@@ -399,13 +399,13 @@ public:
         // opens takes the focus and the reader follows there.
         auto* button = dynamic_cast<platform::Button*>(v.get());
         auto* cell = dynamic_cast<platform::TableViewCell*>(v.get());
-        if ((button || cell) && action == pressAction())
+        if ((button || cell) && action == pressAction()) {
             platform::Application::shared().setFocusedView(v.get());
-        if (button && action == pressAction() && button->isEnabled())
-            button->sendAction();
-        else if (cell && action == pressAction())
-            chooseRow(*cell);
-        else if (auto* field = dynamic_cast<platform::TextField*>(v.get()); field && action == setFocusAction())
+            if (cell)
+                chooseRow(*cell);
+            else if (button->isEnabled())
+                button->sendAction();
+        } else if (auto* field = dynamic_cast<platform::TextField*>(v.get()); field && action == setFocusAction())
             field->keyDown(platform::Key::Return);
         PhoneWindow::instance()->acted();
     }
